@@ -1,0 +1,65 @@
+#include "Platform.h"
+
+#include "CZYLDoc.h"
+
+namespace {
+
+class CSilentPlatform : public IPlatform
+{
+public:
+    void ShowZylMessage(const std::string&) override {}
+    void ShowMessageBox(const std::string&) override {}
+    int TrackPopup(const std::vector<std::string>&, const ZPoint&) override { return -1; }
+    ZSize GetScreenSize() override { return ZSize{1024, 768}; }
+    CZYLDoc* FindActiveDoc() override { return nullptr; }
+    IZylView* FindActiveView() override { return nullptr; }
+};
+
+CSilentPlatform g_silentPlatform;
+IPlatform* g_platform = &g_silentPlatform;
+
+} // namespace
+
+IPlatform* SetPlatform(IPlatform* platform)
+{
+    IPlatform* previous = g_platform;
+    g_platform = platform ? platform : &g_silentPlatform;
+    return previous == &g_silentPlatform ? nullptr : previous;
+}
+
+IPlatform& GetPlatform()
+{
+    return *g_platform;
+}
+
+CZYLDoc* FindActiveDoc()
+{
+    return g_platform->FindActiveDoc();
+}
+
+IZylView* FindActiveView()
+{
+    return g_platform->FindActiveView();
+}
+
+void ShowDocMessage(CZYLDoc* doc, const std::string& text)
+{
+    if (doc)
+        doc->m_strMessage = text;
+    g_platform->ShowZylMessage(text);
+}
+
+void ShowStandardMessage(const std::string& text)
+{
+    g_platform->ShowMessageBox(text);
+}
+
+int CRecordingPlatform::TrackPopup(const std::vector<std::string>& items, const ZPoint&)
+{
+    popupsShown.push_back(items);
+    if (popupAnswers.empty())
+        return -1;
+    const int answer = popupAnswers.front();
+    popupAnswers.erase(popupAnswers.begin());
+    return answer;
+}
