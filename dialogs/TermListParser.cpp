@@ -38,11 +38,12 @@ int Store(const std::vector<int>& read, int* numbers, int capacity)
     if (static_cast<int>(distinct.size()) > capacity) {
         const bool kept = std::any_of(distinct.begin(), distinct.begin() + capacity, [](int v) { return v > 15; });
         const auto over = std::find_if(distinct.begin() + capacity, distinct.end(), [](int v) { return v > 15; });
-        distinct.resize(static_cast<std::size_t>(capacity));
         // With capacity 16, more than 16 distinct numbers always include
         // one above 15.
-        if (!kept && over != distinct.end())
-            distinct.back() = *over;
+        const int overValue = over != distinct.end() ? *over : -1;
+        distinct.resize(static_cast<std::size_t>(capacity));
+        if (!kept && overValue > 15)
+            distinct.back() = overValue;
     }
     std::copy(distinct.begin(), distinct.end(), numbers);
     return static_cast<int>(distinct.size());
