@@ -42,3 +42,11 @@ class QColor;
 // painter's font, pen and colours afterwards.
 void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int pointSize, const QColor& textColour,
                   const QColor& backgroundColour);
+
+class QFont;
+
+// "Arial" at pointSize tenths of a point as a 96-dpi screen sizes it,
+// whatever the real screen: the pixel height is rounded as Windows does
+// (MulDiv(pt, 96, 72)), so 14 pt is 19 px, 10 pt 13 px and 8 pt 11 px.
+int ZylFontPixelSize(int pointSize);
+QFont ZylArialFont(int pointSize);

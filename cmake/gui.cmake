@@ -1,0 +1,21 @@
+# The Qt program: the fuse-map view, the main frame and the application.
+add_library(zyl_gui STATIC
+    view/DrawRichText.cpp
+    view/CZYLView.cpp)
+target_include_directories(zyl_gui PUBLIC view app dialogs)
+target_link_libraries(zyl_gui PUBLIC zyl_viewlogic zyl_dialogs zyl_parse Qt6::Widgets Qt6::PrintSupport)
+if(TARGET zyl_res)
+    target_link_libraries(zyl_gui PUBLIC zyl_res)
+endif()
+zyl_warnings(zyl_gui)
+
+if(ZYL_BUILD_TESTS)
+    function(zyl_gui_test name)
+        add_executable(${name} tests/${name}.cpp)
+        target_link_libraries(${name} PRIVATE zyl_gui Qt6::Test)
+        zyl_warnings(${name})
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    endfunction()
+    zyl_gui_test(test_gui_render)
+endif()

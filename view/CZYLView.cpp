@@ -1,0 +1,506 @@
+#include "CZYLView.h"
+
+#include "CViewDialogs.h"
+#include "CViewLogic.h"
+#include "CZYLDoc.h"
+#include "DrawRichText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+const int kBitmapIds[] = {130, 131, 132, 133, 134, 135, 137, 138, 140, 143, 144, 145, 146, 147, 148};
+
+QCursor LoadCursor(const char* path)
+{
+    const QPixmap pixmap(QString::fromLatin1(path));
+    if (pixmap.isNull())
+        return QCursor(Qt::ArrowCursor);
+    // Both cursors point with their top-left pixel.
+    return QCursor(pixmap, 0, 0);
+}
+
+ZRect Normalised(const ZRect& r)
+{
+    return ZRect{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+                 std::max(r.top, r.bottom)};
+}
+
+} // namespace
+
+// --- Pictures ---------------------------------------------------------------
+
+CViewBitmaps::CViewBitmaps()
+{
+    for (int id : kBitmapIds)
+        m_bitmaps[id] = QPixmap(QStringLiteral(":/res/bmp%1.png").arg(id));
+}
+
+const CViewBitmaps& CViewBitmaps::Get()
+{
+    static const CViewBitmaps bitmaps;
+    return bitmaps;
+}
+
+const QPixmap& CViewBitmaps::Bitmap(int id) const
+{
+    const auto it = m_bitmaps.find(id);
+    return it == m_bitmaps.end() ? m_null : it->second;
+}
+
+void DrawGdiLine(QPainter& p, int x1, int y1, int x2, int y2)
+{
+    if (x1 == x2 && y1 == y2)
+        return;
+    if (y1 == y2)
+        x2 += x2 > x1 ? -1 : 1;
+    else if (x1 == x2)
+        y2 += y2 > y1 ? -1 : 1;
+    p.drawLine(x1, y1, x2, y2);
+}
+
+void DrawBitmapArea(QPainter& p, int id, int x, int y, int w, int h, int sx, int sy)
+{
+    const QPixmap& pixmap = CViewBitmaps::Get().Bitmap(id);
+    if (pixmap.isNull())
+        return;
+    w = std::min(w, pixmap.width() - sx);
+    h = std::min(h, pixmap.height() - sy);
+    if (w <= 0 || h <= 0)
+        return;
+    p.drawPixmap(x, y, pixmap, sx, sy, w, h);
+}
+
+// --- View -------------------------------------------------------------------
+
+CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
+    : QAbstractScrollArea(parent)
+    , m_doc(doc)
+    , m_logic(std::make_unique<CViewLogic>(doc, *this))
+    , m_dialogs(std::make_unique<CViewDialogs>(doc, this))
+    , m_fuseCursor(LoadCursor(":/res/cur139.png"))
+    , m_copyCursor(LoadCursor(":/res/cur152.png"))
+{
+    viewport()->setMouseTracking(true);
+    viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    horizontalScrollBar()->setSingleStep(kWidth / 100);
+    verticalScrollBar()->setSingleStep(kHeight / 100);
+    m_listener = m_doc.AddListener([this] {
+        viewport()->update();
+        m_dialogs->RefreshAll();
+    });
+    UpdateScrollBars();
+}
+
+CZYLView::~CZYLView()
+{
+    m_doc.RemoveListener(m_listener);
+}
+
+QPoint CZYLView::ScrollOffset() const
+{
+    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+ZPoint CZYLView::ToLogical(const QPoint& viewportPos) const
+{
+    const QPoint p = viewportPos + ScrollOffset();
+    return ZPoint{p.x(), p.y()};
+}
+
+void CZYLView::UpdateScrollBars()
+{
+    const QSize page = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, kWidth - page.width()));
+    horizontalScrollBar()->setPageStep(std::max(1, page.width() / 10));
+    verticalScrollBar()->setRange(0, std::max(0, kHeight - page.height()));
+    verticalScrollBar()->setPageStep(std::max(1, page.height() / 10));
+}
+
+void CZYLView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+}
+
+void CZYLView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
+
+void CZYLView::InvalidateView()
+{
+    viewport()->update();
+}
+
+void CZYLView::InvalidateViewRect(const ZRect& rect)
+{
+    const ZRect r = Normalised(rect);
+    viewport()->update(QRect(r.left, r.top, r.Width(), r.Height()).translated(-ScrollOffset()));
+}
+
+void CZYLView::paintEvent(QPaintEvent*)
+{
+    QPainter p(viewport());
+    p.fillRect(viewport()->rect(), Qt::white);
+    p.translate(-ScrollOffset());
+    OnDraw(p);
+    if (m_bBandShown)
+        DrawRubberBand(p);
+}
+
+QImage CZYLView::RenderImage()
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    OnDraw(p);
+    return image;
+}
+
+void CZYLView::PrintTo(QPrinter& printer)
+{
+    QPainter p;
+    if (!p.begin(&printer))
+        return;
+    // One logical unit prints as 1/96 inch: window extent 1200 x 800,
+    // viewport extent dpi * 1200 / 96 by dpi * 800 / 96, integer division.
+    const int dpiX = printer.logicalDpiX();
+    const int dpiY = printer.logicalDpiY();
+    const double sx = double(dpiX * 1200 / 96) / 1200.0;
+    const double sy = double(dpiY * 800 / 96) / 800.0;
+    p.scale(sx, sy);
+    OnDraw(p);
+    p.end();
+}
+
+// --- Paint ------------------------------------------------------------------
+
+void CZYLView::OnDraw(QPainter& p)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+
+    DrawTitle(p);
+    DrawNames(p);
+    DrawBuffersAndInputLines(p);
+    DrawProductLinesAndAndGates(p);
+    DrawOrGatesAndOutputLines(p);
+    DrawArrayLabels(p);
+    if (!DrawBlockStructure(p)) {
+        if (m_doc.m_bProm == 1)
+            DrawPromFuses(p);
+        if (m_doc.m_bPal == 1)
+            DrawPalFuses(p);
+        if (m_doc.m_bPla == 1)
+            DrawPlaFuses(p);
+        DrawAnnotations(p);
+    }
+    p.restore();
+}
+
+void CZYLView::DrawTitle(QPainter& p)
+{
+    p.setFont(ZylArialFont(140));
+    const char* title = nullptr;
+    int end = 310;
+    if (m_doc.m_bProm == 1) {
+        title = "Programmable Read-Only-Memory (PROM)";
+        end = 400;
+    } else if (m_doc.m_bPal == 1) {
+        title = "Programmable Array Logic (PAL)";
+    } else if (m_doc.m_bPla == 1) {
+        title = "Programmable Logic Array (PLA)";
+    }
+    if (!title)
+        return;
+    p.drawText(QPoint(50, 6 + p.fontMetrics().ascent()), QString::fromLatin1(title));
+    DrawGdiLine(p, 50, 30, end, 30);
+}
+
+void CZYLView::DrawNames(QPainter& p)
+{
+    p.setFont(ZylArialFont(100));
+    const int ascent = p.fontMetrics().ascent();
+    for (int k = 0; k < 4; ++k)
+        p.drawText(QPoint(62 + 42 * k, 40 + ascent), QString::fromStdString(m_doc.m_strVariableName[k]));
+    for (int k = 0; k < 4; ++k) {
+        const std::string& name = m_doc.m_strFunctionName[k];
+        std::string text;
+        if (name.size() == 2)
+            text = std::string(1, name[0]) + "~d" + name[1]; // the subscript stays on to the end
+        else if (!name.empty())
+            text = name.substr(0, 1);
+        DrawRichText(p, 280 + 21 * k, 585, text, 100, Qt::black, Qt::white);
+    }
+}
+
+void CZYLView::DrawBuffersAndInputLines(QPainter& p)
+{
+    for (int k = 0; k < 4; ++k) {
+        DrawBitmapArea(p, 130, 50 + 42 * k, 60, 32, 60);
+        DrawGdiLine(p, 55 + 42 * k, 120, 55 + 42 * k, 540);
+        DrawGdiLine(p, 76 + 42 * k, 120, 76 + 42 * k, 540);
+    }
+}
+
+void CZYLView::DrawProductLinesAndAndGates(QPainter& p)
+{
+    for (int r = 0; r < 16; ++r) {
+        DrawGdiLine(p, 40, 145 + 25 * r, 368, 145 + 25 * r);
+        DrawBitmapArea(p, 131, 218, 135 + 25 * r, 43, 21);
+    }
+}
+
+void CZYLView::DrawOrGatesAndOutputLines(QPainter& p)
+{
+    for (int j = 0; j < 4; ++j) {
+        DrawBitmapArea(p, 132, 275 + 21 * j, 535, 19, 47);
+        DrawGdiLine(p, 284 + 21 * j, 120, 284 + 21 * j, 535);
+    }
+}
+
+void CZYLView::DrawArrayLabels(QPainter& p)
+{
+    if (m_doc.m_bAndLabel == 1)
+        DrawBitmapArea(p, 133, 45, 565, 172, 63, 0, m_doc.m_bProm == 1 ? 0 : 73);
+    if (m_doc.m_bOrLabel == 1)
+        DrawBitmapArea(p, 134, 263, 50, 103, 62, 0, m_doc.m_bPal == 1 ? 69 : 0);
+}
+
+bool CZYLView::DrawBlockStructure(QPainter& p)
+{
+    if (m_doc.m_bBlockStructure != 1)
+        return false;
+    DrawBitmapArea(p, 147, 210, 40, 100, 15);
+    DrawBitmapArea(p, 148, 185, 585, 100, 15);
+    int andBlock = 143;
+    int orBlock = 146;
+    if (m_doc.m_bProm == 1) {
+        andBlock = 144;
+        orBlock = 146;
+    } else if (m_doc.m_bPal == 1) {
+        andBlock = 143;
+        orBlock = 145;
+    }
+    DrawBitmapArea(p, andBlock, 40, 120, 215, 450);
+    DrawBitmapArea(p, orBlock, 275, 120, 100, 450);
+    return true;
+}
+
+void CZYLView::DrawPromFuses(QPainter& p)
+{
+    // The fixed decoder: row r connects to the true or the complemented line
+    // of each variable as bit 3 - i of r says.
+    for (int r = 0; r < 16; ++r)
+        for (int i = 0; i < 4; ++i) {
+            const int c = ((r >> (3 - i)) & 1) ? 2 * i : 2 * i + 1;
+            const ZPoint& pt = m_doc.m_ptAndCell[c][r];
+            DrawBitmapArea(p, 137, pt.x, pt.y, 15, 15);
+        }
+    for (int j = 0; j < 4; ++j)
+        for (int r = 0; r < 16; ++r) {
+            const ZPoint& pt = m_doc.m_ptOrCell[j][r];
+            DrawBitmapArea(p, m_doc.m_nOrFuse[j][r] == 1 ? 135 : 138, pt.x, pt.y, 15, 15);
+        }
+}
+
+void CZYLView::DrawPalFuses(QPainter& p)
+{
+    for (int j = 0; j < 4; ++j)
+        for (int r = 4 * j; r < 4 * j + 4; ++r) {
+            const ZPoint& pt = m_doc.m_ptOrCell[j][r];
+            DrawBitmapArea(p, 137, pt.x, pt.y, 15, 15);
+        }
+    for (int r = 0; r < 16; ++r)
+        for (int c = 0; c < 8; ++c) {
+            const CAndRow& row = m_doc.m_andRow[r];
+            DrawBitmapArea(p, row.m_nFuse[c] == 1 ? 135 : 138, row.m_ptCell[c].x, row.m_ptCell[c].y, 15, 15);
+        }
+}
+
+void CZYLView::DrawPlaFuses(QPainter& p)
+{
+    // Nothing of the PLA is modelled: every cell shows an intact fuse.
+    for (int c = 0; c < 8; ++c)
+        for (int r = 0; r < 16; ++r)
+            DrawBitmapArea(p, 135, m_doc.m_ptAndCell[c][r].x, m_doc.m_ptAndCell[c][r].y, 15, 15);
+    for (int j = 0; j < 4; ++j)
+        for (int r = 0; r < 16; ++r)
+            DrawBitmapArea(p, 135, m_doc.m_ptOrCell[j][r].x, m_doc.m_ptOrCell[j][r].y, 15, 15);
+}
+
+void CZYLView::DrawAnnotations(QPainter& p)
+{
+    // Row labels and function annotations of the current mode.
+    const std::vector<CDrawItem> items = m_logic->BuildAnnotations();
+    if (items.empty())
+        return;
+    p.setFont(ZylArialFont(100));
+    const int ascent = p.fontMetrics().ascent();
+    for (const CDrawItem& item : items) {
+        switch (item.kind) {
+        case CDrawItem::RichText:
+            DrawRichText(p, item.x, item.y, item.text, 100, Qt::black, Qt::white);
+            break;
+        case CDrawItem::PlainText:
+            p.drawText(QPoint(item.x, item.y + ascent), QString::fromStdString(item.text));
+            break;
+        case CDrawItem::Bitmap: {
+            const QPixmap& pixmap = CViewBitmaps::Get().Bitmap(item.bitmapId);
+            if (!pixmap.isNull())
+                p.drawPixmap(item.x, item.y, pixmap);
+            break;
+        }
+        }
+    }
+}
+
+// --- Commands ---------------------------------------------------------------
+
+bool CZYLView::HandlesCommand(int id) const
+{
+    return id == ID_SELECT_REGION || id == ID_COPY_REGION || m_logic->HandlesCommand(id) ||
+           m_dialogs->HandlesCommand(id);
+}
+
+bool CZYLView::IsChecked(int id) const
+{
+    if (id == ID_SELECT_REGION)
+        return m_bSelectMode == 1;
+    if (m_logic->HandlesCommand(id))
+        return m_logic->IsChecked(id);
+    if (m_dialogs->HandlesCommand(id))
+        return m_dialogs->IsChecked(id);
+    return false;
+}
+
+void CZYLView::OnCommand(int id)
+{
+    if (id == ID_SELECT_REGION)
+        ToggleSelectMode();
+    else if (id == ID_COPY_REGION)
+        CopyRegion();
+    else if (m_logic->HandlesCommand(id))
+        m_logic->OnCommand(id);
+    else if (m_dialogs->HandlesCommand(id))
+        m_dialogs->OnCommand(id);
+    viewport()->update();
+    emit CommandDone();
+}
+
+// --- Region selection and copy ------------------------------------------------
+
+void CZYLView::DrawRubberBand(QPainter& p) const
+{
+    p.save();
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.setPen(QPen(QColor(0, 255, 0), 1));
+    p.setBrush(Qt::NoBrush);
+    // The rectangle covers anchor .. current with the far edges left out.
+    const ZRect r = Normalised(ZRect{m_ptAnchor.x, m_ptAnchor.y, m_ptCurrent.x, m_ptCurrent.y});
+    if (r.Width() > 0 && r.Height() > 0)
+        p.drawRect(QRect(r.left, r.top, r.Width() - 1, r.Height() - 1));
+    p.restore();
+}
+
+void CZYLView::ToggleSelectMode()
+{
+    if (m_bSelectMode == 1) {
+        m_bSelectMode = 0;
+        m_bRegionSelected = 0;
+        m_bBandShown = false;
+        viewport()->update();
+    } else {
+        m_bSelectMode = 1;
+    }
+}
+
+QImage CZYLView::GrabLogicalRect(const ZRect& rect)
+{
+    const ZRect r = Normalised(rect);
+    return RenderImage().copy(r.left, r.top, r.Width(), r.Height());
+}
+
+void CZYLView::CopyRegion()
+{
+    if (m_bRegionSelected != 1) {
+        ShowStandardMessage("Please select a region for copying first.");
+        return;
+    }
+    m_bBandShown = false;
+    viewport()->update();
+    const QImage image = GrabLogicalRect(m_rcSelection);
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setImage(image);
+    m_bRegionSelected = 0;
+    m_bSelectMode = 0;
+}
+
+// --- Mouse ------------------------------------------------------------------
+
+void CZYLView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_bSelectMode == 1) {
+        m_ptAnchor = m_ptCurrent = ToLogical(event->position().toPoint());
+        m_bDragging = 1;
+        m_bBandShown = false;
+        viewport()->update();
+    }
+}
+
+void CZYLView::mouseMoveEvent(QMouseEvent* event)
+{
+    const ZPoint pt = ToLogical(event->position().toPoint());
+    if (m_bSelectMode == 1) {
+        viewport()->setCursor(m_copyCursor);
+        if (m_bDragging == 1) {
+            m_ptCurrent = pt;
+            m_bBandShown = true;
+            viewport()->update();
+        }
+        return;
+    }
+    if (m_logic->IsFuseCursor(pt))
+        viewport()->setCursor(m_fuseCursor);
+    else
+        viewport()->unsetCursor();
+}
+
+void CZYLView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_bSelectMode == 1) {
+        m_bDragging = 0;
+        if (m_ptCurrent.x != m_ptAnchor.x || m_ptCurrent.y != m_ptAnchor.y) {
+            m_rcSelection = ZRect{m_ptAnchor.x, m_ptAnchor.y, m_ptCurrent.x, m_ptCurrent.y};
+            m_bRegionSelected = 1;
+        }
+        emit CommandDone();
+        return;
+    }
+    // Fuses are edited when the button comes up.
+    const QPoint global = event->globalPosition().toPoint();
+    m_logic->OnLButtonDown(ToLogical(event->position().toPoint()), ZPoint{global.x(), global.y()});
+    emit CommandDone();
+}
+
+bool CZYLView::viewportEvent(QEvent* event)
+{
+    return QAbstractScrollArea::viewportEvent(event);
+}

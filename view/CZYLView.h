@@ -1,0 +1,139 @@
+#pragma once
+
+#include "Geometry.h"
+#include "Platform.h"
+
+#include <QAbstractScrollArea>
+#include <QCursor>
+#include <QPixmap>
+
+#include <map>
+#include <memory>
+
+class CZYLDoc;
+class CViewLogic;
+class CViewDialogs;
+class QPainter;
+class QPrinter;
+
+// The pictures of the fuse map, loaded once from the resources. A picture
+// that is missing is a null pixmap and draws nothing.
+class CViewBitmaps
+{
+public:
+    static const CViewBitmaps& Get();
+    const QPixmap& Bitmap(int id) const;
+
+private:
+    CViewBitmaps();
+    std::map<int, QPixmap> m_bitmaps;
+    QPixmap m_null;
+};
+
+// Command ids of region selection and copy, which the view itself carries out.
+enum { ID_SELECT_REGION = 32812, ID_COPY_REGION = 32813 };
+
+// The scrolling fuse-map view: 1024 x 860 logical units (one unit per
+// pixel at 96 dpi). OnDraw is the one paint procedure used for the screen,
+// the printer, the clipboard, exported pictures and the tests.
+class CZYLView : public QAbstractScrollArea, public IZylView
+{
+    Q_OBJECT
+public:
+    enum { kWidth = 1024, kHeight = 860 };
+
+    explicit CZYLView(CZYLDoc& doc, QWidget* parent = nullptr);
+    ~CZYLView() override;
+
+    CZYLDoc& Document() const { return m_doc; }
+    CViewLogic& Logic() { return *m_logic; }
+    CViewDialogs& Dialogs() { return *m_dialogs; }
+
+    // Paints the whole fuse map in logical units; reads the document only
+    // (the annotations run the minimizer into the document's result area).
+    void OnDraw(QPainter& painter);
+
+    // Renders the fuse map into an image of kWidth x kHeight, white behind.
+    QImage RenderImage();
+
+    // Prints one page at 96 logical units per inch of the printer.
+    void PrintTo(QPrinter& printer);
+
+    // Commands the view answers: its own (region selection and copy), the
+    // view logic's and the dialogs'.
+    bool HandlesCommand(int id) const;
+    void OnCommand(int id);
+    bool IsChecked(int id) const;
+
+    // Region selection state, in logical units.
+    bool IsSelectMode() const { return m_bSelectMode != 0; }
+    bool IsRegionSelected() const { return m_bRegionSelected != 0; }
+    ZRect Selection() const { return m_rcSelection; }
+    // The pixels of the view as shown, without the rubber band, inside a
+    // logical rectangle (normalised first).
+    QImage GrabLogicalRect(const ZRect& rect);
+
+    // The logical point under a viewport position (the scroll offset added).
+    ZPoint ToLogical(const QPoint& viewportPos) const;
+    QPoint ScrollOffset() const;
+
+    // IZylView
+    void InvalidateView() override;
+    void InvalidateViewRect(const ZRect& rect) override;
+
+signals:
+    // After every command, so the frame refreshes check marks and windows.
+    void CommandDone();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    // The paint steps, in order.
+    void DrawTitle(QPainter& p);
+    void DrawNames(QPainter& p);
+    void DrawBuffersAndInputLines(QPainter& p);
+    void DrawProductLinesAndAndGates(QPainter& p);
+    void DrawOrGatesAndOutputLines(QPainter& p);
+    void DrawArrayLabels(QPainter& p);
+    bool DrawBlockStructure(QPainter& p); // true: the paint ends here
+    void DrawPromFuses(QPainter& p);
+    void DrawPalFuses(QPainter& p);
+    void DrawPlaFuses(QPainter& p);
+    void DrawAnnotations(QPainter& p);
+
+    void UpdateScrollBars();
+    void ToggleSelectMode();
+    void CopyRegion();
+    void DrawRubberBand(QPainter& p) const;
+
+    CZYLDoc& m_doc;
+    std::unique_ptr<CViewLogic> m_logic;
+    std::unique_ptr<CViewDialogs> m_dialogs;
+    int m_listener = 0;
+    QCursor m_fuseCursor;
+    QCursor m_copyCursor;
+
+    int m_bSelectMode = 0;
+    int m_bDragging = 0;
+    ZPoint m_ptAnchor;
+    ZPoint m_ptCurrent;
+    ZRect m_rcSelection;
+    int m_bRegionSelected = 0;
+    // The rubber band is drawn as part of the paint (XOR over the finished
+    // picture) while this is set, so it never enters OnDraw's output.
+    bool m_bBandShown = false;
+};
+
+// A horizontal or vertical line drawn as the platform's LineTo draws it: the
+// end point itself is left out.
+void DrawGdiLine(QPainter& p, int x1, int y1, int x2, int y2);
+// Copies a w x h area of a picture from source (sx, sy) to (x, y), clipped
+// to the picture's own extent.
+void DrawBitmapArea(QPainter& p, int id, int x, int y, int w, int h, int sx = 0, int sy = 0);

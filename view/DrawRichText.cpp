@@ -1,0 +1,110 @@
+#include "DrawRichText.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+CRichLayout LayoutRichText(const std::string& text, const std::function<int(char, bool)>& width)
+{
+    CRichLayout layout;
+    int a = 0;
+    int dy = 0;
+    bool subscript = false;
+    bool superscript = false;
+    bool small = false;
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n) {
+        char ch = text[i];
+        if (ch == '~') {
+            // A code letter, or the end of the text, which counts as an
+            // unknown code.
+            const char c = i + 1 < n ? text[i + 1] : '\0';
+            i += 2;
+            switch (c) {
+            case 'a':
+                a += 10;
+                break;
+            case 'r':
+                a += 18;
+                break;
+            case 'd':
+                subscript = !subscript;
+                small = subscript;
+                dy = subscript ? 7 : 0;
+                break;
+            case 'u':
+                superscript = !superscript;
+                small = superscript;
+                dy = superscript ? -5 : 0;
+                break;
+            default:
+                dy = 0;
+                break;
+            }
+            continue;
+        }
+        if (ch == '^') {
+            ++i;
+            if (i >= n)
+                break; // a trailing "^" has nothing to put the bar over
+            ch = text[i];
+            const int w = width(ch, small);
+            // The bar stays just above the normal line, whatever the offset.
+            layout.bars.push_back(CRichBar{a + 1, a + w - 1});
+        }
+        layout.glyphs.push_back(CRichGlyph{ch, a, dy, small});
+        a += width(ch, small);
+        ++i;
+    }
+    layout.width = a;
+    return layout;
+}
+
+int ZylFontPixelSize(int pointSize)
+{
+    // MulDiv(pt, 96, 72) rounds half away from zero; pointSize is in tenths.
+    const int num = pointSize * 96;
+    const int den = 720;
+    return num >= 0 ? (num + den / 2) / den : -((-num + den / 2) / den);
+}
+
+QFont ZylArialFont(int pointSize)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(std::max(1, ZylFontPixelSize(pointSize)));
+    font.setKerning(false);
+    font.setStyleStrategy(QFont::PreferDefault);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int pointSize, const QColor& textColour,
+                  const QColor& backgroundColour)
+{
+    painter.save();
+    const QFont normal = ZylArialFont(pointSize);
+    const QFont small = ZylArialFont(pointSize - 20);
+    const QFontMetrics fmNormal(normal, painter.device());
+    const QFontMetrics fmSmall(small, painter.device());
+
+    const CRichLayout layout = LayoutRichText(text, [&](char ch, bool isSmall) {
+        return (isSmall ? fmSmall : fmNormal).horizontalAdvance(QChar::fromLatin1(ch));
+    });
+
+    painter.setPen(QPen(textColour, 1));
+    painter.setBackground(backgroundColour);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    for (const CRichGlyph& g : layout.glyphs) {
+        const QFontMetrics& fm = g.small ? fmSmall : fmNormal;
+        painter.setFont(g.small ? small : normal);
+        // Top alignment: the glyph cell starts at the given y.
+        painter.drawText(QPoint(x + g.x, y + g.dy + fm.ascent()), QString(QChar::fromLatin1(g.ch)));
+    }
+    painter.setBackgroundMode(Qt::TransparentMode);
+    for (const CRichBar& b : layout.bars)
+        painter.drawLine(x + b.x1, y - 1, x + b.x2, y - 1);
+    painter.restore();
+}
