@@ -1,13 +1,24 @@
 # The Qt program: the fuse-map view, the main frame and the application.
 add_library(zyl_gui STATIC
     view/DrawRichText.cpp
-    view/CZYLView.cpp)
+    view/CZYLView.cpp
+    app/CommandTable.cpp
+    app/CMainFrame.cpp
+    app/CZYLApp.cpp
+    app/QtPlatform.cpp
+    dialogs/CMessageDlg.cpp
+    dialogs/CAboutDlg.cpp)
 target_include_directories(zyl_gui PUBLIC view app dialogs)
-target_link_libraries(zyl_gui PUBLIC zyl_viewlogic zyl_dialogs zyl_parse Qt6::Widgets Qt6::PrintSupport)
+target_link_libraries(zyl_gui PUBLIC zyl_viewlogic zyl_dialogs zyl_docfile zyl_export zyl_parse Qt6::Widgets Qt6::PrintSupport)
 if(TARGET zyl_res)
     target_link_libraries(zyl_gui PUBLIC zyl_res)
 endif()
 zyl_warnings(zyl_gui)
+
+add_executable(zyl app/main.cpp)
+target_link_libraries(zyl PRIVATE zyl_gui)
+zyl_warnings(zyl)
+install(TARGETS zyl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(ZYL_BUILD_TESTS)
     function(zyl_gui_test name)
@@ -15,7 +26,9 @@ if(ZYL_BUILD_TESTS)
         target_link_libraries(${name} PRIVATE zyl_gui Qt6::Test)
         zyl_warnings(${name})
         add_test(NAME ${name} COMMAND ${name})
-        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT
+            "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/gui-test-config")
     endfunction()
     zyl_gui_test(test_gui_render)
+    zyl_gui_test(test_gui_commands)
 endif()

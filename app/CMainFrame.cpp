@@ -1,0 +1,600 @@
+#include "CMainFrame.h"
+
+#include "CAboutDlg.h"
+#include "CViewDialogs.h"
+#include "CZYLDoc.h"
+#include "CZYLView.h"
+#include "CommandTable.h"
+#include "DocFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+
+const char* const kFilter = "ZYL Files (*.zyl)";
+
+QString Q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+void StandardBox(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
+    : QMainWindow(parent)
+    , m_doc(doc)
+{
+    setObjectName(QStringLiteral("CMainFrame"));
+    setAcceptDrops(true);
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
+    const QPixmap icon(QStringLiteral(":/res/ico128.png"));
+    if (!icon.isNull())
+        setWindowIcon(QIcon(icon));
+
+    m_view = new CZYLView(doc, this);
+    setCentralWidget(m_view);
+    connect(m_view, &CZYLView::CommandDone, this, &CMainFrame::AfterCommand);
+
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    LoadSettings();
+
+    QPointer<CMainFrame> self(this);
+    m_doc.AddModifiedListener([self] {
+        if (self)
+            self->setWindowModified(self->m_doc.IsModified());
+    });
+    qApp->installEventFilter(this);
+    UpdateTitle();
+    UpdateCommandUI();
+}
+
+CMainFrame::~CMainFrame()
+{
+    qApp->removeEventFilter(this);
+}
+
+QAction* CMainFrame::Action(int id) const
+{
+    const auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QString CMainFrame::MessageText() const
+{
+    return m_message->text();
+}
+
+// --- Construction -------------------------------------------------------------
+
+void CMainFrame::BuildActions()
+{
+    for (const CCommandEntry& e : CommandTable()) {
+        auto* action = new QAction(Q(e.text), this);
+        action->setData(e.id);
+        action->setStatusTip(Q(PromptOf(e.prompt)));
+        action->setToolTip(Q(ToolTipOf(e.prompt)));
+        action->setProperty("zylToolTip", Q(ToolTipOf(e.prompt)));
+        action->setProperty("zylPrompt", Q(e.prompt));
+        QList<QKeySequence> keys;
+        for (const std::string& k : e.keys)
+            keys << QKeySequence(Q(k), QKeySequence::PortableText);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setCheckable(e.checkable);
+        action->setMenuRole(QAction::NoRole);
+        const int id = e.id;
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        addAction(action); // accelerators work whatever has the focus
+        m_actions[id] = action;
+        if (id == ID_FILE_MRU_FILE1) {
+            m_mru[0] = action;
+            for (int i = 1; i < 4; ++i) {
+                auto* mru = new QAction(this);
+                mru->setData(ID_FILE_MRU_FILE1 + i);
+                mru->setStatusTip(action->statusTip());
+                mru->setProperty("zylToolTip", QString());
+                const int mruId = ID_FILE_MRU_FILE1 + i;
+                connect(mru, &QAction::triggered, this, [this, mruId] { OnCommand(mruId); });
+                m_actions[mruId] = mru;
+                m_mru[i] = mru;
+            }
+        }
+    }
+}
+
+void CMainFrame::BuildMenus()
+{
+    std::map<std::string, QMenu*> menus;
+    for (const CCommandEntry& e : CommandTable()) {
+        if (e.menuPath.empty())
+            continue;
+        std::string key;
+        QMenu* menu = nullptr;
+        for (const std::string& title : e.menuPath) {
+            const std::string parentKey = key;
+            key += "/" + title;
+            auto it = menus.find(key);
+            if (it == menus.end()) {
+                QMenu* created = menu ? menu->addMenu(Q(title)) : menuBar()->addMenu(Q(title));
+                connect(created, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+                it = menus.emplace(key, created).first;
+            }
+            menu = it->second;
+        }
+        if (e.separatorBefore)
+            menu->addSeparator();
+        menu->addAction(Action(e.id));
+        if (e.id == ID_FILE_MRU_FILE1)
+            for (int i = 1; i < 4; ++i)
+                menu->addAction(m_mru[i]);
+    }
+}
+
+void CMainFrame::BuildToolBar()
+{
+    m_wndToolBar = new QToolBar(QStringLiteral("Standard"), this);
+    m_wndToolBar->setObjectName(QStringLiteral("AFX_IDW_TOOLBAR"));
+    m_wndToolBar->setIconSize(QSize(16, 15));
+    m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_wndToolBar->setMovable(true);
+    m_wndToolBar->setFloatable(true);
+    m_wndToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const QPixmap strip(QStringLiteral(":/res/toolbar128.png"));
+    for (int id : ToolbarLayout()) {
+        if (id == 0) {
+            m_wndToolBar->addSeparator();
+            continue;
+        }
+        QAction* action = Action(id);
+        for (const CCommandEntry& e : CommandTable())
+            if (e.id == id && e.toolbarImage >= 0 && !strip.isNull())
+                action->setIcon(QIcon(strip.copy(16 * e.toolbarImage, 0, 16, 15)));
+        m_wndToolBar->addAction(action);
+        if (QWidget* button = m_wndToolBar->widgetForAction(action))
+            button->installEventFilter(this);
+    }
+    addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+}
+
+void CMainFrame::BuildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("AFX_IDW_STATUS_BAR"));
+    m_message = new QLabel(QStringLiteral("Ready"), bar);
+    m_message->setObjectName(QStringLiteral("messagePane"));
+    bar->addWidget(m_message, 1);
+    auto indicator = [bar](const char* text, const char* name) {
+        auto* label = new QLabel(QString::fromLatin1(text), bar);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        label->setEnabled(false);
+        bar->addPermanentWidget(label);
+        return label;
+    };
+    m_cap = indicator("CAP", "ID_INDICATOR_CAPS");
+    m_num = indicator("NUM", "ID_INDICATOR_NUM");
+    m_scrl = indicator("SCRL", "ID_INDICATOR_SCRL");
+}
+
+// --- Settings -----------------------------------------------------------------
+
+void CMainFrame::LoadSettings()
+{
+    QSettings settings(QStringLiteral(ZYL_SETTINGS_ORGANISATION), QStringLiteral(ZYL_SETTINGS_APPLICATION));
+    m_recent.clear();
+    for (int i = 0; i < 4; ++i) {
+        const QString file = settings.value(QStringLiteral("Recent File List/File%1").arg(i + 1)).toString();
+        if (!file.isEmpty())
+            m_recent << file;
+    }
+    m_wndToolBar->setVisible(settings.value(QStringLiteral("Settings/ShowToolbar"), true).toBool());
+    statusBar()->setVisible(settings.value(QStringLiteral("Settings/ShowStatusBar"), true).toBool());
+    UpdateRecentMenu();
+}
+
+void CMainFrame::SaveSettings() const
+{
+    QSettings settings(QStringLiteral(ZYL_SETTINGS_ORGANISATION), QStringLiteral(ZYL_SETTINGS_APPLICATION));
+    for (int i = 0; i < 4; ++i) {
+        const QString key = QStringLiteral("Recent File List/File%1").arg(i + 1);
+        if (i < m_recent.size())
+            settings.setValue(key, m_recent[i]);
+        else
+            settings.remove(key);
+    }
+    // Hidden bars are hidden because the user chose so; the frame itself may
+    // not be shown (tests, printing from the command line).
+    settings.setValue(QStringLiteral("Settings/ShowToolbar"), !m_wndToolBar->isHidden());
+    settings.setValue(QStringLiteral("Settings/ShowStatusBar"), !statusBar()->isHidden());
+}
+
+void CMainFrame::AddRecentFile(const QString& path)
+{
+    const QString full = QFileInfo(path).absoluteFilePath();
+    m_recent.removeAll(full);
+    m_recent.prepend(full);
+    while (m_recent.size() > 4)
+        m_recent.removeLast();
+    UpdateRecentMenu();
+    SaveSettings();
+}
+
+void CMainFrame::UpdateRecentMenu()
+{
+    for (int i = 0; i < 4; ++i) {
+        QAction* a = m_mru[i];
+        if (i < m_recent.size()) {
+            QString shown = QDir::toNativeSeparators(m_recent[i]);
+            shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+            a->setVisible(true);
+        } else if (i == 0) {
+            a->setText(QStringLiteral("Recent File"));
+            a->setVisible(true);
+        } else {
+            a->setVisible(false);
+        }
+    }
+}
+
+// --- Command routing ----------------------------------------------------------
+
+bool CMainFrame::ShellHandles(int id) const
+{
+    switch (id) {
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+    case ID_FILE_PRINT_SETUP:
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
+    case ID_APP_ABOUT:
+    case ID_APP_EXIT:
+    case ID_VIEW_TOOLBAR:
+    case ID_VIEW_STATUS_BAR:
+    case ID_NEXT_PANE:
+    case ID_PREV_PANE:
+        return true;
+    default:
+        break;
+    }
+    if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 4)
+        return id - ID_FILE_MRU_FILE1 < m_recent.size();
+    return false;
+}
+
+bool CMainFrame::IsCommandEnabled(int id) const
+{
+    switch (id) {
+    case ID_EDIT_UNDO:
+    case ID_EDIT_CUT:
+    case ID_EDIT_COPY:
+    case ID_EDIT_PASTE:
+        return false; // no handler, for good
+    default:
+        break;
+    }
+    return ShellHandles(id) || m_view->HandlesCommand(id);
+}
+
+void CMainFrame::OnCommand(int id)
+{
+    if (!IsCommandEnabled(id)) {
+        UpdateCommandUI();
+        return;
+    }
+    if (!ShellHandles(id)) {
+        m_view->OnCommand(id); // ends in AfterCommand through CommandDone
+        return;
+    }
+    switch (id) {
+    case ID_FILE_NEW:
+        if (SaveModified())
+            NewDocument();
+        break;
+    case ID_FILE_OPEN:
+        DoOpen();
+        break;
+    case ID_FILE_SAVE:
+        DoSave(false);
+        break;
+    case ID_FILE_SAVE_AS:
+        DoSave(true);
+        break;
+    case ID_FILE_PRINT_SETUP:
+        DoPrintSetup();
+        break;
+    case ID_FILE_PRINT:
+        DoPrint();
+        break;
+    case ID_FILE_PRINT_PREVIEW:
+        DoPrintPreview();
+        break;
+    case ID_APP_ABOUT: {
+        CAboutDlg about(this);
+        about.exec();
+        break;
+    }
+    case ID_APP_EXIT:
+        close();
+        break;
+    case ID_VIEW_TOOLBAR:
+        m_wndToolBar->setVisible(m_wndToolBar->isHidden());
+        SaveSettings();
+        break;
+    case ID_VIEW_STATUS_BAR:
+        statusBar()->setVisible(statusBar()->isHidden());
+        SaveSettings();
+        break;
+    case ID_NEXT_PANE:
+    case ID_PREV_PANE:
+        break; // a single pane: nothing to move to
+    default:
+        if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 4) {
+            const QString path = m_recent.value(id - ID_FILE_MRU_FILE1);
+            if (!path.isEmpty() && SaveModified())
+                OpenDocumentFile(path);
+        }
+        break;
+    }
+    AfterCommand();
+}
+
+void CMainFrame::AfterCommand()
+{
+    m_view->viewport()->update();
+    m_view->Dialogs().RefreshAll();
+    UpdateCommandUI();
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    for (const auto& [id, action] : m_actions)
+        action->setEnabled(IsCommandEnabled(id));
+    SetCheckMarks();
+}
+
+void CMainFrame::SetCheckMarks()
+{
+    auto check = [this](int id, bool on) {
+        if (QAction* a = Action(id))
+            a->setChecked(on);
+    };
+    check(32792, m_doc.m_bBlockStructure == 1);
+    check(32773, m_doc.m_bAndLabel == 1);
+    check(32774, m_doc.m_bOrLabel == 1);
+    check(32777, m_doc.m_bShowMinterms == 1);
+    check(32786, m_doc.m_bShowProductTerms == 1);
+    check(32789, m_doc.m_bProm == 1);
+    check(32790, m_doc.m_bPal == 1);
+    check(32791, m_doc.m_bPla == 1);
+    for (int j = 0; j < 4; ++j)
+        check(ID_OUTPUT_0 + j, m_doc.m_nOutputToggle[j] == 1);
+    check(32814, m_view->IsChecked(32814));
+    check(ID_SELECT_REGION, m_view->IsSelectMode());
+    check(ID_VIEW_TOOLBAR, !m_wndToolBar->isHidden());
+    check(ID_VIEW_STATUS_BAR, !statusBar()->isHidden());
+}
+
+// --- Files --------------------------------------------------------------------
+
+void CMainFrame::UpdateTitle()
+{
+    const std::string& path = m_doc.GetPathName();
+    const QString name = path.empty() ? QStringLiteral("Untitled") : QFileInfo(Q(path)).fileName();
+    setWindowTitle(name + QStringLiteral("[*] - ZYL"));
+    setWindowModified(m_doc.IsModified());
+}
+
+void CMainFrame::NewDocument()
+{
+    m_doc.OnNewDocument(); // the one document is reused; nothing is reset
+    m_doc.SetPathName(std::string());
+    m_doc.SetModifiedFlag(false);
+    UpdateTitle();
+    m_doc.UpdateAllViews();
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path)
+{
+    std::string error;
+    if (!LoadDocument(m_doc, path.toStdString(), error)) {
+        StandardBox(this, Q(error));
+        return false;
+    }
+    m_doc.SetPathName(QFileInfo(path).absoluteFilePath().toStdString());
+    m_doc.SetModifiedFlag(false);
+    AddRecentFile(path);
+    UpdateTitle();
+    m_doc.UpdateAllViews();
+    return true;
+}
+
+bool CMainFrame::SaveDocumentTo(const QString& path)
+{
+    std::string error;
+    if (!SaveDocument(m_doc, path.toStdString(), error)) {
+        StandardBox(this, Q(error));
+        return false;
+    }
+    m_doc.SetPathName(QFileInfo(path).absoluteFilePath().toStdString());
+    m_doc.SetModifiedFlag(false);
+    AddRecentFile(path);
+    UpdateTitle();
+    return true;
+}
+
+bool CMainFrame::DoSave(bool askName)
+{
+    QString path = Q(m_doc.GetPathName());
+    if (askName || path.isEmpty()) {
+        const QString suggested = path.isEmpty() ? QStringLiteral("Untitled.zyl") : path;
+        path = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), suggested, QString::fromLatin1(kFilter));
+        if (path.isEmpty())
+            return false;
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".zyl");
+    }
+    return SaveDocumentTo(path);
+}
+
+void CMainFrame::DoOpen()
+{
+    if (!SaveModified())
+        return;
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QString(), QString::fromLatin1(kFilter));
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+bool CMainFrame::SaveModified()
+{
+    if (!m_doc.IsModified())
+        return true;
+    const std::string& path = m_doc.GetPathName();
+    const QString name = path.empty() ? QStringLiteral("Untitled") : QFileInfo(Q(path)).fileName();
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"), QStringLiteral("Save changes to %1?").arg(name),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return DoSave(false);
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// --- Printing -----------------------------------------------------------------
+
+QPrinter& CMainFrame::Printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void CMainFrame::PrintFuseMap(QPrinter& printer)
+{
+    m_view->PrintTo(printer);
+}
+
+void CMainFrame::DoPrint()
+{
+    QPrintDialog dialog(&Printer(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        PrintFuseMap(Printer());
+}
+
+void CMainFrame::DoPrintPreview()
+{
+    QPrintPreviewDialog preview(&Printer(), this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintFuseMap(*p); });
+    preview.exec();
+}
+
+void CMainFrame::DoPrintSetup()
+{
+    QPageSetupDialog dialog(&Printer(), this);
+    dialog.exec();
+}
+
+// --- Events -------------------------------------------------------------------
+
+bool CMainFrame::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        // The message pane shows the prompt of the item under the mouse and
+        // "Ready" otherwise.
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        m_message->setText(tip.isEmpty() ? QStringLiteral("Ready") : tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        // Buttons without a tool tip text show none.
+        if (auto* button = qobject_cast<QToolButton*>(watched))
+            if (QAction* a = button->defaultAction(); a && a->property("zylToolTip").toString().isEmpty())
+                return true;
+    }
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        UpdateKeyIndicators(static_cast<QKeyEvent*>(event)->nativeModifiers());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::UpdateKeyIndicators(quint32 nativeModifiers)
+{
+    // The lock states come with each key event on X11 (Lock and Mod2 for
+    // Caps and Num Lock); other platforms leave the indicators dim.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    m_cap->setEnabled((nativeModifiers & 0x02) != 0);
+    m_num->setEnabled((nativeModifiers & 0x10) != 0);
+    m_scrl->setEnabled(false);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!SaveModified()) {
+        event->ignore();
+        return;
+    }
+    SaveSettings();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    if (SaveModified())
+        OpenDocumentFile(urls.front().toLocalFile());
+    AfterCommand();
+}

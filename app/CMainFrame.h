@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <map>
+#include <memory>
+#include <string>
+
+class CZYLDoc;
+class CZYLView;
+class QAction;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QToolBar;
+
+// The main frame: menus, toolbar and status bar built from the command
+// table, the one view in the middle, and the shell's own commands (files,
+// printing, the bars, About, Exit). Every command ends with a refresh of
+// the view, the open dialogs and the check marks.
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit CMainFrame(CZYLDoc& doc, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CZYLDoc& Document() const { return m_doc; }
+    CZYLView* View() const { return m_view; }
+    QToolBar* ToolBar() const { return m_wndToolBar; }
+    // The action of a command id, or nullptr.
+    QAction* Action(int id) const;
+    // The message pane's current text ("Ready" when idle).
+    QString MessageText() const;
+
+    // Runs a command as the menu, toolbar or an accelerator does.
+    void OnCommand(int id);
+    bool ShellHandles(int id) const;
+    bool IsCommandEnabled(int id) const;
+    // Sets every item's enabled state and every check mark from the
+    // document, the view and the bars.
+    void UpdateCommandUI();
+
+    // File commands without their dialogs; false after a reported failure.
+    bool OpenDocumentFile(const QString& path);
+    bool SaveDocumentTo(const QString& path);
+    void NewDocument();
+    QStringList RecentFiles() const { return m_recent; }
+    void AddRecentFile(const QString& path);
+
+    // Prints one page to the printer (no dialog).
+    void PrintFuseMap(QPrinter& printer);
+
+    // Title "<document name>[*] - ZYL", the marker bound to the modified flag.
+    void UpdateTitle();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void LoadSettings();
+    void SaveSettings() const;
+    void UpdateRecentMenu();
+    void SetCheckMarks();
+    void AfterCommand();
+    bool SaveModified();
+    bool DoSave(bool askName);
+    void DoOpen();
+    void DoPrint();
+    void DoPrintPreview();
+    void DoPrintSetup();
+    void UpdateKeyIndicators(quint32 nativeModifiers);
+    QPrinter& Printer();
+
+    CZYLDoc& m_doc;
+    CZYLView* m_view = nullptr;
+    QToolBar* m_wndToolBar = nullptr;
+    QLabel* m_message = nullptr;
+    QLabel* m_cap = nullptr;
+    QLabel* m_num = nullptr;
+    QLabel* m_scrl = nullptr;
+    std::map<int, QAction*> m_actions;
+    QAction* m_mru[4] = {};
+    QStringList m_recent;
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+// The settings of the program: organisation "Local AppWizard-Generated
+// Applications", application "ZYL".
+#define ZYL_SETTINGS_ORGANISATION "Local AppWizard-Generated Applications"
+#define ZYL_SETTINGS_APPLICATION "ZYL"

@@ -1,0 +1,74 @@
+#include "CZYLApp.h"
+
+#include "CMainFrame.h"
+#include "CZYLDoc.h"
+#include "CZYLView.h"
+#include "CommandLine.h"
+#include "PictureExport.h"
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QPrinter>
+
+#include <cstdio>
+
+CZYLApp::CZYLApp() = default;
+
+CZYLApp::~CZYLApp()
+{
+    if (m_platform)
+        SetPlatform(nullptr);
+    m_frame.reset();
+}
+
+bool CZYLApp::InitInstance(const std::vector<std::string>& args, int& exitCode, bool show)
+{
+    exitCode = 0;
+    QCoreApplication::setOrganizationName(QStringLiteral(ZYL_SETTINGS_ORGANISATION));
+    QCoreApplication::setApplicationName(QStringLiteral(ZYL_SETTINGS_APPLICATION));
+
+    const CCommandLine cmd = ParseZylCommandLine(args);
+    switch (cmd.action) {
+    case CCommandLine::Help:
+    case CCommandLine::Version:
+        std::fputs((cmd.message + "\n").c_str(), stdout);
+        return false;
+    case CCommandLine::Error:
+        std::fputs(("zyl: " + cmd.message + "\n").c_str(), stderr);
+        exitCode = 2;
+        return false;
+    default:
+        break;
+    }
+
+    m_doc = std::make_unique<CZYLDoc>();
+    m_platform = std::make_unique<CQtPlatform>();
+    SetPlatform(m_platform.get());
+    m_frame = std::make_unique<CMainFrame>(*m_doc);
+    m_platform->SetFrame(m_frame.get());
+
+    if (!cmd.file.empty() && !m_frame->OpenDocumentFile(QString::fromStdString(cmd.file))) {
+        exitCode = 1;
+        return false;
+    }
+
+    if (cmd.action == CCommandLine::Print) {
+        QPrinter printer(QPrinter::HighResolution);
+        m_frame->PrintFuseMap(printer);
+        return false;
+    }
+    if (cmd.action == CCommandLine::Export) {
+        std::string error;
+        CZYLView* view = m_frame->View();
+        if (!ExportPicture(cmd.output, CZYLView::kWidth, CZYLView::kHeight,
+                           [view](QPainter& p) { view->OnDraw(p); }, 1.0, error)) {
+            std::fputs(("zyl: " + error + "\n").c_str(), stderr);
+            exitCode = 1;
+        }
+        return false;
+    }
+
+    if (show)
+        m_frame->showMaximized();
+    return true;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CZYLDoc;
+class CMainFrame;
+class CQtPlatform;
+
+// The application object: one document, one frame with its view, the
+// platform seam, and the start-up of the command line.
+class CZYLApp
+{
+public:
+    CZYLApp();
+    ~CZYLApp();
+
+    // Start-up in order: settings, the document with frame and view, the
+    // command line, then the maximized window. Returns false when the
+    // program ends at once (printed, exported, help, or a failure);
+    // exitCode is set then.
+    bool InitInstance(const std::vector<std::string>& args, int& exitCode, bool show = true);
+
+    CZYLDoc& Document() { return *m_doc; }
+    CMainFrame* Frame() { return m_frame.get(); }
+
+private:
+    std::unique_ptr<CZYLDoc> m_doc;
+    std::unique_ptr<CQtPlatform> m_platform;
+    std::unique_ptr<CMainFrame> m_frame;
+};

@@ -1,0 +1,53 @@
+#include "QtPlatform.h"
+
+#include "CMainFrame.h"
+#include "CMessageDlg.h"
+#include "CZYLView.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+
+void CQtPlatform::ShowZylMessage(const std::string& text)
+{
+    // Constructed without a parent, placed by the screen size.
+    CMessageDlg dlg(text);
+    dlg.exec();
+}
+
+void CQtPlatform::ShowMessageBox(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"), QString::fromStdString(text), QMessageBox::Ok,
+                    m_frame);
+    box.exec();
+}
+
+int CQtPlatform::TrackPopup(const std::vector<std::string>& items, const ZPoint& screenPos)
+{
+    QMenu menu(m_frame ? static_cast<QWidget*>(m_frame->View()) : nullptr);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        menu.addAction(QString::fromStdString(items[i]))->setData(int(i));
+    QAction* chosen = menu.exec(QPoint(screenPos.x, screenPos.y));
+    return chosen ? chosen->data().toInt() : -1;
+}
+
+ZSize CQtPlatform::GetScreenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return ZSize{1024, 768};
+    const QSize size = screen->size();
+    return ZSize{size.width(), size.height()};
+}
+
+CZYLDoc* CQtPlatform::FindActiveDoc()
+{
+    return m_frame ? &m_frame->Document() : nullptr;
+}
+
+IZylView* CQtPlatform::FindActiveView()
+{
+    return m_frame ? m_frame->View() : nullptr;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Platform.h"
+
+class CMainFrame;
+
+// The platform seam on Qt: the "ZYL Message" box, the standard box titled
+// "ZYL", popup menus, the screen size and the frame's document and view.
+class CQtPlatform : public IPlatform
+{
+public:
+    explicit CQtPlatform(CMainFrame* frame = nullptr) : m_frame(frame) {}
+    void SetFrame(CMainFrame* frame) { m_frame = frame; }
+
+    void ShowZylMessage(const std::string& text) override;
+    void ShowMessageBox(const std::string& text) override;
+    int TrackPopup(const std::vector<std::string>& items, const ZPoint& screenPos) override;
+    ZSize GetScreenSize() override;
+    CZYLDoc* FindActiveDoc() override;
+    IZylView* FindActiveView() override;
+
+private:
+    CMainFrame* m_frame;
+};

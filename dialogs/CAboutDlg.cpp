@@ -1,0 +1,37 @@
+#include "CAboutDlg.h"
+
+#include "DialogUnits.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+const DialogFont kFont = DialogFont::MsSansSerif8;
+}
+
+CAboutDlg::CAboutDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("About ZYL"));
+    setFixedSize(DluSize(kFont, 235, 55));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+
+    auto* icon = new QLabel(this);
+    icon->setGeometry(DluRect(kFont, 11, 17, 21, 20));
+    const QPixmap pixmap(QStringLiteral(":/res/ico128.png"));
+    if (!pixmap.isNull())
+        icon->setPixmap(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    auto* text = new QLabel(QStringLiteral("ZYL Version 1.0"), this);
+    text->setGeometry(DluRect(kFont, 40, 10, 119, 8));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(DluRect(kFont, 178, 7, 50, 14));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}

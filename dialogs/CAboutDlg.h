@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDialog>
+
+// The About box (dialog 100): the application icon, "ZYL Version 1.0" and OK.
+class CAboutDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+};

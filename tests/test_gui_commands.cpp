@@ -1,0 +1,294 @@
+// The command table as the main frame builds it: menus, texts, prompts,
+// tool tips, accelerators, toolbar, enabled states and check marks.
+#include "CAboutDlg.h"
+#include "CMainFrame.h"
+#include "CMessageDlg.h"
+#include "CZYLDoc.h"
+#include "CZYLView.h"
+#include "QtPlatform.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QtTest>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+// Every menu item with the titles of the menus above it.
+void CollectMenus(QMenu* menu, const QStringList& path, std::map<int, QStringList>& out)
+{
+    for (QAction* a : menu->actions()) {
+        if (a->menu()) {
+            CollectMenus(a->menu(), path + QStringList{a->text()}, out);
+        } else if (!a->isSeparator()) {
+            out[a->data().toInt()] = path;
+        }
+    }
+}
+
+} // namespace
+
+class TestGuiCommands : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CZYLDoc> m_doc;
+    std::unique_ptr<CMainFrame> m_frame;
+
+private slots:
+    void init()
+    {
+        m_doc = std::make_unique<CZYLDoc>();
+        m_frame = std::make_unique<CMainFrame>(*m_doc);
+    }
+    void cleanup()
+    {
+        m_frame.reset();
+        m_doc.reset();
+    }
+
+    void commandTable_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QString>("tip");
+        const QString F = "&File", E = "&Edit", EF = "&Edit/F&unctional Value by", V = "&View", T = "&ZYL Type",
+                      S = "Simplif&y", I = "&Input Array", O = "&Output Array", OF = "&Output Array/Re-instate/blow F&uses for",
+                      H = "&Help", none = "";
+        auto row = [](int id, const QString& menu, const QString& text, const QString& keys, const QString& prompt,
+                      const QString& tip) {
+            QTest::addRow("%d", id) << id << menu << text << keys << prompt << tip;
+        };
+        row(57600, F, "&New\tCtrl+N", "Ctrl+N", "Create a new document", "New");
+        row(57601, F, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing document", "Open");
+        row(57603, F, "&Save\tCtrl+S", "Ctrl+S", "Save the active document", "Save");
+        row(57604, F, "Save &As...", "", "Save the active document with a new name", "Save As");
+        row(57607, F, "&Print...\tCtrl+P", "Ctrl+P", "Print the active document", "Print");
+        row(57609, F, "Print Pre&view", "", "Display full pages", "Print Preview");
+        row(57606, F, "P&rint Setup...", "", "Change the printer and printing options", "Print Setup");
+        row(57616, F, "Recent File", "", "Open this document", "");
+        row(57665, F, "E&xit", "", "Quit the application; prompts to save documents", "Exit");
+        row(32787, EF, "T&ruth Table", "", "Edit the functional value by means of Truth Table.", "");
+        row(32798, EF, "M&interm Table", "", "Edit the function by entering the Minterms.", "");
+        row(32799, EF, "M&axterm Table", "", "Edit the function by entering the Maxterms.", "");
+        row(32788, E, "Variable and Function Names", "", "Edit the variable and function names.", "");
+        row(57643, E, "&Undo\tCtrl+Z", "Ctrl+Z|Alt+Backspace", "Undo the last action", "Undo");
+        row(57635, E, "Cu&t\tCtrl+X", "Ctrl+X|Shift+Del", "Cut the selection and put it on the Clipboard", "Cut");
+        row(57634, E, "&Copy\tCtrl+C", "Ctrl+C|Ctrl+Ins", "Copy the selection and put it on the Clipboard", "Copy");
+        row(57637, E, "&Paste\tCtrl+V", "Ctrl+V|Shift+Ins", "Insert Clipboard contents", "Paste");
+        row(32792, V, "&Block Structure", "", "Show the block structure of a ZYL.", "");
+        row(32773, V, "A&ND Array Label", "", "View input AND Array label.", "");
+        row(32774, V, "&OR Array Label", "", "View output OR Array Label.", "");
+        row(32777, V, "PRO&M minterms", "", "Show the minterms of the PROM.", "");
+        row(32786, V, "PA&L product terms", "", "Show the product terms of the AND gates of the PAL.", "");
+        row(59392, V, "&Toolbar", "", "Show or hide the toolbar", "Toggle ToolBar");
+        row(59393, V, "&Status Bar", "", "Show or hide the status bar", "Toggle StatusBar");
+        row(32789, T, "P&ROM", "", "Set the ZYL to operate in PROM (Programmable Read-Only-Memory) mode.", "");
+        row(32790, T, "P&AL", "", "Set the ZYL to operate in PAL (Programmable Array Logic) mode.", "");
+        row(32791, T, "P&LA", "", "Set the ZYL to operate in PLA (Programmable Loigc Array) mode.", "");
+        row(32811, S, "&Connections in PAL", "", "Simplify the AND gate array connection for the functions in PAL.", "");
+        row(32771, I, "&Re-instate all fuses", "", "Re-instate all the fuse connections in the input arrary.", "");
+        row(32793, I, "B&low all fuses", "", "Blow all the fuses in the input array.", "");
+        for (int j = 0; j < 4; ++j)
+            row(32794 + j, OF, QString("Output &%1").arg(j), "", "", "");
+        row(32775, O, "Re-&instate all fuses", "", "Reinstate all fuse connections in the output array.", "");
+        row(32785, O, "&Blow All Fuses", "", "Blow all fuse connections in the output array.", "");
+        row(32814, H, "Circuit symbols for ZYL...", "", "Show the circuit symbol for ZYL.", "");
+        row(57664, H, "&About ZYL...", "", "Display program information, version number and copyright", "About");
+        row(32812, none, "", "", "Select a region for copying to the Clipboard.", "");
+        row(32813, none, "", "", "Copy the selection and put it on the Clipboard", "Copy");
+        row(57680, none, "", "F6", "", "");
+        row(57681, none, "", "Shift+F6", "", "");
+    }
+    void commandTable()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, menu);
+        QFETCH(QString, text);
+        QFETCH(QString, keys);
+        QFETCH(QString, prompt);
+        QFETCH(QString, tip);
+        QAction* a = m_frame->Action(id);
+        QVERIFY(a);
+        QCOMPARE(a->data().toInt(), id);
+        QCOMPARE(a->statusTip(), prompt);
+        QCOMPARE(a->property("zylToolTip").toString(), tip);
+        QStringList shortcuts;
+        for (const QKeySequence& k : a->shortcuts())
+            shortcuts << k.toString(QKeySequence::PortableText);
+        QCOMPARE(shortcuts.join('|'), keys);
+
+        std::map<int, QStringList> menus;
+        for (QAction* top : m_frame->menuBar()->actions())
+            CollectMenus(top->menu(), QStringList{top->text()}, menus);
+        if (menu.isEmpty()) {
+            QVERIFY(menus.find(id) == menus.end());
+        } else {
+            QVERIFY(menus.find(id) != menus.end());
+            QCOMPARE(menus[id].join('/'), menu);
+            QCOMPARE(a->text(), text);
+        }
+    }
+
+    void topLevelMenusInOrder()
+    {
+        QStringList titles;
+        for (QAction* top : m_frame->menuBar()->actions())
+            titles << top->text();
+        QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&ZYL Type", "Simplif&y", "&Input Array",
+                                      "&Output Array", "&Help"}));
+    }
+
+    void toolbarButtonsInOrder()
+    {
+        QList<int> ids;
+        for (QAction* a : m_frame->ToolBar()->actions())
+            ids << (a->isSeparator() ? 0 : a->data().toInt());
+        QCOMPARE(ids, (QList<int>{57600, 57601, 57603, 0, 32812, 32813, 0, 57607, 0, 32792, 0, 32789, 32790, 32791,
+                                  0, 32777, 32786, 0, 32787, 32798, 32799, 32788, 0, 57664}));
+        QCOMPARE(m_frame->ToolBar()->iconSize(), QSize(16, 15));
+        QCOMPARE(m_frame->ToolBar()->allowedAreas(), Qt::AllToolBarAreas);
+    }
+
+    void editItemsStayDisabled()
+    {
+        m_frame->UpdateCommandUI();
+        for (int id : {57643, 57635, 57634, 57637}) {
+            QVERIFY(!m_frame->Action(id)->isEnabled());
+            QVERIFY(!m_frame->IsCommandEnabled(id));
+        }
+        // The shell's own commands are always there.
+        for (int id : {57600, 57601, 57603, 57604, 57606, 57607, 57609, 57664, 57665, 59392, 59393})
+            QVERIFY2(m_frame->Action(id)->isEnabled(), qPrintable(QString::number(id)));
+        // Region selection is the view's own and works from the start.
+        QVERIFY(m_frame->Action(32812)->isEnabled());
+        QVERIFY(m_frame->Action(32813)->isEnabled());
+    }
+
+    void enabledFollowsHandlers()
+    {
+        // Whatever the view logic and the dialogs handle is enabled, the rest not.
+        for (int id : {32787, 32798, 32799, 32788, 32792, 32773, 32774, 32777, 32786, 32789, 32790, 32791, 32811,
+                       32771, 32793, 32794, 32795, 32796, 32797, 32775, 32785, 32814}) {
+            const bool handled = m_frame->View()->HandlesCommand(id);
+            QCOMPARE(m_frame->Action(id)->isEnabled(), handled);
+        }
+    }
+
+    void checkMarksFollowDocument()
+    {
+        for (int j = 0; j < 4; ++j)
+            QVERIFY(m_frame->Action(32794 + j)->isChecked());
+        QVERIFY(m_frame->Action(32789)->isChecked());
+        QVERIFY(!m_frame->Action(32790)->isChecked());
+        QVERIFY(!m_frame->Action(32792)->isChecked());
+        m_doc->m_nOutputToggle[2] = 0;
+        m_doc->m_bProm = 0;
+        m_doc->m_bPal = 1;
+        m_doc->m_bBlockStructure = 1;
+        m_doc->m_bOrLabel = 1;
+        m_frame->UpdateCommandUI();
+        QVERIFY(m_frame->Action(32794)->isChecked());
+        QVERIFY(!m_frame->Action(32796)->isChecked());
+        QVERIFY(!m_frame->Action(32789)->isChecked());
+        QVERIFY(m_frame->Action(32790)->isChecked());
+        QVERIFY(m_frame->Action(32792)->isChecked());
+        QVERIFY(m_frame->Action(32774)->isChecked());
+        QVERIFY(!m_frame->Action(32773)->isChecked());
+    }
+
+    void titleAndStatusPane()
+    {
+        QCOMPARE(m_frame->windowTitle().remove("[*]"), QString("Untitled - ZYL"));
+        QVERIFY(!m_frame->isWindowModified());
+        m_doc->SetModifiedFlag(true);
+        QVERIFY(m_frame->isWindowModified());
+        QCOMPARE(m_frame->MessageText(), QString("Ready"));
+        QStatusTipEvent hover(m_frame->Action(32792)->statusTip());
+        QApplication::sendEvent(m_frame.get(), &hover);
+        QCOMPARE(m_frame->MessageText(), QString("Show the block structure of a ZYL."));
+        QStatusTipEvent leave{QString()};
+        QApplication::sendEvent(m_frame.get(), &leave);
+        QCOMPARE(m_frame->MessageText(), QString("Ready"));
+        QStringList indicators;
+        for (QLabel* l : m_frame->statusBar()->findChildren<QLabel*>())
+            if (l->objectName().startsWith("ID_INDICATOR"))
+                indicators << l->text();
+        QCOMPARE(indicators, (QStringList{"CAP", "NUM", "SCRL"}));
+    }
+
+    void barsToggleAndAreRemembered()
+    {
+        QVERIFY(!m_frame->ToolBar()->isHidden());
+        m_frame->OnCommand(59392);
+        QVERIFY(m_frame->ToolBar()->isHidden());
+        QVERIFY(!m_frame->Action(59392)->isChecked());
+        m_frame.reset();
+        m_frame = std::make_unique<CMainFrame>(*m_doc);
+        QVERIFY(m_frame->ToolBar()->isHidden());
+        m_frame->OnCommand(59392);
+        QVERIFY(!m_frame->ToolBar()->isHidden());
+        QVERIFY(m_frame->Action(59392)->isChecked());
+    }
+
+    void messageBoxLayout_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::newRow("1024x768") << QSize(1024, 768) << QPoint(362, 294);
+        QTest::newRow("odd sizes round toward zero") << QSize(1281, 1025) << QPoint(490, 422);
+        QTest::newRow("tiny screen") << QSize(200, 100) << QPoint(-50, -40);
+    }
+    void messageBoxLayout()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QPoint, topLeft);
+        QCOMPARE(CMessageDlg::PlacementFor(screen), topLeft);
+        CMessageDlg dlg("\nOnly positive integers \nseparated by comma are accepted.");
+        QCOMPARE(dlg.windowTitle(), QString("ZYL Message"));
+        QCOMPARE(dlg.size(), QSize(300, 214));
+        QCOMPARE(dlg.TextControl()->geometry(), QRect(26, 66, 260, 150));
+        QCOMPARE(dlg.TextControl()->text(), QString("\nOnly positive integers \nseparated by comma are accepted."));
+        QVERIFY(!(dlg.windowFlags() & Qt::WindowSystemMenuHint));
+        const auto buttons = dlg.findChildren<QPushButton*>();
+        QCOMPARE(buttons.size(), 1);
+        QCOMPARE(buttons[0]->text(), QString("OK"));
+        QCOMPARE(buttons[0]->geometry(), QRect(60, 14, 100, 28));
+        QVERIFY(buttons[0]->isDefault());
+    }
+
+    void aboutBox()
+    {
+        CAboutDlg about;
+        QCOMPARE(about.windowTitle(), QString("About ZYL"));
+        QCOMPARE(about.size(), QSize(353, 89));
+        bool found = false;
+        for (QLabel* l : about.findChildren<QLabel*>())
+            found = found || l->text() == "ZYL Version 1.0";
+        QVERIFY(found);
+        QCOMPARE(about.findChildren<QPushButton*>().size(), 1);
+    }
+
+    void platformAnswersFrame()
+    {
+        CQtPlatform platform(m_frame.get());
+        QCOMPARE(platform.FindActiveDoc(), m_doc.get());
+        QCOMPARE(platform.FindActiveView(), static_cast<IZylView*>(m_frame->View()));
+        const ZSize s = platform.GetScreenSize();
+        QVERIFY(s.cx > 0 && s.cy > 0);
+    }
+};
+
+QTEST_MAIN(TestGuiCommands)
+#include "test_gui_commands.moc"
