@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <QSettings>
 #include <QtTest>
 
 #include <map>
@@ -44,6 +45,11 @@ class TestGuiCommands : public QObject
     std::unique_ptr<CMainFrame> m_frame;
 
 private slots:
+    void initTestCase()
+    {
+        // Start from no remembered settings.
+        QSettings(ZYL_SETTINGS_ORGANISATION, ZYL_SETTINGS_APPLICATION).clear();
+    }
     void init()
     {
         m_doc = std::make_unique<CZYLDoc>();

@@ -172,15 +172,16 @@ void CZYLView::PrintTo(QPrinter& printer)
     QPainter p;
     if (!p.begin(&printer))
         return;
-    // One logical unit prints as 1/96 inch: window extent 1200 x 800,
-    // viewport extent dpi * 1200 / 96 by dpi * 800 / 96, integer division.
-    const int dpiX = printer.logicalDpiX();
-    const int dpiY = printer.logicalDpiY();
-    const double sx = double(dpiX * 1200 / 96) / 1200.0;
-    const double sy = double(dpiY * 800 / 96) / 800.0;
-    p.scale(sx, sy);
+    // One logical unit prints as 1/96 inch.
+    const QPointF scale = PrintScale(printer.logicalDpiX(), printer.logicalDpiY());
+    p.scale(scale.x(), scale.y());
     OnDraw(p);
     p.end();
+}
+
+QPointF CZYLView::PrintScale(int dpiX, int dpiY)
+{
+    return QPointF(double(dpiX * 1200 / 96) / 1200.0, double(dpiY * 800 / 96) / 800.0);
 }
 
 // --- Paint ------------------------------------------------------------------

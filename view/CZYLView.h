@@ -58,6 +58,9 @@ public:
 
     // Prints one page at 96 logical units per inch of the printer.
     void PrintTo(QPrinter& printer);
+    // The printer scale for its dots per inch: window extent 1200 x 800
+    // mapped to dpi * 1200 / 96 by dpi * 800 / 96 (integer division).
+    static QPointF PrintScale(int dpiX, int dpiY);
 
     // Commands the view answers: its own (region selection and copy), the
     // view logic's and the dialogs'.
