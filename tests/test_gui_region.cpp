@@ -1,0 +1,159 @@
+// Region selection and copy: the rubber band, the selection rectangle, the
+// copied pixels and the messages.
+#include "CZYLDoc.h"
+#include "CZYLView.h"
+#include "Platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <memory>
+
+class TestGuiRegion : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CZYLDoc> m_doc;
+    std::unique_ptr<CZYLView> m_view;
+    std::unique_ptr<CRecordingPlatform> m_platform;
+    std::unique_ptr<CScopedPlatform> m_scope;
+
+    void Send(QEvent::Type type, const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+    {
+        QWidget* vp = m_view->viewport();
+        QMouseEvent e(type, QPointF(pos), QPointF(vp->mapToGlobal(pos)), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(vp, &e);
+    }
+    void Drag(const QPoint& from, const QPoint& to)
+    {
+        Send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        Send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton);
+        Send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        // The button comes up elsewhere: the last move ends the selection.
+        Send(QEvent::MouseButtonRelease, to + QPoint(7, 7), Qt::LeftButton, Qt::NoButton);
+    }
+
+private slots:
+    void init()
+    {
+        m_platform = std::make_unique<CRecordingPlatform>();
+        m_scope = std::make_unique<CScopedPlatform>(m_platform.get());
+        m_doc = std::make_unique<CZYLDoc>();
+        m_platform->doc = m_doc.get();
+        m_view = std::make_unique<CZYLView>(*m_doc);
+        m_view->resize(1100, 950);
+        QApplication::clipboard()->clear();
+    }
+    void cleanup()
+    {
+        m_view.reset();
+        m_doc.reset();
+        m_scope.reset();
+        m_platform.reset();
+    }
+
+    void copyWithoutSelectionShowsMessage()
+    {
+        m_view->OnCommand(ID_SELECT_REGION);
+        m_view->OnCommand(ID_COPY_REGION);
+        QCOMPARE(int(m_platform->messages.size()), 1);
+        QVERIFY(!m_platform->messages[0].zylBox);
+        QCOMPARE(m_platform->messages[0].text, std::string("Please select a region for copying first."));
+        QVERIFY(QApplication::clipboard()->image().isNull());
+        QVERIFY(m_view->IsSelectMode());
+        // Outside selection mode the same.
+        m_view->OnCommand(ID_SELECT_REGION);
+        m_view->OnCommand(ID_COPY_REGION);
+        QCOMPARE(int(m_platform->messages.size()), 2);
+    }
+
+    void copyTakesTheDraggedPixels_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::newRow("down right") << QPoint(100, 100) << QPoint(300, 200);
+        QTest::newRow("up left: normalised") << QPoint(300, 200) << QPoint(100, 100);
+        QTest::newRow("up right") << QPoint(100, 200) << QPoint(300, 100);
+    }
+    void copyTakesTheDraggedPixels()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        m_view->OnCommand(ID_SELECT_REGION);
+        QVERIFY(m_view->IsSelectMode());
+        Drag(from, to);
+        QVERIFY(m_view->IsRegionSelected());
+        QCOMPARE(m_view->Selection(), (ZRect{from.x(), from.y(), to.x(), to.y()}));
+        m_view->OnCommand(ID_COPY_REGION);
+        const QImage copied = QApplication::clipboard()->image();
+        QCOMPARE(copied.size(), QSize(200, 100));
+        const QImage expected = m_view->RenderImage().copy(100, 100, 200, 100);
+        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), expected.convertToFormat(QImage::Format_RGB32));
+        QVERIFY(!m_view->IsSelectMode());
+        QVERIFY(!m_view->IsRegionSelected());
+        QVERIFY(m_platform->messages.empty());
+    }
+
+    void rubberBandIsXorGreenAndNotCopied()
+    {
+        m_view->OnCommand(ID_SELECT_REGION);
+        Send(QEvent::MouseButtonPress, QPoint(600, 300), Qt::LeftButton, Qt::LeftButton);
+        Send(QEvent::MouseMove, QPoint(700, 400), Qt::NoButton, Qt::LeftButton);
+        const QImage shown = m_view->viewport()->grab().toImage();
+        // Green XOR white is magenta; inside the band stays white.
+        QCOMPARE(QColor(shown.pixel(600, 300)), QColor(255, 0, 255));
+        QCOMPARE(QColor(shown.pixel(699, 399)), QColor(255, 0, 255));
+        QCOMPARE(QColor(shown.pixel(650, 350)), QColor(Qt::white));
+        QCOMPARE(QColor(shown.pixel(700, 400)), QColor(Qt::white));
+        Send(QEvent::MouseButtonRelease, QPoint(700, 400), Qt::LeftButton, Qt::NoButton);
+        m_view->OnCommand(ID_COPY_REGION);
+        const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(QColor(copied.pixel(0, 0)), QColor(Qt::white));
+        const QImage after = m_view->viewport()->grab().toImage();
+        QCOMPARE(QColor(after.pixel(600, 300)), QColor(Qt::white));
+    }
+
+    void clickWithoutMovementKeepsSelection()
+    {
+        m_view->OnCommand(ID_SELECT_REGION);
+        Drag(QPoint(10, 20), QPoint(50, 60));
+        Send(QEvent::MouseButtonPress, QPoint(400, 400), Qt::LeftButton, Qt::LeftButton);
+        Send(QEvent::MouseButtonRelease, QPoint(400, 400), Qt::LeftButton, Qt::NoButton);
+        QVERIFY(m_view->IsRegionSelected());
+        QCOMPARE(m_view->Selection(), (ZRect{10, 20, 50, 60}));
+    }
+
+    void selectTwiceReturnsToNormal()
+    {
+        m_view->OnCommand(ID_SELECT_REGION);
+        QVERIFY(m_view->IsChecked(ID_SELECT_REGION));
+        Drag(QPoint(10, 20), QPoint(50, 60));
+        m_view->OnCommand(ID_SELECT_REGION);
+        QVERIFY(!m_view->IsSelectMode());
+        QVERIFY(!m_view->IsRegionSelected());
+        QVERIFY(!m_view->IsChecked(ID_SELECT_REGION));
+        // A drag outside selection mode selects nothing.
+        Drag(QPoint(10, 20), QPoint(50, 60));
+        QVERIFY(!m_view->IsRegionSelected());
+    }
+
+    void scrolledViewSelectsWhatIsSeen()
+    {
+        m_view->resize(300, 200);
+        m_view->horizontalScrollBar()->setValue(100);
+        m_view->verticalScrollBar()->setValue(50);
+        QCOMPARE(m_view->ScrollOffset(), QPoint(100, 50));
+        m_view->OnCommand(ID_SELECT_REGION);
+        Drag(QPoint(10, 10), QPoint(60, 40));
+        QCOMPARE(m_view->Selection(), (ZRect{110, 60, 160, 90}));
+        m_view->OnCommand(ID_COPY_REGION);
+        QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                 m_view->RenderImage().copy(110, 60, 50, 30));
+    }
+};
+
+QTEST_MAIN(TestGuiRegion)
+#include "test_gui_region.moc"
