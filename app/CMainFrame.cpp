@@ -110,6 +110,8 @@ void CMainFrame::BuildActions()
             keys << QKeySequence(Q(k), QKeySequence::PortableText);
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
+        // Shown on a button only while its picture is missing.
+        action->setIconText(Q(e.text.substr(0, e.text.find('\t'))).remove(QLatin1Char('&')));
         action->setCheckable(e.checkable);
         action->setMenuRole(QAction::NoRole);
         const int id = e.id;
