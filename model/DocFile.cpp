@@ -1,24 +1,750 @@
 #include "DocFile.h"
 
-#include <fstream>
+#include "CZYLDoc.h"
+#include "DocOps.h"
 
-// Placeholder until the file format lands: empty files, as before.
-bool SaveDocument(const CZYLDoc&, const std::string& path, std::string& error)
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kFunctions = CZYLDoc::kFunctions;
+constexpr int kRows = CZYLDoc::kRows;
+constexpr int kColumns = CZYLDoc::kColumns;
+constexpr int kVariables = CZYLDoc::kVariables;
+
+// A real document is about 1.5 kB; anything far larger is not one, and
+// reading it whole into memory would only waste time.
+constexpr std::size_t kMaxFileSize = 1 << 20;
+
+constexpr int kMaxVariableName = 1;
+constexpr int kMaxFunctionName = 2;
+
+const char* const kFlagItems[] = {"and-label", "or-label", "block-structure", "show-minterms",
+                                  "show-product-terms"};
+constexpr int kFlagCount = 5;
+
+// Everything a file holds, checked, before any of it reaches the document.
+struct Staged
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        error = "Cannot write " + path + ".";
+    int type = 0; // 0 PROM, 1 PAL, 2 PLA
+    std::string variable[kVariables];
+    std::string function[kFunctions];
+    char promTable[kFunctions][kRows] = {};
+    int orFuse[kFunctions][kRows] = {};
+    char palTable[kFunctions][kRows] = {};
+    int andFuse[kRows][kColumns] = {};
+    int rowToggle[kRows] = {};
+    int outputToggle[kFunctions] = {};
+    int flag[kFlagCount] = {};
+};
+
+// ---------------------------------------------------------------- writing
+
+int Bit(int value) { return value != 0 ? 1 : 0; }
+
+std::string Quote(const std::string& name)
+{
+    std::string out = "\"";
+    for (char c : name) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+char TableChar(char c)
+{
+    return (c == '0' || c == '1' || c == 'X') ? c : '0';
+}
+
+} // namespace
+
+std::string SaveDocumentToString(const CZYLDoc& doc)
+{
+    std::string out;
+    auto line = [&out](const std::string& text) { out += text + "\n"; };
+    line("ZYL 1");
+    line("# ZYL document: a fuse-programmable logic device with inputs A B C D");
+    line("# and outputs 0..3. Fuses: 1 intact (connected), 0 blown. Truth tables:");
+    line("# one character per minterm 0..15 from left to right, 0, 1 or X (don't");
+    line("# care); minterm m = 8A + 4B + 2C + D. Lines starting with # are notes.");
+    line("");
+    line(std::string("type ") + (doc.m_bPal == 1 ? "PAL" : doc.m_bPla == 1 ? "PLA" : "PROM"));
+    line("");
+    line("# Names: variables of at most 1 character, functions of at most 2.");
+    for (int i = 0; i < kVariables; ++i)
+        line("variable " + std::to_string(i) + " " + Quote(doc.m_strVariableName[i]));
+    for (int f = 0; f < kFunctions; ++f)
+        line("function " + std::to_string(f) + " " + Quote(doc.m_strFunctionName[f]));
+    line("");
+    line("# PROM: the truth table of each output and its column of OR fuses,");
+    line("# row (minterm) 0 first. Outside X, the table shows the OR fuse.");
+    line("#            0000000000111111");
+    line("#            0123456789012345");
+    for (int f = 0; f < kFunctions; ++f) {
+        std::string table = "prom-table " + std::to_string(f) + " ";
+        std::string fuses = "or-fuses   " + std::to_string(f) + " ";
+        for (int r = 0; r < kRows; ++r) {
+            const int fuse = doc.m_nOrFuse[f][r] == 1 ? 1 : 0;
+            const char c = doc.m_szPromTable[f][r];
+            table += c == 'X' ? 'X' : static_cast<char>('0' + fuse);
+            fuses += static_cast<char>('0' + fuse);
+        }
+        line(table);
+        line(fuses);
+    }
+    line("");
+    line("# PAL: the truth table of each output; output f is the OR of the AND");
+    line("# rows 4f to 4f+3.");
+    for (int f = 0; f < kFunctions; ++f) {
+        std::string table = "pal-table  " + std::to_string(f) + " ";
+        for (int r = 0; r < kRows; ++r)
+            table += TableChar(doc.m_szPalTable[f][r]);
+        line(table);
+    }
+    line("");
+    line("# AND array: the fuses of each row (product line) in the column order");
+    line("# A A' B B' C C' D D' (A' is the complement of A).");
+    line("#            AABBCCDD");
+    line("#             ' ' ' '");
+    for (int r = 0; r < kRows; ++r) {
+        std::string fuses = "and-fuses " + std::string(r < 10 ? " " : "") + std::to_string(r) + " ";
+        for (int c = 0; c < kColumns; ++c)
+            fuses += doc.m_andRow[r].m_nFuse[c] == 1 ? '1' : '0';
+        line(fuses);
+    }
+    line("");
+    line("# States of the toggles that clicks on the row gates (rows 0..15) and");
+    line("# on the output gates (outputs 0..3) flip.");
+    std::string rows = "row-toggles ";
+    for (int r = 0; r < kRows; ++r)
+        rows += static_cast<char>('0' + Bit(doc.m_nRowToggle[r]));
+    line(rows);
+    std::string outputs = "output-toggles ";
+    for (int f = 0; f < kFunctions; ++f)
+        outputs += static_cast<char>('0' + Bit(doc.m_nOutputToggle[f]));
+    line(outputs);
+    line("");
+    line("# View flags, 1 on, 0 off.");
+    const int flags[kFlagCount] = {doc.m_bAndLabel, doc.m_bOrLabel, doc.m_bBlockStructure, doc.m_bShowMinterms,
+                                   doc.m_bShowProductTerms};
+    for (int k = 0; k < kFlagCount; ++k)
+        line(std::string(kFlagItems[k]) + " " + std::to_string(Bit(flags[k])));
+    return out;
+}
+
+// ---------------------------------------------------------------- reading
+
+namespace {
+
+enum class Kind { Type, Variable, Function, PromTable, OrFuses, PalTable, AndFuses, RowToggles, OutputToggles, Flag };
+
+struct ItemSpec
+{
+    const char* keyword;
+    Kind kind;
+    int count;          // 1 for an item without a number, else the numbers 0..count-1
+    const char* number; // what the number counts
+    int flag;           // index into kFlagItems for Kind::Flag
+};
+
+const ItemSpec kItems[] = {
+    {"type", Kind::Type, 1, nullptr, 0},
+    {"variable", Kind::Variable, kVariables, "variable", 0},
+    {"function", Kind::Function, kFunctions, "function", 0},
+    {"prom-table", Kind::PromTable, kFunctions, "function", 0},
+    {"or-fuses", Kind::OrFuses, kFunctions, "function", 0},
+    {"pal-table", Kind::PalTable, kFunctions, "function", 0},
+    {"and-fuses", Kind::AndFuses, kRows, "row", 0},
+    {"row-toggles", Kind::RowToggles, 1, nullptr, 0},
+    {"output-toggles", Kind::OutputToggles, 1, nullptr, 0},
+    {"and-label", Kind::Flag, 1, nullptr, 0},
+    {"or-label", Kind::Flag, 1, nullptr, 1},
+    {"block-structure", Kind::Flag, 1, nullptr, 2},
+    {"show-minterms", Kind::Flag, 1, nullptr, 3},
+    {"show-product-terms", Kind::Flag, 1, nullptr, 4},
+};
+constexpr int kItemCount = static_cast<int>(std::size(kItems));
+
+std::string ItemName(const ItemSpec& spec, int index)
+{
+    return spec.count == 1 ? std::string(spec.keyword) : std::string(spec.keyword) + " " + std::to_string(index);
+}
+
+// Length of the well-formed UTF-8 sequence at text[i], 0 if there is none
+// (overlong forms, surrogates and values beyond U+10FFFF are refused).
+int Utf8Length(std::string_view text, std::size_t i)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char c = byte(i);
+    if (c < 0x80)
+        return 1;
+    int n = 0;
+    unsigned lo = 0x80, hi = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF)
+        n = 2;
+    else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        if (c == 0xE0)
+            lo = 0xA0;
+        if (c == 0xED)
+            hi = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        if (c == 0xF0)
+            lo = 0x90;
+        if (c == 0xF4)
+            hi = 0x8F;
+    } else
+        return 0;
+    if (i + n > text.size())
+        return 0;
+    for (int k = 1; k < n; ++k) {
+        const unsigned b = byte(i + k);
+        if (b < (k == 1 ? lo : 0x80u) || b > (k == 1 ? hi : 0xBFu))
+            return 0;
+    }
+    return n;
+}
+
+int CountCharacters(std::string_view text)
+{
+    int n = 0;
+    for (std::size_t i = 0; i < text.size(); i += std::max(1, Utf8Length(text, i)))
+        ++n;
+    return n;
+}
+
+// The character at text[i] for a message: one whole UTF-8 sequence.
+std::string CharAt(std::string_view text, std::size_t i)
+{
+    return std::string(text.substr(i, std::max(1, Utf8Length(text, i))));
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+class Reader
+{
+public:
+    explicit Reader(std::string_view text)
+        : m_text(text)
+    {
+    }
+
+    // Fills staged; on failure returns false with the problem (without the
+    // file name) in m_problem.
+    bool Read(Staged& staged);
+    const std::string& Problem() const { return m_problem; }
+
+private:
+    bool Fail(const std::string& problem)
+    {
+        m_problem = "line " + std::to_string(m_line) + ": " + problem;
         return false;
+    }
+    bool CheckLineText(std::string_view line);
+    bool ReadHeader(std::string_view line);
+    bool ReadItem(std::string_view line, Staged& staged);
+    bool ReadName(std::string_view& rest, std::string& name);
+    bool ReadDigits(std::string_view value, int count, const char* allowed, const char* what, std::string& digits);
+
+    std::string_view m_text;
+    std::string m_problem;
+    int m_line = 0;
+    int m_seen[kItemCount][kRows] = {}; // line where each item was read, 0 not yet
+};
+
+bool Reader::CheckLineText(std::string_view line)
+{
+    for (std::size_t i = 0; i < line.size();) {
+        const int n = Utf8Length(line, i);
+        if (n == 0)
+            return Fail("the text is not UTF-8 (byte " + std::to_string(static_cast<unsigned char>(line[i])) +
+                        " at column " + std::to_string(i + 1) + "); this is not a ZYL document.");
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        if (n == 1 && ((c < 0x20 && c != '\t') || c == 0x7F))
+            return Fail("control character " + std::to_string(c) + " at column " + std::to_string(i + 1) +
+                        "; this is not a ZYL document.");
+        i += n;
     }
     return true;
 }
 
-bool LoadDocument(CZYLDoc&, const std::string& path, std::string& error)
+bool Reader::ReadHeader(std::string_view line)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "Cannot open " + path + ".";
+    while (!line.empty() && IsBlank(line.back()))
+        line.remove_suffix(1);
+    if (line == "ZYL 1")
+        return true;
+    if (line.starts_with("ZYL ")) {
+        const std::string_view version = line.substr(4);
+        if (!version.empty() && version.size() <= 9 &&
+            std::all_of(version.begin(), version.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return Fail("the file is in version " + std::string(version) +
+                        " of the ZYL format; this version of ZYL reads version 1.");
+    }
+    return Fail("this is not a ZYL document (its first line should be \"ZYL 1\").");
+}
+
+bool Reader::ReadName(std::string_view& rest, std::string& name)
+{
+    if (rest.empty() || rest.front() != '"')
+        return Fail("the name must be written in double quotes, for example \"A\".");
+    name.clear();
+    std::size_t i = 1;
+    for (;; ++i) {
+        if (i >= rest.size())
+            return Fail("the name has no closing double quote.");
+        const char c = rest[i];
+        if (c == '"')
+            break;
+        if (c == '\\') {
+            if (i + 1 >= rest.size() || (rest[i + 1] != '"' && rest[i + 1] != '\\'))
+                return Fail("a backslash in a name must be followed by \" or \\.");
+            ++i;
+        }
+        name += rest[i];
+    }
+    rest.remove_prefix(i + 1);
+    return true;
+}
+
+bool Reader::ReadDigits(std::string_view value, int count, const char* allowed, const char* what,
+                        std::string& digits)
+{
+    for (std::size_t i = 0; i < value.size(); i += std::max(1, Utf8Length(value, i))) {
+        if (std::strchr(allowed, value[i]) == nullptr || value[i] == '\0')
+            return Fail(std::string(what) + " value '" + CharAt(value, i) + "' is not " +
+                        (std::strlen(allowed) == 3 ? "0, 1 or X." : "0 or 1."));
+    }
+    if (static_cast<int>(value.size()) != count)
+        return Fail(std::string(what) + " values: " + std::to_string(value.size()) + " found, " +
+                    std::to_string(count) + " needed.");
+    digits = std::string(value);
+    return true;
+}
+
+bool Reader::ReadItem(std::string_view line, Staged& staged)
+{
+    auto nextToken = [](std::string_view& rest) {
+        while (!rest.empty() && IsBlank(rest.front()))
+            rest.remove_prefix(1);
+        std::size_t end = 0;
+        while (end < rest.size() && !IsBlank(rest[end]))
+            ++end;
+        const std::string_view token = rest.substr(0, end);
+        rest.remove_prefix(end);
+        return token;
+    };
+
+    std::string_view rest = line;
+    const std::string_view keyword = nextToken(rest);
+    int item = -1;
+    for (int k = 0; k < kItemCount; ++k) {
+        if (keyword == kItems[k].keyword)
+            item = k;
+    }
+    if (item < 0)
+        return Fail("unknown item '" + std::string(keyword.substr(0, 40)) + "'.");
+    const ItemSpec& spec = kItems[item];
+
+    int index = 0;
+    if (spec.count > 1) {
+        const std::string_view number = nextToken(rest);
+        const std::string range = " 0 to " + std::to_string(spec.count - 1);
+        if (number.empty() || number.size() > 2 ||
+            !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return Fail("'" + std::string(spec.keyword) + "' needs a " + spec.number + " number" + range + ".");
+        index = std::stoi(std::string(number));
+        if (index >= spec.count)
+            return Fail(std::string(spec.number) + " number " + std::to_string(index) + " is out of range" + range +
+                        ".");
+    }
+    if (m_seen[item][index] != 0)
+        return Fail("item '" + ItemName(spec, index) + "' appears twice (first on line " +
+                    std::to_string(m_seen[item][index]) + ").");
+
+    std::string name;
+    std::string digits;
+    while (!rest.empty() && IsBlank(rest.front()))
+        rest.remove_prefix(1);
+    if (spec.kind == Kind::Variable || spec.kind == Kind::Function) {
+        if (!ReadName(rest, name))
+            return false;
+    } else {
+        std::string_view copy = rest;
+        const std::string_view value = nextToken(copy);
+        if (value.empty())
+            return Fail("item '" + ItemName(spec, index) + "' has no value.");
+        rest = copy;
+        switch (spec.kind) {
+        case Kind::Type:
+            if (value == "PROM")
+                staged.type = 0;
+            else if (value == "PAL")
+                staged.type = 1;
+            else if (value == "PLA")
+                staged.type = 2;
+            else
+                return Fail("device type '" + std::string(value.substr(0, 40)) + "' is not PROM, PAL or PLA.");
+            break;
+        case Kind::PromTable:
+        case Kind::PalTable:
+            if (!ReadDigits(value, kRows, "01X", "truth table", digits))
+                return false;
+            break;
+        case Kind::OrFuses:
+            if (!ReadDigits(value, kRows, "01", "OR fuse", digits))
+                return false;
+            break;
+        case Kind::AndFuses:
+            if (!ReadDigits(value, kColumns, "01", "AND fuse", digits))
+                return false;
+            break;
+        case Kind::RowToggles:
+            if (!ReadDigits(value, kRows, "01", "row toggle", digits))
+                return false;
+            break;
+        case Kind::OutputToggles:
+            if (!ReadDigits(value, kFunctions, "01", "output toggle", digits))
+                return false;
+            break;
+        case Kind::Flag:
+            if (!ReadDigits(value, 1, "01", spec.keyword, digits))
+                return false;
+            break;
+        case Kind::Variable:
+        case Kind::Function:
+            break;
+        }
+    }
+    while (!rest.empty() && IsBlank(rest.front()))
+        rest.remove_prefix(1);
+    if (!rest.empty())
+        return Fail("unexpected text '" + std::string(rest.substr(0, 40)) + "' after the value of '" +
+                    ItemName(spec, index) + "'.");
+
+    // The value is sound on its own; now what it must agree with.
+    switch (spec.kind) {
+    case Kind::Type:
+        break;
+    case Kind::Variable:
+    case Kind::Function: {
+        const bool variable = spec.kind == Kind::Variable;
+        const int limit = variable ? kMaxVariableName : kMaxFunctionName;
+        if (CountCharacters(name) > limit)
+            return Fail(std::string(variable ? "variable" : "function") + " name \"" + name + "\" is longer than " +
+                        std::to_string(limit) + (limit == 1 ? " character." : " characters."));
+        std::string* names = variable ? staged.variable : staged.function;
+        for (int other = 0; other < spec.count; ++other) {
+            if (m_seen[item][other] != 0 && names[other] == name)
+                return Fail(std::string(variable ? "variable" : "function") + " name \"" + name +
+                            "\" is already the name of " + (variable ? "variable " : "function ") +
+                            std::to_string(other) + " (line " + std::to_string(m_seen[item][other]) + ").");
+        }
+        names[index] = name;
+        break;
+    }
+    case Kind::PromTable:
+    case Kind::OrFuses: {
+        const bool table = spec.kind == Kind::PromTable;
+        for (int r = 0; r < kRows; ++r) {
+            if (table)
+                staged.promTable[index][r] = digits[r];
+            else
+                staged.orFuse[index][r] = digits[r] - '0';
+        }
+        // A PROM table entry other than X shows its OR fuse.
+        const int partner = table ? item + 1 : item - 1;
+        if (m_seen[partner][index] != 0) {
+            for (int r = 0; r < kRows; ++r) {
+                const char c = staged.promTable[index][r];
+                if (c != 'X' && c - '0' != staged.orFuse[index][r])
+                    return Fail("PROM truth table of function " + std::to_string(index) + " shows " + c +
+                                " at minterm " + std::to_string(r) + " but its OR fuse is " +
+                                (staged.orFuse[index][r] == 1 ? "intact" : "blown") + ".");
+            }
+        }
+        break;
+    }
+    case Kind::PalTable:
+        std::copy(digits.begin(), digits.end(), staged.palTable[index]);
+        break;
+    case Kind::AndFuses:
+        for (int c = 0; c < kColumns; ++c)
+            staged.andFuse[index][c] = digits[c] - '0';
+        break;
+    case Kind::RowToggles:
+        for (int r = 0; r < kRows; ++r)
+            staged.rowToggle[r] = digits[r] - '0';
+        break;
+    case Kind::OutputToggles:
+        for (int f = 0; f < kFunctions; ++f)
+            staged.outputToggle[f] = digits[f] - '0';
+        break;
+    case Kind::Flag:
+        staged.flag[spec.flag] = digits[0] - '0';
+        break;
+    }
+    m_seen[item][index] = m_line;
+    return true;
+}
+
+bool Reader::Read(Staged& staged)
+{
+    std::string_view text = m_text;
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        ++m_line;
+        const std::size_t end = text.find('\n', pos);
+        std::string_view line = text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
+        pos = end == std::string_view::npos ? text.size() : end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (!CheckLineText(line))
+            return false;
+        // Every line ends with a line feed; without one the file was cut
+        // short, perhaps in the middle of a value that would still read.
+        if (end == std::string_view::npos)
+            return Fail("the line has no line end; the file seems to be cut short.");
+        if (m_line == 1) {
+            if (!ReadHeader(line))
+                return false;
+            continue;
+        }
+        std::size_t first = 0;
+        while (first < line.size() && IsBlank(line[first]))
+            ++first;
+        line.remove_prefix(first);
+        if (line.empty() || line.front() == '#')
+            continue;
+        if (!ReadItem(line, staged))
+            return false;
+    }
+    if (m_line == 0) {
+        m_line = 1;
+        return Fail("this is not a ZYL document (its first line should be \"ZYL 1\").");
+    }
+    for (int k = 0; k < kItemCount; ++k) {
+        for (int index = 0; index < kItems[k].count; ++index) {
+            if (m_seen[k][index] == 0) {
+                m_problem = "the file ends after line " + std::to_string(m_line) + " without the item '" +
+                            ItemName(kItems[k], index) + "'.";
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void Apply(const Staged& staged, CZYLDoc& doc)
+{
+    doc.m_bProm = staged.type == 0 ? 1 : 0;
+    doc.m_bPal = staged.type == 1 ? 1 : 0;
+    doc.m_bPla = staged.type == 2 ? 1 : 0;
+    for (int i = 0; i < kVariables; ++i)
+        doc.m_strVariableName[i] = staged.variable[i];
+    for (int f = 0; f < kFunctions; ++f) {
+        doc.m_strFunctionName[f] = staged.function[f];
+        for (int r = 0; r < kRows; ++r) {
+            doc.m_szPromTable[f][r] = staged.promTable[f][r];
+            doc.m_nOrFuse[f][r] = staged.orFuse[f][r];
+            doc.m_szPalTable[f][r] = staged.palTable[f][r];
+        }
+        doc.m_nOutputToggle[f] = staged.outputToggle[f];
+    }
+    for (int r = 0; r < kRows; ++r) {
+        std::copy(staged.andFuse[r], staged.andFuse[r] + kColumns, doc.m_andRow[r].m_nFuse);
+        doc.m_nRowToggle[r] = staged.rowToggle[r];
+    }
+    doc.m_bAndLabel = staged.flag[0];
+    doc.m_bOrLabel = staged.flag[1];
+    doc.m_bBlockStructure = staged.flag[2];
+    doc.m_bShowMinterms = staged.flag[3];
+    doc.m_bShowProductTerms = staged.flag[4];
+    RebuildDerivedFields(doc);
+}
+
+std::string ErrnoText(int code)
+{
+    std::string text = std::strerror(code);
+    return text.empty() ? "unknown error" : text;
+}
+
+bool WriteAll(int fd, const std::string& data)
+{
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+void RebuildDerivedFields(CZYLDoc& doc)
+{
+    const int prom = doc.m_bProm, pal = doc.m_bPal, pla = doc.m_bPla;
+
+    // The PROM lists follow the PROM table and the OR fuses; the operations
+    // work on them only in PROM mode, whatever mode the device is in now.
+    doc.m_bProm = 1;
+    doc.m_bPal = 0;
+    doc.m_bPla = 0;
+    for (int f = 0; f < kFunctions; ++f) {
+        std::fill(std::begin(doc.m_anPromMinterms[f]), std::end(doc.m_anPromMinterms[f]), 0);
+        std::fill(std::begin(doc.m_anPromDontCares[f]), std::end(doc.m_anPromDontCares[f]), 0);
+        UpdateLists(doc, f);
+    }
+
+    // The rows keep their PAL programming in every mode: terms and covered
+    // minterms from the fuses. The PAL lists follow the PAL table, whose X
+    // entries the rows cannot express.
+    doc.m_bProm = 0;
+    doc.m_bPal = 1;
+    for (int r = 0; r < kRows; ++r) {
+        CAndRow& row = doc.m_andRow[r];
+        std::fill(std::begin(row.m_anMinterm), std::end(row.m_anMinterm), 0);
+        row.m_nMinterms = 0;
+        row.m_nOnes = 0;
+        row.m_nZeros = 0;
+        UpdateRowTerm(doc, r);
+    }
+    for (int f = 0; f < kFunctions; ++f) {
+        std::fill(std::begin(doc.m_anPalMinterms[f]), std::end(doc.m_anPalMinterms[f]), 0);
+        std::fill(std::begin(doc.m_anPalDontCares[f]), std::end(doc.m_anPalDontCares[f]), 0);
+    }
+    UpdateLists(doc, 0); // all four functions
+
+    doc.m_bProm = prom;
+    doc.m_bPal = pal;
+    doc.m_bPla = pla;
+    BuildMintermLabels(doc);
+}
+
+bool LoadDocumentFromString(CZYLDoc& doc, std::string_view text, const std::string& name, std::string& error)
+{
+    if (text.empty())
+        return true;
+    Staged staged;
+    Reader reader(text);
+    if (!reader.Read(staged)) {
+        error = "Cannot open " + name + ": " + reader.Problem();
         return false;
     }
+    Apply(staged, doc);
+    return true;
+}
+
+bool LoadDocument(CZYLDoc& doc, const std::string& path, std::string& error)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        error = "Cannot open " + path + ": " + ErrnoText(errno) + ".";
+        return false;
+    }
+    std::string text;
+    char buffer[8192];
+    bool tooLarge = false;
+    for (;;) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file);
+        text.append(buffer, n);
+        if (text.size() > kMaxFileSize) {
+            tooLarge = true;
+            break;
+        }
+        if (n < sizeof buffer)
+            break;
+    }
+    const bool failed = std::ferror(file) != 0;
+    const int code = errno;
+    std::fclose(file);
+    if (failed) {
+        error = "Cannot open " + path + ": " + ErrnoText(code) + ".";
+        return false;
+    }
+    if (tooLarge) {
+        error = "Cannot open " + path + ": the file is too large to be a ZYL document.";
+        return false;
+    }
+    if (!LoadDocumentFromString(doc, text, path, error))
+        return false;
+    doc.SetPathName(path);
+    doc.SetModifiedFlag(false);
+    doc.UpdateAllViews();
+    return true;
+}
+
+bool SaveDocument(const CZYLDoc& doc, const std::string& path, std::string& error)
+{
+    const std::string text = SaveDocumentToString(doc);
+    auto fail = [&](int code) {
+        error = "Cannot save " + path + ": " + ErrnoText(code) + ".";
+        return false;
+    };
+    if (path.empty() || path.back() == '/')
+        return fail(EISDIR);
+
+    // The temporary file lies next to the target, so the rename stays on one
+    // file system and replaces the old file in one step.
+    std::vector<char> temp(path.begin(), path.end());
+    const char suffix[] = ".saving-XXXXXX";
+    temp.insert(temp.end(), suffix, suffix + sizeof suffix);
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return fail(errno);
+
+    // The new file gets the old one's permissions, or the usual ones.
+    struct stat old {};
+    mode_t mode;
+    if (::stat(path.c_str(), &old) == 0)
+        mode = old.st_mode & 07777;
+    else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+
+    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
+    int code = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        code = errno;
+    }
+    if (ok && ::rename(temp.data(), path.c_str()) != 0) {
+        ok = false;
+        code = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.data());
+        return fail(code);
+    }
+    return true;
+}
+
+bool StoreDocument(CZYLDoc& doc, const std::string& path, std::string& error)
+{
+    if (!SaveDocument(doc, path, error))
+        return false;
+    doc.SetPathName(path);
+    doc.SetModifiedFlag(false);
     return true;
 }
