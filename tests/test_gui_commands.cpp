@@ -5,6 +5,7 @@
 #include "CMessageDlg.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
+#include "Platform.h"
 #include "QtPlatform.h"
 
 #include <QAction>
@@ -212,6 +213,20 @@ private slots:
         QVERIFY(m_frame->Action(32792)->isChecked());
         QVERIFY(m_frame->Action(32774)->isChecked());
         QVERIFY(!m_frame->Action(32773)->isChecked());
+    }
+
+    void outputCheckMarkFollowsItsCommand()
+    {
+        if (!m_frame->View()->HandlesCommand(32795))
+            QSKIP("the output array commands are not built in");
+        CRecordingPlatform platform;
+        platform.doc = m_doc.get();
+        CScopedPlatform scope(&platform);
+        m_frame->Action(32795)->trigger();
+        QVERIFY(!m_frame->Action(32795)->isChecked());
+        QVERIFY(m_frame->Action(32794)->isChecked());
+        m_frame->Action(32795)->trigger();
+        QVERIFY(m_frame->Action(32795)->isChecked());
     }
 
     void titleAndStatusPane()
