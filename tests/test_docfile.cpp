@@ -111,7 +111,7 @@ void MakeState(CZYLDoc& doc, unsigned seed)
     auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
 
     const char* variables[] = {"A", "B", "C", "D", "P", "Q", "x", "y", "1", " ", "", "\xC3\x84", "\"", "\\", "^", "~"};
-    const char* functions[] = {"Y0", "Y1", "Y2", "Y3", "F", "G", "", "f1", "\xCE\xA9" "2", "\"\\", "  ", "Z9"};
+    const char* functions[] = {"Y0", "Y1", "Y2", "Y3", "F", "G", "", "f1", "\xCE\xA9\x32", "\"\\", "  ", "Z9"};
     std::vector<std::string> used;
     auto distinct = [&](const char* const* pool, int n) {
         for (;;) {
