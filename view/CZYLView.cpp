@@ -92,8 +92,6 @@ CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    horizontalScrollBar()->setSingleStep(kWidth / 100);
-    verticalScrollBar()->setSingleStep(kHeight / 100);
     m_listener = m_doc.AddListener([this] {
         viewport()->update();
         m_dialogs->RefreshAll();
@@ -119,11 +117,15 @@ ZPoint CZYLView::ToLogical(const QPoint& viewportPos) const
 
 void CZYLView::UpdateScrollBars()
 {
-    const QSize page = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, kWidth - page.width()));
-    horizontalScrollBar()->setPageStep(std::max(1, page.width() / 10));
-    verticalScrollBar()->setRange(0, std::max(0, kHeight - page.height()));
-    verticalScrollBar()->setPageStep(std::max(1, page.height() / 10));
+    // The default steps of a scrolling view: a page is a tenth of the
+    // total size, a line a tenth of a page.
+    const QSize client = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, kWidth - client.width()));
+    horizontalScrollBar()->setPageStep(kWidth / 10);
+    horizontalScrollBar()->setSingleStep(kWidth / 100);
+    verticalScrollBar()->setRange(0, std::max(0, kHeight - client.height()));
+    verticalScrollBar()->setPageStep(kHeight / 10);
+    verticalScrollBar()->setSingleStep(kHeight / 100);
 }
 
 void CZYLView::resizeEvent(QResizeEvent* event)
