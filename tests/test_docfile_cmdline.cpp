@@ -1,0 +1,92 @@
+#include "CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Case
+{
+    const char* label;
+    std::vector<std::string> args;
+    CCommandLine::Action action;
+    std::string file;
+    std::string output;
+    double scale;
+    std::string error; // first line of the Error message
+};
+
+class CommandLine : public ::testing::TestWithParam<Case>
+{
+};
+
+} // namespace
+
+TEST_P(CommandLine, Parses)
+{
+    const Case& c = GetParam();
+    const CCommandLine parsed = ParseZylCommandLine(c.args);
+    EXPECT_EQ(parsed.action, c.action) << parsed.message;
+    if (c.action == CCommandLine::Error) {
+        EXPECT_EQ(parsed.message, "zyl: " + c.error + "\nTry 'zyl --help' for more information.\n");
+        EXPECT_EQ(CommandLineExitStatus(parsed), 2);
+        return;
+    }
+    if (c.action == CCommandLine::Help || c.action == CCommandLine::Version) {
+        EXPECT_EQ(CommandLineExitStatus(parsed), 0);
+        return;
+    }
+    EXPECT_EQ(parsed.file, c.file);
+    EXPECT_EQ(parsed.output, c.output);
+    EXPECT_DOUBLE_EQ(parsed.scale, c.scale);
+    EXPECT_EQ(CommandLineExitStatus(parsed), -1);
+}
+
+using A = CCommandLine;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CommandLine,
+    ::testing::Values(
+        Case{"Nothing", {}, A::Run, "", "", 1, ""},
+        Case{"OpenFile", {"lab1.zyl"}, A::Run, "lab1.zyl", "", 1, ""},
+        Case{"AnyFileName", {"notes.txt"}, A::Run, "notes.txt", "", 1, ""},
+        Case{"DashDashFile", {"--", "--odd.zyl"}, A::Run, "--odd.zyl", "", 1, ""},
+        Case{"ExportFresh", {"--export", "map.png"}, A::Export, "", "map.png", 1, ""},
+        Case{"ExportFile", {"--export", "map.svg", "lab.zyl"}, A::Export, "lab.zyl", "map.svg", 1, ""},
+        Case{"ExportFileFirst", {"lab.zyl", "--export=out/MAP.PDF"}, A::Export, "lab.zyl", "out/MAP.PDF", 1, ""},
+        Case{"ExportScaled", {"--scale", "2.5", "--export", "a.png", "b.zyl"}, A::Export, "b.zyl", "a.png", 2.5, ""},
+        Case{"Print", {"--print", "lab.zyl"}, A::Print, "lab.zyl", "", 1, ""},
+        Case{"PrintEquals", {"--print=lab.zyl"}, A::Print, "lab.zyl", "", 1, ""},
+        Case{"Help", {"--help", "--bogus"}, A::Help, "", "", 1, ""},
+        Case{"ShortHelp", {"-h"}, A::Help, "", "", 1, ""},
+        Case{"Version", {"--version"}, A::Version, "", "", 1, ""},
+        Case{"Unknown", {"--bogus"}, A::Error, "", "", 1, "unknown option '--bogus'."},
+        Case{"UnknownShort", {"lab.zyl", "-x"}, A::Error, "", "", 1, "unknown option '-x'."},
+        Case{"ExportMissing", {"--export"}, A::Error, "", "", 1,
+             "--export needs an output file ending in .png, .svg or .pdf."},
+        Case{"ExportBadType", {"--export", "map.gif"}, A::Error, "", "", 1,
+             "--export needs an output file ending in .png, .svg or .pdf, not 'map.gif'."},
+        Case{"ExportOnlyExtension", {"--export", "dir/.png"}, A::Error, "", "", 1,
+             "--export needs an output file ending in .png, .svg or .pdf, not 'dir/.png'."},
+        Case{"ExportTwice", {"--export", "a.png", "--export", "b.png"}, A::Error, "", "", 1, "--export is given twice."},
+        Case{"PrintNoFile", {"--print"}, A::Error, "", "", 1, "--print needs a document to print."},
+        Case{"PrintAndExport", {"--print", "a.zyl", "--export", "b.png"}, A::Error, "", "", 1,
+             "--export and --print cannot be combined."},
+        Case{"TwoFiles", {"a.zyl", "b.zyl"}, A::Error, "", "", 1, "more than one document given: 'a.zyl' and 'b.zyl'."},
+        Case{"ScaleAlone", {"--scale", "2"}, A::Error, "", "", 1, "--scale applies only to --export."},
+        Case{"ScaleRange", {"--export", "a.png", "--scale", "0"}, A::Error, "", "", 1,
+             "--scale needs a factor from 0.1 to 10, not '0'."},
+        Case{"ScaleText", {"--export", "a.png", "--scale=2x"}, A::Error, "", "", 1,
+             "--scale needs a factor from 0.1 to 10, not '2x'."},
+        Case{"HelpValue", {"--help=1"}, A::Error, "", "", 1, "option '--help' takes no value."}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.label); });
+
+TEST(CommandLineText, HelpNamesEveryForm)
+{
+    const std::string help = ParseZylCommandLine({"--help"}).message;
+    for (const char* part : {"zyl [FILE.zyl]", "--export OUT.png|OUT.svg|OUT.pdf", "--print FILE.zyl", "--version",
+                             "--scale"})
+        EXPECT_NE(help.find(part), std::string::npos) << part;
+    EXPECT_EQ(ParseZylCommandLine({"--version"}).message, "ZYL Version 1.0\n");
+}
