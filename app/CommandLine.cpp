@@ -23,9 +23,9 @@ const char kHelp[] =
     "  --print FILE.zyl   print the fuse map of FILE.zyl on the default printer\n"
     "                     and exit\n"
     "  --help             show this help and exit\n"
-    "  --version          show the version and exit\n";
+    "  --version          show the version and exit";
 
-const char kVersion[] = "ZYL Version 1.0\n";
+const char kVersion[] = "ZYL Version 1.0";
 
 std::string Lower(std::string text)
 {
@@ -50,7 +50,7 @@ CCommandLine Fail(const std::string& message)
 {
     CCommandLine c;
     c.action = CCommandLine::Error;
-    c.message = "zyl: " + message + "\nTry 'zyl --help' for more information.\n";
+    c.message = message + "\nTry 'zyl --help' for more information.";
     return c;
 }
 

@@ -21,7 +21,9 @@ struct CCommandLine
     std::string file;    // document to open (may be empty)
     std::string output;  // --export target (.png, .svg or .pdf)
     double scale = 1.0;  // --scale: pixels per logical unit of a PNG export
-    std::string message; // Help / Version text, or the Error message
+    std::string message; // Help / Version text, or the Error message; without
+                         // a final line feed, an Error message to be shown
+                         // after "zyl: " on the error output
 };
 
 // args without the program name.

@@ -45,3 +45,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)
+
+# The program from a script. The zyl target is defined later (gui.cmake);
+# the generator expression is resolved once all files are read.
+if(ZYL_BUILD_TESTS)
+    add_executable(test_docfile_cli tests/test_docfile_cli.cpp)
+    target_link_libraries(test_docfile_cli PRIVATE zyl_docfile Qt6::Gui Qt6::Test)
+    zyl_warnings(test_docfile_cli)
+    add_test(NAME test_docfile_cli COMMAND test_docfile_cli $<TARGET_FILE:zyl>)
+    set_tests_properties(test_docfile_cli PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 300)
+endif()

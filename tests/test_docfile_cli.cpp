@@ -1,0 +1,138 @@
+// The zyl program run from a script: --export of a saved device, and the
+// exit status of usage errors and unreadable files. The path of the zyl
+// binary is the first argument.
+#include "CZYLDoc.h"
+#include "DocFile.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QString g_zyl;
+
+struct Run
+{
+    int status;
+    QByteArray out, err;
+};
+
+Run Zyl(const QStringList& args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(g_zyl, args);
+    if (!p.waitForFinished(60000))
+        return {-1, {}, {}};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+// Rectangle of AND cell (column c, row r) in the picture.
+QRect AndCell(const CZYLDoc& doc, int c, int r)
+{
+    const ZRect& z = doc.m_rcAndCell[c][r];
+    return QRect(z.left, z.top, z.Width(), z.Height());
+}
+
+bool SameCell(const QImage& a, const QImage& b, const QRect& cell)
+{
+    return a.copy(cell) == b.copy(cell);
+}
+
+} // namespace
+
+class TestZylCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Exporting a saved PAL device shows its fuses: every AND cell whose
+    // fuse differs from a fresh PAL device (all intact) looks different,
+    // every other cell looks the same.
+    void exportShowsTheSavedFuses()
+    {
+        QTemporaryDir dir;
+        auto doc = std::make_unique<CZYLDoc>();
+        doc->m_bProm = 0;
+        doc->m_bPal = 1;
+        std::string error;
+        QVERIFY2(SaveDocument(*doc, dir.filePath("fresh.zyl").toStdString(), error), error.c_str());
+        const char* rows[] = {"10011010", "00000000", "01100101", "11101111"};
+        for (int r = 0; r < 4; ++r) {
+            for (int c = 0; c < 8; ++c)
+                doc->m_andRow[4 * r + 1].m_nFuse[c] = rows[r][c] - '0';
+        }
+        RebuildDerivedFields(*doc);
+        QVERIFY2(SaveDocument(*doc, dir.filePath("lab.zyl").toStdString(), error), error.c_str());
+
+        for (const char* name : {"fresh", "lab"}) {
+            const Run run = Zyl({"--export", dir.filePath(QString(name) + ".png"), dir.filePath(QString(name) + ".zyl")});
+            QVERIFY2(run.status == 0, run.err.constData());
+        }
+        const QImage fresh(dir.filePath("fresh.png")), lab(dir.filePath("lab.png"));
+        QVERIFY(!fresh.isNull() && !lab.isNull());
+        QCOMPARE(lab.size(), fresh.size());
+        for (int r = 0; r < 16; ++r) {
+            for (int c = 0; c < 8; ++c) {
+                const bool intact = doc->m_andRow[r].m_nFuse[c] == 1;
+                QVERIFY2(SameCell(fresh, lab, AndCell(*doc, c, r)) == intact,
+                         qPrintable(QStringLiteral("row %1 column %2").arg(r).arg(c)));
+            }
+        }
+        // Blown cells all look alike.
+        QVERIFY(lab.copy(AndCell(*doc, 0, 5)) == lab.copy(AndCell(*doc, 1, 1)));
+
+        for (const char* type : {"svg", "pdf"}) {
+            const QString out = dir.filePath(QStringLiteral("lab.") + type);
+            const Run run = Zyl({"--export", out, dir.filePath("lab.zyl")});
+            QVERIFY2(run.status == 0, run.err.constData());
+            QFile file(out);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.read(5) == (QByteArray(type) == "svg" ? "<?xml" : "%PDF-"));
+        }
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("zero");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << false << "unknown option '--bogus'.";
+        QTest::newRow("bad picture type") << QStringList{"--export", "x.gif"} << false << "x.gif";
+        QTest::newRow("help") << QStringList{"--help"} << true << "--export OUT.png|OUT.svg|OUT.pdf";
+        QTest::newRow("version") << QStringList{"--version"} << true << "ZYL Version 1.0";
+    }
+
+    void failures()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, zero);
+        QFETCH(QString, text);
+        const Run run = Zyl(args);
+        QVERIFY(run.status != -1);
+        QCOMPARE(run.status == 0, zero);
+        QVERIFY2(QString::fromUtf8(run.out + run.err).contains(text), (run.out + run.err).constData());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && !QByteArray(argv[1]).startsWith('-')) {
+        g_zyl = QString::fromLocal8Bit(argv[1]);
+        for (int i = 1; i + 1 < argc; ++i)
+            argv[i] = argv[i + 1];
+        --argc;
+    }
+    QCoreApplication app(argc, argv);
+    TestZylCommandLine test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_docfile_cli.moc"
