@@ -1,0 +1,43 @@
+# The pictures: PNGs drawn by res/tools/drawpictures.cpp and committed, compiled
+# in through the Qt resource system under ":/res/". Linking zyl_res brings the
+# resource objects along (qt_add_resources puts them in an object library that
+# consumers of the static library link directly, so the initializer is kept).
+set(ZYL_PICTURES
+    bmp130.png bmp131.png bmp132.png bmp133.png bmp134.png bmp135.png bmp137.png
+    bmp138.png bmp140.png bmp143.png bmp144.png bmp145.png bmp146.png bmp147.png
+    bmp148.png bmp153.png bmp154.png bmp155.png bmp156.png bmp157.png bmp158.png
+    bmp159.png bmp162.png bmp163.png bmp164.png bmp165.png bmp166.png bmp167.png
+    bmp168.png cur104.png cur139.png cur152.png ico128.png ico128_256.png ico137.png
+    ico159.png toolbar128.png)
+list(TRANSFORM ZYL_PICTURES PREPEND res/ OUTPUT_VARIABLE ZYL_PICTURE_FILES)
+
+add_library(zyl_res STATIC res/Resources.cpp)
+target_include_directories(zyl_res PUBLIC res)
+target_link_libraries(zyl_res PUBLIC Qt6::Gui)
+qt_add_resources(zyl_res "zylres" PREFIX "/res" BASE res FILES ${ZYL_PICTURE_FILES})
+zyl_warnings(zyl_res)
+
+# Redrawing the pictures is a manual step: configure with ZYL_DRAW_PICTURES=ON,
+# build the target zyl_draw_pictures (it rewrites res/*.png), look at the
+# sheets in the build directory and commit the PNGs.
+option(ZYL_DRAW_PICTURES "Build the picture generator res/tools/drawpictures" OFF)
+if(ZYL_DRAW_PICTURES)
+    add_executable(drawpictures res/tools/drawpictures.cpp)
+    target_link_libraries(drawpictures PRIVATE Qt6::Gui)
+    zyl_warnings(drawpictures)
+    add_custom_target(zyl_draw_pictures
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+                $<TARGET_FILE:drawpictures> ${CMAKE_CURRENT_SOURCE_DIR}/res
+                ${CMAKE_CURRENT_BINARY_DIR}/picture-sheets
+        DEPENDS drawpictures
+        COMMENT "Drawing res/*.png"
+        VERBATIM)
+endif()
+
+if(ZYL_BUILD_TESTS)
+    add_executable(test_res tests/test_res.cpp)
+    target_link_libraries(test_res PRIVATE zyl_res Qt6::Gui Qt6::Test)
+    zyl_warnings(test_res)
+    add_test(NAME test_res COMMAND test_res)
+    set_tests_properties(test_res PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endif()

@@ -1,0 +1,156 @@
+// The compiled-in pictures: each one present at its exact size, and the
+// pixels the painters rely on where they are expected (line rows and columns
+// that must meet the lines the view draws, patches that must fall on the
+// fuses of the symbols pictures).
+
+#include "Resources.h"
+
+#include <QDir>
+#include <QImage>
+#include <QtTest>
+
+namespace {
+
+QImage Load(const char* name)
+{
+    return QImage(QStringLiteral(":/res/%1.png").arg(QLatin1String(name))).convertToFormat(QImage::Format_ARGB32);
+}
+
+bool IsBlack(QRgb c) { return qAlpha(c) == 255 && qRed(c) < 60 && qGreen(c) < 60 && qBlue(c) < 60; }
+bool IsBlue(QRgb c) { return qAlpha(c) == 255 && qBlue(c) > 200 && qRed(c) < 60 && qGreen(c) < 60; }
+bool IsWhite(QRgb c) { return c == qRgb(255, 255, 255); }
+
+// Every black pixel of the patch is black in the picture at (x, y), or blue
+// where the intact fuse's cross lies over it: the patch's lines continue the
+// picture's lines.
+bool PatchFits(const QImage& picture, const QImage& patch, int x, int y, int w, int h)
+{
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px)
+            if (IsBlack(patch.pixel(px, py)) && !IsBlack(picture.pixel(x + px, y + py))
+                && !IsBlue(picture.pixel(x + px, y + py)))
+                return false;
+    return true;
+}
+
+} // namespace
+
+class TestRes : public QObject {
+    Q_OBJECT
+private slots:
+    void sizes_data();
+    void sizes();
+    void everyFileListed();
+    void pixels_data();
+    void pixels();
+    void viewBitmapsOpaque();
+    void symbolsPatchesFitTheFuses();
+};
+
+void TestRes::sizes_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    for (std::size_t i = 0; i < kZylPictureCount; ++i)
+        QTest::newRow(kZylPictures[i].path) << QString::fromLatin1(kZylPictures[i].path)
+                                            << QSize(kZylPictures[i].width, kZylPictures[i].height);
+}
+
+void TestRes::sizes()
+{
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    const QImage img(path);
+    QVERIFY2(!img.isNull(), qPrintable(path));
+    QCOMPARE(img.size(), size);
+}
+
+void TestRes::everyFileListed()
+{
+    QCOMPARE(QDir(QStringLiteral(":/res")).entryList(QDir::Files).size(), qsizetype(kZylPictureCount));
+}
+
+void TestRes::pixels_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<char>("colour"); // k black, b blue, w white, t transparent
+    const struct { const char* name; int x, y; char c; } probes[] = {
+        // Fuse cells: crossing at (7, 7), lines through the whole cell.
+        {"bmp135", 7, 7, 'b'}, {"bmp135", 0, 7, 'k'}, {"bmp135", 14, 7, 'k'}, {"bmp135", 7, 0, 'k'},
+        {"bmp135", 7, 14, 'k'}, {"bmp135", 3, 3, 'b'}, {"bmp135", 11, 3, 'b'},
+        {"bmp137", 7, 7, 'b'}, {"bmp137", 0, 7, 'k'}, {"bmp137", 7, 14, 'k'}, {"bmp137", 1, 1, 'w'},
+        {"bmp138", 7, 7, 'k'}, {"bmp138", 0, 7, 'k'}, {"bmp138", 14, 7, 'k'}, {"bmp138", 7, 0, 'k'},
+        {"bmp138", 7, 14, 'k'}, {"bmp138", 3, 3, 'w'}, {"bmp138", 6, 6, 'w'},
+        // AND gate: product line at y = 10 at both edges; OR gate: x = 9 at top and bottom.
+        {"bmp131", 0, 10, 'k'}, {"bmp131", 42, 10, 'k'}, {"bmp131", 0, 9, 'w'},
+        {"bmp132", 9, 0, 'k'}, {"bmp132", 9, 46, 'k'}, {"bmp132", 8, 46, 'w'},
+        // Input buffer: input from the top at x = 16, outputs at x = 5 and 26.
+        {"bmp130", 16, 0, 'k'}, {"bmp130", 5, 59, 'k'}, {"bmp130", 26, 59, 'k'}, {"bmp130", 16, 59, 'w'},
+        // Sigma: top bar and white margin.
+        {"bmp140", 5, 2, 'k'}, {"bmp140", 0, 0, 'w'},
+        // Cursors point with pixel (0, 0); their far corner is see-through.
+        {"cur139", 0, 0, 'k'}, {"cur139", 31, 0, 't'}, {"cur152", 0, 0, 'k'}, {"cur152", 31, 0, 't'},
+        {"cur104", 0, 0, 'k'},
+    };
+    for (const auto& p : probes)
+        QTest::addRow("%s(%d,%d)", p.name, p.x, p.y) << QString::fromLatin1(p.name) << QPoint(p.x, p.y) << p.c;
+}
+
+void TestRes::pixels()
+{
+    QFETCH(QString, name);
+    QFETCH(QPoint, at);
+    QFETCH(char, colour);
+    const QImage img = Load(qPrintable(name));
+    const QRgb c = img.pixel(at);
+    switch (colour) {
+    case 'k': QVERIFY2(IsBlack(c), qPrintable(QString::number(c, 16))); break;
+    case 'b': QVERIFY2(IsBlue(c), qPrintable(QString::number(c, 16))); break;
+    case 'w': QVERIFY2(IsWhite(c), qPrintable(QString::number(c, 16))); break;
+    default: QCOMPARE(qAlpha(c), 0); break;
+    }
+}
+
+void TestRes::viewBitmapsOpaque()
+{
+    // The bitmaps are copied as they are over what is drawn below them, so
+    // they must cover their whole area.
+    for (std::size_t i = 0; i < kZylPictureCount; ++i) {
+        const QString path = QString::fromLatin1(kZylPictures[i].path);
+        if (!path.contains(QLatin1String("/bmp")))
+            continue;
+        const QImage img = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (qAlpha(img.pixel(x, y)) != 255)
+                    QFAIL(qPrintable(path));
+    }
+}
+
+void TestRes::symbolsPatchesFitTheFuses()
+{
+    // The dialog copies the pictures to (20, 30); fuse i lies in column i / 4
+    // and row i % 4 of the simplified grid.
+    const QImage prom = Load("bmp153");
+    const QImage pal = Load("bmp154");
+    const QImage blown = Load("bmp138");
+    const QImage vlink = Load("bmp159");
+    const QImage hlink = Load("bmp166");
+    for (int i = 0; i < 16; ++i) {
+        const int c = i / 4;
+        const int r = i % 4;
+        QVERIFY2(PatchFits(prom, blown, 620 + 21 * c - 20, 155 + 25 * r - 30, 14, 14), qPrintable(QString::number(i)));
+        QVERIFY2(PatchFits(prom, vlink, 260 + 7 * i - 20, 258 - 30, 7, 21), qPrintable(QString::number(i)));
+        QVERIFY2(PatchFits(pal, blown, 449 + 21 * c - 20, 157 + 25 * r - 30, 14, 14), qPrintable(QString::number(i)));
+        QVERIFY2(PatchFits(pal, hlink, 186 - 20, 145 + 31 * r + 7 * c - 30, 21, 7), qPrintable(QString::number(i)));
+        // An intact fuse shows more than its blown patch: the cross, the link.
+        QVERIFY(IsBlue(prom.pixel(620 + 21 * c - 20 + 3, 155 + 25 * r - 30 + 3)));
+        QVERIFY(IsBlue(pal.pixel(449 + 21 * c - 20 + 3, 157 + 25 * r - 30 + 3)));
+        QVERIFY(IsWhite(vlink.pixel(3, 10)) && IsBlack(prom.pixel(260 + 7 * i - 20 + 1, 258 - 30 + 11)));
+        QVERIFY(IsWhite(hlink.pixel(10, 3)) && IsBlack(pal.pixel(186 - 20 + 11, 145 + 31 * r + 7 * c - 30 + 1)));
+    }
+}
+
+QTEST_MAIN(TestRes)
+#include "test_res.moc"
