@@ -1,5 +1,7 @@
 // File commands, the recent-file list, printing and the title.
 #include "CMainFrame.h"
+#include "CZYLApp.h"
+#include "Platform.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
 
@@ -98,6 +100,38 @@ private slots:
         m_frame->OnCommand(57617);
         QCOMPARE(m_frame->windowTitle().remove("[*]"), QString("e.zyl - ZYL"));
         QCOMPARE(m_frame->RecentFiles().value(0), Path("e.zyl"));
+    }
+
+    void startUpWithoutArguments()
+    {
+        CZYLApp app;
+        int exitCode = -1;
+        QVERIFY(app.InitInstance({}, exitCode, false));
+        QCOMPARE(exitCode, 0);
+        QCOMPARE(app.Document().m_bProm, 1);
+        QCOMPARE(app.Frame()->windowTitle().remove("[*]"), QString("Untitled - ZYL"));
+        // The seam answers with the one document and view.
+        QCOMPARE(FindActiveDoc(), &app.Document());
+        QCOMPARE(FindActiveView(), static_cast<IZylView*>(app.Frame()->View()));
+    }
+
+    void startUpWithFile()
+    {
+        QVERIFY(m_frame->SaveDocumentTo(Path("start.zyl")));
+        {
+            CZYLApp app;
+            int exitCode = -1;
+            QVERIFY(app.InitInstance({Path("start.zyl").toStdString()}, exitCode, false));
+            QCOMPARE(app.Frame()->windowTitle().remove("[*]"), QString("start.zyl - ZYL"));
+        }
+        // A file that cannot be opened ends the start-up after the message.
+        CZYLApp app;
+        int exitCode = 0;
+        bool seen = false;
+        DismissNextModal(&seen);
+        QVERIFY(!app.InitInstance({Path("nothere.zyl").toStdString()}, exitCode, false));
+        QVERIFY(seen);
+        QCOMPARE(exitCode, 1);
     }
 
     void printScaleIsNinetySixUnitsPerInch_data()
