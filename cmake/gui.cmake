@@ -1,6 +1,5 @@
 # The Qt program: the fuse-map view, the main frame and the application.
 add_library(zyl_gui STATIC
-    view/DrawRichText.cpp
     view/CZYLView.cpp
     app/CommandTable.cpp
     app/CMainFrame.cpp
@@ -38,6 +37,14 @@ if(ZYL_BUILD_TESTS)
     zyl_gui_test(test_gui_commands)
     zyl_gui_test(test_gui_files)
     zyl_gui_test(test_gui_region)
+    # Widget tests of the view and the dialogs: one executable a file.
+    file(GLOB ZYL_WIDGET_TESTS CONFIGURE_DEPENDS
+        ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_view_*.cpp
+        ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_dlg_*.cpp)
+    foreach(src ${ZYL_WIDGET_TESTS})
+        get_filename_component(name ${src} NAME_WE)
+        zyl_gui_test(${name})
+    endforeach()
 endif()
 
 if(ZYL_BUILD_BENCH)

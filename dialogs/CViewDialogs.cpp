@@ -1,18 +1,144 @@
 #include "CViewDialogs.h"
 
-// Placeholder until the dialogs land: no dialog command is handled.
+#include "CMaxtermDlg.h"
+#include "CMintermDlg.h"
+#include "CNamesDlg.h"
+#include "CSymbolsDlg.h"
+#include "CTruthTableDlg.h"
+#include "CZYLDoc.h"
+#include "Platform.h"
+
+#include <memory>
+
+namespace {
+const char* const kPlaDialogs = "\n\nPLA is not commonly used, so this will not be implemented.";
+const char* const kPlaSymbols = "\nNo circuit symbol will be shown\nfor PLA.";
+} // namespace
+
 struct CViewDialogs::Impl
 {
+    CZYLDoc& doc;
+    QWidget* view;
+    std::unique_ptr<CTruthTableDlg> truthTable;
+    std::unique_ptr<CMintermDlg> minterm;
+    std::unique_ptr<CMaxtermDlg> maxterm;
+    std::unique_ptr<CSymbolsDlg> symbols;
+    int bSymbolsShown = 0;
+
+    // The dialog object of a command, created on first use.
+    template <class T>
+    CModelessDlg& Ensure(std::unique_ptr<T>& slot)
+    {
+        if (!slot)
+            slot = std::make_unique<T>(doc, nullptr);
+        return *slot;
+    }
+
+    CModelessDlg* Existing(int id) const
+    {
+        switch (id) {
+        case ID_TRUTH_TABLE: return truthTable.get();
+        case ID_MINTERMS: return minterm.get();
+        case ID_MAXTERMS: return maxterm.get();
+        case ID_SYMBOLS: return symbols.get();
+        default: return nullptr;
+        }
+    }
+
+    void ShowFunctionDialog(int id)
+    {
+        if (doc.m_bBlockStructure == 1)
+            return;
+        if (doc.m_bPla == 1) {
+            ShowStandardMessage(kPlaDialogs);
+            return;
+        }
+        CModelessDlg* dlg = nullptr;
+        if (id == ID_TRUTH_TABLE)
+            dlg = &Ensure(truthTable);
+        else if (id == ID_MINTERMS)
+            dlg = &Ensure(minterm);
+        else
+            dlg = &Ensure(maxterm);
+        dlg->Refill();
+        dlg->show();
+        dlg->raise();
+    }
+
+    void ToggleSymbols()
+    {
+        if (doc.m_bPla == 1) {
+            ShowStandardMessage(kPlaSymbols);
+            return;
+        }
+        if (symbols && bSymbolsShown == 1) {
+            symbols->hide();
+            bSymbolsShown = 0;
+            return;
+        }
+        if (!symbols) {
+            Ensure(symbols);
+            symbols->SetClosedHandler([this] { bSymbolsShown = 0; });
+        }
+        symbols->Refill();
+        symbols->show();
+        symbols->raise();
+        bSymbolsShown = 1;
+    }
 };
 
-CViewDialogs::CViewDialogs(CZYLDoc&, QWidget*)
-    : m_impl(std::make_unique<Impl>())
+CViewDialogs::CViewDialogs(CZYLDoc& doc, QWidget* view)
+    : m_impl(std::make_unique<Impl>(Impl{doc, view, {}, {}, {}, {}, 0}))
 {
 }
 
 CViewDialogs::~CViewDialogs() = default;
 
-bool CViewDialogs::HandlesCommand(int) const { return false; }
-void CViewDialogs::OnCommand(int) {}
-bool CViewDialogs::IsChecked(int) const { return false; }
-void CViewDialogs::RefreshAll() {}
+bool CViewDialogs::HandlesCommand(int id) const
+{
+    return id == ID_TRUTH_TABLE || id == ID_NAMES || id == ID_MINTERMS || id == ID_MAXTERMS ||
+           id == ID_SYMBOLS;
+}
+
+void CViewDialogs::OnCommand(int id)
+{
+    switch (id) {
+    case ID_TRUTH_TABLE:
+    case ID_MINTERMS:
+    case ID_MAXTERMS:
+        m_impl->ShowFunctionDialog(id);
+        break;
+    case ID_SYMBOLS:
+        m_impl->ToggleSymbols();
+        break;
+    case ID_NAMES:
+        OnNames(m_impl->doc, m_impl->view);
+        break;
+    default:
+        break;
+    }
+}
+
+bool CViewDialogs::IsChecked(int id) const
+{
+    return id == ID_SYMBOLS && m_impl->bSymbolsShown == 1;
+}
+
+void CViewDialogs::RefreshAll()
+{
+    for (int id : {ID_TRUTH_TABLE, ID_MINTERMS, ID_MAXTERMS, ID_SYMBOLS})
+        if (CModelessDlg* dlg = m_impl->Existing(id); dlg && dlg->isVisible())
+            dlg->Refill();
+}
+
+void CViewDialogs::HideAll()
+{
+    for (int id : {ID_TRUTH_TABLE, ID_MINTERMS, ID_MAXTERMS, ID_SYMBOLS})
+        if (CModelessDlg* dlg = m_impl->Existing(id))
+            dlg->hide();
+    m_impl->bSymbolsShown = 0;
+}
+
+CModelessDlg* CViewDialogs::Dialog(int id) const { return m_impl->Existing(id); }
+
+int CViewDialogs::SymbolsShown() const { return m_impl->bSymbolsShown; }

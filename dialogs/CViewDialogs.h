@@ -4,25 +4,41 @@
 
 class CZYLDoc;
 class QWidget;
+class CModelessDlg;
 
 // The function-entry dialogs that the view owns (truth table, minterms,
-// maxterms, circuit symbols) and the names dialog. Each modeless dialog is
-// created on its first command, hidden when closed and destroyed with this
-// object.
+// maxterms, circuit symbols) and the names dialog. Each modeless dialog's
+// window is created on its first command, hidden when closed and destroyed
+// with this object. The dialogs have no parent widget: like the main
+// window's other tool windows they stay separate, top-level windows.
 class CViewDialogs
 {
 public:
+    enum
+    {
+        ID_TRUTH_TABLE = 32787,
+        ID_NAMES = 32788,
+        ID_MINTERMS = 32798,
+        ID_MAXTERMS = 32799,
+        ID_SYMBOLS = 32814,
+    };
+
     CViewDialogs(CZYLDoc& doc, QWidget* view);
     ~CViewDialogs();
 
-    // The dialog commands: truth table (32787), minterms (32798),
-    // maxterms (32799), circuit symbols (32814), names (32788).
     bool HandlesCommand(int id) const;
     void OnCommand(int id);
     // Check mark of a dialog command (the circuit-symbols dialog is shown).
     bool IsChecked(int id) const;
     // Refill and redraw every open dialog from the document.
     void RefreshAll();
+    // The switch to PLA: every dialog is hidden and the symbols flag cleared.
+    void HideAll();
+
+    // The dialog behind a command, or nullptr while its window does not
+    // exist yet (for tests).
+    CModelessDlg* Dialog(int id) const;
+    int SymbolsShown() const;
 
 private:
     struct Impl;

@@ -16,6 +16,8 @@ public:
     // Repaint the whole fuse map, or one rectangle of it (logical units).
     virtual void InvalidateView() = 0;
     virtual void InvalidateViewRect(const ZRect& rect) = 0;
+    // The switch to PLA hides every function dialog and the circuit symbols.
+    virtual void HideDialogs() {}
 };
 
 // What the handlers need from the windowing system, behind one small

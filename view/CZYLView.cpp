@@ -104,6 +104,8 @@ CZYLView::~CZYLView()
     m_doc.RemoveListener(m_listener);
 }
 
+void CZYLView::HideDialogs() { m_dialogs->HideAll(); }
+
 QPoint CZYLView::ScrollOffset() const
 {
     return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());

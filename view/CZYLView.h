@@ -83,6 +83,7 @@ public:
     // IZylView
     void InvalidateView() override;
     void InvalidateViewRect(const ZRect& rect) override;
+    void HideDialogs() override;
 
 signals:
     // After every command, so the frame refreshes check marks and windows.

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "CModelessDlg.h"
+
+class CZYLDoc;
+
+// Placeholder: the dialog's window with nothing in it yet.
+class CMaxtermDlg : public CModelessDlg
+{
+public:
+    explicit CMaxtermDlg(CZYLDoc& doc, QWidget* parent = nullptr);
+    void Refill() override;
+
+protected:
+    void reject() override;
+
+private:
+    CZYLDoc& m_doc;
+};

@@ -1,0 +1,3 @@
+#include "CNamesDlg.h"
+
+void OnNames(CZYLDoc&, QWidget*) {}

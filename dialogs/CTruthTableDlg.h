@@ -1,0 +1,19 @@
+#pragma once
+
+#include "CModelessDlg.h"
+
+class CZYLDoc;
+
+// Placeholder: the dialog's window with nothing in it yet.
+class CTruthTableDlg : public CModelessDlg
+{
+public:
+    explicit CTruthTableDlg(CZYLDoc& doc, QWidget* parent = nullptr);
+    void Refill() override;
+
+protected:
+    void reject() override;
+
+private:
+    CZYLDoc& m_doc;
+};
