@@ -6,6 +6,7 @@
 #include "CZYLView.h"
 #include "CommandTable.h"
 #include "DocFile.h"
+#include "PictureExport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -52,6 +54,7 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
     , m_doc(doc)
 {
     setObjectName(QStringLiteral("CMainFrame"));
+    SetDefaultAnswers();
     setAcceptDrops(true);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
     const QPixmap icon(QStringLiteral(":/res/ico128.png"));
@@ -280,6 +283,7 @@ bool CMainFrame::ShellHandles(int id) const
     case ID_FILE_OPEN:
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
+    case ID_FILE_EXPORT:
     case ID_FILE_PRINT_SETUP:
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:
@@ -335,6 +339,9 @@ void CMainFrame::OnCommand(int id)
         break;
     case ID_FILE_SAVE_AS:
         DoSave(true);
+        break;
+    case ID_FILE_EXPORT:
+        DoExport();
         break;
     case ID_FILE_PRINT_SETUP:
         DoPrintSetup();
@@ -464,7 +471,7 @@ bool CMainFrame::DoSave(bool askName)
     QString path = Q(m_doc.GetPathName());
     if (askName || path.isEmpty()) {
         const QString suggested = path.isEmpty() ? QStringLiteral("Untitled.zyl") : path;
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), suggested, QString::fromLatin1(kFilter));
+        path = m_ask.savePath(suggested);
         if (path.isEmpty())
             return false;
         if (QFileInfo(path).suffix().isEmpty())
@@ -477,10 +484,73 @@ void CMainFrame::DoOpen()
 {
     if (!SaveModified())
         return;
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QString(), QString::fromLatin1(kFilter));
+    const QString path = m_ask.openPath();
     if (!path.isEmpty())
         OpenDocumentFile(path);
+}
+
+void CMainFrame::DoExport()
+{
+    QString suggested = m_lastExport;
+    if (suggested.isEmpty()) {
+        const std::string& doc = m_doc.GetPathName();
+        suggested = doc.empty() ? QStringLiteral("Untitled.png")
+                                : QFileInfo(Q(doc)).completeBaseName() + QStringLiteral(".png");
+    }
+    QString path = m_ask.exportPath(suggested);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".png");
+    double scale = 1.0;
+    if (PictureType(path.toStdString()) == "png" && !m_ask.exportScale(scale))
+        return;
+    if (ExportPictureTo(path, scale))
+        m_lastExport = path;
+}
+
+bool CMainFrame::ExportPictureTo(const QString& path, double scale)
+{
+    std::string error;
+    CZYLView* view = m_view;
+    if (!ExportPicture(path.toStdString(), CZYLView::kWidth, CZYLView::kHeight,
+                       [view](QPainter& p) { view->OnDraw(p); }, scale, error)) {
+        StandardBox(this, Q(error));
+        return false;
+    }
+    return true;
+}
+
+void CMainFrame::SetDefaultAnswers()
+{
+    m_ask.saveChanges = [this](const QString& name) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"), QStringLiteral("Save changes to %1?").arg(name),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+        switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveChanges;
+        case QMessageBox::Discard:
+            return DiscardChanges;
+        default:
+            return CancelCommand;
+        }
+    };
+    m_ask.openPath = [this] {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QString(), QString::fromLatin1(kFilter));
+    };
+    m_ask.savePath = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), suggested, QString::fromLatin1(kFilter));
+    };
+    m_ask.exportPath = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Export Picture"), suggested,
+                                            QStringLiteral("PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)"));
+    };
+    m_ask.exportScale = [this](double& scale) {
+        bool ok = false;
+        scale = QInputDialog::getDouble(this, QStringLiteral("Export Picture"),
+                                        QStringLiteral("Pixels per unit of the fuse map:"), 1.0, 0.25, 8.0, 2, &ok);
+        return ok;
+    };
 }
 
 bool CMainFrame::SaveModified()
@@ -489,12 +559,10 @@ bool CMainFrame::SaveModified()
         return true;
     const std::string& path = m_doc.GetPathName();
     const QString name = path.empty() ? QStringLiteral("Untitled") : QFileInfo(Q(path)).fileName();
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"), QStringLiteral("Save changes to %1?").arg(name),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    switch (box.exec()) {
-    case QMessageBox::Yes:
+    switch (m_ask.saveChanges(name)) {
+    case SaveChanges:
         return DoSave(false);
-    case QMessageBox::No:
+    case DiscardChanges:
         return true;
     default:
         return false;

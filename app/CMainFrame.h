@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -49,6 +50,25 @@ public:
     QStringList RecentFiles() const { return m_recent; }
     void AddRecentFile(const QString& path);
 
+    // The fuse map as a picture file (.png at scale pixels a unit, .svg,
+    // .pdf); false after a reported failure.
+    bool ExportPictureTo(const QString& path, double scale);
+
+    // What the file commands ask the user. The frame answers with its own
+    // dialogs; a test replaces an answer to run a command without a modal
+    // loop. An empty path means the user cancelled.
+    enum SaveAnswer { SaveChanges, DiscardChanges, CancelCommand };
+    struct CAsk
+    {
+        std::function<SaveAnswer(const QString& documentName)> saveChanges;
+        std::function<QString()> openPath;
+        std::function<QString(const QString& suggested)> savePath;
+        std::function<QString(const QString& suggested)> exportPath;
+        // The scale of a PNG export; false when the user cancelled.
+        std::function<bool(double& scale)> exportScale;
+    };
+    CAsk& Ask() { return m_ask; }
+
     // Prints one page to the printer (no dialog).
     void PrintFuseMap(QPrinter& printer);
 
@@ -75,6 +95,8 @@ private:
     bool SaveModified();
     bool DoSave(bool askName);
     void DoOpen();
+    void DoExport();
+    void SetDefaultAnswers();
     void DoPrint();
     void DoPrintPreview();
     void DoPrintSetup();
@@ -92,6 +114,8 @@ private:
     QAction* m_mru[4] = {};
     QStringList m_recent;
     std::unique_ptr<QPrinter> m_printer;
+    CAsk m_ask;
+    QString m_lastExport;
 };
 
 // The settings of the program: organisation "Local AppWizard-Generated

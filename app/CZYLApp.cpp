@@ -4,6 +4,7 @@
 #include "CZYLDoc.h"
 #include "CZYLView.h"
 #include "CommandLine.h"
+#include "DocFile.h"
 #include "PictureExport.h"
 #include "QtPlatform.h"
 
@@ -47,13 +48,30 @@ bool CZYLApp::InitInstance(const std::vector<std::string>& args, int& exitCode, 
     m_frame = std::make_unique<CMainFrame>(*m_doc);
     m_platform->SetFrame(m_frame.get());
 
-    if (!cmd.file.empty() && !m_frame->OpenDocumentFile(QString::fromStdString(cmd.file))) {
+    // Printing and exporting end the program without a window: their
+    // failures go to the error output, never into a message box that
+    // nobody may be there to close.
+    const bool batch = cmd.action == CCommandLine::Print || cmd.action == CCommandLine::Export;
+    auto fail = [&exitCode](const std::string& message) {
+        std::fputs(("zyl: " + message + "\n").c_str(), stderr);
         exitCode = 1;
         return false;
+    };
+    if (!cmd.file.empty()) {
+        if (batch) {
+            std::string error;
+            if (!LoadDocument(*m_doc, cmd.file, error))
+                return fail(error);
+        } else if (!m_frame->OpenDocumentFile(QString::fromStdString(cmd.file))) {
+            exitCode = 1;
+            return false;
+        }
     }
 
     if (cmd.action == CCommandLine::Print) {
         QPrinter printer(QPrinter::HighResolution);
+        if (!printer.isValid())
+            return fail("no printer is available to print " + cmd.file + ".");
         m_frame->PrintFuseMap(printer);
         return false;
     }
@@ -61,10 +79,8 @@ bool CZYLApp::InitInstance(const std::vector<std::string>& args, int& exitCode, 
         std::string error;
         CZYLView* view = m_frame->View();
         if (!ExportPicture(cmd.output, CZYLView::kWidth, CZYLView::kHeight,
-                           [view](QPainter& p) { view->OnDraw(p); }, 1.0, error)) {
-            std::fputs(("zyl: " + error + "\n").c_str(), stderr);
-            exitCode = 1;
-        }
+                           [view](QPainter& p) { view->OnDraw(p); }, cmd.scale, error))
+            return fail(error);
         return false;
     }
 

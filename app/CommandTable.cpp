@@ -25,6 +25,8 @@ const std::vector<CCommandEntry>& CommandTable()
         {57601, kFile, "&Open...\tCtrl+O", {"Ctrl+O"}, 1, "Open an existing document\nOpen", false, false},
         {57603, kFile, "&Save\tCtrl+S", {"Ctrl+S"}, 2, "Save the active document\nSave", false, false},
         {57604, kFile, "Save &As...", {}, -1, "Save the active document with a new name\nSave As", false, false},
+        {32900, kFile, "&Export Picture...", {}, -1,
+         "Export the fuse map as a PNG, SVG or PDF picture\nExport Picture", false, false},
         {57607, kFile, "&Print...\tCtrl+P", {"Ctrl+P"}, 5, "Print the active document\nPrint", false, true},
         {57609, kFile, "Print Pre&view", {}, -1, "Display full pages\nPrint Preview", false, false},
         {57606, kFile, "P&rint Setup...", {}, -1, "Change the printer and printing options\nPrint Setup", false, false},

@@ -26,6 +26,7 @@ enum
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
     ID_FILE_SAVE_AS = 57604,
+    ID_FILE_EXPORT = 32900, // our own: the fuse map as a picture file
     ID_FILE_PRINT_SETUP = 57606,
     ID_FILE_PRINT = 57607,
     ID_FILE_PRINT_PREVIEW = 57609,

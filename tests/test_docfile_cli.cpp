@@ -107,6 +107,12 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"--bogus"} << false << "unknown option '--bogus'.";
         QTest::newRow("bad picture type") << QStringList{"--export", "x.gif"} << false << "x.gif";
         QTest::newRow("help") << QStringList{"--help"} << true << "--export OUT.png|OUT.svg|OUT.pdf";
+        // Files that cannot be read end the export with a message on the
+        // error output and status 1, never waiting on a message box.
+        QTest::newRow("missing file") << QStringList{"--export", "x.png", "/nonexistent/none.zyl"} << false
+                                      << "zyl: Cannot open /nonexistent/none.zyl";
+        QTest::newRow("print of a missing file") << QStringList{"--print", "/nonexistent/none.zyl"} << false
+                                                 << "/nonexistent/none.zyl";
         QTest::newRow("version") << QStringList{"--version"} << true << "ZYL Version 1.0";
     }
 

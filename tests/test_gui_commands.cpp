@@ -81,6 +81,7 @@ private slots:
         row(57601, F, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing document", "Open");
         row(57603, F, "&Save\tCtrl+S", "Ctrl+S", "Save the active document", "Save");
         row(57604, F, "Save &As...", "", "Save the active document with a new name", "Save As");
+        row(32900, F, "&Export Picture...", "", "Export the fuse map as a PNG, SVG or PDF picture", "Export Picture");
         row(57607, F, "&Print...\tCtrl+P", "Ctrl+P", "Print the active document", "Print");
         row(57609, F, "Print Pre&view", "", "Display full pages", "Print Preview");
         row(57606, F, "P&rint Setup...", "", "Change the printer and printing options", "Print Setup");
@@ -176,7 +177,7 @@ private slots:
             QVERIFY(!m_frame->IsCommandEnabled(id));
         }
         // The shell's own commands are always there.
-        for (int id : {57600, 57601, 57603, 57604, 57606, 57607, 57609, 57664, 57665, 59392, 59393})
+        for (int id : {57600, 57601, 57603, 57604, 32900, 57606, 57607, 57609, 57664, 57665, 59392, 59393})
             QVERIFY2(m_frame->Action(id)->isEnabled(), qPrintable(QString::number(id)));
         // Region selection is the view's own and works from the start.
         QVERIFY(m_frame->Action(32812)->isEnabled());

@@ -1,5 +1,6 @@
 // File commands, the recent-file list, printing and the title.
 #include "CMainFrame.h"
+#include "CommandTable.h"
 #include "CZYLApp.h"
 #include "Platform.h"
 #include "CZYLDoc.h"
@@ -100,6 +101,108 @@ private slots:
         m_frame->OnCommand(57617);
         QCOMPARE(m_frame->windowTitle().remove("[*]"), QString("e.zyl - ZYL"));
         QCOMPARE(m_frame->RecentFiles().value(0), Path("e.zyl"));
+    }
+
+    // The save prompt: asked exactly when the document is modified, and its
+    // three answers on New, Open and Exit.
+    void savePrompt_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("prompts");
+        QTest::addColumn<bool>("carriedOut");
+        QTest::addColumn<bool>("saved");
+        const int save = CMainFrame::SaveChanges, discard = CMainFrame::DiscardChanges,
+                  cancel = CMainFrame::CancelCommand;
+        for (int command : {int(ID_FILE_NEW), int(ID_FILE_OPEN), int(ID_APP_EXIT)}) {
+            const QByteArray c = QByteArray::number(command);
+            QTest::newRow(c + " unmodified") << command << false << cancel << 0 << true << false;
+            QTest::newRow(c + " save") << command << true << save << 1 << true << true;
+            QTest::newRow(c + " discard") << command << true << discard << 1 << true << false;
+            QTest::newRow(c + " cancel") << command << true << cancel << 1 << false << false;
+        }
+    }
+    void savePrompt()
+    {
+        QFETCH(int, command);
+        QFETCH(bool, modified);
+        QFETCH(int, answer);
+        QFETCH(int, prompts);
+        QFETCH(bool, carriedOut);
+        QFETCH(bool, saved);
+
+        const QString path = Path("prompt.zyl");
+        QFile::remove(path);
+        QVERIFY(m_frame->SaveDocumentTo(path));
+        QFile::remove(path);
+        m_frame->show();
+        m_doc->m_bAndLabel = 1;
+        m_doc->SetModifiedFlag(modified);
+
+        int asked = 0;
+        int opened = 0;
+        m_frame->Ask().saveChanges = [&](const QString& name) {
+            ++asked;
+            [&] { QCOMPARE(name, QString("prompt.zyl")); }();
+            return CMainFrame::SaveAnswer(answer);
+        };
+        m_frame->Ask().openPath = [&] {
+            ++opened;
+            return QString(); // the user cancels the file dialog
+        };
+        m_frame->OnCommand(command);
+
+        QCOMPARE(asked, prompts);
+        QCOMPARE(QFile::exists(path), saved);
+        if (command == ID_FILE_NEW)
+            QCOMPARE(m_frame->windowTitle().remove("[*]"), QString(carriedOut ? "Untitled - ZYL" : "prompt.zyl - ZYL"));
+        if (command == ID_FILE_OPEN)
+            QCOMPARE(opened, carriedOut ? 1 : 0);
+        if (command == ID_APP_EXIT)
+            QCOMPARE(m_frame->isVisible(), !carriedOut);
+        // Only a save touches the modified flag; the device is kept throughout.
+        QCOMPARE(m_doc->IsModified(), modified && !saved && !(carriedOut && command == ID_FILE_NEW));
+        QCOMPARE(m_doc->m_bAndLabel, 1);
+    }
+
+    // File > Export Picture: the path and scale come from the user, the
+    // picture is the view's paint at that scale; cancelling writes nothing.
+    void exportPicture()
+    {
+        double askedScale = 0;
+        m_frame->Ask().exportPath = [&](const QString& suggested) {
+            [&] { QCOMPARE(suggested, QString("Untitled.png")); }();
+            return Path("map");
+        };
+        m_frame->Ask().exportScale = [&](double& scale) {
+            scale = 2.0;
+            askedScale = scale;
+            return true;
+        };
+        m_frame->OnCommand(ID_FILE_EXPORT);
+        QCOMPARE(askedScale, 2.0);
+        QImage image(Path("map.png"));
+        QCOMPARE(image.size(), QSize(2 * CZYLView::kWidth, 2 * CZYLView::kHeight));
+        const QImage view = m_frame->View()->RenderImage();
+        QCOMPARE(image.scaled(view.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0),
+                 view.pixelColor(0, 0));
+
+        m_frame->Ask().exportPath = [&](const QString&) { return Path("drawing.svg"); };
+        m_frame->Ask().exportScale = [&](double&) {
+            QTest::qFail("no scale for SVG", __FILE__, __LINE__);
+            return false;
+        };
+        m_frame->OnCommand(ID_FILE_EXPORT);
+        QFile svg(Path("drawing.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("<svg"));
+
+        m_frame->Ask().exportPath = [&](const QString& suggested) {
+            [&] { QCOMPARE(suggested, Path("drawing.svg")); }();
+            return QString();
+        };
+        m_frame->OnCommand(ID_FILE_EXPORT);
     }
 
     void startUpWithoutArguments()
