@@ -9,6 +9,7 @@
 #include "QtPlatform.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <QPrinter>
 
 #include <cstdio>
@@ -86,5 +87,11 @@ bool CZYLApp::InitInstance(const std::vector<std::string>& args, int& exitCode, 
 
     if (show)
         m_frame->showMaximized();
+    // Every dialog of the program draws black on white, whatever the
+    // desktop's colour scheme: the pictures and headings are drawn for it.
+    QPalette dialogs = QApplication::palette();
+    dialogs.setColor(QPalette::Window, Qt::white);
+    dialogs.setColor(QPalette::WindowText, Qt::black);
+    QApplication::setPalette(dialogs, "QDialog");
     return true;
 }

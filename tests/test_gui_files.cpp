@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QSettings>
+#include <QDialog>
 #include <QtTest>
 
 #include <memory>
@@ -216,6 +217,11 @@ private slots:
         // The seam answers with the one document and view.
         QCOMPARE(FindActiveDoc(), &app.Document());
         QCOMPARE(FindActiveView(), static_cast<IZylView*>(app.Frame()->View()));
+        // Dialogs draw black on white.
+        QDialog dialog;
+        dialog.ensurePolished();
+        QCOMPARE(dialog.palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(dialog.palette().color(QPalette::WindowText), QColor(Qt::black));
     }
 
     void startUpWithFile()
