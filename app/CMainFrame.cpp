@@ -76,6 +76,8 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
         if (self)
             self->setWindowModified(self->m_doc.IsModified());
     });
+    m_docListener = m_doc.AddListener([this] { NoteChanges(); });
+    RememberSavedState();
     qApp->installEventFilter(this);
     UpdateTitle();
     UpdateCommandUI();
@@ -83,6 +85,7 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
+    m_doc.RemoveListener(m_docListener);
     qApp->removeEventFilter(this);
 }
 
@@ -382,8 +385,20 @@ void CMainFrame::OnCommand(int id)
     AfterCommand();
 }
 
+void CMainFrame::NoteChanges()
+{
+    if (!m_doc.IsModified() && SaveDocumentToString(m_doc) != m_savedState)
+        m_doc.SetModifiedFlag(true);
+}
+
+void CMainFrame::RememberSavedState()
+{
+    m_savedState = SaveDocumentToString(m_doc);
+}
+
 void CMainFrame::AfterCommand()
 {
+    NoteChanges();
     m_view->viewport()->update();
     m_view->Dialogs().RefreshAll();
     UpdateCommandUI();
@@ -433,6 +448,7 @@ void CMainFrame::NewDocument()
     m_doc.OnNewDocument(); // the one document is reused; nothing is reset
     m_doc.SetPathName(std::string());
     m_doc.SetModifiedFlag(false);
+    RememberSavedState();
     UpdateTitle();
     m_doc.UpdateAllViews();
 }
@@ -446,6 +462,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path)
     }
     m_doc.SetPathName(QFileInfo(path).absoluteFilePath().toStdString());
     m_doc.SetModifiedFlag(false);
+    RememberSavedState();
     AddRecentFile(path);
     UpdateTitle();
     m_doc.UpdateAllViews();
@@ -461,6 +478,7 @@ bool CMainFrame::SaveDocumentTo(const QString& path)
     }
     m_doc.SetPathName(QFileInfo(path).absoluteFilePath().toStdString());
     m_doc.SetModifiedFlag(false);
+    RememberSavedState();
     AddRecentFile(path);
     UpdateTitle();
     return true;

@@ -92,6 +92,8 @@ private:
     void UpdateRecentMenu();
     void SetCheckMarks();
     void AfterCommand();
+    void NoteChanges();
+    void RememberSavedState();
     bool SaveModified();
     bool DoSave(bool askName);
     void DoOpen();
@@ -116,6 +118,10 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     CAsk m_ask;
     QString m_lastExport;
+    // The document as it was last opened, saved or started: any difference
+    // marks it modified, whichever window or command made the change.
+    std::string m_savedState;
+    int m_docListener = 0;
 };
 
 // The settings of the program: organisation "Local AppWizard-Generated

@@ -135,10 +135,10 @@ private slots:
 
         const QString path = Path("prompt.zyl");
         QFile::remove(path);
+        m_doc->m_bAndLabel = 1;
         QVERIFY(m_frame->SaveDocumentTo(path));
         QFile::remove(path);
         m_frame->show();
-        m_doc->m_bAndLabel = 1;
         m_doc->SetModifiedFlag(modified);
 
         int asked = 0;
@@ -204,6 +204,22 @@ private slots:
             return QString();
         };
         m_frame->OnCommand(ID_FILE_EXPORT);
+    }
+
+    // Whatever window changes the device, the document becomes modified;
+    // a refresh without a change does not.
+    void changesMarkTheDocumentModified()
+    {
+        QVERIFY(m_frame->SaveDocumentTo(Path("clean.zyl")));
+        m_doc->UpdateAllViews();
+        QVERIFY(!m_doc->IsModified());
+        m_doc->m_szPromTable[0][5] = 'X';
+        m_doc->UpdateAllViews();
+        QVERIFY(m_doc->IsModified());
+        QVERIFY(m_frame->isWindowModified());
+        QVERIFY(m_frame->OpenDocumentFile(Path("clean.zyl")));
+        QVERIFY(!m_doc->IsModified());
+        QCOMPARE(m_doc->m_szPromTable[0][5], '1');
     }
 
     void startUpWithoutArguments()
