@@ -1,18 +1,380 @@
 #include "CViewLogic.h"
 
 #include "CZYLDoc.h"
+#include "DocOps.h"
+#include "ListHelpers.h"
+#include "Minimize.h"
 #include "Platform.h"
 
-// Placeholder until the view commands land: nothing is handled.
+#include <algorithm>
+
+// Device type, view options, array commands and the PAL simplification.
+// Mouse editing is in CViewLogicMouse.cpp, the annotations in
+// CViewLogicAnnotations.cpp.
+
+namespace {
+
+const char kPlaNotImplemented[] = "\n\nPLA is not commonly used, so this will not be implemented.";
+const char kPromAndHardWired[] = "The input AND array in the PROM is hard-wired.\n\n";
+const char kPalOrHardWired[] = "The output OR array for the PAL is hard-wired.";
+const char kNotPal[] = "\n\nThe ZYL is not in PAL mode,\nno simplification will be processed.";
+const char kTooManyTerms[] =
+    "\n\nThe function entered has more than 4 SOP terms\n and so cannot be implemented\n\nby this four minterm PAL.";
+const char kPalNoMinterms[] = "\nThis is a PAL, \nthere is no fixed minterm \nat the output of the AND array.\n\n";
+const char kPromNoProductTerms[] =
+    "\nThis is a PROM, \nthere is no programmable product term \nat the output of the AND array.\n\n";
+const char kPlaRowLabels[] = "\nThe PLA is not commonly used, so this will not be implemented.";
+
+bool IsOutputFusesId(int id) { return id >= ID_OUTPUT_FUSES_0 && id < ID_OUTPUT_FUSES_0 + 4; }
+
+// Removes value from a list of n entries and returns the new count.
+int RemoveValue(int* list, int n, int value)
+{
+    const int k = RemoveFromList(list, std::clamp(n, 0, 16), value);
+    SortList(list, k);
+    return k;
+}
+
+// Adds value unless it is listed already; a full list is left alone.
+int AddValue(int* list, int n, int value)
+{
+    n = std::clamp(n, 0, 16);
+    if (std::find(list, list + n, value) == list + n && n < 16)
+        list[n++] = value;
+    SortList(list, n);
+    return n;
+}
+
+} // namespace
+
 CViewLogic::CViewLogic(CZYLDoc& doc, IZylView& view)
     : m_doc(doc)
     , m_view(view)
 {
 }
 
-bool CViewLogic::HandlesCommand(int) const { return false; }
-void CViewLogic::OnCommand(int) {}
-bool CViewLogic::IsChecked(int) const { return false; }
-bool CViewLogic::IsFuseCursor(const ZPoint&) const { return false; }
-void CViewLogic::OnLButtonDown(const ZPoint&, const ZPoint&) {}
-std::vector<CDrawItem> CViewLogic::BuildAnnotations() { return {}; }
+bool CViewLogic::HandlesCommand(int id) const
+{
+    switch (id) {
+    case ID_INPUT_REINSTATE_ALL:
+    case ID_AND_LABEL:
+    case ID_OR_LABEL:
+    case ID_OUTPUT_REINSTATE_ALL:
+    case ID_SHOW_MINTERMS:
+    case ID_OUTPUT_BLOW_ALL:
+    case ID_SHOW_PRODUCT_TERMS:
+    case ID_TYPE_PROM:
+    case ID_TYPE_PAL:
+    case ID_TYPE_PLA:
+    case ID_BLOCK_STRUCTURE:
+    case ID_INPUT_BLOW_ALL:
+    case ID_SIMPLIFY_PAL:
+    case ID_VALUE_0:
+    case ID_VALUE_1:
+    case ID_VALUE_X:
+        return true;
+    default:
+        return IsOutputFusesId(id);
+    }
+}
+
+bool CViewLogic::IsChecked(int id) const
+{
+    switch (id) {
+    case ID_TYPE_PROM:
+        return m_doc.m_bProm == 1;
+    case ID_TYPE_PAL:
+        return m_doc.m_bPal == 1;
+    case ID_TYPE_PLA:
+        return m_doc.m_bPla == 1;
+    case ID_BLOCK_STRUCTURE:
+        return m_doc.m_bBlockStructure == 1;
+    case ID_AND_LABEL:
+        return m_doc.m_bAndLabel == 1;
+    case ID_OR_LABEL:
+        return m_doc.m_bOrLabel == 1;
+    case ID_SHOW_MINTERMS:
+        return m_doc.m_bShowMinterms == 1;
+    case ID_SHOW_PRODUCT_TERMS:
+        return m_doc.m_bShowProductTerms == 1;
+    default:
+        if (IsOutputFusesId(id))
+            return m_doc.m_nOutputToggle[id - ID_OUTPUT_FUSES_0] == 1;
+        return false;
+    }
+}
+
+void CViewLogic::OnCommand(int id)
+{
+    switch (id) {
+    case ID_TYPE_PROM:
+        SwitchToProm();
+        break;
+    case ID_TYPE_PAL:
+        SwitchToPal();
+        break;
+    case ID_TYPE_PLA:
+        SwitchToPla();
+        break;
+    case ID_BLOCK_STRUCTURE:
+        ToggleFlag(m_doc.m_bBlockStructure);
+        break;
+    case ID_AND_LABEL:
+        ToggleFlag(m_doc.m_bAndLabel);
+        break;
+    case ID_OR_LABEL:
+        ToggleFlag(m_doc.m_bOrLabel);
+        break;
+    case ID_SHOW_MINTERMS:
+    case ID_SHOW_PRODUCT_TERMS:
+        ToggleRowLabels(id);
+        break;
+    case ID_INPUT_REINSTATE_ALL:
+    case ID_INPUT_BLOW_ALL:
+        if (ArrayCommandApplies(true))
+            SetAllInputFuses(id == ID_INPUT_REINSTATE_ALL ? 1 : 0);
+        break;
+    case ID_OUTPUT_REINSTATE_ALL:
+    case ID_OUTPUT_BLOW_ALL:
+        if (ArrayCommandApplies(false))
+            SetAllOutputFuses(id == ID_OUTPUT_REINSTATE_ALL ? 1 : 0);
+        break;
+    case ID_SIMPLIFY_PAL:
+        SimplifyPal();
+        break;
+    case ID_VALUE_0:
+    case ID_VALUE_1:
+    case ID_VALUE_X:
+        SetPopupValue(id);
+        break;
+    default:
+        if (IsOutputFusesId(id) && ArrayCommandApplies(false))
+            ToggleOutputFuses(id - ID_OUTPUT_FUSES_0);
+        break;
+    }
+}
+
+void CViewLogic::DeviceChanged()
+{
+    m_doc.SetModifiedFlag();
+    m_doc.UpdateAllViews();
+}
+
+// --- Device type and view options -------------------------------------------
+
+// Switching to PROM or PAL converts nothing: each mode keeps its own tables,
+// lists and fuses and shows them again.
+void CViewLogic::SwitchToProm()
+{
+    if (m_doc.m_bProm == 1) {
+        ShowDocMessage(&m_doc, "The ZYL is in PROM mode now.");
+        return;
+    }
+    m_doc.m_bProm = 1;
+    m_doc.m_bPal = 0;
+    m_doc.m_bPla = 0;
+    m_view.InvalidateView();
+    DeviceChanged();
+}
+
+void CViewLogic::SwitchToPal()
+{
+    if (m_doc.m_bPal == 1) {
+        ShowDocMessage(&m_doc, "The ZYL is in PAL mode now.");
+        return;
+    }
+    m_doc.m_bPal = 1;
+    m_doc.m_bProm = 0;
+    m_doc.m_bPla = 0;
+    m_view.InvalidateView();
+    DeviceChanged();
+}
+
+// Nothing of the PLA is modelled, so its function dialogs are put away.
+void CViewLogic::SwitchToPla()
+{
+    if (m_doc.m_bPla == 1) {
+        ShowDocMessage(&m_doc, "The ZYL is in PLA mode now.");
+        return;
+    }
+    m_doc.m_bPal = 0;
+    m_doc.m_bProm = 0;
+    m_doc.m_bPla = 1;
+    m_view.HideDialogs();
+    m_view.InvalidateView();
+    DeviceChanged();
+}
+
+// Block structure and the array labels look at neither the device type nor
+// the block structure.
+void CViewLogic::ToggleFlag(int& flag)
+{
+    flag = (flag + 1) % 2;
+    m_view.InvalidateView();
+    DeviceChanged();
+}
+
+void CViewLogic::ToggleRowLabels(int id)
+{
+    if (m_doc.m_bBlockStructure == 1)
+        return;
+    if (m_doc.m_bPla == 1) {
+        ShowStandardMessage(kPlaRowLabels);
+        return;
+    }
+    const bool minterms = id == ID_SHOW_MINTERMS;
+    if (minterms && m_doc.m_bPal == 1) {
+        ShowStandardMessage(kPalNoMinterms);
+        return;
+    }
+    if (!minterms && m_doc.m_bProm == 1) {
+        ShowStandardMessage(kPromNoProductTerms);
+        return;
+    }
+    int& flag = minterms ? m_doc.m_bShowMinterms : m_doc.m_bShowProductTerms;
+    flag = (flag + 1) % 2;
+    m_view.InvalidateViewRect(RowLabelArea());
+    DeviceChanged();
+}
+
+// --- Array commands ----------------------------------------------------------
+
+// Silent while the block structure is shown; otherwise the message of a
+// hard-wired or unmodelled array, or true when the command applies.
+bool CViewLogic::ArrayCommandApplies(bool inputArray)
+{
+    if (m_doc.m_bBlockStructure == 1)
+        return false;
+    if (m_doc.m_bPla == 1) {
+        ShowStandardMessage(kPlaNotImplemented);
+        return false;
+    }
+    if (inputArray) {
+        if (m_doc.m_bProm == 1) {
+            ShowStandardMessage(kPromAndHardWired);
+            return false;
+        }
+        return m_doc.m_bPal == 1;
+    }
+    if (m_doc.m_bPal != 0) {
+        ShowStandardMessage(kPalOrHardWired);
+        return false;
+    }
+    return m_doc.m_bProm == 1;
+}
+
+// PAL: every AND fuse to value; the rows, the ON-sets and the truth-table
+// columns follow, as after a click on a row's gate.
+void CViewLogic::SetAllInputFuses(int value)
+{
+    for (int r = 0; r < CZYLDoc::kRows; ++r) {
+        std::fill(std::begin(m_doc.m_andRow[r].m_nFuse), std::end(m_doc.m_andRow[r].m_nFuse), value);
+        UpdateRowTerm(m_doc, r);
+    }
+    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
+        CollectPalMinterms(m_doc, f);
+        RederivePalColumn(f);
+    }
+    m_view.InvalidateView();
+    DeviceChanged();
+}
+
+// PROM: every OR fuse to value; don't cares are overwritten, so each
+// function ends with all sixteen minterms or none.
+void CViewLogic::SetAllOutputFuses(int value)
+{
+    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
+        for (int r = 0; r < CZYLDoc::kRows; ++r) {
+            m_doc.m_nOrFuse[f][r] = value;
+            m_doc.m_szPromTable[f][r] = value == 1 ? '1' : '0';
+        }
+        m_doc.m_nOutputToggle[f] = value;
+    }
+    for (int f = 0; f < CZYLDoc::kFunctions; ++f)
+        UpdateLists(m_doc, f);
+    m_view.InvalidateView();
+    DeviceChanged();
+}
+
+// PROM: the output's own toggle decides, not its fuses: from the default
+// state the first use blows all sixteen.
+void CViewLogic::ToggleOutputFuses(int j)
+{
+    m_doc.m_nOutputToggle[j] = (m_doc.m_nOutputToggle[j] + 1) % 2;
+    const int value = m_doc.m_nOutputToggle[j];
+    for (int r = 0; r < CZYLDoc::kRows; ++r) {
+        m_doc.m_nOrFuse[j][r] = value;
+        m_doc.m_szPromTable[j][r] = value == 1 ? '1' : '0';
+    }
+    UpdateLists(m_doc, j);
+    m_view.InvalidateView();
+    DeviceChanged();
+}
+
+// The value chosen for the don't-care OR fuse of the last popup.
+void CViewLogic::SetPopupValue(int id)
+{
+    if (m_doc.m_bProm != 1 || id == ID_VALUE_X)
+        return;
+    const int r = m_nPopupMinterm;
+    const int j = m_nPopupOutput;
+    if (r < 0 || r >= CZYLDoc::kRows || j < 0 || j >= CZYLDoc::kFunctions)
+        return;
+    const int value = id == ID_VALUE_1 ? 1 : 0;
+    m_doc.m_nOrFuse[j][r] = value;
+    m_doc.m_szPromTable[j][r] = value == 1 ? '1' : '0';
+    if (value == 1)
+        m_doc.m_nPromMinterms[j] = AddValue(m_doc.m_anPromMinterms[j], m_doc.m_nPromMinterms[j], r);
+    else
+        m_doc.m_nPromMinterms[j] = RemoveValue(m_doc.m_anPromMinterms[j], m_doc.m_nPromMinterms[j], r);
+    m_doc.m_nPromDontCares[j] = RemoveValue(m_doc.m_anPromDontCares[j], m_doc.m_nPromDontCares[j], r);
+    DeviceChanged();
+}
+
+// --- PAL simplification --------------------------------------------------------
+
+// Each function's ON-set, without its don't cares, is minimized and its
+// cover programmed into the function's four rows. A cover of more than four
+// terms stops the command there: the functions before it stay simplified.
+void CViewLogic::SimplifyPal()
+{
+    if (m_doc.m_bBlockStructure == 1)
+        return;
+    if (m_doc.m_bPal != 1) {
+        ShowStandardMessage(kNotPal);
+        return;
+    }
+    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
+        RederivePalColumn(f);
+        CImplicant* terms = &m_doc.m_aTerms[CZYLDoc::kTermSlots * f];
+        Minimize(std::clamp(m_doc.m_nPalMinterms[f], 0, 16), m_doc.m_anPalMinterms[f], 0, nullptr,
+                 m_doc.m_aCover[f], terms);
+        const int nTerms = m_doc.m_aCover[f][0];
+        if (nTerms > 4) {
+            m_view.InvalidateView();
+            ShowStandardMessage(kTooManyTerms);
+            return;
+        }
+        for (int t = 0; t < nTerms; ++t) {
+            for (int i = 0; i < CZYLDoc::kVariables; ++i)
+                terms[t].m_strName[i] = m_doc.m_strVariableName[i];
+            terms[t].BuildTerm();
+        }
+        LoadPalRows(m_doc, f);
+        m_view.InvalidateView();
+        DeviceChanged();
+    }
+}
+
+// The PAL truth-table column of f from its ON-set, and the don't-care list
+// from the column: a don't care that a row now covers is an ON minterm and
+// leaves the list, so no minterm is listed as both.
+void CViewLogic::RederivePalColumn(int f)
+{
+    UpdateTruthTable(m_doc, f);
+    int n = 0;
+    for (int r = 0; r < CZYLDoc::kRows; ++r)
+        if (m_doc.m_szPalTable[f][r] == 'X')
+            m_doc.m_anPalDontCares[f][n++] = r;
+    m_doc.m_nPalDontCares[f] = n;
+}

@@ -20,9 +20,33 @@ struct CDrawItem
     int bitmapId = 0; // Bitmap: resource id (140, the sigma)
 };
 
+// Command ids of the fuse-map view.
+enum
+{
+    ID_INPUT_REINSTATE_ALL = 32771,
+    ID_AND_LABEL = 32773,
+    ID_OR_LABEL = 32774,
+    ID_OUTPUT_REINSTATE_ALL = 32775,
+    ID_SHOW_MINTERMS = 32777,
+    ID_OUTPUT_BLOW_ALL = 32785,
+    ID_SHOW_PRODUCT_TERMS = 32786,
+    ID_TYPE_PROM = 32789,
+    ID_TYPE_PAL = 32790,
+    ID_TYPE_PLA = 32791,
+    ID_BLOCK_STRUCTURE = 32792,
+    ID_INPUT_BLOW_ALL = 32793,
+    ID_OUTPUT_FUSES_0 = 32794, // .. 32797 for outputs 0..3
+    ID_SIMPLIFY_PAL = 32811,
+    ID_VALUE_0 = 101, // the items "0", "1", "X" of the value popup
+    ID_VALUE_1 = 102,
+    ID_VALUE_X = 103,
+};
+
 // The Qt-free part of the fuse-map view: its commands, mouse editing,
 // annotations and PAL simplification. The widget forwards events here with
-// logical coordinates and repaints through IZylView.
+// logical coordinates and repaints through IZylView. Every change of the
+// document ends in the document's UpdateAllViews, which repaints the view
+// and refills the open dialogs.
 class CViewLogic
 {
 public:
@@ -37,7 +61,8 @@ public:
 
     // The pencil cursor is shown over this logical point.
     bool IsFuseCursor(const ZPoint& logical) const;
-    // A left click at a logical point; screen is where a popup would open.
+    // A click (the left button has come up) at a logical point; screen is
+    // where the value popup of a don't-care fuse opens.
     void OnLButtonDown(const ZPoint& logical, const ZPoint& screen);
 
     // The annotations and row labels of the current mode (nothing in PLA
@@ -45,9 +70,63 @@ public:
     // the minimizer, so this writes the document's result storage.
     std::vector<CDrawItem> BuildAnnotations();
 
+    // The minimized sum of products of PROM function f as the annotation
+    // shows it ("" without minterms); runs the minimizer into f's storage.
+    std::string PromSumOfProducts(int f);
+    // The sum of the product terms of output f's four rows ("" when none).
+    std::string PalRowSum(int f) const;
+
+    // The don't-care cell of the last value popup.
+    int PopupMinterm() const { return m_nPopupMinterm; }
+    int PopupOutput() const { return m_nPopupOutput; }
+
+    // The logical rectangle the row-label commands repaint.
+    static ZRect RowLabelArea() { return ZRect{380, 130, 680, 930}; }
+    // The logical rectangle every click repaints (OR array, outputs,
+    // annotations).
+    static ZRect ClickRepaintArea() { return ZRect{350, 60, 1250, 860}; }
+
 private:
+    // Device type and view options.
+    void SwitchToProm();
+    void SwitchToPal();
+    void SwitchToPla();
+    void ToggleFlag(int& flag);
+    void ToggleRowLabels(int id);
+    // Array commands.
+    bool ArrayCommandApplies(bool inputArray);
+    void SetAllInputFuses(int value);
+    void SetAllOutputFuses(int value);
+    void ToggleOutputFuses(int j);
+    void SetPopupValue(int id);
+    // PAL simplification.
+    void SimplifyPal();
+    // Mouse editing.
+    bool ClickOrArray(const ZPoint& pt, const ZPoint& screen, int& popupChoice);
+    bool ClickOutputGate(const ZPoint& pt);
+    bool ClickAndArray(const ZPoint& pt);
+    bool ClickRowGate(const ZPoint& pt);
+    void ToggleOrFuse(int j, int r);
+    void RecomputePalRow(int r);
+    void RederivePalColumn(int f);
+    void DeviceChanged();
+    // Annotations.
+    void AddRowLabels(std::vector<CDrawItem>& items) const;
+    void AddPromFunction(std::vector<CDrawItem>& items, int f);
+    void AddPalFunction(std::vector<CDrawItem>& items, int f) const;
+
     CZYLDoc& m_doc;
     IZylView& m_view;
     int m_nPopupMinterm = 0;
     int m_nPopupOutput = 0;
 };
+
+// The annotation texts, shared by the PROM and PAL routines.
+// The label of a function name: "Y~d0~d =" for two characters, else the
+// first character and "  =".
+std::string FunctionLabel(const std::string& name);
+// " with don't care 7", " with don't cares (7, 9 )" (first kind) or
+// " with don't cares ( 7, 9 )" (second kind); "" without don't cares.
+std::string DontCareSuffix(const int* list, int n, bool blankAfterParenthesis);
+// "7, 9" for a list.
+std::string JoinList(const int* list, int n);

@@ -1,0 +1,165 @@
+#include "CViewLogic.h"
+
+#include "CZYLDoc.h"
+#include "Minimize.h"
+
+#include <algorithm>
+
+// The function annotations beside the OR array and the row labels of the
+// AND array, as drawing items in logical units.
+
+namespace {
+
+const int kSigmaBitmap = 140;
+
+int FunctionBaseLine(int f) { return 140 + 80 * f; }
+
+// "m~d5~d": m with the minterm number as a subscript.
+std::string SubscriptedMinterm(int m) { return "m~d" + std::to_string(m) + "~d"; }
+
+// Joins the texts with " + ", "" for none.
+std::string JoinTerms(const std::vector<std::string>& terms)
+{
+    std::string sum;
+    for (const std::string& term : terms)
+        sum += term + " + ";
+    if (sum.size() >= 3)
+        sum.resize(sum.size() - 3);
+    return sum;
+}
+
+} // namespace
+
+std::string FunctionLabel(const std::string& name)
+{
+    if (name.size() == 2)
+        return std::string(1, name[0]) + "~d" + name[1] + "~d =";
+    // An empty name (which the names dialog refuses) labels as blanks.
+    return name.substr(0, 1) + "  =";
+}
+
+std::string JoinList(const int* list, int n)
+{
+    std::string text;
+    for (int i = 0; i < n; ++i)
+        text += std::to_string(list[i]) + ", ";
+    if (text.size() >= 2)
+        text.resize(text.size() - 2);
+    return text;
+}
+
+std::string DontCareSuffix(const int* list, int n, bool blankAfterParenthesis)
+{
+    n = std::clamp(n, 0, 16);
+    if (n == 0)
+        return "";
+    if (n == 1)
+        return " with don't care " + std::to_string(list[0]);
+    return std::string(blankAfterParenthesis ? " with don't cares ( " : " with don't cares (") + JoinList(list, n) +
+           " )";
+}
+
+std::vector<CDrawItem> CViewLogic::BuildAnnotations()
+{
+    std::vector<CDrawItem> items;
+    if (m_doc.m_bBlockStructure == 1 || (m_doc.m_bProm != 1 && m_doc.m_bPal != 1))
+        return items;
+    AddRowLabels(items);
+    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
+        if (m_doc.m_bProm == 1)
+            AddPromFunction(items, f);
+        else
+            AddPalFunction(items, f);
+    }
+    return items;
+}
+
+// PROM rows show the minterm their hard-wired decoder line produces, PAL rows
+// the product term their fuses give.
+void CViewLogic::AddRowLabels(std::vector<CDrawItem>& items) const
+{
+    for (int r = 0; r < CZYLDoc::kRows; ++r) {
+        const int y = 137 + 25 * r;
+        if (m_doc.m_bProm == 1 && m_doc.m_bShowMinterms == 1)
+            items.push_back({CDrawItem::RichText, 380, y, SubscriptedMinterm(r) + " = " + m_doc.m_strMintermLabel[r]});
+        if (m_doc.m_bPal == 1 && m_doc.m_bShowProductTerms == 1)
+            items.push_back({CDrawItem::RichText, 380, y, m_doc.m_andRow[r].m_strTerm});
+    }
+}
+
+std::string CViewLogic::PromSumOfProducts(int f)
+{
+    const int n = std::clamp(m_doc.m_nPromMinterms[f], 0, 16);
+    if (n == 0)
+        return "";
+    const int d = std::clamp(m_doc.m_nPromDontCares[f], 0, 16 - n);
+    CImplicant* terms = &m_doc.m_aTerms[CZYLDoc::kTermSlots * f];
+    Minimize(n, m_doc.m_anPromMinterms[f], d, m_doc.m_anPromDontCares[f], m_doc.m_aCover[f], terms);
+    const int nTerms = std::clamp(m_doc.m_aCover[f][0], 0, 50);
+    std::vector<std::string> texts;
+    for (int t = 0; t < nTerms; ++t) {
+        for (int i = 0; i < CZYLDoc::kVariables; ++i)
+            terms[t].m_strName[i] = m_doc.m_strVariableName[i];
+        terms[t].BuildTerm();
+        texts.push_back(terms[t].m_strTerm);
+    }
+    return JoinTerms(texts);
+}
+
+std::string CViewLogic::PalRowSum(int f) const
+{
+    std::vector<std::string> texts;
+    for (int r = 4 * f; r < 4 * f + 4; ++r)
+        if (m_doc.m_andRow[r].m_strTerm != "0")
+            texts.push_back(m_doc.m_andRow[r].m_strTerm);
+    return JoinTerms(texts);
+}
+
+void CViewLogic::AddPromFunction(std::vector<CDrawItem>& items, int f)
+{
+    const int y = FunctionBaseLine(f);
+    const int n = std::clamp(m_doc.m_nPromMinterms[f], 0, 16);
+    const int* m = m_doc.m_anPromMinterms[f];
+    const int d = m_doc.m_nPromDontCares[f];
+    const int* c = m_doc.m_anPromDontCares[f];
+    items.push_back({CDrawItem::RichText, 500, y, FunctionLabel(m_doc.m_strFunctionName[f])});
+    if (n == 0) {
+        items.push_back({CDrawItem::PlainText, 535, y, " 0"});
+        return;
+    }
+    if (n == 1) {
+        items.push_back({CDrawItem::RichText, 540, y, SubscriptedMinterm(m[0]) + DontCareSuffix(c, d, false)});
+    } else {
+        items.push_back({CDrawItem::Bitmap, 535, y, "", kSigmaBitmap});
+        items.push_back({CDrawItem::PlainText, 550, y, "m ( " + JoinList(m, n) + " )" + DontCareSuffix(c, d, true)});
+    }
+    items.push_back({CDrawItem::PlainText, 520, y + 25, "="});
+    items.push_back({CDrawItem::RichText, 535, y + 25, PromSumOfProducts(f)});
+}
+
+// No minimization here: the sum is what the AND array computes as its
+// fuses stand.
+void CViewLogic::AddPalFunction(std::vector<CDrawItem>& items, int f) const
+{
+    const int y = FunctionBaseLine(f);
+    const int n = std::clamp(m_doc.m_nPalMinterms[f], 0, 16);
+    const int* m = m_doc.m_anPalMinterms[f];
+    const int d = m_doc.m_nPalDontCares[f];
+    const int* c = m_doc.m_anPalDontCares[f];
+    items.push_back({CDrawItem::RichText, 500, y, FunctionLabel(m_doc.m_strFunctionName[f])});
+    if (n == 0) {
+        items.push_back({CDrawItem::RichText, 535, y, " 0"});
+        return;
+    }
+    if (n == 1) {
+        items.push_back({CDrawItem::RichText, 535, y, SubscriptedMinterm(m[0]) + DontCareSuffix(c, d, true)});
+    } else {
+        items.push_back({CDrawItem::Bitmap, 535, y, "", kSigmaBitmap});
+        items.push_back({CDrawItem::RichText, 550, y, "m( " + JoinList(m, n) + " )" + DontCareSuffix(c, d, true)});
+    }
+    const std::string sum = PalRowSum(f);
+    items.push_back({CDrawItem::PlainText, 520, y + 25, "="});
+    items.push_back({CDrawItem::RichText, 535, y + 25, sum});
+    if (n == 16 && sum != "1")
+        items.push_back({CDrawItem::PlainText, 520, y + 50, "=  1"});
+}
