@@ -1,19 +1,18 @@
 #pragma once
 
-#include "CModelessDlg.h"
+#include "CMintermDlg.h"
 
 class CZYLDoc;
 
-// Placeholder: the dialog's window with nothing in it yet.
-class CMaxtermDlg : public CModelessDlg
+// The modeless maxterm dialog (template 156): the minterm dialog's window
+// with maxterm lists (the combinations where a function is 0) and the
+// maxterm dialog's rules, which skip a faulty function instead of stopping.
+class CMaxtermDlg : public CMintermDlg
 {
 public:
     explicit CMaxtermDlg(CZYLDoc& doc, QWidget* parent = nullptr);
-    void Refill() override;
 
 protected:
-    void reject() override;
-
-private:
-    CZYLDoc& m_doc;
+    std::optional<CEntryLists> ListsFromDoc() const override;
+    CEntryOutcome Apply(const CEntryLists& lists) override;
 };

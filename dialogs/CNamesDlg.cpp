@@ -1,3 +1,154 @@
 #include "CNamesDlg.h"
 
-void OnNames(CZYLDoc&, QWidget*) {}
+#include "CZYLDoc.h"
+#include "DialogUnits.h"
+#include "Platform.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+const DialogFont kFont = DialogFont::System10;
+const int kFunctionRowY[4] = {50, 65, 80, 95};
+const int kFunctionEditY[4] = {49, 65, 80, 95};
+const int kVariableRowY[4] = {135, 150, 165, 180};
+
+CNamesDlg::Runner& NamesRunner()
+{
+    static CNamesDlg::Runner runner;
+    return runner;
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(DluRect(kFont, x, y, 75, 10));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+CNamesDlg::CNamesDlg(CZYLDoc& doc, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Edit Functions & Variables Name"));
+    setModal(true);
+    setFixedSize(DluSize(kFont, 171, 217));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+
+    CreateControls();
+    LoadNames(doc);
+
+    const ZSize screen = GetPlatform().GetScreenSize();
+    const ZPoint at = NamesDialogPosition(screen, ZSize{width(), height()});
+    move(at.x, at.y);
+}
+
+void CNamesDlg::CreateControls()
+{
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setGeometry(DluRect(kFont, 30, 7, 50, 14));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &CNamesDlg::accept);
+
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setGeometry(DluRect(kFont, 81, 7, 50, 14));
+    connect(m_cancel, &QPushButton::clicked, this, &CNamesDlg::reject);
+
+    auto* icon = new QLabel(this);
+    icon->setGeometry(DluRect(kFont, 6, 7, 16, 16));
+    const QPixmap pixmap(QStringLiteral(":/res/ico128.png"));
+    if (!pixmap.isNull())
+        icon->setPixmap(pixmap);
+
+    AddLabel(this, QStringLiteral("Functions:"), 10, 35);
+    for (int f = 0; f < 4; ++f) {
+        AddLabel(this, QStringLiteral("Name of Function %1:").arg(f + 1), 20, kFunctionRowY[f]);
+        m_function[f] = new QLineEdit(this);
+        m_function[f]->setGeometry(DluRect(kFont, 105, kFunctionEditY[f], 35, 15));
+        m_function[f]->setMaxLength(kMaxFunctionNameLength);
+        m_function[f]->setProperty("controlId", 1004 + f);
+    }
+
+    AddLabel(this, QStringLiteral("Variables:"), 10, 120);
+    for (int i = 0; i < 4; ++i) {
+        AddLabel(this, QStringLiteral("Name of Variable %1:").arg(i + 1), 20, kVariableRowY[i]);
+        m_variable[i] = new QComboBox(this);
+        m_variable[i]->setEditable(true);
+        m_variable[i]->setInsertPolicy(QComboBox::NoInsert);
+        m_variable[i]->setMaxVisibleItems(3); // a drop-down list 50 units high
+        m_variable[i]->setGeometry(DluRect(kFont, 105, kVariableRowY[i], 35, 12));
+        m_variable[i]->setProperty("controlId", 1000 + i);
+    }
+
+    QWidget* previous = m_ok;
+    for (QWidget* w : {static_cast<QWidget*>(m_cancel), static_cast<QWidget*>(m_function[0]),
+                       static_cast<QWidget*>(m_function[1]), static_cast<QWidget*>(m_function[2]),
+                       static_cast<QWidget*>(m_function[3]), static_cast<QWidget*>(m_variable[0]),
+                       static_cast<QWidget*>(m_variable[1]), static_cast<QWidget*>(m_variable[2]),
+                       static_cast<QWidget*>(m_variable[3])}) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void CNamesDlg::LoadNames(const CZYLDoc& doc)
+{
+    const CNames names = NamesFromDoc(doc);
+    for (int i = 0; i < 4; ++i) {
+        // The letters in alphabetical order, which is also the sorted order.
+        for (char c = 'A'; c <= 'Z'; ++c)
+            m_variable[i]->addItem(QString(QChar::fromLatin1(c)));
+        const int letter = LetterIndex(names.variables[static_cast<std::size_t>(i)]);
+        m_variable[i]->setCurrentIndex(letter);
+        if (letter < 0)
+            m_variable[i]->setEditText(QString());
+    }
+    for (int f = 0; f < 4; ++f)
+        m_function[f]->setText(QString::fromStdString(names.functions[static_cast<std::size_t>(f)]));
+}
+
+void CNamesDlg::accept()
+{
+    CNames names;
+    for (int i = 0; i < 4; ++i) {
+        const std::string text = m_variable[i]->currentText().toStdString();
+        if (const char* message = CheckVariableField(text)) {
+            ShowStandardMessage(message);
+            m_variable[i]->setFocus();
+            if (m_variable[i]->lineEdit())
+                m_variable[i]->lineEdit()->selectAll();
+            return;
+        }
+        names.variables[static_cast<std::size_t>(i)] = text;
+    }
+    for (int f = 0; f < 4; ++f)
+        names.functions[static_cast<std::size_t>(f)] = m_function[f]->text().toStdString();
+    m_names = names;
+    QDialog::accept();
+}
+
+CNamesDlg::Runner CNamesDlg::SetRunner(Runner runner)
+{
+    Runner previous = std::move(NamesRunner());
+    NamesRunner() = std::move(runner);
+    return previous;
+}
+
+void OnNames(CZYLDoc& doc, QWidget* parent)
+{
+    CNamesDlg dlg(doc, parent);
+    const int result = NamesRunner() ? NamesRunner()(dlg) : dlg.exec();
+    if (result != QDialog::Accepted)
+        return;
+    ApplyNames(doc, dlg.Names());
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "MintermLogic.h"
+
+#include <optional>
+
+class CZYLDoc;
+
+// What the maxterm dialog checks, shows and changes, without widgets. It
+// shares the list texts, the headings and the programming of a function
+// with the minterm dialog (MintermLogic.h).
+
+extern const char* const kMaxtermDuplicateMessage; // "%d": maxterm, function
+extern const char* const kMaxtermRangeMessage;     // "%d": 15
+extern const char* const kMaxtermDontCareRangeMessage;
+
+// The edits of the maxterm dialog as the document holds the functions:
+// PROM, the rows with a blown OR fuse and the 'X' entries of the PROM table;
+// PAL, the '0' and 'X' entries of the PAL table. Nothing in PLA mode.
+std::optional<CEntryLists> MaxtermListsFromDoc(const CZYLDoc& doc);
+
+// The Update of the maxterm dialog. Unlike the minterm dialog it reports
+// every rejected list and every duplicated maxterm and skips only the
+// function concerned; a number above 15 or a refused function still stops
+// the Update. The windows are updated whenever a function was programmed.
+CEntryOutcome UpdateFromMaxterms(CZYLDoc& doc, const CEntryLists& lists);

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "Geometry.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+class CZYLDoc;
+
+// What the minterm dialog checks, shows and changes, without widgets. The
+// maxterm dialog (MaxtermLogic.h) shares the list texts, the headings and
+// the programming of one function.
+
+extern const char* const kMintermDuplicateMessage; // "%d": minterm, function
+extern const char* const kMintermRangeMessage;     // "%d": 15
+extern const char* const kMintermDontCareRangeMessage;
+extern const char* const kEntryTermLimitMessage;
+
+// The eight edit texts of an entry dialog: per function one list of term
+// numbers (minterms or maxterms) and one list of don't cares.
+struct CEntryLists
+{
+    std::array<std::string, 4> terms;
+    std::array<std::string, 4> dontCares;
+    friend bool operator==(const CEntryLists&, const CEntryLists&) = default;
+};
+
+// What one Update did: the functions it programmed, and whether it ended
+// early at an error or a refused function.
+struct CEntryOutcome
+{
+    std::array<bool, 4> applied{};
+    bool stopped = false; // an error or a refusal ended the Update
+    bool refused = false; // PAL: a function needed more than 4 terms
+
+    bool AnyApplied() const { return applied[0] || applied[1] || applied[2] || applied[3]; }
+};
+
+// "1, 3, 7" for a list of numbers, "" for an empty one.
+std::string TermListText(const int* list, int n);
+// The numbers k = 0..15 whose entry of a truth-table column equals value.
+std::string TableEntriesText(const char* column, char value);
+
+// The heading markup of function f, drawn before its lists:
+// "Y~d0~d =   f ( A , B , C , D )  =" with the default names.
+std::string EntryHeading(const CZYLDoc& doc, int f);
+
+// The edits of the minterm dialog as the document holds the functions:
+// the PROM lists, or the '1' and 'X' entries of the PAL table. Nothing in
+// PLA mode (the edits keep their texts).
+std::optional<CEntryLists> MintermListsFromDoc(const CZYLDoc& doc);
+
+// Where an entry dialog of this size goes: screen width - 745, screen
+// height - 369, kept wholly on the screen.
+ZPoint EntryDialogPosition(const ZSize& screen, const ZSize& dialog);
+
+enum class EntryProgramResult
+{
+    Applied,      // the device now realises the column
+    Refused,      // PAL: more than 4 product terms; the function is as before
+    NotApplicable // PLA: nothing done
+};
+
+// Programs function f from a truth-table column of 16 entries '0', '1',
+// 'X' in the current device type. PROM: the column becomes the PROM table
+// and the OR fuses ('X' keeps its fuse intact). PAL: the column becomes the
+// PAL table, the ON-set is minimized without don't cares and loaded into the
+// rows 4f..4f+3; a cover of more than 4 terms shows kEntryTermLimitMessage in
+// the standard box and restores the function's table, lists and cover, so
+// that table, lists and rows agree again.
+EntryProgramResult ProgramEntryColumn(CZYLDoc& doc, int f, const std::array<char, 16>& column);
+
+// The Update of the minterm dialog: parses the eight lists, then checks and
+// programs the functions in order, stopping at the first error with its
+// message. The windows are updated whenever a function was programmed.
+CEntryOutcome UpdateFromMinterms(CZYLDoc& doc, const CEntryLists& lists);
+
+// The functions as the device holds them (tables, fuses, product texts),
+// to tell whether an Update changed the device.
+std::string EntryDeviceState(const CZYLDoc& doc);
+
+// Ends an Update: when a function was programmed, every window redraws
+// from the document, and the document is marked modified if its device
+// differs from before; after a refusal the windows redraw as well.
+void FinishEntryUpdate(CZYLDoc& doc, const CEntryOutcome& outcome, const std::string& stateBefore);
+
+// printf-style "%d" substitution of the fixed message texts.
+std::string FormatEntryMessage(const char* format, int a, int b = 0);

@@ -1,0 +1,88 @@
+#include "NamesLogic.h"
+
+#include "CZYLDoc.h"
+#include "DocOps.h"
+#include "PlacementLogic.h"
+#include "Platform.h"
+
+const char* const kVariableNamesDuplicated = "\nThe variable names are duplicated,  \n\nplease check.";
+const char* const kFunctionNamesDuplicated = "\nThe function names are duplicated,  \n\nplease check.";
+const char* const kFunctionNameTooLong = "The function name should not be more than two characters.";
+const char* const kVariableNameFieldTooLong = "Please enter no more than 1 character.";
+
+namespace {
+
+bool AnyTwoEqual(const std::array<std::string, 4>& names)
+{
+    for (std::size_t i = 0; i < names.size(); ++i)
+        for (std::size_t j = i + 1; j < names.size(); ++j)
+            if (names[i] == names[j])
+                return true;
+    return false;
+}
+
+} // namespace
+
+CNames NamesFromDoc(const CZYLDoc& doc)
+{
+    CNames names;
+    for (std::size_t i = 0; i < 4; ++i) {
+        names.variables[i] = doc.m_strVariableName[i];
+        names.functions[i] = doc.m_strFunctionName[i];
+    }
+    return names;
+}
+
+int LetterIndex(const std::string& name)
+{
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z')
+        return name[0] - 'A';
+    return -1;
+}
+
+const char* CheckVariableField(const std::string& text)
+{
+    return text.size() > kMaxVariableNameLength ? kVariableNameFieldTooLong : nullptr;
+}
+
+const char* CheckNames(const CNames& names)
+{
+    if (AnyTwoEqual(names.variables))
+        return kVariableNamesDuplicated;
+    if (AnyTwoEqual(names.functions))
+        return kFunctionNamesDuplicated;
+    for (const std::string& name : names.functions)
+        if (name.size() > kMaxFunctionNameLength)
+            return kFunctionNameTooLong;
+    return nullptr;
+}
+
+bool ApplyNames(CZYLDoc& doc, const CNames& names)
+{
+    if (const char* message = CheckNames(names)) {
+        ShowStandardMessage(message);
+        return false;
+    }
+    // A variable field is limited by the dialog; a longer name arriving here
+    // would break the one-character literals of every product term.
+    for (const std::string& name : names.variables)
+        if (name.size() > kMaxVariableNameLength) {
+            ShowStandardMessage(kVariableNameFieldTooLong);
+            return false;
+        }
+    const bool changed = !(NamesFromDoc(doc) == names);
+    for (std::size_t i = 0; i < 4; ++i) {
+        doc.m_strVariableName[i] = names.variables[i];
+        doc.m_strFunctionName[i] = names.functions[i];
+    }
+    BuildMintermLabels(doc);
+    doc.UpdateAllViews();
+    if (changed)
+        doc.SetModifiedFlag();
+    return true;
+}
+
+ZPoint NamesDialogPosition(const ZSize& screen, const ZSize& dialog)
+{
+    return ClampToScreen(ZPoint{(screen.cx - dialog.cx) / 2, (screen.cy - dialog.cy) / 2}, dialog, screen);
+}

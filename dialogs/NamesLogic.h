@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Geometry.h"
+
+#include <array>
+#include <string>
+
+class CZYLDoc;
+
+// What the names command checks, shows and changes, without widgets.
+
+extern const char* const kVariableNamesDuplicated;
+extern const char* const kFunctionNamesDuplicated;
+extern const char* const kFunctionNameTooLong;
+// Shown while the dialog stays open when a variable name field holds more
+// than one character.
+extern const char* const kVariableNameFieldTooLong;
+
+enum { kMaxVariableNameLength = 1, kMaxFunctionNameLength = 2 };
+
+struct CNames
+{
+    std::array<std::string, 4> variables;
+    std::array<std::string, 4> functions;
+    friend bool operator==(const CNames&, const CNames&) = default;
+};
+
+CNames NamesFromDoc(const CZYLDoc& doc);
+
+// The letter entry "A".."Z" of a variable combo box that a name selects
+// (index 0..25), or -1: a name that is not one capital letter selects none.
+int LetterIndex(const std::string& name);
+
+// The message for a variable field of the dialog, or nullptr when it may
+// be accepted.
+const char* CheckVariableField(const std::string& text);
+
+// The message for names that cannot be accepted, in the order variables
+// duplicated, functions duplicated, function name too long (names are
+// compared byte for byte, two empty names count as equal), or nullptr.
+const char* CheckNames(const CNames& names);
+
+// Applies accepted names: checks them (the first failure is shown in the
+// standard box and nothing changes), stores them, rebuilds the minterm
+// labels and has every window redrawn. True when the names were stored.
+bool ApplyNames(CZYLDoc& doc, const CNames& names);
+
+// Where the names dialog goes: centred on the screen, wholly on it.
+ZPoint NamesDialogPosition(const ZSize& screen, const ZSize& dialog);

@@ -1,0 +1,381 @@
+// The minterm and maxterm dialogs driven as a user drives them: lists typed
+// into the edits, Update pressed, the messages recorded by the platform and
+// the device read back from the document.
+#include "CMaxtermDlg.h"
+#include "CMintermDlg.h"
+#include "CViewDialogs.h"
+#include "CZYLDoc.h"
+#include "CZYLView.h"
+#include "DocOps.h"
+#include "MaxtermLogic.h"
+#include "MintermLogic.h"
+#include "Platform.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+enum Mode { Prom, Pal };
+
+// "Z:" for the "ZYL Message" box, "S:" for the standard box.
+QStringList Recorded(const CRecordingPlatform& platform)
+{
+    QStringList out;
+    for (const auto& m : platform.messages)
+        out << (m.zylBox ? "Z:" : "S:") + QString::fromStdString(m.text);
+    return out;
+}
+
+QString Table(const CZYLDoc& doc, int f)
+{
+    const char* column = doc.m_bPal == 1 ? doc.m_szPalTable[f] : doc.m_szPromTable[f];
+    return QString::fromLatin1(column, 16);
+}
+
+QStringList Tables(const CZYLDoc& doc)
+{
+    QStringList out;
+    for (int f = 0; f < 4; ++f)
+        out << Table(doc, f);
+    return out;
+}
+
+// Table, lists, fuses and rows of every function tell the same story.
+void CheckAgreement(const CZYLDoc& doc)
+{
+    for (int f = 0; f < 4; ++f) {
+        if (doc.m_bProm == 1) {
+            for (int r = 0; r < 16; ++r) {
+                const char c = doc.m_szPromTable[f][r];
+                if (c != 'X')
+                    QCOMPARE(c, doc.m_nOrFuse[f][r] == 1 ? '1' : '0');
+            }
+            QCOMPARE(QString::fromStdString(TermListText(doc.m_anPromMinterms[f], doc.m_nPromMinterms[f])),
+                     QString::fromStdString(TableEntriesText(doc.m_szPromTable[f], '1')));
+        } else {
+            QCOMPARE(QString::fromStdString(TermListText(doc.m_anPalMinterms[f], doc.m_nPalMinterms[f])),
+                     QString::fromStdString(TableEntriesText(doc.m_szPalTable[f], '1')));
+            QCOMPARE(QString::fromStdString(TermListText(doc.m_anPalDontCares[f], doc.m_nPalDontCares[f])),
+                     QString::fromStdString(TableEntriesText(doc.m_szPalTable[f], 'X')));
+            bool covered[16] = {};
+            for (int r = 4 * f; r < 4 * f + 4; ++r)
+                for (int i = 0; i < doc.m_andRow[r].m_nMinterms; ++i)
+                    covered[doc.m_andRow[r].m_anMinterm[i]] = true;
+            for (int k = 0; k < 16; ++k)
+                QCOMPARE(covered[k], doc.m_szPalTable[f][k] == '1');
+        }
+    }
+}
+
+} // namespace
+
+class TestDlgEntry : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CZYLDoc> m_doc;
+    std::unique_ptr<CRecordingPlatform> m_platform;
+    std::unique_ptr<CScopedPlatform> m_scope;
+    std::unique_ptr<CZYLView> m_view;
+
+    CMintermDlg& Open(int id)
+    {
+        m_view->OnCommand(id);
+        auto* dlg = dynamic_cast<CMintermDlg*>(m_view->Dialogs().Dialog(id));
+        Q_ASSERT(dlg);
+        return *dlg;
+    }
+
+    void SetMode(Mode mode)
+    {
+        m_doc->m_bProm = mode == Prom ? 1 : 0;
+        m_doc->m_bPal = mode == Pal ? 1 : 0;
+    }
+
+    // Types the lists given (null strings leave an edit as refilled) and
+    // presses Update.
+    void Enter(CMintermDlg& dlg, const QStringList& terms, const QStringList& dontCares)
+    {
+        for (int f = 0; f < 4; ++f) {
+            if (f < terms.size() && !terms[f].isNull()) {
+                dlg.TermEdit(f)->clear();
+                QTest::keyClicks(dlg.TermEdit(f), terms[f]);
+            }
+            if (f < dontCares.size() && !dontCares[f].isNull()) {
+                dlg.DontCareEdit(f)->clear();
+                QTest::keyClicks(dlg.DontCareEdit(f), dontCares[f]);
+            }
+        }
+        QTest::mouseClick(dlg.UpdateButton(), Qt::LeftButton);
+    }
+
+private slots:
+    void init()
+    {
+        m_doc = std::make_unique<CZYLDoc>();
+        m_platform = std::make_unique<CRecordingPlatform>();
+        m_platform->doc = m_doc.get();
+        m_scope = std::make_unique<CScopedPlatform>(m_platform.get());
+        m_view = std::make_unique<CZYLView>(*m_doc);
+        m_platform->view = m_view.get();
+    }
+    void cleanup()
+    {
+        m_view.reset();
+        m_scope.reset();
+        m_platform.reset();
+        m_doc.reset();
+    }
+
+    void update_data()
+    {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("terms");
+        QTest::addColumn<QStringList>("dontCares");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("tables");
+
+        const QString N; // leave the edit as refilled
+        const QString ones(16, '1'), zeros(16, '0');
+        const QString parse = "Z:\nOnly positive integers \nseparated by comma are accepted.";
+        const QString limit = "S:\n\nThe function entered has more than 4 SOP terms\n and so cannot be implemented\n\n"
+                              "by this four minterm PAL.";
+        const int MIN = CViewDialogs::ID_MINTERMS, MAX = CViewDialogs::ID_MAXTERMS;
+
+        QTest::newRow("min prom lists and don't care")
+            << MIN << int(Prom) << QStringList{"1, 3", N, N, N} << QStringList{"5", N, N, N} << QStringList{}
+            << QStringList{"01010X0000000000", ones, ones, ones};
+        QTest::newRow("min range stops at f2, f0 f1 applied")
+            << MIN << int(Prom) << QStringList{"1", "2", "16", "3"} << QStringList{} << QStringList{"Z:Minterm number should not exceed 15."}
+            << QStringList{"0100000000000000", "0010000000000000", ones, ones};
+        QTest::newRow("min duplicate names value and function")
+            << MIN << int(Prom) << QStringList{N, N, N, "1, 2"} << QStringList{N, N, N, "2"}
+            << QStringList{"Z:Minterm 2 is duplicated in the Don't Cares for Function No.3."}
+            << QStringList{ones, ones, ones, ones};
+        QTest::newRow("min only the first duplicate")
+            << MIN << int(Prom) << QStringList{"4, 5"} << QStringList{"5, 4"}
+            << QStringList{"Z:Minterm 4 is duplicated in the Don't Cares for Function No.0."}
+            << QStringList{ones, ones, ones, ones};
+        QTest::newRow("min duplicate before range")
+            << MIN << int(Prom) << QStringList{"20"} << QStringList{"20"}
+            << QStringList{"Z:Minterm 20 is duplicated in the Don't Cares for Function No.0."}
+            << QStringList{ones, ones, ones, ones};
+        QTest::newRow("min don't care range")
+            << MIN << int(Prom) << QStringList{"0", "7"} << QStringList{N, "99"}
+            << QStringList{"Z:Minterm number in the Don't Care should not exceed 15."}
+            << QStringList{"1000000000000000", ones, ones, ones};
+        QTest::newRow("min huge number is out of range")
+            << MIN << int(Prom) << QStringList{"99999999999999"} << QStringList{}
+            << QStringList{"Z:Minterm number should not exceed 15."} << QStringList{ones, ones, ones, ones};
+        QTest::newRow("min parser stops before any change")
+            << MIN << int(Prom) << QStringList{"1", N, N, "x"} << QStringList{} << QStringList{parse}
+            << QStringList{ones, ones, ones, ones};
+        QTest::newRow("min pal all empty")
+            << MIN << int(Pal) << QStringList{"", "", "", ""} << QStringList{"", "", "", ""} << QStringList{}
+            << QStringList{zeros, zeros, zeros, zeros};
+        QTest::newRow("min pal parity refused, f0 applied, f1 restored")
+            << MIN << int(Pal) << QStringList{"1, 2", "0, 3, 5, 6, 9, 10, 12, 15", "7"} << QStringList{"", "", "4"}
+            << QStringList{limit} << QStringList{"0110000000000000", zeros, zeros, zeros};
+
+        QTest::newRow("max prom 0 and 15")
+            << MAX << int(Prom) << QStringList{N, "0, 15"} << QStringList{} << QStringList{}
+            << QStringList{ones, "0111111111111110", ones, ones};
+        QTest::newRow("max bad character skips f0 only")
+            << MAX << int(Prom) << QStringList{"x", "1", "", "2, 3"} << QStringList{N, "0", N, N}
+            << QStringList{parse} << QStringList{ones, "X011111111111111", ones, "1100111111111111"};
+        QTest::newRow("max every rejected list reported")
+            << MAX << int(Prom) << QStringList{"a", "1;2", "3"} << QStringList{"b"}
+            << QStringList{parse, parse, parse} << QStringList{ones, ones, "1110111111111111", ones};
+        QTest::newRow("max every duplicate reported, f2 skipped")
+            << MAX << int(Prom) << QStringList{"4", N, "1, 2"} << QStringList{N, N, "1, 2"}
+            << QStringList{"Z:Maxterm 1 is duplicated in the Don't Cares for Function No.2.",
+                           "Z:Maxterm 2 is duplicated in the Don't Cares for Function No.2."}
+            << QStringList{"1111011111111111", ones, ones, ones};
+        QTest::newRow("max duplicate then range stops")
+            << MAX << int(Prom) << QStringList{"0", "3, 20"} << QStringList{N, "3"}
+            << QStringList{"Z:Maxterm 3 is duplicated in the Don't Cares for Function No.1.",
+                           "Z:Maxterm number should not exceed 15."}
+            << QStringList{"0111111111111111", ones, ones, ones};
+        QTest::newRow("max don't care range stops")
+            << MAX << int(Prom) << QStringList{N, "1"} << QStringList{N, "16"}
+            << QStringList{"Z:Maxterm number in the Don't Care should not exceed 15."} << QStringList{ones, ones, ones, ones};
+        QTest::newRow("max pal all empty")
+            << MAX << int(Pal) << QStringList{"", "", "", ""} << QStringList{"", "", "", ""} << QStringList{}
+            << QStringList{ones, ones, ones, ones};
+        QTest::newRow("max pal parity refused, later functions not reached")
+            << MAX << int(Pal) << QStringList{"0, 3, 5, 6, 9, 10, 12, 15", "1"} << QStringList{"", ""}
+            << QStringList{limit} << QStringList{zeros, zeros, zeros, zeros};
+    }
+
+    void update()
+    {
+        QFETCH(int, dialog);
+        QFETCH(int, mode);
+        QFETCH(QStringList, terms);
+        QFETCH(QStringList, dontCares);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, tables);
+
+        SetMode(Mode(mode));
+        CMintermDlg& dlg = Open(dialog);
+        Enter(dlg, terms, dontCares);
+
+        QCOMPARE(Recorded(*m_platform), messages);
+        QCOMPARE(Tables(*m_doc), tables);
+        CheckAgreement(*m_doc);
+    }
+
+    void refusalRestoresPreviousFunction()
+    {
+        SetMode(Pal);
+        CMintermDlg& dlg = Open(CViewDialogs::ID_MINTERMS);
+        Enter(dlg, {"1, 3, 5, 7", "8", "", ""}, {"", "9", "", ""});
+        QVERIFY(m_platform->messages.empty());
+        const QStringList before = Tables(*m_doc);
+        const std::string row0 = m_doc->m_andRow[0].m_strTerm;
+        const int cover = m_doc->m_aCover[0][0];
+
+        Enter(dlg, {"0, 3, 5, 6, 9, 10, 12, 15"}, {});
+        QCOMPARE(m_platform->messages.size(), std::size_t(1));
+        QCOMPARE(Tables(*m_doc), before);
+        QCOMPARE(m_doc->m_andRow[0].m_strTerm, row0);
+        QCOMPARE(m_doc->m_aCover[0][0], cover);
+        CheckAgreement(*m_doc);
+        // The edits show the function as the device still holds it.
+        QCOMPARE(dlg.TermEdit(0)->text(), QString("1, 3, 5, 7"));
+        QCOMPARE(dlg.DontCareEdit(1)->text(), QString("9"));
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("prom") << int(Prom);
+        QTest::newRow("pal") << int(Pal);
+    }
+
+    // Functions entered as minterms read back as maxterms, and applying the
+    // maxterms as shown changes nothing.
+    void roundTrip()
+    {
+        QFETCH(int, mode);
+        SetMode(Mode(mode));
+        CMintermDlg& minDlg = Open(CViewDialogs::ID_MINTERMS);
+        CMintermDlg& maxDlg = Open(CViewDialogs::ID_MAXTERMS);
+        Enter(minDlg, {"1, 3, 5, 7", "0, 15", "", "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15"}, {"", "7, 8", "2", ""});
+        QVERIFY(m_platform->messages.empty());
+        const QStringList tables{"0101010100000000", "1000000XX0000001", "00X0000000000000", QString(16, '1')};
+        QCOMPARE(Tables(*m_doc), tables);
+
+        const QStringList maxterms{"0, 2, 4, 6, 8, 9, 10, 11, 12, 13, 14, 15", "1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 13, 14",
+                                   "0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15", ""};
+        for (int f = 0; f < 4; ++f)
+            QCOMPARE(maxDlg.TermEdit(f)->text(), maxterms[f]);
+        QCOMPARE(maxDlg.DontCareEdit(1)->text(), QString("7, 8"));
+
+        const std::string state = EntryDeviceState(*m_doc);
+        QTest::mouseClick(maxDlg.UpdateButton(), Qt::LeftButton);
+        QVERIFY(m_platform->messages.empty());
+        QCOMPARE(EntryDeviceState(*m_doc), state);
+        QCOMPARE(Tables(*m_doc), tables);
+        CheckAgreement(*m_doc);
+        QCOMPARE(minDlg.TermEdit(0)->text(), QString("1, 3, 5, 7"));
+    }
+
+    void refillOnChangeAndShowNotOnExpose()
+    {
+        CMintermDlg& dlg = Open(CViewDialogs::ID_MINTERMS);
+        QCOMPARE(dlg.TermEdit(2)->text(), QString("0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15"));
+        dlg.TermEdit(2)->setText("typed");
+        dlg.repaint();
+        QCOMPARE(dlg.TermEdit(2)->text(), QString("typed"));
+
+        // A fuse changed elsewhere: the document tells its windows.
+        m_doc->m_nOrFuse[2][0] = 0;
+        m_doc->m_szPromTable[2][0] = '0';
+        UpdateLists(*m_doc, 2);
+        m_doc->UpdateAllViews();
+        QCOMPARE(dlg.TermEdit(2)->text(), QString("1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15"));
+
+        dlg.TermEdit(2)->setText("typed");
+        QTest::mouseClick(dlg.CloseButton(), Qt::LeftButton);
+        QVERIFY(!dlg.isVisible());
+        Open(CViewDialogs::ID_MINTERMS);
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(dlg.TermEdit(2)->text(), QString("1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15"));
+    }
+
+    void failedUpdateKeepsTypedText()
+    {
+        CMintermDlg& dlg = Open(CViewDialogs::ID_MINTERMS);
+        Enter(dlg, {"3, 5", "1 x"}, {});
+        QCOMPARE(dlg.TermEdit(0)->text(), QString("3, 5"));
+        QCOMPARE(dlg.TermEdit(1)->text(), QString("1 x"));
+        QVERIFY(!m_doc->IsModified());
+    }
+
+    void modifiedOnlyWhenTheDeviceChanged()
+    {
+        CMintermDlg& dlg = Open(CViewDialogs::ID_MAXTERMS);
+        QTest::mouseClick(dlg.UpdateButton(), Qt::LeftButton);
+        QVERIFY(!m_doc->IsModified());
+        Enter(dlg, {"6"}, {});
+        QVERIFY(m_doc->IsModified());
+    }
+
+    void headingsAndLayout()
+    {
+        m_doc->m_strFunctionName[1] = "F";
+        QCOMPARE(QString::fromStdString(EntryHeading(*m_doc, 0)), QString("Y~d0~d =   f ( A , B , C , D )  ="));
+        QCOMPARE(QString::fromStdString(EntryHeading(*m_doc, 1)), QString("F =   f ( A , B , C , D )  ="));
+
+        CMintermDlg& minDlg = Open(CViewDialogs::ID_MINTERMS);
+        CMintermDlg& maxDlg = Open(CViewDialogs::ID_MAXTERMS);
+        QCOMPARE(minDlg.windowTitle(), QString("Edit the Functional Value By Minterms"));
+        QCOMPARE(maxDlg.windowTitle(), QString("Edit the Functional Value By Maxterms"));
+        QCOMPARE(minDlg.size(), QSize(844, 352));
+        QCOMPARE(minDlg.TermEdit(3)->geometry(), QRect(252, 264, 328, 24));
+        QCOMPARE(minDlg.DontCareEdit(0)->geometry(), QRect(704, 80, 130, 24));
+        QCOMPARE(maxDlg.TermEdit(1)->geometry(), QRect(246, 140, 324, 24));
+        QCOMPARE(minDlg.TermEdit(1)->property("controlId").toInt(), 109);
+        QCOMPARE(maxDlg.DontCareEdit(3)->property("controlId").toInt(), 1037);
+        QVERIFY(minDlg.UpdateButton()->isDefault());
+
+        // Each heading is drawn on its row, left of the icons.
+        const QImage image = minDlg.grab().toImage();
+        for (int f = 0; f < 4; ++f) {
+            int dark = 0;
+            for (int y = 86 + 60 * f; y < 100 + 60 * f; ++y)
+                for (int x = 20; x < 190; ++x)
+                    dark += qGray(image.pixel(x, y)) < 128;
+            QVERIFY2(dark > 30, qPrintable(QString("heading %1").arg(f)));
+        }
+    }
+
+    void placement_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QPoint>("pos");
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << QPoint(1076, 711);
+        QTest::newRow("1024x768 kept on screen") << QSize(1024, 768) << QPoint(180, 399);
+        QTest::newRow("800x600 larger than the room") << QSize(800, 600) << QPoint(0, 231);
+        QTest::newRow("1280x720 bottom kept") << QSize(1280, 720) << QPoint(436, 351);
+    }
+    void placement()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QPoint, pos);
+        m_platform->screen = ZSize{screen.width(), screen.height()};
+        CMintermDlg minDlg(*m_doc);
+        CMaxtermDlg maxDlg(*m_doc);
+        QCOMPARE(minDlg.pos(), pos);
+        QCOMPARE(maxDlg.pos(), pos);
+    }
+};
+
+QTEST_MAIN(TestDlgEntry)
+#include "test_dlg_entry.moc"

@@ -1,0 +1,231 @@
+// The names command with its real dialog: fields typed as a user types
+// them, OK pressed, the messages recorded and the names read back.
+#include "CMintermDlg.h"
+#include "CNamesDlg.h"
+#include "CViewDialogs.h"
+#include "CZYLDoc.h"
+#include "CZYLView.h"
+#include "MintermLogic.h"
+#include "NamesLogic.h"
+#include "Platform.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+void Type(QLineEdit* edit, const QString& text)
+{
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+} // namespace
+
+class TestDlgNames : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CZYLDoc> m_doc;
+    std::unique_ptr<CRecordingPlatform> m_platform;
+    std::unique_ptr<CScopedPlatform> m_scope;
+
+    // Runs the names command with a script in place of the user; the
+    // script's result is the dialog's result when it has closed.
+    void RunNames(const std::function<void(CNamesDlg&)>& script, QWidget* parent = nullptr)
+    {
+        CNamesDlg::SetRunner([&](CNamesDlg& dlg) {
+            dlg.show();
+            script(dlg);
+            return dlg.isVisible() ? int(QDialog::Rejected) : dlg.result();
+        });
+        OnNames(*m_doc, parent);
+        CNamesDlg::SetRunner({});
+    }
+
+    static void Fill(CNamesDlg& dlg, const QStringList& variables, const QStringList& functions)
+    {
+        for (int i = 0; i < 4; ++i) {
+            Type(dlg.VariableBox(i)->lineEdit(), variables[i]);
+            Type(dlg.FunctionEdit(i), functions[i]);
+        }
+    }
+
+    QStringList Stored() const
+    {
+        QStringList out;
+        for (const auto& n : m_doc->m_strVariableName)
+            out << QString::fromStdString(n);
+        for (const auto& n : m_doc->m_strFunctionName)
+            out << QString::fromStdString(n);
+        return out;
+    }
+
+private slots:
+    void init()
+    {
+        m_doc = std::make_unique<CZYLDoc>();
+        m_platform = std::make_unique<CRecordingPlatform>();
+        m_platform->doc = m_doc.get();
+        m_scope = std::make_unique<CScopedPlatform>(m_platform.get());
+    }
+    void cleanup()
+    {
+        m_scope.reset();
+        m_platform.reset();
+        m_doc.reset();
+    }
+
+    void opensWithTheDocumentsNames()
+    {
+        m_doc->m_strVariableName[2] = "c"; // not a capital letter: the box starts empty
+        RunNames([](CNamesDlg& dlg) {
+            QCOMPARE(dlg.windowTitle(), QString("Edit Functions & Variables Name"));
+            QCOMPARE(dlg.size(), QSize(342, 434));
+            const QStringList shown{"A", "B", "", "D"};
+            for (int i = 0; i < 4; ++i) {
+                QCOMPARE(dlg.VariableBox(i)->count(), 26);
+                QCOMPARE(dlg.VariableBox(i)->itemText(25), QString("Z"));
+                QCOMPARE(dlg.VariableBox(i)->currentText(), shown[i]);
+                QCOMPARE(dlg.FunctionEdit(i)->text(), QString("Y%1").arg(i));
+            }
+            QCOMPARE(dlg.VariableBox(2)->currentIndex(), -1);
+            QTest::mouseClick(dlg.CancelButton(), Qt::LeftButton);
+        });
+        QVERIFY(m_platform->messages.empty());
+    }
+
+    void apply_data()
+    {
+        QTest::addColumn<QStringList>("variables");
+        QTest::addColumn<QStringList>("functions");
+        QTest::addColumn<QString>("message");
+        const QStringList fns{"Y0", "Y1", "Y2", "Y3"};
+        const QStringList vars{"A", "B", "C", "D"};
+        QTest::newRow("variables duplicated") << QStringList{"A", "B", "A", "D"} << fns << QString(kVariableNamesDuplicated);
+        QTest::newRow("functions duplicated") << vars << QStringList{"F", "G", "F", "H"} << QString(kFunctionNamesDuplicated);
+        QTest::newRow("variables reported first")
+            << QStringList{"A", "A", "C", "D"} << QStringList{"F", "F", "G", "H"} << QString(kVariableNamesDuplicated);
+        QTest::newRow("two empty variables") << QStringList{"", "B", "", "D"} << fns << QString(kVariableNamesDuplicated);
+        QTest::newRow("case-sensitive") << QStringList{"a", "A", "b", "B"} << QStringList{"y", "Y", "F", "f"} << QString();
+        QTest::newRow("one empty function") << vars << QStringList{"Y0", "", "Y2", "Y3"} << QString();
+        QTest::newRow("typed lower case and digits") << QStringList{"x", "1", "C", "D"} << QStringList{"F1", "9", "z", "Z"}
+                                                     << QString();
+    }
+    void apply()
+    {
+        QFETCH(QStringList, variables);
+        QFETCH(QStringList, functions);
+        QFETCH(QString, message);
+        const QStringList before = Stored();
+        RunNames([&](CNamesDlg& dlg) {
+            Fill(dlg, variables, functions);
+            QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+        });
+        if (message.isEmpty()) {
+            QVERIFY(m_platform->messages.empty());
+            QCOMPARE(Stored(), variables + functions);
+        } else {
+            QCOMPARE(m_platform->messages.size(), std::size_t(1));
+            QVERIFY(!m_platform->messages[0].zylBox);
+            QCOMPARE(QString::fromStdString(m_platform->messages[0].text), message);
+            QCOMPARE(Stored(), before);
+        }
+    }
+
+    void longVariableKeepsTheDialogOpen()
+    {
+        RunNames([&](CNamesDlg& dlg) {
+            Type(dlg.VariableBox(1)->lineEdit(), "QR");
+            QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+            QVERIFY(dlg.isVisible());
+            QCOMPARE(m_platform->messages.size(), std::size_t(1));
+            QCOMPARE(QString::fromStdString(m_platform->messages[0].text), QString(kVariableNameFieldTooLong));
+            Type(dlg.VariableBox(1)->lineEdit(), "Q");
+            QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+            QVERIFY(!dlg.isVisible());
+        });
+        QCOMPARE(Stored(), (QStringList{"A", "Q", "C", "D", "Y0", "Y1", "Y2", "Y3"}));
+    }
+
+    void functionNamesLimitedWhileTyping()
+    {
+        RunNames([](CNamesDlg& dlg) {
+            Type(dlg.FunctionEdit(0), "XYZ");
+            QCOMPARE(dlg.FunctionEdit(0)->text(), QString("XY"));
+            QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+        });
+        QCOMPARE(QString::fromStdString(m_doc->m_strFunctionName[0]), QString("XY"));
+    }
+
+    void typedNameStartsEmptyNextTime()
+    {
+        RunNames([](CNamesDlg& dlg) {
+            Type(dlg.VariableBox(0)->lineEdit(), "x");
+            QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+        });
+        QCOMPARE(QString::fromStdString(m_doc->m_strVariableName[0]), QString("x"));
+        RunNames([](CNamesDlg& dlg) {
+            QCOMPARE(dlg.VariableBox(0)->currentText(), QString());
+            QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+        });
+        QCOMPARE(QString::fromStdString(m_doc->m_strVariableName[0]), QString());
+    }
+
+    void everyWindowShowsTheNewNames()
+    {
+        CZYLView view(*m_doc);
+        m_platform->view = &view;
+        view.resize(400, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        for (int id : {CViewDialogs::ID_TRUTH_TABLE, CViewDialogs::ID_MINTERMS, CViewDialogs::ID_MAXTERMS})
+            view.OnCommand(id);
+        QWidget* windows[] = {view.viewport(), view.Dialogs().Dialog(CViewDialogs::ID_TRUTH_TABLE),
+                              view.Dialogs().Dialog(CViewDialogs::ID_MINTERMS),
+                              view.Dialogs().Dialog(CViewDialogs::ID_MAXTERMS)};
+        for (QWidget* w : windows)
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+        QCoreApplication::processEvents();
+
+        PaintCounter counters[4];
+        for (int i = 0; i < 4; ++i)
+            windows[i]->installEventFilter(&counters[i]);
+        RunNames(
+            [](CNamesDlg& dlg) {
+                Fill(dlg, {"P", "Q", "R", "S"}, {"F0", "F1", "G", "H"});
+                QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+            },
+            &view);
+        QTRY_VERIFY(counters[0].count > 0 && counters[1].count > 0 && counters[2].count > 0 && counters[3].count > 0);
+        for (int i = 0; i < 4; ++i)
+            windows[i]->removeEventFilter(&counters[i]);
+
+        QCOMPARE(QString::fromStdString(m_doc->m_strMintermLabel[5]), QString("^PQ^RS"));
+        QCOMPARE(QString::fromStdString(EntryHeading(*m_doc, 1)), QString("F~d1~d =   f ( P , Q , R , S )  ="));
+        QCOMPARE(QString::fromStdString(EntryHeading(*m_doc, 2)), QString("G =   f ( P , Q , R , S )  ="));
+        QVERIFY(m_doc->IsModified());
+        m_platform->view = nullptr;
+    }
+};
+
+QTEST_MAIN(TestDlgNames)
+#include "test_dlg_names.moc"
