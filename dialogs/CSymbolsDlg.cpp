@@ -1,15 +1,151 @@
 #include "CSymbolsDlg.h"
 
-CSymbolsDlg::CSymbolsDlg(CZYLDoc& doc, QWidget* parent)
-    : CModelessDlg(parent)
-    , m_doc(doc)
+#include "CZYLDoc.h"
+#include "DialogUnits.h"
+#include "Hotspots.h"
+#include "Platform.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+const DialogFont kFont = DialogFont::System10;
+
+// The pictures and patches the paint copies.
+const int kBitmapIds[] = {153, 154, 155, 156, 157, 158, 159, 138, 167, 168, 164, 162, 163, 165, 166};
+
+QRect ToQRect(const ZRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+ZPoint ClientPoint(const QPoint& p) { return ZPoint{p.x(), p.y()}; }
+
+QLabel* AddText(QWidget* parent, const char* text, int x, int y, int w, int h)
 {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setGeometry(DluRect(kFont, x, y, w, h));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
+} // namespace
+
+CSymbolsDlg::CSymbolsDlg(CZYLDoc& doc, QWidget* parent)
+    : CModelessDlg(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_doc(doc)
+{
+    setWindowTitle(QStringLiteral("Simplified symbols for ZYL"));
+    setModal(false);
+    setFixedSize(DluSize(kFont, 410, 200));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+    setMouseTracking(true);
+
+    CreateControls();
+    const QPixmap pencil(QStringLiteral(":/res/cur139.png"));
+    m_hFuseCursor = pencil.isNull() ? QCursor(Qt::ArrowCursor)
+                                    : QCursor(pencil, kCursorHotspot139[0], kCursorHotspot139[1]);
+    LoadBitmaps();
+
+    const ZSize screen = GetPlatform().GetScreenSize();
+    const ZPoint at = SymbolsDialogPosition(screen, ZSize{width(), height()});
+    move(at.x, at.y);
+}
+
+void CSymbolsDlg::CreateControls()
+{
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setGeometry(DluRect(kFont, 342, 7, 50, 14));
+    close->setProperty("controlId", int(IDOK_CLOSE));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, [this] { OnClose(); });
+
+    m_pAnnotationButton = new QPushButton(this);
+    m_pAnnotationButton->setGeometry(DluRect(kFont, 281, 7, 58, 14));
+    m_pAnnotationButton->setProperty("controlId", int(IDC_ANNOTATION));
+    m_pAnnotationButton->setAutoDefault(false);
+    m_pAnnotationButton->setText(QString::fromLatin1(kSymbolsShowAnnotation));
+    connect(m_pAnnotationButton, &QPushButton::clicked, this, [this] { OnAnnotation(); });
+
+    AddText(this, "Detail Connection Diagram", 68, 185, 104, 8);
+    AddText(this, "Simplified Connection Diagram", 240, 185, 131, 8);
+}
+
+void CSymbolsDlg::LoadBitmaps()
+{
+    for (int id : kBitmapIds)
+        m_bitmaps[id] = QPixmap(QStringLiteral(":/res/bmp%1.png").arg(id));
+}
+
+// The dialog draws its own fuses; the document only selects the picture.
 void CSymbolsDlg::Refill() { update(); }
 
-void CSymbolsDlg::reject()
+void CSymbolsDlg::OnAnnotation()
+{
+    const std::string text = m_state.ToggleAnnotation(SymbolsPicture(&m_doc));
+    if (text.empty())
+        return;
+    if (m_pAnnotationButton)
+        m_pAnnotationButton->setText(QString::fromStdString(text));
+    update();
+}
+
+void CSymbolsDlg::paintEvent(QPaintEvent*)
+{
+    const int picture = SymbolsPicture(&m_doc);
+    if (picture < 0)
+        return;
+    QPainter p(this);
+    for (const CSymbolsBlit& blit : m_state.PaintList(picture)) {
+        const QPixmap& pixmap = m_bitmaps[blit.bitmap];
+        if (pixmap.isNull())
+            continue;
+        // A plain copy, clipped to the bitmap where the area is larger.
+        const int w = std::min(blit.area.cx, pixmap.width());
+        const int h = std::min(blit.area.cy, pixmap.height());
+        p.drawPixmap(QPoint(blit.at.x, blit.at.y), pixmap, QRect(0, 0, w, h));
+    }
+}
+
+void CSymbolsDlg::mouseMoveEvent(QMouseEvent* event)
+{
+    const int picture = SymbolsPicture(&m_doc);
+    if (CSymbolsState::OverFuse(picture, ClientPoint(event->position().toPoint())))
+        setCursor(m_hFuseCursor);
+    else
+        unsetCursor();
+    CModelessDlg::mouseMoveEvent(event);
+}
+
+void CSymbolsDlg::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const int picture = SymbolsPicture(&m_doc);
+        for (const ZRect& area : m_state.Click(picture, ClientPoint(event->position().toPoint())))
+            update(ToQRect(area));
+    }
+    CModelessDlg::mouseReleaseEvent(event);
+}
+
+void CSymbolsDlg::OnClose()
 {
     hide();
     NotifyClosed();
+    if (IZylView* view = FindActiveView())
+        view->InvalidateView();
 }
+
+void CSymbolsDlg::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    OnClose();
+}
+
+void CSymbolsDlg::reject() { OnClose(); }

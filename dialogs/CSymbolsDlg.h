@@ -1,19 +1,47 @@
 #pragma once
 
 #include "CModelessDlg.h"
+#include "SymbolsLogic.h"
+
+#include <QCursor>
+#include <QPixmap>
+
+#include <map>
 
 class CZYLDoc;
+class QPushButton;
 
-// Placeholder: the dialog's window with nothing in it yet.
+// The circuit symbols teaching dialog (template 153): the PROM or PAL
+// picture of the document's device type, detail and simplified diagram
+// side by side, with 16 clickable fuses of its own per picture and
+// switchable call-outs. It never changes the document.
 class CSymbolsDlg : public CModelessDlg
 {
 public:
+    enum { IDC_ANNOTATION = 1007, IDOK_CLOSE = 1 };
+
     explicit CSymbolsDlg(CZYLDoc& doc, QWidget* parent = nullptr);
     void Refill() override;
 
+    const CSymbolsState& State() const { return m_state; }
+    // Button 1007: the call-outs on or off.
+    void OnAnnotation();
+
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
 private:
+    void CreateControls();
+    void LoadBitmaps();
+    void OnClose();
+
     CZYLDoc& m_doc;
+    CSymbolsState m_state;
+    QPushButton* m_pAnnotationButton = nullptr;
+    QCursor m_hFuseCursor;
+    std::map<int, QPixmap> m_bitmaps;
 };

@@ -1,19 +1,52 @@
 #pragma once
 
 #include "CModelessDlg.h"
+#include "Geometry.h"
+
+#include <QCursor>
 
 class CZYLDoc;
+class QPushButton;
 
-// Placeholder: the dialog's window with nothing in it yet.
+// The truth table of the four functions (template 138): 16 painted rows
+// whose output cells are edited with the mouse. A left click toggles a
+// value, Shift+click makes it a don't care, a right click opens the value
+// popup. What a click does to the document is TruthTableLogic's; this
+// class translates the events and paints the document's current state.
 class CTruthTableDlg : public CModelessDlg
 {
 public:
+    enum { IDC_SHOW_NUMBERS = 3, IDOK_CLOSE = 1, ID_VALUE_0 = 101, ID_VALUE_1 = 102, ID_VALUE_X = 103 };
+
     explicit CTruthTableDlg(CZYLDoc& doc, QWidget* parent = nullptr);
     void Refill() override;
 
+    int ShowNumbers() const { return m_bShowNumbers; }
+    // Command 3: the row-number column on or off.
+    void OnShowNumbers();
+    // Commands 101..103 for the cell under the last right click.
+    void OnValue(int id);
+
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void reject() override;
 
 private:
+    void CreateControls();
+    void PaintHeader(class QPainter& p);
+    void PaintTitles(QPainter& p);
+    void PaintGrid(QPainter& p);
+    void PaintValues(QPainter& p);
+    void PaintNumbers(QPainter& p);
+
     CZYLDoc& m_doc;
+    int m_bShowNumbers = 1;
+    ZPoint m_ptRightClick{-1, -1};
+    QCursor m_hArrowCursor;
+    QCursor m_hFuseCursor;
+    QPushButton* m_showNumbers = nullptr;
 };

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "Geometry.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class CZYLDoc;
+
+// What the truth-table dialog shows, where its cells lie and what a click
+// or a popup value does to the document, without widgets. Coordinates are
+// client pixels of the dialog.
+
+extern const char* const kTableSopLimitMessage;   // left click, PAL
+extern const char* const kTablePopupLimitMessage; // popup value, PAL
+
+// One output cell: function f (0..3), row r (0..15).
+struct CTableCell
+{
+    int f = 0;
+    int r = 0;
+    friend bool operator==(const CTableCell&, const CTableCell&) = default;
+};
+
+// Click area of output f in row r: (215 + 30f, 135 + 25r, 238 + 30f, 157 + 25r).
+ZRect TableClickRect(int f, int r);
+// The output columns (cursor and popup), the row-number column, the titles.
+ZRect TableOutputArea();
+ZRect TableNumbersRect();
+ZRect TableTitlesRect();
+
+// The first cell, by function then row, whose click area holds the point;
+// none in the gaps between the areas and outside the output columns.
+std::optional<CTableCell> TableHitCell(const ZPoint& point);
+
+// A right click here opens the value popup (anywhere in the output area,
+// the gaps included).
+bool TableOpensValuePopup(const ZPoint& rightClick);
+// The items of the value popup, in the order of their values.
+const std::vector<std::string>& TableValuePopupItems();
+// The value of popup item index ('0', '1', 'X'), or 0 for no item.
+char TableValueOfPopupItem(int index);
+
+// Keys and buttons held at a left-button release. The click is a
+// Shift+click only when Shift is the one thing held.
+enum TableKeyFlags
+{
+    kTableShift = 1,
+    kTableControl = 2,
+    kTableAlt = 4,
+    kTableOtherButton = 8
+};
+bool TableIsShiftClick(int flags);
+
+// The character shown in a cell: the PROM or the PAL table entry, 0 in
+// PLA mode (no output values).
+char TableCellValue(const CZYLDoc& doc, int f, int r);
+// The column title markup of function f: a one-character name as it is,
+// otherwise its first character, "~d" and its last character.
+std::string TableFunctionTitle(const std::string& name);
+
+// What a handler did.
+struct CTableChange
+{
+    bool hit = false;     // a click area held the point
+    bool refused = false; // PAL: a function needed more than 4 terms
+};
+
+// Left button up at point. PROM: Shift+click makes the cell a don't care
+// realised by a blown fuse, a plain click toggles the OR fuse (an 'X' cell
+// stays 'X'). PAL: the entry changes, the function is minimized with its
+// don't cares and programmed into its rows; a function that would need a
+// fifth term is refused with kTableSopLimitMessage and its table, lists and
+// cover are set back to what they were before the click. PLA: nothing.
+CTableChange TableLeftClick(CZYLDoc& doc, const ZPoint& point, bool shiftClick);
+
+// Popup value v ('0', '1', 'X') for the cell under the right click.
+// PROM: the entry becomes v, the fuse 0 for '0' and 1 otherwise. PAL: the
+// entry changes, then every function is minimized again without its don't
+// cares and programmed; a function that needs more than 4 terms is
+// refused with kTablePopupLimitMessage (once per function) and set back.
+// PLA or another value: nothing.
+CTableChange TablePopupValue(CZYLDoc& doc, const ZPoint& rightClick, char v);
+
+// Top-left corner of the dialog: the top right corner of the screen
+// (x = screen width - 365, y = 0), kept wholly on the screen.
+ZPoint TableDialogPosition(const ZSize& screen, const ZSize& dialog);
