@@ -153,6 +153,24 @@ private slots:
         QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
                  m_view->RenderImage().copy(110, 60, 50, 30));
     }
+
+    void scrolledCopyEqualsTheScreen()
+    {
+        m_view->resize(300, 200);
+        m_view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+        m_view->horizontalScrollBar()->setValue(250);
+        m_view->verticalScrollBar()->setValue(120);
+        const QImage screen = m_view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        m_view->OnCommand(ID_SELECT_REGION);
+        Drag(QPoint(60, 40), QPoint(20, 10)); // upwards to the left
+        QCOMPARE(m_view->Selection(), (ZRect{310, 160, 270, 130}));
+        m_view->OnCommand(ID_COPY_REGION);
+        const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(copied.size(), QSize(40, 30));
+        QCOMPARE(copied, screen.copy(20, 10, 40, 30));
+        QVERIFY(!m_view->IsSelectMode());
+    }
 };
 
 QTEST_MAIN(TestGuiRegion)
