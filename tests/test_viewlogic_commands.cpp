@@ -26,7 +26,9 @@ public:
 class ViewLogic : public ::testing::Test
 {
 protected:
-    CZYLDoc doc;
+    // The document is large; held apart so that the fixture stays small.
+    std::unique_ptr<CZYLDoc> m_pDoc = std::make_unique<CZYLDoc>();
+    CZYLDoc& doc = *m_pDoc;
     CFakeView view;
     CViewLogic logic{doc, view};
     CRecordingPlatform platform;
