@@ -4,6 +4,7 @@
 // invariants and every open entry dialog must show the document's functions.
 #include "CMintermDlg.h"
 #include "CNamesDlg.h"
+#include "CModelessDlg.h"
 #include "CViewDialogs.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QContextMenuEvent>
 #include <QtTest>
 
 #include <random>
@@ -138,6 +140,25 @@ private slots:
                 if (pick(5) == 0)
                     view.verticalScrollBar()->setValue(pick(view.verticalScrollBar()->maximum() + 1));
                 QTest::mouseClick(view.viewport(), pick(8) == 0 ? Qt::RightButton : Qt::LeftButton, {}, at);
+            } else if (kind == 9 && pick(2) == 0) {
+                // A click anywhere in the truth-table or circuit-symbols
+                // dialog: plain, Shift, Shift+Control, or a right click with
+                // a value from the popup.
+                const int id = pick(2) == 0 ? CViewDialogs::ID_TRUTH_TABLE : CViewDialogs::ID_SYMBOLS;
+                if (CModelessDlg* dlg = view.Dialogs().Dialog(id); dlg && dlg->isVisible()) {
+                    const QPoint at(pick(dlg->width()), pick(dlg->height()));
+                    const Qt::KeyboardModifiers mods[] = {Qt::NoModifier, Qt::ShiftModifier,
+                                                          Qt::ShiftModifier | Qt::ControlModifier};
+                    if (pick(4) == 0) {
+                        platform.popupAnswers = {pick(4) - 1};
+                        QTest::mousePress(dlg, Qt::RightButton, {}, at);
+                        QTest::mouseRelease(dlg, Qt::RightButton, {}, at);
+                        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, dlg->mapToGlobal(at));
+                        QApplication::sendEvent(dlg, &menu);
+                    } else {
+                        QTest::mouseClick(dlg, Qt::LeftButton, mods[pick(3)], at);
+                    }
+                }
             } else {
                 const int which = pick(2);
                 const int id = which == 0 ? CViewDialogs::ID_MINTERMS : CViewDialogs::ID_MAXTERMS;
