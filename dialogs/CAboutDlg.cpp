@@ -15,11 +15,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("About ZYL"));
     setFixedSize(DluSize(kFont, 235, 55));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
+    UseWhiteBackground(*this);
 
     auto* icon = new QLabel(this);
     icon->setGeometry(DluRect(kFont, 11, 17, 21, 20));

@@ -20,11 +20,7 @@ CMessageDlg::CMessageDlg(const std::string& text, QWidget* parent)
     setWindowTitle(QStringLiteral("ZYL Message"));
     setModal(true);
     setFixedSize(DluSize(kFont, 150, 107));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
+    UseWhiteBackground(*this);
 
     auto* icon = new QLabel(this);
     icon->setGeometry(DluRect(kFont, 7, 7, 16, 16));

@@ -72,11 +72,7 @@ CMintermDlg::CMintermDlg(CZYLDoc& doc, QWidget* parent, const CTemplate& layout)
     setModal(false);
     setFont(ZylArialFont(kHeadingPoints));
     setFixedSize(DluSize(kFont, kWidthUnits, kHeightUnits));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
+    UseWhiteBackground(*this);
 
     CreateControls(layout);
 

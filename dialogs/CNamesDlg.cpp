@@ -39,11 +39,7 @@ CNamesDlg::CNamesDlg(CZYLDoc& doc, QWidget* parent)
     setWindowTitle(QStringLiteral("Edit Functions & Variables Name"));
     setModal(true);
     setFixedSize(DluSize(kFont, 171, 217));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
+    UseWhiteBackground(*this);
 
     CreateControls();
     LoadNames(doc);

@@ -41,11 +41,7 @@ CSymbolsDlg::CSymbolsDlg(CZYLDoc& doc, QWidget* parent)
     setWindowTitle(QStringLiteral("Simplified symbols for ZYL"));
     setModal(false);
     setFixedSize(DluSize(kFont, 410, 200));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
+    UseWhiteBackground(*this);
     setMouseTracking(true);
 
     CreateControls();

@@ -78,11 +78,7 @@ CTruthTableDlg::CTruthTableDlg(CZYLDoc& doc, QWidget* parent)
     setModal(false);
     setFont(ZylArialFont(kPoints));
     setFixedSize(DluSize(kFont, 202, 333));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
+    UseWhiteBackground(*this);
     setMouseTracking(true);
 
     CreateControls();

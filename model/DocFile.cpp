@@ -149,7 +149,7 @@ namespace {
 
 enum class Kind { Type, Variable, Function, PromTable, OrFuses, PalTable, AndFuses, RowToggles, OutputToggles, Flag };
 
-struct ItemSpec
+struct ItemRule
 {
     const char* keyword;
     Kind kind;
@@ -158,7 +158,7 @@ struct ItemSpec
     int flag;           // index into kFlagItems for Kind::Flag
 };
 
-const ItemSpec kItems[] = {
+const ItemRule kItems[] = {
     {"type", Kind::Type, 1, nullptr, 0},
     {"variable", Kind::Variable, kVariables, "variable", 0},
     {"function", Kind::Function, kFunctions, "function", 0},
@@ -176,9 +176,9 @@ const ItemSpec kItems[] = {
 };
 constexpr int kItemCount = static_cast<int>(std::size(kItems));
 
-std::string ItemName(const ItemSpec& spec, int index)
+std::string ItemName(const ItemRule& rule, int index)
 {
-    return spec.count == 1 ? std::string(spec.keyword) : std::string(spec.keyword) + " " + std::to_string(index);
+    return rule.count == 1 ? std::string(rule.keyword) : std::string(rule.keyword) + " " + std::to_string(index);
 }
 
 // Length of the well-formed UTF-8 sequence at text[i], 0 if there is none
@@ -356,38 +356,38 @@ bool Reader::ReadItem(std::string_view line, Staged& staged)
     }
     if (item < 0)
         return Fail("unknown item '" + std::string(keyword.substr(0, 40)) + "'.");
-    const ItemSpec& spec = kItems[item];
+    const ItemRule& rule = kItems[item];
 
     int index = 0;
-    if (spec.count > 1) {
+    if (rule.count > 1) {
         const std::string_view number = nextToken(rest);
-        const std::string range = " 0 to " + std::to_string(spec.count - 1);
+        const std::string range = " 0 to " + std::to_string(rule.count - 1);
         if (number.empty() || number.size() > 2 ||
             !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            return Fail("'" + std::string(spec.keyword) + "' needs a " + spec.number + " number" + range + ".");
+            return Fail("'" + std::string(rule.keyword) + "' needs a " + rule.number + " number" + range + ".");
         index = std::stoi(std::string(number));
-        if (index >= spec.count)
-            return Fail(std::string(spec.number) + " number " + std::to_string(index) + " is out of range" + range +
+        if (index >= rule.count)
+            return Fail(std::string(rule.number) + " number " + std::to_string(index) + " is out of range" + range +
                         ".");
     }
     if (m_seen[item][index] != 0)
-        return Fail("item '" + ItemName(spec, index) + "' appears twice (first on line " +
+        return Fail("item '" + ItemName(rule, index) + "' appears twice (first on line " +
                     std::to_string(m_seen[item][index]) + ").");
 
     std::string name;
     std::string digits;
     while (!rest.empty() && IsBlank(rest.front()))
         rest.remove_prefix(1);
-    if (spec.kind == Kind::Variable || spec.kind == Kind::Function) {
+    if (rule.kind == Kind::Variable || rule.kind == Kind::Function) {
         if (!ReadName(rest, name))
             return false;
     } else {
         std::string_view copy = rest;
         const std::string_view value = nextToken(copy);
         if (value.empty())
-            return Fail("item '" + ItemName(spec, index) + "' has no value.");
+            return Fail("item '" + ItemName(rule, index) + "' has no value.");
         rest = copy;
-        switch (spec.kind) {
+        switch (rule.kind) {
         case Kind::Type:
             if (value == "PROM")
                 staged.type = 0;
@@ -420,7 +420,7 @@ bool Reader::ReadItem(std::string_view line, Staged& staged)
                 return false;
             break;
         case Kind::Flag:
-            if (!ReadDigits(value, 1, "01", spec.keyword, digits))
+            if (!ReadDigits(value, 1, "01", rule.keyword, digits))
                 return false;
             break;
         case Kind::Variable:
@@ -432,21 +432,21 @@ bool Reader::ReadItem(std::string_view line, Staged& staged)
         rest.remove_prefix(1);
     if (!rest.empty())
         return Fail("unexpected text '" + std::string(rest.substr(0, 40)) + "' after the value of '" +
-                    ItemName(spec, index) + "'.");
+                    ItemName(rule, index) + "'.");
 
     // The value is sound on its own; now what it must agree with.
-    switch (spec.kind) {
+    switch (rule.kind) {
     case Kind::Type:
         break;
     case Kind::Variable:
     case Kind::Function: {
-        const bool variable = spec.kind == Kind::Variable;
+        const bool variable = rule.kind == Kind::Variable;
         const int limit = variable ? kMaxVariableName : kMaxFunctionName;
         if (CountCharacters(name) > limit)
             return Fail(std::string(variable ? "variable" : "function") + " name \"" + name + "\" is longer than " +
                         std::to_string(limit) + (limit == 1 ? " character." : " characters."));
         std::string* names = variable ? staged.variable : staged.function;
-        for (int other = 0; other < spec.count; ++other) {
+        for (int other = 0; other < rule.count; ++other) {
             if (m_seen[item][other] != 0 && names[other] == name)
                 return Fail(std::string(variable ? "variable" : "function") + " name \"" + name +
                             "\" is already the name of " + (variable ? "variable " : "function ") +
@@ -457,7 +457,7 @@ bool Reader::ReadItem(std::string_view line, Staged& staged)
     }
     case Kind::PromTable:
     case Kind::OrFuses: {
-        const bool table = spec.kind == Kind::PromTable;
+        const bool table = rule.kind == Kind::PromTable;
         for (int r = 0; r < kRows; ++r) {
             if (table)
                 staged.promTable[index][r] = digits[r];
@@ -493,7 +493,7 @@ bool Reader::ReadItem(std::string_view line, Staged& staged)
             staged.outputToggle[f] = digits[f] - '0';
         break;
     case Kind::Flag:
-        staged.flag[spec.flag] = digits[0] - '0';
+        staged.flag[rule.flag] = digits[0] - '0';
         break;
     }
     m_seen[item][index] = m_line;

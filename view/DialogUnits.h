@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPalette>
+#include <QWidget>
+
 #include <QRect>
 #include <QSize>
 
@@ -45,4 +48,15 @@ inline QRect DluRect(DialogFont font, int x, int y, int w, int h)
 inline QSize DluSize(DialogFont font, int w, int h)
 {
     return QSize(DluToPixelsX(font, w), DluToPixelsY(font, h));
+}
+
+// The program's dialogs draw black on white, whatever the desktop's colours:
+// their pictures and headings are drawn for a white background.
+inline void UseWhiteBackground(QWidget& dialog)
+{
+    dialog.setAutoFillBackground(true);
+    QPalette pal = dialog.palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    dialog.setPalette(pal);
 }
