@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Minimizing all 65,536 functions of four variables one after another,
 // through Minimize with the document's result storage.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full paint of the PROM fuse map with the default data into a
 // 1024 x 860 image, as the screen, the printer and the clipboard paint it.
 #include "CZYLDoc.h"

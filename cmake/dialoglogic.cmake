@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Qt-free logic of the dialogs: every dialogs/*Logic.cpp, so that each
 # dialog's checks, messages and document changes can be tested without
 # widgets. Tests tests/test_dlglogic_*.cpp link it with GoogleTest.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Boolean text markup and its painter, drawn by the view and the dialogs.
 add_library(zyl_richtext STATIC view/DrawRichText.cpp)
 target_include_directories(zyl_richtext PUBLIC view)

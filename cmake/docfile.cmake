@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The document file format (no Qt).
 add_library(zyl_docfile STATIC model/DocFile.cpp)
 target_include_directories(zyl_docfile PUBLIC model)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Command line and picture export of the program. The command line is
 # Qt-free (zyl_cmdline); picture export draws with Qt.
 add_library(zyl_cmdline STATIC app/CommandLine.cpp)

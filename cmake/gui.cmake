@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Qt program: the fuse-map view, the main frame and the application.
 add_library(zyl_gui STATIC
     view/CZYLView.cpp

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The pictures: PNGs drawn by res/tools/drawpictures.cpp and committed, compiled
 # in through the Qt resource system under ":/res/". Linking zyl_res brings the
 # resource objects along (qt_add_resources puts them in an object library that

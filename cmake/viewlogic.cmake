@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Qt-free logic of the fuse-map view: view/CViewLogic*.cpp. Tests
 # tests/test_viewlogic_*.cpp link it with GoogleTest.
 file(GLOB ZYL_VIEWLOGIC_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/view/CViewLogic*.cpp)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Points and rectangles in logical units (one screen pixel at 96 dpi, y

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Hot spots of the cursor pictures in :/res (x, y in the 32 x 32 picture).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Resources.h"
 
 // Keep in step with zyl.qrc and the sizes drawn by tools/drawpictures.cpp.

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what ZYL needs on Debian (when missing), then configures and
 # builds it in build/. Usage: scripts/setup.sh [extra cmake arguments]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation xvfb xauth)
+          qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation xvfb xauth
+          clang libclang-rt-14-dev desktop-file-utils appstream man-db)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up and runs the whole test suite: every test of the normal
 # build, then the Qt-free core once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer.

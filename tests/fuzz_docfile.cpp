@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz entry point of the document loader. Whatever the bytes, loading
 // must not crash, must either succeed or leave the document exactly as it
 // was with a message, and a document it accepted must save to a text that

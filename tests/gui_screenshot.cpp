@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program as a user does (maximized main window), waits for the
 // first painted frame of the fuse map, then reports the start-up time and
 // the resident memory and, given a file name, saves a picture of the window.

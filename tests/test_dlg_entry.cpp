@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The minterm and maxterm dialogs driven as a user drives them: lists typed
 // into the edits, Update pressed, the messages recorded by the platform and
 // the device read back from the document.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names command with its real dialog: fields typed as a user types
 // them, OK pressed, the messages recorded and the names read back.
 #include "CMintermDlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The truth-table and circuit-symbols dialogs driven with real mouse
 // events offscreen: what a click, a Shift+click and a popup value do to the
 // document, and that the symbols' own fuses follow clicks and survive hiding.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long random walk through the view's commands, mouse clicks on the fuse
 // map, the function dialogs' Updates with random lists and the names
 // command, with a fixed seed. After every step the document must keep its

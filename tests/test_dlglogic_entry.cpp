@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt-free parts of the entry dialogs that the widget tests do not reach
 // easily: list texts, the PAL refusal's restore of the result storage, PLA.
 #include "CZYLDoc.h"

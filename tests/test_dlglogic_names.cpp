@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names checks: which message, in which order, and what is stored.
 #include "CZYLDoc.h"
 #include "NamesLogic.h"

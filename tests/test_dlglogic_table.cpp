@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the truth-table dialog's clicks and popup values do to the device:
 // the cell hit tests, the PROM fuse semantics, the PAL minimization with its
 // four-term limit and the messages it shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zyl program run from a script: --export of a saved device, and the
 // exit status of usage errors and unreadable files. The path of the zyl
 // binary is the first argument.

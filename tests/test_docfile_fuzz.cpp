@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the loader's fuzz entry point (fuzz_docfile.cpp) for a bounded
 // time with a fixed seed: valid documents and mutations of them (bytes
 // flipped, inserted, deleted, lines repeated, swapped and cut, item words

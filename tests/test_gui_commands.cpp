@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command table as the main frame builds it: menus, texts, prompts,
 // tool tips, accelerators, toolbar, enabled states and check marks.
 #include "CAboutDlg.h"

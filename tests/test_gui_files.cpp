@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File commands, the recent-file list, printing and the title.
 #include "CMainFrame.h"
 #include "CommandTable.h"

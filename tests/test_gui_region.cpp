@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Region selection and copy: the rubber band, the selection rectangle, the
 // copied pixels and the messages.
 #include "CZYLDoc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Offscreen rendering of the fuse map and of the rich-text helper, probed
 // at the drawing's fixed coordinates.
 #include "CZYLDoc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compiled-in pictures: each one present at its exact size, and the
 // pixels the painters rely on where they are expected (line rows and columns
 // that must meet the lines the view draws, patches that must fall on the

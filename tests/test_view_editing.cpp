@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuse editing with the mouse on the real view: clicks on fuses and gates
 // of both arrays, the don't-care popup, the cursor, the block structure and
 // a long random walk of clicks and commands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's commands, annotations and PAL simplification, driven through
 // the view logic without widgets.
 #include "CViewLogic.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Consistency checks of a device document, shared by the random walks of
 // the view logic and of the widget view. Each returns "" when the document
 // is consistent, else a description of the first fault found.

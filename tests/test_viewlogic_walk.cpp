@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long random walk of clicks, commands and function entries through the
 // view logic: every step must leave the document consistent, and the
 // annotations must describe it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Boolean text with inline markup: "^x" draws x with a bar over it, "~d" and

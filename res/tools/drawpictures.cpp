@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of ZYL (bitmaps, icons, cursors, the toolbar strip)
 // and saves them as PNG files. Run it by hand after changing a picture and
 // commit the PNGs; normal builds only compile the PNGs in.
