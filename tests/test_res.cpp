@@ -45,6 +45,7 @@ private slots:
     void pixels_data();
     void pixels();
     void viewBitmapsOpaque();
+    void rowsTheViewNeverShowsBlank();
     void symbolsPatchesFitTheFuses();
 };
 
@@ -126,6 +127,21 @@ void TestRes::viewBitmapsOpaque()
             for (int x = 0; x < img.width(); ++x)
                 if (qAlpha(img.pixel(x, y)) != 255)
                     QFAIL(qPrintable(path));
+    }
+}
+
+void TestRes::rowsTheViewNeverShowsBlank()
+{
+    // The view copies only part of some bitmaps: 15 of the 16 rows of the
+    // Inputs label, one half or the other of each array label. Anything
+    // drawn in the other rows would be cut off on the screen.
+    const struct { const char* name; int first, last; } hidden[] = {
+        {"bmp147", 15, 15}, {"bmp133", 63, 72}, {"bmp133", 136, 137}, {"bmp134", 62, 68}, {"bmp134", 131, 136}};
+    for (const auto& h : hidden) {
+        const QImage img = Load(h.name);
+        for (int y = h.first; y <= h.last; ++y)
+            for (int x = 0; x < img.width(); ++x)
+                QVERIFY2(IsWhite(img.pixel(x, y)), qPrintable(QStringLiteral("%1 (%2, %3)").arg(h.name).arg(x).arg(y)));
     }
 }
 

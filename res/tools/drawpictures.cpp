@@ -362,11 +362,13 @@ void DrawViewBitmaps()
         p.end();
         Save(QString("bmp%1").arg(b.id), img);
     }
-    {   // 147: left arrow and Inputs
+    {   // 147: left arrow and Inputs. The view shows only the top 15 of
+        // the 16 rows, so the word and the descender of its "p" stay in
+        // rows 0 to 14, and the arrow sits on the middle of those rows.
         QImage img = NewImage(70, 16);
         QPainter p(&img);
-        Arrow(p, QPointF(22, 8), QPointF(1, 8), kBlue, 3, 8);
-        TextAt(p, 25, 1, "Inputs", Font(13, true), kBlue);
+        Arrow(p, QPointF(22, 7.5), QPointF(1, 7.5), kBlue, 3, 8);
+        TextAt(p, 25, 0, "Inputs", Font(13, true), kBlue);
         p.end();
         Save("bmp147", img);
     }
