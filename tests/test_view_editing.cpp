@@ -5,9 +5,9 @@
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
+#include "DocInvariants.h"
 #include "DocOps.h"
 #include "Platform.h"
-#include "test_viewlogic_invariants.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(List(m_doc->m_anPromMinterms[j], m_doc->m_nPromMinterms[j]), AllBut(-1));
         QCOMPARE(TextAt(m_view->Logic().BuildAnnotations(), 550, 140 + 80 * j),
                  std::string("m ( 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15 )"));
-        QCOMPARE(zyltest::CheckDocument(*m_doc), std::string());
+        QCOMPARE(CheckDocument(*m_doc), std::string());
     }
 
     void promOrGateDoesWhatItsCommandDoes()
@@ -214,7 +214,7 @@ private slots:
         QCOMPARE(m_doc->m_anPromDontCares[1][dontCares - 1], 9);
         if (answer == 1)
             QCOMPARE(List(m_doc->m_anPromMinterms[1], 2), (std::vector<int>{5, 7}));
-        QCOMPARE(zyltest::CheckDocument(*m_doc), std::string());
+        QCOMPARE(CheckDocument(*m_doc), std::string());
     }
 
     void promAndArrayClicksChangeNothing()
@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(std::string(m_doc->m_szPalTable[1], 16), std::string("0101010100000000"));
         QCOMPARE(TextAt(m_view->Logic().BuildAnnotations(), 535, 245), std::string("^AD"));
         QCOMPARE(m_doc->m_nPalMinterms[0], 0);
-        QCOMPARE(zyltest::CheckDocument(*m_doc), std::string());
+        QCOMPARE(CheckDocument(*m_doc), std::string());
     }
 
     void palRowGateBlowsThenReinstates()
@@ -405,7 +405,7 @@ private slots:
                 m_view->OnCommand(ID_BLOCK_STRUCTURE);
                 what = "block structure off";
             }
-            const std::string fault = zyltest::CheckDocument(*m_doc);
+            const std::string fault = CheckDocument(*m_doc);
             QVERIFY2(fault.empty(), qPrintable(QString("step %1, %2: %3").arg(step).arg(what, fault.c_str())));
             m_platform->messages.clear();
             m_platform->popupsShown.clear();

@@ -3,9 +3,9 @@
 // the view logic without widgets.
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
+#include "DocInvariants.h"
 #include "DocOps.h"
 #include "Platform.h"
-#include "test_viewlogic_invariants.h"
 
 #include <gtest/gtest.h>
 
@@ -153,7 +153,7 @@ TEST_P(ViewLogicMessage, ShownOnceInItsBoxAndNothingChanges)
         UsePla();
     platform.messages.clear();
     doc.m_strMessage.clear();
-    const std::string before = zyltest::CheckDocument(doc);
+    const std::string before = CheckDocument(doc);
     const int updatesBefore = updates;
     int orFuses[4][16];
     std::copy(&doc.m_nOrFuse[0][0], &doc.m_nOrFuse[0][0] + 64, &orFuses[0][0]);
@@ -171,7 +171,7 @@ TEST_P(ViewLogicMessage, ShownOnceInItsBoxAndNothingChanges)
     EXPECT_TRUE(std::equal(&orFuses[0][0], &orFuses[0][0] + 64, &doc.m_nOrFuse[0][0]));
     const int after[] = {doc.m_bShowMinterms, doc.m_bShowProductTerms, doc.m_nOutputToggle[0], doc.m_nOutputToggle[3]};
     EXPECT_TRUE(std::equal(std::begin(flags), std::end(flags), std::begin(after)));
-    EXPECT_EQ(zyltest::CheckDocument(doc), before);
+    EXPECT_EQ(CheckDocument(doc), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllWrongModes, ViewLogicMessage, ::testing::ValuesIn(kMessages),
@@ -194,7 +194,7 @@ TEST_F(ViewLogic, SwitchingKeepsEachModesData)
     EXPECT_EQ(doc.m_nPromMinterms[2], 1);
     EXPECT_EQ(doc.m_nPromDontCares[2], 2);
     EXPECT_EQ(doc.m_szPromTable[2][7], 'X');
-    EXPECT_EQ(zyltest::CheckDocument(doc), "");
+    EXPECT_EQ(CheckDocument(doc), "");
 }
 
 TEST_F(ViewLogic, SwitchToPlaHidesDialogsOnce)
@@ -268,7 +268,7 @@ TEST_F(ViewLogic, OutputCommandTogglesByItsOwnFlag)
     logic.OnCommand(ID_OUTPUT_FUSES_0 + 2);
     EXPECT_TRUE(logic.IsChecked(ID_OUTPUT_FUSES_0 + 2));
     EXPECT_EQ(doc.m_nPromMinterms[2], 16);
-    EXPECT_EQ(zyltest::CheckDocument(doc), "");
+    EXPECT_EQ(CheckDocument(doc), "");
 }
 
 TEST_F(ViewLogic, OutputReinstateAllOverwritesDontCares)
@@ -283,7 +283,7 @@ TEST_F(ViewLogic, OutputReinstateAllOverwritesDontCares)
         EXPECT_EQ(doc.m_nPromMinterms[f], 0);
         EXPECT_EQ(doc.m_nOutputToggle[f], 0);
     }
-    EXPECT_EQ(zyltest::CheckDocument(doc), "");
+    EXPECT_EQ(CheckDocument(doc), "");
 }
 
 TEST_F(ViewLogic, InputBlowAllRecomputesRowsFunctionsAndTables)
@@ -303,7 +303,7 @@ TEST_F(ViewLogic, InputBlowAllRecomputesRowsFunctionsAndTables)
     EXPECT_EQ(doc.m_andRow[9].m_strTerm, "0");
     EXPECT_EQ(doc.m_nPalMinterms[2], 0);
     EXPECT_EQ(doc.m_szPalTable[2][3], '0');
-    EXPECT_EQ(zyltest::CheckDocument(doc), "");
+    EXPECT_EQ(CheckDocument(doc), "");
 }
 
 // --- Annotations --------------------------------------------------------------------
@@ -439,7 +439,7 @@ TEST_F(ViewLogic, SimplifyConstantFunctions)
     EXPECT_EQ(doc.m_andRow[4].m_strTerm, "1");
     EXPECT_EQ(doc.m_andRow[5].m_strTerm, "0");
     EXPECT_EQ(logic.PalRowSum(1), "1");
-    EXPECT_EQ(zyltest::CheckDocument(doc), "");
+    EXPECT_EQ(CheckDocument(doc), "");
 }
 
 } // namespace
