@@ -8,38 +8,31 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace mincost {
 
-struct Cube
-{
-    std::uint16_t cover;
-    int cost;
-};
+using Cube = std::pair<std::uint16_t, int>; // covered minterms, cost
 
-// Every cube is a choice per variable of 0, 1 or absent.
-inline const std::vector<std::pair<std::uint16_t, int>>& AllCubes()
+// Every cube is a choice per variable of 0, 1 or absent (digit 2); a term
+// costs 1, plus its literals when it has more than one.
+inline const std::vector<Cube>& AllCubes()
 {
-    static const std::vector<std::pair<std::uint16_t, int>> cubes = [] {
-        std::vector<std::pair<std::uint16_t, int>> list;
+    static const std::vector<Cube> cubes = [] {
+        std::vector<Cube> list;
         for (int code = 0; code < 81; ++code) {
-            int c = code;
             int digit[4];
             int literals = 0;
-            for (int v = 0; v < 4; ++v) {
+            for (int v = 0, c = code; v < 4; ++v, c /= 3) {
                 digit[v] = c % 3;
-                c /= 3;
                 literals += digit[v] != 2 ? 1 : 0;
             }
             std::uint16_t mask = 0;
             for (int m = 0; m < 16; ++m) {
                 bool in = true;
-                for (int v = 0; v < 4; ++v) {
-                    const int bit = (m >> v) & 1;
-                    if (digit[v] != 2 && digit[v] != bit)
-                        in = false;
-                }
+                for (int v = 0; v < 4; ++v)
+                    in = in && (digit[v] == 2 || digit[v] == ((m >> v) & 1));
                 if (in)
                     mask = static_cast<std::uint16_t>(mask | (1u << m));
             }
@@ -59,36 +52,29 @@ inline void Search(const std::vector<Cube>& cubes, std::uint16_t left, int cost,
     if (cost + 1 >= best)
         return;
     const int m = __builtin_ctz(left);
-    for (const Cube& c : cubes) {
-        if ((c.cover >> m) & 1)
-            Search(cubes, static_cast<std::uint16_t>(left & ~c.cover), cost + c.cost, best);
+    for (const auto& [cover, c] : cubes) {
+        if ((cover >> m) & 1)
+            Search(cubes, static_cast<std::uint16_t>(left & ~cover), cost + c, best);
     }
 }
 
 // The lowest cost of a sum of products that covers every minterm of on and
-// no minterm outside on | dc; a term costs 1, plus its literals when it has
-// more than one.
+// no minterm outside on | dc.
 inline int MinimumCost(std::uint16_t on, std::uint16_t dc)
 {
-    if (on == 0)
-        return 0;
     const std::uint16_t allowed = on | dc;
+    const auto fits = [allowed](std::uint16_t mask) { return (mask & ~allowed) == 0; };
     // Only maximal allowed cubes are needed: a larger cube never costs more.
     std::vector<Cube> cubes;
     for (const auto& [mask, cost] : AllCubes()) {
-        if ((mask & ~allowed) != 0 || (mask & on) == 0)
+        if (!fits(mask) || (mask & on) == 0)
             continue;
-        bool maximal = true;
-        for (const auto& [other, otherCost] : AllCubes()) {
-            if (other != mask && (other & mask) == mask && (other & ~allowed) == 0) {
-                maximal = false;
-                break;
-            }
-        }
-        if (maximal)
-            cubes.push_back(Cube{mask, cost});
+        if (std::none_of(AllCubes().begin(), AllCubes().end(), [&](const Cube& other) {
+                return other.first != mask && (other.first & mask) == mask && fits(other.first);
+            }))
+            cubes.emplace_back(mask, cost);
     }
-    int best = 1000;
+    int best = on == 0 ? 0 : 1000;
     Search(cubes, on, 0, best);
     return best;
 }
