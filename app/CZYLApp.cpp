@@ -26,23 +26,31 @@ CZYLApp::~CZYLApp()
 
 bool CZYLApp::InitInstance(const std::vector<std::string>& args, int& exitCode, bool show)
 {
-    exitCode = 0;
-    QCoreApplication::setOrganizationName(QStringLiteral(ZYL_SETTINGS_ORGANISATION));
-    QCoreApplication::setApplicationName(QStringLiteral(ZYL_SETTINGS_APPLICATION));
-
     const CCommandLine cmd = ParseZylCommandLine(args);
     switch (cmd.action) {
     case CCommandLine::Help:
     case CCommandLine::Version:
         std::fputs((cmd.message + "\n").c_str(), stdout);
+        exitCode = CommandLineExitStatus(cmd);
         return false;
     case CCommandLine::Error:
         std::fputs(("zyl: " + cmd.message + "\n").c_str(), stderr);
-        exitCode = 2;
+        exitCode = CommandLineExitStatus(cmd);
         return false;
     default:
-        break;
+        return InitInstanceFor(cmd, exitCode, show);
     }
+}
+
+bool CZYLApp::InitInstanceFor(const CCommandLine& cmd, int& exitCode, bool show)
+{
+    exitCode = 0;
+    QCoreApplication::setOrganizationName(QStringLiteral(ZYL_SETTINGS_ORGANISATION));
+    QCoreApplication::setApplicationName(QStringLiteral(ZYL_SETTINGS_APPLICATION));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZYL_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZYL_APP_ID));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZYL_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZYL_APP_ID));
 
     m_doc = std::make_unique<CZYLDoc>();
     m_platform = std::make_unique<CQtPlatform>();
@@ -64,7 +72,7 @@ bool CZYLApp::InitInstance(const std::vector<std::string>& args, int& exitCode, 
             std::string error;
             if (!LoadDocument(*m_doc, cmd.file, error))
                 return fail(error);
-        } else if (!m_frame->OpenDocumentFile(QString::fromStdString(cmd.file))) {
+        } else if (!m_frame->OpenDocumentPath(cmd.file)) {
             exitCode = 1;
             return false;
         }
@@ -72,9 +80,9 @@ bool CZYLApp::InitInstance(const std::vector<std::string>& args, int& exitCode, 
 
     if (cmd.action == CCommandLine::Print) {
         QPrinter printer(QPrinter::HighResolution);
-        if (!printer.isValid())
-            return fail("no printer is available to print " + cmd.file + ".");
-        m_frame->PrintFuseMap(printer);
+        std::string error;
+        if (!CZYLView::PrintReady(printer, error) || !m_frame->PrintFuseMap(printer, error))
+            return fail("cannot print " + cmd.file + ": " + error);
         return false;
     }
     if (cmd.action == CCommandLine::Export) {

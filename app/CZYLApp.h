@@ -8,6 +8,7 @@
 class CZYLDoc;
 class CMainFrame;
 class CQtPlatform;
+struct CCommandLine;
 
 // The application object: one document, one frame with its view, the
 // platform seam, and the start-up of the command line.
@@ -21,6 +22,8 @@ public:
     // command line, then the maximized window. Returns false when the
     // program ends at once (printed, exported, help, or a failure);
     // exitCode is set then.
+    bool InitInstanceFor(const CCommandLine& command, int& exitCode, bool show = true);
+    // The same for arguments not read yet (without the program name).
     bool InitInstance(const std::vector<std::string>& args, int& exitCode, bool show = true);
 
     CZYLDoc& Document() { return *m_doc; }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
+#include <QCommandLineParser>
+#include <QFile>
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 
 namespace {
 
@@ -19,33 +22,23 @@ const char kHelp[] =
     "  FILE.zyl           open this document\n"
     "  --export OUT       write the fuse map of FILE.zyl (or of a fresh device)\n"
     "                     to OUT as PNG, SVG or PDF and exit without a window\n"
-    "  --scale FACTOR     pixels per drawing unit of a PNG export, 0.1 to 10\n"
-    "                     (default 1: 96 pixels per inch)\n"
+    "  --scale FACTOR     pixels per drawing unit of a PNG export, a number\n"
+    "                     from 1 to 8 (default 1: 96 pixels per inch)\n"
     "  --print FILE.zyl   print the fuse map of FILE.zyl on the default printer\n"
     "                     and exit\n"
     "  --help             show this help and exit\n"
-    "  --version          show the version and exit";
+    "  --version          show the version and exit\n"
+    "\n"
+    "Qt's own options (-platform, -display, -style ...) are passed to Qt.";
 
 const char kVersion[] = "ZYL Version 1.0";
 
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-bool HasPictureExtension(const std::string& path)
-{
-    const std::string lower = Lower(path);
-    for (const char* ext : {".png", ".svg", ".pdf"}) {
-        const std::string e = ext;
-        if (lower.size() > e.size() && lower.compare(lower.size() - e.size(), e.size(), e) == 0 &&
-            lower[lower.size() - e.size() - 1] != '/')
-            return true;
-    }
-    return false;
-}
+// Qt's options that take a value, and those that do not. They are read here
+// only so that they are never taken for a document; QApplication acts on them.
+const char* const kQtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
+                                       "style", "stylesheet", "session", "geometry", "qwindowgeometry",
+                                       "qwindowtitle", "qwindowicon", "title", "name", "qmljsdebugger"};
+const char* const kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 CCommandLine Fail(const std::string& message)
 {
@@ -55,94 +48,147 @@ CCommandLine Fail(const std::string& message)
     return c;
 }
 
+bool HasPictureExtension(std::string path)
+{
+    std::transform(path.begin(), path.end(), path.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    for (const std::string e : {".png", ".svg", ".pdf"})
+        if (path.size() > e.size() && path.ends_with(e) && path[path.size() - e.size() - 1] != '/')
+            return true;
+    return false;
+}
+
+// Arguments travel through QCommandLineParser as text. One whose bytes do
+// not survive decoding (a file name that is not valid UTF-8) goes in as a
+// marker and comes back out as its original bytes.
+class CArgumentBytes
+{
+public:
+    explicit CArgumentBytes(const std::vector<std::string>& args) : m_args(args) {}
+
+    QStringList Texts() const
+    {
+        QStringList texts{QStringLiteral("zyl")};
+        for (std::size_t i = 0; i < m_args.size(); ++i) {
+            const QByteArray bytes = QByteArray::fromStdString(m_args[i]);
+            const QString text = QFile::decodeName(bytes);
+            texts << (QFile::encodeName(text) == bytes ? text : Marker(i));
+        }
+        return texts;
+    }
+
+    std::string Bytes(const QString& text) const
+    {
+        for (std::size_t i = 0; i < m_args.size(); ++i)
+            if (text == Marker(i))
+                return m_args[i];
+        return QFile::encodeName(text).toStdString();
+    }
+
+    // The argument as typed that spells the option name (for messages).
+    std::string Typed(const QString& name) const
+    {
+        for (const std::string& a : m_args) {
+            const std::string bare = a.substr(0, a.find('='));
+            const std::size_t start = bare.find_first_not_of('-');
+            if (start != std::string::npos && start > 0 && bare.substr(start) == name.toStdString())
+                return bare;
+        }
+        return "-" + name.toStdString();
+    }
+
+private:
+    static QString Marker(std::size_t i) { return QStringLiteral("\x01zyl-argument-%1").arg(i); }
+
+    const std::vector<std::string>& m_args;
+};
+
 } // namespace
 
 CCommandLine ParseZylCommandLine(const std::vector<std::string>& args)
 {
-    CCommandLine c;
-    bool exportWanted = false, printWanted = false, scaleGiven = false, optionsDone = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string arg = args[i];
-        std::string value;
-        bool hasValue = false;
-        if (!optionsDone && arg.starts_with("--")) {
-            if (const std::size_t eq = arg.find('='); eq != std::string::npos) {
-                value = arg.substr(eq + 1);
-                arg = arg.substr(0, eq);
-                hasValue = true;
-            }
-        }
-        // The value of an option: after "=" or the next argument.
-        auto takeValue = [&]() {
-            if (hasValue)
-                return true;
-            if (i + 1 >= args.size())
-                return false;
-            value = args[++i];
-            return true;
-        };
+    const CArgumentBytes bytes(args);
+    QCommandLineParser parser;
+    // "-platform" is one option, as Qt spells its own; "--export" and
+    // "-export" are the same.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption exportTo(QStringLiteral("export"), QString(), QStringLiteral("OUT"));
+    const QCommandLineOption scale(QStringLiteral("scale"), QString(), QStringLiteral("FACTOR"));
+    const QCommandLineOption print(QStringLiteral("print"));
+    parser.addOptions({help, version, exportTo, scale, print});
+    for (const char* name : kQtValueOptions)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    for (const char* name : kQtFlagOptions)
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
 
-        if (optionsDone || arg.empty() || arg[0] != '-' || arg == "-") {
-            if (!c.file.empty())
-                return Fail("more than one document given: '" + c.file + "' and '" + arg + "'.");
-            c.file = arg;
-        } else if (arg == "--") {
-            optionsDone = true;
-        } else if (arg == "--help" || arg == "-h") {
-            if (hasValue)
-                return Fail("option '" + arg + "' takes no value.");
-            CCommandLine help;
-            help.action = CCommandLine::Help;
-            help.message = kHelp;
-            return help;
-        } else if (arg == "--version") {
-            if (hasValue)
-                return Fail("option '" + arg + "' takes no value.");
-            CCommandLine version;
-            version.action = CCommandLine::Version;
-            version.message = kVersion;
-            return version;
-        } else if (arg == "--export") {
-            if (exportWanted)
-                return Fail("--export is given twice.");
-            if (!takeValue() || value.empty())
-                return Fail("--export needs an output file ending in .png, .svg or .pdf.");
-            if (!HasPictureExtension(value))
-                return Fail("--export needs an output file ending in .png, .svg or .pdf, not '" + value + "'.");
-            exportWanted = true;
-            c.output = value;
-        } else if (arg == "--scale") {
-            if (scaleGiven)
-                return Fail("--scale is given twice.");
-            if (!takeValue())
-                return Fail("--scale needs a factor from 0.1 to 10.");
-            char* end = nullptr;
-            const double scale = std::strtod(value.c_str(), &end);
-            if (value.empty() || end == nullptr || *end != '\0' || !(scale >= 0.1 && scale <= 10.0))
-                return Fail("--scale needs a factor from 0.1 to 10, not '" + value + "'.");
-            c.scale = scale;
-            scaleGiven = true;
-        } else if (arg == "--print") {
-            if (printWanted)
-                return Fail("--print is given twice.");
-            if (hasValue) {
-                if (!c.file.empty())
-                    return Fail("more than one document given: '" + c.file + "' and '" + value + "'.");
-                c.file = value;
-            }
-            printWanted = true;
-        } else {
-            return Fail("unknown option '" + args[i] + "'.");
-        }
+    const bool parsed = parser.parse(bytes.Texts());
+    if (parser.isSet(help)) {
+        CCommandLine c;
+        c.action = CCommandLine::Help;
+        c.message = kHelp;
+        return c;
+    }
+    if (!parsed) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return Fail("unknown option '" + bytes.Typed(parser.unknownOptionNames().front()) + "'.");
+        QString text = parser.errorText();
+        if (!text.isEmpty())
+            text[0] = text[0].toLower();
+        return Fail(text.toStdString());
+    }
+
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(version)) {
+        if (parser.optionNames().size() > 1 || !files.isEmpty())
+            return Fail("--version takes no other arguments.");
+        CCommandLine c;
+        c.action = CCommandLine::Version;
+        c.message = kVersion;
+        return c;
+    }
+    // A Qt option that swallowed the document would hide it without a word.
+    for (const char* name : kQtValueOptions) {
+        const QString value = parser.value(QString::fromLatin1(name));
+        if (value.endsWith(QStringLiteral(".zyl"), Qt::CaseInsensitive))
+            return Fail("option '" + bytes.Typed(QString::fromLatin1(name)) + "' takes a value, not the document '" +
+                        bytes.Bytes(value) + "'.");
+    }
+
+    CCommandLine c;
+    c.platformGiven = parser.isSet(QStringLiteral("platform"));
+    for (const QCommandLineOption* once : {&exportTo, &scale, &print})
+        if (parser.optionNames().count(once->names().front()) > 1)
+            return Fail("--" + once->names().front().toStdString() + " is given twice.");
+    if (files.size() > 1)
+        return Fail("more than one document given: '" + bytes.Bytes(files[0]) + "' and '" + bytes.Bytes(files[1]) +
+                    "'.");
+    if (!files.isEmpty())
+        c.file = bytes.Bytes(files.front());
+
+    const bool exportWanted = parser.isSet(exportTo);
+    const bool printWanted = parser.isSet(print);
+    if (exportWanted) {
+        c.output = bytes.Bytes(parser.value(exportTo));
+        if (!HasPictureExtension(c.output))
+            return Fail("--export needs an output file ending in .png, .svg or .pdf, not '" + c.output + "'.");
+    }
+    if (parser.isSet(scale)) {
+        const QString value = parser.value(scale);
+        // A plain number: no sign, no blanks, no hexadecimal or exponent.
+        static const QRegularExpression plain(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
+        const double factor = value.toDouble();
+        if (!plain.match(value).hasMatch() || factor < 1.0 || factor > 8.0)
+            return Fail("--scale needs a number from 1 to 8, not '" + value.toStdString() + "'.");
+        c.scale = factor;
+        if (!exportWanted)
+            return Fail("--scale applies only to --export.");
     }
     if (exportWanted && printWanted)
         return Fail("--export and --print cannot be combined.");
-    if (scaleGiven && !exportWanted)
-        return Fail("--scale applies only to --export.");
     if (printWanted && c.file.empty())
         return Fail("--print needs a document to print.");
-    if (exportWanted && !HasPictureExtension(c.output))
-        return Fail("--export needs an output file ending in .png, .svg or .pdf.");
     c.action = exportWanted ? CCommandLine::Export : printWanted ? CCommandLine::Print : CCommandLine::Run;
     return c;
 }
@@ -158,4 +204,15 @@ int CommandLineExitStatus(const CCommandLine& command)
     default:
         return -1;
     }
+}
+
+std::vector<char*> QtArguments(const CCommandLine& command, int argc, char* argv[])
+{
+    static char platform[] = "-platform";
+    static char offscreen[] = "offscreen";
+    std::vector<char*> args(argv, argv + argc);
+    const bool batch = command.action == CCommandLine::Export || command.action == CCommandLine::Print;
+    if (batch && !command.platformGiven && !args.empty())
+        args.insert(args.begin() + 1, {platform, offscreen});
+    return args;
 }

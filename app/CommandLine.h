@@ -7,14 +7,16 @@
 // What the zyl command line asks for.
 //
 //   zyl [FILE.zyl]                                   open FILE (Run)
-//   zyl --export OUT.png|.svg|.pdf [--scale S] [FILE] write the picture, exit
+//   zyl --export OUT.png|.svg|.pdf [--scale N] [FILE] write the picture, exit
 //   zyl --print FILE.zyl                             print FILE, exit
 //   zyl --help | --version
 //
-// Parsing is pure: it opens no file and checks only the form of the
-// arguments (the extension of the export target, a single document, known
-// options). Qt's own options (-platform, -style ...) are removed by
-// QApplication before the arguments reach here.
+// The line is read before any window system is touched, so --help,
+// --version and usage errors work without a display. Qt's own options
+// (-platform, -display, -style ...) are recognised and left to Qt; they
+// never count as a document. Parsing opens no file and checks only the
+// form of the arguments. File names are kept as the system's bytes, so a
+// name that is not valid UTF-8 still reaches the file system unchanged.
 struct CCommandLine
 {
     enum Action { Run, Export, Print, Help, Version, Error };
@@ -22,6 +24,7 @@ struct CCommandLine
     std::string file;    // document to open (may be empty)
     std::string output;  // --export target (.png, .svg or .pdf)
     double scale = 1.0;  // --scale: pixels per logical unit of a PNG export
+    bool platformGiven = false; // a Qt -platform option was given
     std::string message; // Help / Version text, or the Error message; without
                          // a final line feed, an Error message to be shown
                          // after "zyl: " on the error output
@@ -33,3 +36,9 @@ CCommandLine ParseZylCommandLine(const std::vector<std::string>& args);
 // The exit status for an action that ends the program at once: 0 for Help
 // and Version, 2 for Error (a usage error), -1 for the others.
 int CommandLineExitStatus(const CCommandLine& command);
+
+// The arguments to hand to QApplication: argv as given, with
+// "-platform offscreen" added for an export or a print that named no
+// platform, so that these run without a display. The pointers stay valid
+// as long as argv does.
+std::vector<char*> QtArguments(const CCommandLine& command, int argc, char* argv[]);

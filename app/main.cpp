@@ -1,17 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CZYLApp.h"
+#include "CommandLine.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i)
-        args.emplace_back(argv[i]);
+    // The command line is read first: help, version and usage errors need
+    // no window system, and an export or a print runs offscreen.
+    const CCommandLine command = ParseZylCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (command.action) {
+    case CCommandLine::Help:
+    case CCommandLine::Version:
+        std::fputs((command.message + "\n").c_str(), stdout);
+        return CommandLineExitStatus(command);
+    case CCommandLine::Error:
+        std::fputs(("zyl: " + command.message + "\n").c_str(), stderr);
+        return CommandLineExitStatus(command);
+    default:
+        break;
+    }
+
+    std::vector<char*> qtArgs = QtArguments(command, argc, argv);
+    int qtArgc = static_cast<int>(qtArgs.size());
+    qtArgs.push_back(nullptr);
+    QApplication app(qtArgc, qtArgs.data());
     CZYLApp zyl;
     int exitCode = 0;
-    if (!zyl.InitInstance(args, exitCode))
+    if (!zyl.InitInstanceFor(command, exitCode))
         return exitCode;
     return app.exec();
 }

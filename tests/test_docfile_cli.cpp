@@ -4,6 +4,7 @@
 // binary is the first argument.
 #include "CZYLDoc.h"
 #include "DocFile.h"
+#include "DocOps.h"
 
 #include <QImage>
 #include <QProcess>
@@ -24,9 +25,13 @@ struct Run
 
 Run Zyl(const QStringList& args)
 {
+    // No display and no platform chosen: the program needs neither for
+    // anything it does without a window.
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     p.setProcessEnvironment(env);
     p.start(g_zyl, args);
     if (!p.waitForFinished(60000))
@@ -70,6 +75,14 @@ private slots:
             for (int c = 0; c < 8; ++c)
                 doc->m_andRow[4 * r + 1].m_nFuse[c] = rows[r][c] - '0';
         }
+        // The fuses decide the functions, as after clicks in the fuse map.
+        for (int r = 0; r < 16; ++r)
+            UpdateRowTerm(*doc, r);
+        for (int f = 0; f < 4; ++f) {
+            CollectPalMinterms(*doc, f);
+            UpdateTruthTable(*doc, f);
+        }
+        UpdateLists(*doc, 0);
         RebuildDerivedFields(*doc);
         QVERIFY2(SaveDocument(*doc, dir.filePath("lab.zyl").toStdString(), error), error.c_str());
 
@@ -115,6 +128,8 @@ private slots:
         QTest::newRow("print of a missing file") << QStringList{"--print", "/nonexistent/none.zyl"} << false
                                                  << "/nonexistent/none.zyl";
         QTest::newRow("version") << QStringList{"--version"} << true << "ZYL Version 1.0";
+        // Without a printer nothing is printed, and that is said.
+        QTest::newRow("no printer") << QStringList{"--print", "@empty.zyl"} << false << "no printer is installed.";
     }
 
     void failures()
@@ -122,6 +137,11 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(bool, zero);
         QFETCH(QString, text);
+        QTemporaryDir dir;
+        QFile empty(dir.filePath("empty.zyl"));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        args.replaceInStrings(QStringLiteral("@empty.zyl"), empty.fileName());
         const Run run = Zyl(args);
         QVERIFY(run.status != -1);
         QCOMPARE(run.status == 0, zero);

@@ -51,21 +51,24 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Case{"Nothing", {}, A::Run, "", "", 1, ""},
         Case{"OpenFile", {"lab1.zyl"}, A::Run, "lab1.zyl", "", 1, ""},
-        Case{"AnyFileName", {"notes.txt"}, A::Run, "notes.txt", "", 1, ""},
         Case{"DashDashFile", {"--", "--odd.zyl"}, A::Run, "--odd.zyl", "", 1, ""},
-        Case{"ExportFresh", {"--export", "map.png"}, A::Export, "", "map.png", 1, ""},
+        // A name that is not UTF-8 reaches the file system byte for byte.
+        Case{"LatinOneName", {"caf\xe9\xff.zyl"}, A::Run, "caf\xe9\xff.zyl", "", 1, ""},
+        Case{"LatinOneExport", {"--export", "\xe9.png", "\xe9.zyl"}, A::Export, "\xe9.zyl", "\xe9.png", 1, ""},
         Case{"ExportFile", {"--export", "map.svg", "lab.zyl"}, A::Export, "lab.zyl", "map.svg", 1, ""},
         Case{"ExportFileFirst", {"lab.zyl", "--export=out/MAP.PDF"}, A::Export, "lab.zyl", "out/MAP.PDF", 1, ""},
         Case{"ExportScaled", {"--scale", "2.5", "--export", "a.png", "b.zyl"}, A::Export, "b.zyl", "a.png", 2.5, ""},
+        Case{"ScaleBounds", {"--export", "a.png", "--scale=8"}, A::Export, "", "a.png", 8, ""},
         Case{"Print", {"--print", "lab.zyl"}, A::Print, "lab.zyl", "", 1, ""},
-        Case{"PrintEquals", {"--print=lab.zyl"}, A::Print, "lab.zyl", "", 1, ""},
+        // Qt's own options and their values are Qt's, never a document.
+        Case{"QtOptions", {"-platform", "xcb", "-style", "fusion", "lab.zyl", "-reverse"}, A::Run, "lab.zyl", "", 1, ""},
         Case{"Help", {"--help", "--bogus"}, A::Help, "", "", 1, ""},
         Case{"ShortHelp", {"-h"}, A::Help, "", "", 1, ""},
         Case{"Version", {"--version"}, A::Version, "", "", 1, ""},
+        Case{"VersionExtra", {"--version", "extra"}, A::Error, "", "", 1, "--version takes no other arguments."},
         Case{"Unknown", {"--bogus"}, A::Error, "", "", 1, "unknown option '--bogus'."},
         Case{"UnknownShort", {"lab.zyl", "-x"}, A::Error, "", "", 1, "unknown option '-x'."},
-        Case{"ExportMissing", {"--export"}, A::Error, "", "", 1,
-             "--export needs an output file ending in .png, .svg or .pdf."},
+        Case{"ExportMissing", {"--export"}, A::Error, "", "", 1, "missing value after '--export'."},
         Case{"ExportBadType", {"--export", "map.gif"}, A::Error, "", "", 1,
              "--export needs an output file ending in .png, .svg or .pdf, not 'map.gif'."},
         Case{"ExportOnlyExtension", {"--export", "dir/.png"}, A::Error, "", "", 1,
@@ -76,18 +79,34 @@ INSTANTIATE_TEST_SUITE_P(
              "--export and --print cannot be combined."},
         Case{"TwoFiles", {"a.zyl", "b.zyl"}, A::Error, "", "", 1, "more than one document given: 'a.zyl' and 'b.zyl'."},
         Case{"ScaleAlone", {"--scale", "2"}, A::Error, "", "", 1, "--scale applies only to --export."},
-        Case{"ScaleRange", {"--export", "a.png", "--scale", "0"}, A::Error, "", "", 1,
-             "--scale needs a factor from 0.1 to 10, not '0'."},
-        Case{"ScaleText", {"--export", "a.png", "--scale=2x"}, A::Error, "", "", 1,
-             "--scale needs a factor from 0.1 to 10, not '2x'."},
-        Case{"HelpValue", {"--help=1"}, A::Error, "", "", 1, "option '--help' takes no value."}),
+        Case{"ScaleZero", {"--export", "a.png", "--scale", "0"}, A::Error, "", "", 1,
+             "--scale needs a number from 1 to 8, not '0'."},
+        Case{"ScaleHex", {"--export", "a.png", "--scale", "0x2"}, A::Error, "", "", 1,
+             "--scale needs a number from 1 to 8, not '0x2'."},
+        Case{"ScaleBlank", {"--export", "a.png", "--scale", " 2"}, A::Error, "", "", 1,
+             "--scale needs a number from 1 to 8, not ' 2'."},
+        Case{"ScaleTooLarge", {"--export", "a.png", "--scale=10"}, A::Error, "", "", 1,
+             "--scale needs a number from 1 to 8, not '10'."},
+        Case{"QtValueSwallowsDocument", {"-style", "lab.zyl"}, A::Error, "", "", 1,
+             "option '-style' takes a value, not the document 'lab.zyl'."}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.label); });
 
-TEST(CommandLineText, HelpNamesEveryForm)
+TEST(CommandLineText, HelpNamesEveryFormAndBatchRunsOffscreen)
 {
     const std::string help = ParseZylCommandLine({"--help"}).message;
     for (const char* part : {"zyl [FILE.zyl]", "--export OUT.png|OUT.svg|OUT.pdf", "--print FILE.zyl", "--version",
                              "--scale"})
         EXPECT_NE(help.find(part), std::string::npos) << part;
     EXPECT_EQ(ParseZylCommandLine({"--version"}).message, "ZYL Version 1.0");
+
+    char prog[] = "zyl", exp[] = "--export", out[] = "a.png", plat[] = "-platform", xcb[] = "xcb";
+    char* plain[] = {prog, exp, out};
+    const std::vector<char*> batch = QtArguments(ParseZylCommandLine({"--export", "a.png"}), 3, plain);
+    ASSERT_EQ(batch.size(), 5u);
+    EXPECT_STREQ(batch[1], "-platform");
+    EXPECT_STREQ(batch[2], "offscreen");
+    char* chosen[] = {prog, plat, xcb, exp, out};
+    EXPECT_EQ(QtArguments(ParseZylCommandLine({"-platform", "xcb", "--export", "a.png"}), 5, chosen).size(), 5u);
+    char* window[] = {prog};
+    EXPECT_EQ(QtArguments(ParseZylCommandLine({}), 1, window).size(), 1u);
 }
