@@ -49,8 +49,6 @@ bool CZYLApp::InitInstanceFor(const CCommandLine& cmd, int& exitCode, bool show)
     QCoreApplication::setApplicationName(QStringLiteral(ZYL_SETTINGS_APPLICATION));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZYL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZYL_APP_ID));
-    QCoreApplication::setApplicationVersion(QStringLiteral(ZYL_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral(ZYL_APP_ID));
 
     m_doc = std::make_unique<CZYLDoc>();
     m_platform = std::make_unique<CQtPlatform>();
