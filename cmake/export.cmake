@@ -25,28 +25,6 @@ if(ZYL_BUILD_TESTS)
     set_tests_properties(test_docfile_export PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endif()
 
-# Desktop integration on install: a menu entry that opens .zyl files, the
-# "ZYL Document" type (the Windows "ZYL.Document" registration) and the
-# application icon in the hicolor theme.
-install(FILES app/desktop/zyl.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES app/desktop/zyl-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME zyl.xml)
-if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/res/ico128_256.png)
-    install(FILES res/ico128_256.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME zyl.png)
-endif()
-
-# `cpack -G DEB` in the build folder makes a Debian package of the install.
-set(CPACK_PACKAGE_NAME zyl)
-set(CPACK_PACKAGE_VENDOR "ZYL")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Teaching simulator of a fuse-programmable logic device (PROM, PAL, PLA)")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "ZYL developers <zyl@localhost>")
-set(CPACK_GENERATOR DEB)
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-include(CPack)
-
 # The program from a script. The zyl target is defined later (gui.cmake);
 # the generator expression is resolved once all files are read.
 if(ZYL_BUILD_TESTS)

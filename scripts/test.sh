@@ -11,6 +11,7 @@ export QT_QPA_PLATFORM=offscreen
 
 echo "== Tests"
 ctest --test-dir build --output-on-failure -j "$jobs"
+scripts/check-package.sh build
 
 echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DZYL_SANITIZE=ON \
