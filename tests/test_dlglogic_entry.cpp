@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt-free parts of the entry dialogs that the widget tests do not reach
-// easily: list texts, the PAL refusal's restore of the result storage, PLA.
+// easily: headings, the PAL refusal's restore of the result storage, names
+// in PAL terms, PLA, and lists too long for the storage.
 #include "CZYLDoc.h"
 #include "MaxtermLogic.h"
 #include "MintermLogic.h"
@@ -16,13 +17,9 @@ struct EntryLogic : ::testing::Test
 {
     std::unique_ptr<CZYLDoc> doc = std::make_unique<CZYLDoc>();
     CRecordingPlatform platform;
-    std::unique_ptr<CScopedPlatform> scope;
+    CScopedPlatform scope{&platform};
 
-    void SetUp() override
-    {
-        platform.doc = doc.get();
-        scope = std::make_unique<CScopedPlatform>(&platform);
-    }
+    void SetUp() override { platform.doc = doc.get(); }
     void Pal()
     {
         doc->m_bProm = 0;
@@ -30,22 +27,15 @@ struct EntryLogic : ::testing::Test
     }
 };
 
-TEST(EntryText, ListsAndHeadings)
-{
-    const int list[] = {1, 3, 7};
-    EXPECT_EQ(TermListText(list, 3), "1, 3, 7");
-    EXPECT_EQ(TermListText(list, 0), "");
-    EXPECT_EQ(TableEntriesText("X10X000000000001", 'X'), "0, 3");
-    EXPECT_EQ(FormatEntryMessage(kMintermDuplicateMessage, 12, 3),
-              "Minterm 12 is duplicated in the Don't Cares for Function No.3.");
-}
-
 TEST_F(EntryLogic, HeadingWithEmptyAndRenamedNames)
 {
+    doc->m_strFunctionName[1] = "F";
     doc->m_strFunctionName[2] = "";
-    doc->m_strVariableName[1] = "q";
-    EXPECT_EQ(EntryHeading(*doc, 2), " =   f ( A , q , C , D )  =");
     doc->m_strFunctionName[3] = "Fx";
+    doc->m_strVariableName[1] = "q";
+    EXPECT_EQ(EntryHeading(*doc, 0), "Y~d0~d =   f ( A , q , C , D )  =");
+    EXPECT_EQ(EntryHeading(*doc, 1), "F =   f ( A , q , C , D )  =");
+    EXPECT_EQ(EntryHeading(*doc, 2), " =   f ( A , q , C , D )  =");
     EXPECT_EQ(EntryHeading(*doc, 3), "F~dx~d =   f ( A , q , C , D )  =");
 }
 
@@ -55,24 +45,19 @@ TEST_F(EntryLogic, RefusalRestoresCoverAndTerms)
     CEntryLists lists;
     lists.terms = {"", "5, 7", "", ""};
     ASSERT_FALSE(UpdateFromMinterms(*doc, lists).stopped);
-    const int cover = doc->m_aCover[1][0];
-    const std::string term = doc->m_aTerms[500].m_strTerm;
-    const std::string row = doc->m_andRow[4].m_strTerm;
-    EXPECT_EQ(row, "^ABD");
-    EXPECT_EQ(cover, 1);
+    EXPECT_EQ(doc->m_andRow[4].m_strTerm, "^ABD");
+    EXPECT_EQ(doc->m_aCover[1][0], 1);
 
-    lists.terms[1] = "0, 3, 5, 6, 9, 10, 12, 15";
+    lists.terms = {"3", "0, 3, 5, 6, 9, 10, 12, 15", "", ""};
     const CEntryOutcome outcome = UpdateFromMinterms(*doc, lists);
     EXPECT_TRUE(outcome.refused);
-    EXPECT_TRUE(outcome.applied[0]);
-    EXPECT_FALSE(outcome.applied[1]);
+    EXPECT_EQ(outcome.applied, (std::array<bool, 4>{true, false, false, false}));
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_FALSE(platform.messages[0].zylBox);
     EXPECT_EQ(platform.messages[0].text, kEntryTermLimitMessage);
     // The cover record is the one the rows were loaded from again.
-    EXPECT_EQ(doc->m_aCover[1][0], cover);
-    EXPECT_EQ(doc->m_aTerms[500].m_strTerm, term);
-    EXPECT_EQ(doc->m_andRow[4].m_strTerm, row);
+    EXPECT_EQ(doc->m_aCover[1][0], 1);
+    EXPECT_EQ(doc->m_aTerms[500].m_strTerm, "^ABD");
+    EXPECT_EQ(doc->m_andRow[4].m_strTerm, "^ABD");
     EXPECT_EQ(doc->m_nPalMinterms[1], 2);
 }
 
@@ -80,11 +65,9 @@ TEST_F(EntryLogic, PalTermsGetTheCurrentNames)
 {
     Pal();
     doc->m_strVariableName[0] = "P";
-    CEntryLists lists;
-    lists.terms = {"8, 9, 10, 11", "", "", ""};
     UpdateFromMaxterms(*doc, CEntryLists{{"0, 1, 2, 3, 4, 5, 6, 7, 12, 13, 14, 15", "", "", ""}, {}});
     EXPECT_EQ(doc->m_andRow[0].m_strTerm, "P^B");
-    UpdateFromMinterms(*doc, lists);
+    UpdateFromMinterms(*doc, CEntryLists{{"8, 9, 10, 11", "", "", ""}, {}});
     EXPECT_EQ(doc->m_andRow[0].m_strTerm, "P^B");
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -96,8 +79,7 @@ TEST_F(EntryLogic, PlaChangesNothingAndShowsNoLists)
     EXPECT_FALSE(MintermListsFromDoc(*doc).has_value());
     EXPECT_FALSE(MaxtermListsFromDoc(*doc).has_value());
     const std::string state = EntryDeviceState(*doc);
-    const CEntryOutcome outcome = UpdateFromMinterms(*doc, CEntryLists{{"1", "2", "3", "4"}, {}});
-    EXPECT_FALSE(outcome.AnyApplied());
+    EXPECT_FALSE(UpdateFromMinterms(*doc, CEntryLists{{"1", "2", "3", "4"}, {}}).AnyApplied());
     EXPECT_EQ(EntryDeviceState(*doc), state);
     EXPECT_FALSE(doc->IsModified());
 }
@@ -107,10 +89,9 @@ TEST_F(EntryLogic, LongListsStayInBounds)
     // Seventeen distinct numbers: the parser keeps one above 15 for the check.
     const std::string many = "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16";
     UpdateFromMinterms(*doc, CEntryLists{{many, "", "", ""}, {}});
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Minterm number should not exceed 15.");
     UpdateFromMaxterms(*doc, CEntryLists{{"", "", "", ""}, {"", many + "," + many, "", ""}});
     ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].text, "Minterm number should not exceed 15.");
     EXPECT_EQ(platform.messages[1].text, "Maxterm number in the Don't Care should not exceed 15.");
 }
 
