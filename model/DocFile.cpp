@@ -2,13 +2,15 @@
 #include "DocFile.h"
 
 #include "CZYLDoc.h"
+#include "DocInvariants.h"
 #include "DocOps.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
+#include <csignal>
 #include <cstring>
-#include <optional>
+#include <memory>
 #include <vector>
 
 #include <fcntl.h>
@@ -177,6 +179,14 @@ const ItemRule kItems[] = {
 };
 constexpr int kItemCount = static_cast<int>(std::size(kItems));
 
+// User text quoted in a message: at most 40 characters, cut between
+// characters, so that a huge value gives a short message.
+std::string Excerpt(std::string_view text)
+{
+    const std::string_view cut = Utf8::Truncate(text, 40);
+    return std::string(cut) + (cut.size() < text.size() ? "..." : "");
+}
+
 std::string ItemName(const ItemRule& rule, int index)
 {
     return rule.count == 1 ? std::string(rule.keyword) : std::string(rule.keyword) + " " + std::to_string(index);
@@ -246,6 +256,11 @@ public:
     // file name) in m_problem.
     bool Read(Staged& staged);
     const std::string& Problem() const { return m_problem; }
+
+    // After a successful Read: the problem of a document that reads but is
+    // not one the program could have made, given by the first line of the
+    // items it involves.
+    std::string Contradiction(const DocFault& fault) const;
 
 private:
     bool Fail(const std::string& problem)
@@ -356,7 +371,7 @@ bool Reader::ReadItem(std::string_view line, Staged& staged)
             item = k;
     }
     if (item < 0)
-        return Fail("unknown item '" + std::string(keyword.substr(0, 40)) + "'.");
+        return Fail("unknown item '" + Excerpt(keyword) + "'.");
     const ItemRule& rule = kItems[item];
 
     int index = 0;
@@ -397,7 +412,7 @@ bool Reader::ReadItem(std::string_view line, Staged& staged)
             else if (value == "PLA")
                 staged.type = 2;
             else
-                return Fail("device type '" + std::string(value.substr(0, 40)) + "' is not PROM, PAL or PLA.");
+                return Fail("device type '" + Excerpt(value) + "' is not PROM, PAL or PLA.");
             break;
         case Kind::PromTable:
         case Kind::PalTable:
@@ -432,7 +447,7 @@ bool Reader::ReadItem(std::string_view line, Staged& staged)
     while (!rest.empty() && IsBlank(rest.front()))
         rest.remove_prefix(1);
     if (!rest.empty())
-        return Fail("unexpected text '" + std::string(rest.substr(0, 40)) + "' after the value of '" +
+        return Fail("unexpected text '" + Excerpt(rest) + "' after the value of '" +
                     ItemName(rule, index) + "'.");
 
     // The value is sound on its own; now what it must agree with.
@@ -444,12 +459,12 @@ bool Reader::ReadItem(std::string_view line, Staged& staged)
         const bool variable = rule.kind == Kind::Variable;
         const int limit = variable ? kMaxVariableName : kMaxFunctionName;
         if (CountCharacters(name) > limit)
-            return Fail(std::string(variable ? "variable" : "function") + " name \"" + name + "\" is longer than " +
-                        std::to_string(limit) + (limit == 1 ? " character." : " characters."));
+            return Fail(std::string(variable ? "variable" : "function") + " name \"" + Excerpt(name) +
+                        "\" is longer than " + std::to_string(limit) + (limit == 1 ? " character." : " characters."));
         std::string* names = variable ? staged.variable : staged.function;
         for (int other = 0; other < rule.count; ++other) {
             if (m_seen[item][other] != 0 && names[other] == name)
-                return Fail(std::string(variable ? "variable" : "function") + " name \"" + name +
+                return Fail(std::string(variable ? "variable" : "function") + " name \"" + Excerpt(name) +
                             "\" is already the name of " + (variable ? "variable " : "function ") +
                             std::to_string(other) + " (line " + std::to_string(m_seen[item][other]) + ").");
         }
@@ -550,6 +565,20 @@ bool Reader::Read(Staged& staged)
     return true;
 }
 
+std::string Reader::Contradiction(const DocFault& fault) const
+{
+    int first = 0;
+    for (int k = 0; k < kItemCount; ++k) {
+        for (int index = 0; index < kItems[k].count; ++index) {
+            const int line = m_seen[k][index];
+            if (std::find(fault.items.begin(), fault.items.end(), ItemName(kItems[k], index)) != fault.items.end() &&
+                (first == 0 || line < first))
+                first = line;
+        }
+    }
+    return first == 0 ? fault.text : "line " + std::to_string(first) + ": " + fault.text;
+}
+
 void Apply(const Staged& staged, CZYLDoc& doc)
 {
     doc.m_bProm = staged.type == 0 ? 1 : 0;
@@ -584,14 +613,29 @@ std::string ErrnoText(int code)
     return text.empty() ? "unknown error" : text;
 }
 
+// Why a path that is not a regular file cannot be opened as a document.
+std::string NotAFile(mode_t mode)
+{
+    const char* kind = S_ISDIR(mode)                     ? "a folder"
+                       : S_ISFIFO(mode)                  ? "a named pipe (FIFO)"
+                       : S_ISSOCK(mode)                  ? "a socket"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                                                         : "a special file";
+    return std::string("it is ") + kind + ", not a ZYL document.";
+}
+
+// All of data, or false with errno set. A write that makes no progress
+// (returns 0) is an error, not a reason to try again for ever.
 bool WriteAll(int fd, const std::string& data)
 {
     std::size_t done = 0;
     while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
+        const ssize_t n = g_saveWrite(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
             return false;
         }
         done += static_cast<std::size_t>(n);
@@ -599,7 +643,60 @@ bool WriteAll(int fd, const std::string& data)
     return true;
 }
 
+// The file a save replaces: path with its symbolic links followed (also a
+// link to a file that does not exist yet), so that the link stays and its
+// target gets the new text. Fails with errno set (ELOOP for a cycle).
+bool ResolveLinks(std::string path, std::string& target)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            target = path;
+            return true;
+        }
+        std::vector<char> buffer(static_cast<std::size_t>(std::max<off_t>(info.st_size, 255)) + 1);
+        const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
+        if (n < 0)
+            return false;
+        if (static_cast<std::size_t>(n) >= buffer.size()) { // grew meanwhile: read it again
+            continue;
+        }
+        const std::string link(buffer.data(), static_cast<std::size_t>(n));
+        const std::size_t slash = path.rfind('/');
+        path = link.starts_with('/') || slash == std::string::npos ? link : path.substr(0, slash + 1) + link;
+    }
+    errno = ELOOP;
+    return false;
+}
+
+// SIGXFSZ ignored while it lives, so that a write over the file-size limit
+// fails with EFBIG instead of ending the program.
+class IgnoreFileSizeSignal
+{
+public:
+    IgnoreFileSizeSignal()
+    {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        m_ok = ::sigaction(SIGXFSZ, &ignore, &m_old) == 0;
+    }
+    ~IgnoreFileSizeSignal()
+    {
+        if (m_ok)
+            ::sigaction(SIGXFSZ, &m_old, nullptr);
+    }
+    IgnoreFileSizeSignal(const IgnoreFileSizeSignal&) = delete;
+    IgnoreFileSizeSignal& operator=(const IgnoreFileSizeSignal&) = delete;
+
+private:
+    struct sigaction m_old {};
+    bool m_ok = false;
+};
+
 } // namespace
+
+ssize_t (*g_saveWrite)(int, const void*, std::size_t) = ::write;
 
 void RebuildDerivedFields(CZYLDoc& doc)
 {
@@ -651,41 +748,61 @@ bool LoadDocumentFromString(CZYLDoc& doc, std::string_view text, const std::stri
         error = "Cannot open " + name + ": " + reader.Problem();
         return false;
     }
+    // Each item is sound on its own; the whole must be a state the
+    // program's operations reach (PAL rows that agree with the PAL table).
+    auto trial = std::make_unique<CZYLDoc>();
+    Apply(staged, *trial);
+    const DocFault fault = FindDocumentFault(*trial);
+    if (!fault.text.empty()) {
+        error = "Cannot open " + name + ": " + reader.Contradiction(fault);
+        return false;
+    }
     Apply(staged, doc);
     return true;
 }
 
 bool LoadDocument(CZYLDoc& doc, const std::string& path, std::string& error)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        error = "Cannot open " + path + ": " + ErrnoText(errno) + ".";
+    auto fail = [&](const std::string& problem) {
+        error = "Cannot open " + path + ": " + problem;
         return false;
+    };
+    // Only a regular file can be a document. Anything else is refused by
+    // its kind before a read could wait for a writer (a FIFO) or never end
+    // (a device); the kind is checked before opening, so that opening has
+    // no side effect, and again on what was opened, which may have been
+    // swapped in between. O_NONBLOCK keeps the open itself from waiting.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return fail(ErrnoText(errno) + ".");
+    if (!S_ISREG(info.st_mode))
+        return fail(NotAFile(info.st_mode));
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return fail(ErrnoText(errno) + ".");
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int code = errno;
+        ::close(fd);
+        return fail(S_ISREG(info.st_mode) ? ErrnoText(code) + "." : NotAFile(info.st_mode));
     }
     std::string text;
     char buffer[8192];
-    bool tooLarge = false;
-    for (;;) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file);
-        text.append(buffer, n);
-        if (text.size() > kMaxFileSize) {
-            tooLarge = true;
+    int code = 0;
+    while (text.size() <= kMaxFileSize) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            code = errno;
+        if (n <= 0)
             break;
-        }
-        if (n < sizeof buffer)
-            break;
+        text.append(buffer, static_cast<std::size_t>(n));
     }
-    const bool failed = std::ferror(file) != 0;
-    const int code = errno;
-    std::fclose(file);
-    if (failed) {
-        error = "Cannot open " + path + ": " + ErrnoText(code) + ".";
-        return false;
-    }
-    if (tooLarge) {
-        error = "Cannot open " + path + ": the file is too large to be a ZYL document.";
-        return false;
-    }
+    ::close(fd);
+    if (code != 0)
+        return fail(ErrnoText(code) + ".");
+    if (text.size() > kMaxFileSize)
+        return fail("the file is too large to be a ZYL document.");
     if (!LoadDocumentFromString(doc, text, path, error))
         return false;
     doc.SetPathName(path);
@@ -703,26 +820,41 @@ bool SaveDocument(const CZYLDoc& doc, const std::string& path, std::string& erro
     };
     if (path.empty() || path.back() == '/')
         return fail(EISDIR);
-
-    // The temporary file lies next to the target, so the rename stays on one
-    // file system and replaces the old file in one step.
-    std::vector<char> temp(path.begin(), path.end());
-    const char suffix[] = ".saving-XXXXXX";
-    temp.insert(temp.end(), suffix, suffix + sizeof suffix);
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
+    std::string target;
+    if (!ResolveLinks(path, target))
         return fail(errno);
 
-    // The new file gets the old one's permissions, or the usual ones.
+    // The new file gets the old one's permissions, or the usual ones. A
+    // file without any write permission stays as it is, whoever runs the
+    // program (root could write it).
     struct stat old {};
     mode_t mode;
-    if (::stat(path.c_str(), &old) == 0)
+    if (::stat(target.c_str(), &old) == 0) {
+        if (S_ISDIR(old.st_mode))
+            return fail(EISDIR);
+        if ((old.st_mode & 0222) == 0) {
+            error = "Cannot save " + path + ": the file is read-only.";
+            return false;
+        }
         mode = old.st_mode & 07777;
-    else {
+    } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
         mode = 0666 & ~mask;
     }
+
+    // The temporary file lies next to the target, so the rename stays on one
+    // file system and replaces the old file in one step (which also splits a
+    // hard link). Its short name keeps it legal however long the target's.
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    std::vector<char> temp(folder.begin(), folder.end());
+    const char name[] = ".zyl-XXXXXX";
+    temp.insert(temp.end(), name, name + sizeof name);
+    IgnoreFileSizeSignal noSignal;
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return fail(errno);
 
     bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
     int code = errno;
@@ -730,7 +862,7 @@ bool SaveDocument(const CZYLDoc& doc, const std::string& path, std::string& erro
         ok = false;
         code = errno;
     }
-    if (ok && ::rename(temp.data(), path.c_str()) != 0) {
+    if (ok && ::rename(temp.data(), target.c_str()) != 0) {
         ok = false;
         code = errno;
     }

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+
+#include <sys/types.h>
 
 class CZYLDoc;
 
@@ -20,19 +23,29 @@ class CZYLDoc;
 // stored.
 
 // Save writes through a temporary file in the same folder and a rename, so a
-// failed save leaves the previous file as it was. It does not touch the
-// document; StoreDocument below also records the path and clears the
-// modified flag. On failure: false, error "Cannot save PATH: reason."
+// failed save leaves the previous file as it was and leaves no temporary
+// file. A symbolic link is followed: its target is replaced, in the
+// target's folder, with the target's permissions. A file without any write
+// permission in its mode is refused ("the file is read-only"), also for
+// root. A write over the file-size limit is an error like a full disk. It
+// does not touch the document; StoreDocument below also records the path
+// and clears the modified flag. On failure: false, error
+// "Cannot save PATH: reason."
 bool SaveDocument(const CZYLDoc& doc, const std::string& path, std::string& error);
+
+// The write(2) that saves go through; tests put a failing one in its place.
+extern ssize_t (*g_saveWrite)(int fd, const void* data, std::size_t size);
 
 // SaveDocument, then on success doc.SetPathName(path) and
 // doc.SetModifiedFlag(false).
 bool StoreDocument(CZYLDoc& doc, const std::string& path, std::string& error);
 
-// Load reads and checks the whole file before it changes anything. On
-// success the device state is replaced, the derived fields are rebuilt, the
-// path is recorded, the modified flag is cleared and every view is told
-// (UpdateAllViews). An empty file (as older versions wrote) changes nothing
+// Load opens only a regular file (a folder, FIFO, device or socket is
+// refused by its kind, at once), reads and checks the whole file before it
+// changes anything, and admits only states the program's operations reach
+// (DocInvariants.h). On success the device state is replaced, the derived
+// fields are rebuilt, the path is recorded, the modified flag is cleared and
+// every view is told (UpdateAllViews). An empty file (as older versions wrote) changes nothing
 // of the device and also succeeds. On failure: false, the document exactly
 // as it was, error "Cannot open PATH: line N: problem."
 bool LoadDocument(CZYLDoc& doc, const std::string& path, std::string& error);
@@ -40,7 +53,8 @@ bool LoadDocument(CZYLDoc& doc, const std::string& path, std::string& error);
 // The text SaveDocument writes. Deterministic: the same state gives the same
 // bytes. Out-of-range values in the document are written in their nearest
 // sound form (any non-zero flag as 1, a PROM table entry other than X as the
-// state of its OR fuse), so the text always reads back.
+// state of its OR fuse), so the text of every state the program's
+// operations reach reads back to the same state.
 std::string SaveDocumentToString(const CZYLDoc& doc);
 
 // LoadDocument on text already in memory; name is the file name used in the
