@@ -4,13 +4,15 @@
 #include "CImplicant.h"
 #include "CoverSelection.h"
 #include "Minimize.h"
-#include "Platform.h"
-#include "TermListParser.h"
+
+#include "Utf8.h"
 
 #include <algorithm>
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <streambuf>
+#include <string_view>
 
 namespace MinimizeTool {
 
@@ -28,32 +30,126 @@ const char kUsage[] =
     "sum of products separated by tabs (--every starts each line with the ON-set\n"
     "as a 16-bit mask). Bad input exits with status 2.\n";
 
-bool ParseList(const std::string& text, const char* what, std::vector<int>& list, std::string& error)
+// Reads one term list a character at a time, in constant memory however
+// long the list: the grammar of the dialogs' term lists (numbers separated
+// by commas, spaces skipped everywhere, a comma may end the list), except
+// that an empty item is an error rather than an empty list. Repeats fold;
+// only 0..15 can be listed, so the list is a set of 16 minterms.
+class ListReader
 {
-    // A list never holds more numbers than it has characters, so this
-    // capacity reads the whole list as typed.
-    std::vector<int> numbers(text.size() + 1);
-    CRecordingPlatform quiet; // the parser's message box becomes our error text
-    CScopedPlatform scope(&quiet);
-    const int n = ParseTermList(text, numbers.data(), static_cast<int>(numbers.size()));
-    if (n < 0) {
-        error = std::string(what) + " list \"" + text + "\": only numbers 0..15 separated by commas are accepted";
-        return false;
+public:
+    explicit ListReader(const char* what)
+        : m_what(what)
+    {
     }
-    numbers.resize(static_cast<std::size_t>(n));
-    if (n > 16) {
-        error = std::string(what) + " list has " + std::to_string(n) + " entries; at most 16 are allowed";
-        return false;
+
+    void Feed(char c)
+    {
+        if (m_head.size() < kHeadBytes)
+            m_head += c;
+        ++m_length;
+        if (m_fault != Fault::None || c == ' ') {
+            if (c == ' ' && !m_number.empty() && m_number.size() < kHeadBytes)
+                m_number += c; // "1 2" reads as 12; quoted as typed
+            return;
+        }
+        if (c >= '0' && c <= '9') {
+            if (m_number.size() < kHeadBytes)
+                m_number += c;
+            m_value = std::min(m_value * 10 + (c - '0'), 1000);
+            m_digits = true;
+            return;
+        }
+        if (c == ',') {
+            if (!m_digits)
+                m_fault = Fault::EmptyItem;
+            EndItem();
+            return;
+        }
+        m_fault = Fault::BadCharacter;
     }
-    for (int v : numbers) {
-        if (v > 15) {
-            error = std::string(what) + " " + std::to_string(v) + " is out of range (0..15)";
+
+    // At the end of the list: its minterms ascending, or false and error.
+    bool Finish(std::vector<int>& list, std::string& error)
+    {
+        if (m_digits)
+            EndItem();
+        const std::string quoted = std::string(m_what) + " list \"" + Excerpt(m_head, m_length > m_head.size()) + "\"";
+        switch (m_fault) {
+        case Fault::BadCharacter:
+            error = quoted + ": only numbers 0..15 separated by commas are accepted";
+            return false;
+        case Fault::EmptyItem:
+            error = quoted + ": an item is empty (a comma first or two commas in a row)";
+            return false;
+        case Fault::None:
+            break;
+        }
+        if (!m_tooLarge.empty()) {
+            error = std::string(m_what) + " " + m_tooLarge + " is out of range (0..15)";
+            return false;
+        }
+        list.clear();
+        for (int m = 0; m < 16; ++m) {
+            if (m_set & (1u << m))
+                list.push_back(m);
+        }
+        return true;
+    }
+
+private:
+    enum class Fault { None, BadCharacter, EmptyItem };
+    // Enough bytes for 40 characters of any script.
+    static constexpr std::size_t kHeadBytes = 4 * 40 + 4;
+
+    static std::string Excerpt(std::string_view text, bool longer)
+    {
+        const std::string_view cut = Utf8::Truncate(text, 40);
+        return std::string(cut) + (longer || cut.size() < text.size() ? "..." : "");
+    }
+
+    void EndItem()
+    {
+        if (m_digits) {
+            while (!m_number.empty() && m_number.back() == ' ')
+                m_number.pop_back();
+            if (m_value > 15 && m_tooLarge.empty())
+                m_tooLarge = Excerpt(m_number, m_number.size() >= kHeadBytes);
+            else if (m_value <= 15)
+                m_set |= 1u << m_value;
+        }
+        m_digits = false;
+        m_value = 0;
+        m_number.clear();
+    }
+
+    const char* m_what;
+    std::string m_head;     // the list's first characters, for messages
+    std::size_t m_length = 0;
+    Fault m_fault = Fault::None;
+    bool m_digits = false;  // the current item has digits
+    int m_value = 0;        // its number, held at 1000 once larger
+    std::string m_number;   // and its first characters as typed
+    std::string m_tooLarge; // the first number above 15, as typed
+    unsigned m_set = 0;
+};
+
+bool ParseList(std::string_view text, const char* what, std::vector<int>& list, std::string& error)
+{
+    ListReader reader(what);
+    for (char c : text)
+        reader.Feed(c);
+    return reader.Finish(list, error);
+}
+
+bool CheckOverlap(const Function& f, std::string& error)
+{
+    for (int m : f.on) {
+        if (std::find(f.dontCare.begin(), f.dontCare.end(), m) != f.dontCare.end()) {
+            error = "minterm " + std::to_string(m) + " is also listed as a don't care";
             return false;
         }
     }
-    std::sort(numbers.begin(), numbers.end());
-    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-    list = std::move(numbers);
     return true;
 }
 
@@ -67,14 +163,9 @@ void PrintFields(std::ostream& out, const Result& r)
 bool ParseFunction(const std::string& on, const std::string& dc, Function& function, std::string& error)
 {
     Function f;
-    if (!ParseList(on, "minterm", f.on, error) || !ParseList(dc, "don't care", f.dontCare, error))
+    if (!ParseList(on, "minterm", f.on, error) || !ParseList(dc, "don't care", f.dontCare, error) ||
+        !CheckOverlap(f, error))
         return false;
-    for (int m : f.on) {
-        if (std::find(f.dontCare.begin(), f.dontCare.end(), m) != f.dontCare.end()) {
-            error = "minterm " + std::to_string(m) + " is also listed as a don't care";
-            return false;
-        }
-    }
     function = std::move(f);
     return true;
 }
@@ -135,23 +226,57 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
     }
 
     if (batch) {
+        // Lines ON;DC, read in blocks and parsed as they come, so that a
+        // line of any length takes constant memory.
         int status = 0;
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            const auto semicolon = line.find(';');
-            const std::string on = line.substr(0, semicolon);
-            const std::string dc = semicolon == std::string::npos ? std::string() : line.substr(semicolon + 1);
+        auto on = std::make_unique<ListReader>("minterm");
+        auto dc = std::make_unique<ListReader>("don't care");
+        bool inDc = false, pendingCr = false, lineStarted = false;
+        auto endLine = [&] {
             Function f;
             std::string error;
-            if (!ParseFunction(on, dc, f, error)) {
+            if (on->Finish(f.on, error) && dc->Finish(f.dontCare, error) && CheckOverlap(f, error))
+                PrintFields(out, Run(f));
+            else {
                 out << "ERROR\t" << error << '\n';
                 err << "zyl-minimize: " << error << '\n';
                 status = 2;
-                continue;
             }
-            PrintFields(out, Run(f));
+            on = std::make_unique<ListReader>("minterm");
+            dc = std::make_unique<ListReader>("don't care");
+            inDc = pendingCr = lineStarted = false;
+        };
+        auto feed = [&](char c) {
+            lineStarted = true;
+            if (c == ';' && !inDc)
+                inDc = true;
+            else
+                (inDc ? *dc : *on).Feed(c);
+        };
+        std::vector<char> buffer(1 << 16);
+        for (;;) {
+            const std::streamsize n = in.rdbuf()->sgetn(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            if (n <= 0)
+                break;
+            for (std::streamsize i = 0; i < n; ++i) {
+                const char c = buffer[static_cast<std::size_t>(i)];
+                if (c == '\n') {
+                    endLine(); // a "\r\n" line end drops its "\r"
+                    continue;
+                }
+                if (pendingCr)
+                    feed('\r');
+                pendingCr = c == '\r';
+                if (!pendingCr)
+                    feed(c);
+                else
+                    lineStarted = true;
+            }
+        }
+        if (lineStarted) {
+            if (pendingCr)
+                feed('\r');
+            endLine();
         }
         return status;
     }

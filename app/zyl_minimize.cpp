@@ -5,6 +5,9 @@
 
 int main(int argc, char** argv)
 {
+    // --batch reads all of its input before it needs the answers on screen:
+    // no flush of the output before every read.
     std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);
     return MinimizeTool::Main(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout, std::cerr);
 }

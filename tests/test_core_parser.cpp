@@ -9,8 +9,13 @@
 #include <climits>
 #include <memory>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -116,14 +121,16 @@ TEST(MinimizeCommand, SumsOfProducts)
     EXPECT_EQ(Tool({""}).out, "0\n");
     EXPECT_EQ(Tool({"2", "0,1,3"}).out, "^A^B\n");
     EXPECT_EQ(Tool({"--all", "0,1,2,5,6,7"}).out, "^A^B^C + ^AC^D + ^ABD\n^A^B^D + ^A^CD + ^ABC\n");
-    EXPECT_EQ(Tool({"0, 1 ,2,3,4,5,6,7,8,9,10,11,12,13,14,15"}).out, "1\n");
+    EXPECT_EQ(Tool({"0, 1 ,2,3,4,5,6,7,8,9,10,11,12,13,14,15,"}).out, "1\n");
+    EXPECT_EQ(Tool({"1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1"}).out, "^A^B^CD\n"); // repeats fold
 
-    const ToolRun batch = Tool({"--batch"}, "1,3,5,7,9,11;\n;\n2;0,1,3\n1,x\n3;3\n17\n0,3,5,6,9,10,12,15\n");
+    const ToolRun batch = Tool({"--batch"}, "1,3,5,7,9,11;\n;\n2;0,1,3\r\n1,x\n3;3\n1,,3\n17\n0,3,5,6,9,10,12,15");
     EXPECT_EQ(batch.out, "1\t6\t^AD + ^BD\n"
                          "1\t0\t0\n"
                          "1\t3\t^A^B\n"
                          "ERROR\tminterm list \"1,x\": only numbers 0..15 separated by commas are accepted\n"
                          "ERROR\tminterm 3 is also listed as a don't care\n"
+                         "ERROR\tminterm list \"1,,3\": an item is empty (a comma first or two commas in a row)\n"
                          "ERROR\tminterm 17 is out of range (0..15)\n"
                          "1\t40\t^A^B^C^D + ^A^BCD + ^AB^CD + ^ABC^D + A^B^CD + A^BC^D + AB^C^D + ABCD\n");
     EXPECT_EQ(batch.status, 2);
@@ -131,26 +138,107 @@ TEST(MinimizeCommand, SumsOfProducts)
 
 TEST(MinimizeCommand, BadInput)
 {
-    struct Case
+    const std::string longList = "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,x";
+    const struct
     {
         std::vector<std::string> args;
         std::string err;
     } cases[] = {
-        {{"1;2"}, "zyl-minimize: minterm list \"1;2\": only numbers 0..15 separated by commas are accepted\n"},
-        {{"16"}, "zyl-minimize: minterm 16 is out of range (0..15)\n"},
-        {{"1", "99"}, "zyl-minimize: don't care 99 is out of range (0..15)\n"},
-        {{"1,2", "2"}, "zyl-minimize: minterm 2 is also listed as a don't care\n"},
-        {{"0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,1"}, "zyl-minimize: minterm list has 17 entries; at most 16 are allowed\n"},
-        {{"--bogus"}, "zyl-minimize: unknown option --bogus (see --help)\n"},
-        {{}, "zyl-minimize: expected ON [DC] (see --help)\n"},
+        {{"1;2"}, "minterm list \"1;2\": only numbers 0..15 separated by commas are accepted"},
+        {{longList}, "minterm list \"" + longList.substr(0, 40) + "...\": only numbers 0..15 separated by commas are accepted"},
+        {{"1,,2"}, "minterm list \"1,,2\": an item is empty (a comma first or two commas in a row)"},
+        {{"1", ",3"}, "don't care list \",3\": an item is empty (a comma first or two commas in a row)"},
+        {{"1, 016"}, "minterm 016 is out of range (0..15)"},
+        {{"99999999999999999999"}, "minterm 99999999999999999999 is out of range (0..15)"},
+        {{"1", "9 9"}, "don't care 9 9 is out of range (0..15)"},
+        {{"1,2", "2"}, "minterm 2 is also listed as a don't care"},
+        {{"--bogus"}, "unknown option --bogus (see --help)"},
+        {{}, "expected ON [DC] (see --help)"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const ToolRun run = Tool(c.args);
         EXPECT_EQ(run.status, 2) << c.err;
-        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.err, "zyl-minimize: " + c.err + "\n");
         EXPECT_EQ(run.out, "");
     }
     EXPECT_EQ(Tool({"--help"}).status, 0);
+}
+
+namespace {
+
+// Standard input of a given number of repeated bytes and then a line end,
+// made as it is read.
+class RepeatBuffer : public std::streambuf
+{
+public:
+    RepeatBuffer(std::string unit, std::size_t size)
+        : m_unit(std::move(unit)), m_left(size)
+    {
+        while (m_chunk.size() < (1 << 16))
+            m_chunk += m_unit;
+    }
+
+protected:
+    int_type underflow() override
+    {
+        if (m_left == 0) {
+            if (m_ended)
+                return traits_type::eof();
+            m_ended = true;
+            setg(m_end, m_end, m_end + 1);
+            return '\n';
+        }
+        const std::size_t n = std::min(m_left, m_chunk.size());
+        m_left -= n;
+        setg(m_chunk.data(), m_chunk.data(), m_chunk.data() + n);
+        return traits_type::to_int_type(m_chunk[0]);
+    }
+
+private:
+    std::string m_unit, m_chunk;
+    std::size_t m_left;
+    bool m_ended = false;
+    char m_end[1] = {'\n'};
+};
+
+// The peak resident memory in kB of a child process that runs --batch on
+// one line of size bytes; -1 if the answer was not expected.
+long BatchPeakKb(const std::string& unit, std::size_t size, const std::string& expected)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        RepeatBuffer buffer(unit, size);
+        std::istream in(&buffer);
+        std::ostringstream out, err;
+        MinimizeTool::Main({"--batch"}, in, out, err);
+        ::_exit(out.str() == expected ? 0 : 1);
+    }
+    int status = 0;
+    rusage usage{};
+    if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return usage.ru_maxrss;
+}
+
+} // namespace
+
+// A line of any length is read in constant memory and quoted by its first
+// 40 characters.
+TEST(MinimizeCommand, LongLinesTakeBoundedMemory)
+{
+    std::string forty;
+    for (int i = 0; i < 40; ++i)
+        forty += "\xC3\x84";
+    const long base = BatchPeakKb("1,", 2, "1\t5\t^A^B^CD\n");
+    const long valid = BatchPeakKb("1,", 100 << 20, "1\t5\t^A^B^CD\n");
+    const long bad = BatchPeakKb("\xC3\x84", 10 << 20,
+                                 "ERROR\tminterm list \"" + forty +
+                                     "...\": only numbers 0..15 separated by commas are accepted\n");
+    ASSERT_GT(base, 0);
+    ASSERT_GT(valid, 0);
+    ASSERT_GT(bad, 0);
+    EXPECT_LT(valid - base, 16 * 1024);
+    EXPECT_LT(bad - base, 16 * 1024);
 }
 
 TEST(MinimizeCommand, EveryFunction)
