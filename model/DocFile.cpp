@@ -461,6 +461,11 @@ bool Reader::ReadItem(std::string_view line, Staged& staged)
         if (CountCharacters(name) > limit)
             return Fail(std::string(variable ? "variable" : "function") + " name \"" + Excerpt(name) +
                         "\" is longer than " + std::to_string(limit) + (limit == 1 ? " character." : " characters."));
+        // "^" and "~" would re-mark every drawing the name appears in. The
+        // name is short by now, so it is quoted whole.
+        if (name.find_first_of("^~") != std::string::npos)
+            return Fail(std::string(variable ? "variable" : "function") + " name \"" + name +
+                        "\" contains \"^\" or \"~\", which mark bars and subscripts.");
         std::string* names = variable ? staged.variable : staged.function;
         for (int other = 0; other < rule.count; ++other) {
             if (m_seen[item][other] != 0 && names[other] == name)

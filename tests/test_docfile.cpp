@@ -61,8 +61,10 @@ void MakeState(CZYLDoc& doc, unsigned seed)
     std::mt19937 rng(seed);
     auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
 
-    const char* variables[] = {"A", "B", "C", "D", "P", "Q", "x", "y", "1", " ", "", "\xC3\x84", "\"", "\\"};
-    const char* functions[] = {"Y0", "Y1", "Y2", "Y3", "F", "G", "", "f1", "\xCE\xA9\x32", "\"\\", "  ", "Z9"};
+    const char* variables[] = {"A", "B", "C", "D", "P", "Q", "x", "y", "1", " ", "", "\xC3\x84", "\"", "\\",
+                               "\xF0\x9D\x92\x9C", "\xF0\x9F\x98\x80"};
+    const char* functions[] = {"Y0", "Y1", "Y2", "Y3", "F", "G", "", "f1", "\xCE\xA9\x32", "\"\\", "  ", "Z9",
+                               "\xC3\xA9\xF0\x9D\x92\x9C"};
     std::vector<std::string> used;
     auto distinct = [&](const char* const* pool, int n) {
         for (;;) {
@@ -497,6 +499,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "variable name \"" + kForty + "...\" is longer than 1 character."},
         BadFile{"FunctionUtf8", "function 1", "function 1 \"\xCE\xA9\xCE\xA9\xCE\xA9\"",
                 "function name \"\xCE\xA9\xCE\xA9\xCE\xA9\" is longer than 2 characters."},
+        BadFile{"VariableMarkup", "variable 2", "variable 2 \"^\"",
+                "variable name \"^\" contains \"^\" or \"~\", which mark bars and subscripts."},
+        BadFile{"FunctionMarkup", "function 1", "function 1 \"Y~\"",
+                "function name \"Y~\" contains \"^\" or \"~\", which mark bars and subscripts."},
         BadFile{"Unquoted", "variable 2", "variable 2 A", "the name must be written in double quotes, for example \"A\"."},
         BadFile{"Unterminated", "variable 2", "variable 2 \"A", "the name has no closing double quote."},
         BadFile{"BadEscape", "variable 2", "variable 2 \"\\n\"", "a backslash in a name must be followed by \" or \\."},
