@@ -2,7 +2,7 @@
 # The Boolean text markup and its painter, drawn by the view and the dialogs.
 add_library(zyl_richtext STATIC view/DrawRichText.cpp)
 target_include_directories(zyl_richtext PUBLIC view)
-target_link_libraries(zyl_richtext PUBLIC Qt6::Gui)
+target_link_libraries(zyl_richtext PUBLIC zyl_model Qt6::Gui)
 zyl_warnings(zyl_richtext)
 
 # The dialogs (Qt widgets): every dialogs/C*Dlg.cpp except the two message

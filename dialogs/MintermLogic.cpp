@@ -7,6 +7,7 @@
 #include "PlacementLogic.h"
 #include "Platform.h"
 #include "TermListParser.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -155,7 +156,11 @@ std::string TableEntriesText(const char* column, char value)
 std::string EntryHeading(const CZYLDoc& doc, int f)
 {
     const std::string& name = doc.m_strFunctionName[f];
-    std::string heading = name.size() > 1 ? name.substr(0, 1) + "~d" + name.substr(name.size() - 1) + "~d" : name;
+    // The first and the last character, whole (a character may take several bytes).
+    const std::size_t length = Utf8::CountChars(name);
+    std::string heading = length > 1 ? std::string(Utf8::CharAtIndex(name, 0)) + "~d" +
+                                           std::string(Utf8::CharAtIndex(name, length - 1)) + "~d"
+                                     : name;
     heading += " =   f ( ";
     for (int i = 0; i < CZYLDoc::kVariables; ++i) {
         if (i > 0)

@@ -7,6 +7,7 @@
 #include "Minimize.h"
 #include "PlacementLogic.h"
 #include "Platform.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <cstring>
@@ -260,9 +261,11 @@ char TableCellValue(const CZYLDoc& doc, int f, int r)
 
 std::string TableFunctionTitle(const std::string& name)
 {
-    if (name.size() < 2)
+    // The first and the last character, whole (a character may take several bytes).
+    const std::size_t length = Utf8::CountChars(name);
+    if (length < 2)
         return name;
-    return std::string(1, name.front()) + "~d" + name.back();
+    return std::string(Utf8::CharAtIndex(name, 0)) + "~d" + std::string(Utf8::CharAtIndex(name, length - 1));
 }
 
 ZPoint TableDialogPosition(const ZSize& screen, const ZSize& dialog)

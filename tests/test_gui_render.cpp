@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -66,10 +68,24 @@ void SetMode(CZYLDoc& doc, int mode)
     doc.m_bPla = mode == 2;
 }
 
-// Widths for the pure layout: every normal glyph 8, every small glyph 5.
-int FakeWidth(char ch, bool small)
+// Widths for the pure layout: every normal glyph 8, every small glyph 5,
+// whatever its number of bytes.
+int FakeWidth(std::string_view ch, bool small)
 {
-    return ch == ' ' ? 3 : (small ? 5 : 8);
+    return ch == " " ? 3 : (small ? 5 : 8);
+}
+
+// The characters of a layout, each of which must be one whole code point.
+QString GlyphTexts(const CRichLayout& layout)
+{
+    QString out;
+    for (const CRichGlyph& g : layout.glyphs) {
+        const QString ch = QString::fromStdString(g.text);
+        if (ch.toUcs4().size() != 1)
+            return QStringLiteral("<not one character: %1>").arg(ch);
+        out += ch;
+    }
+    return out;
 }
 
 } // namespace
@@ -332,22 +348,32 @@ private slots:
 
     // --- Rich text layout ---------------------------------------------------
 
+    void richTextComplementKeepsPositions_data()
+    {
+        QTest::addColumn<QString>("plain");
+        QTest::addColumn<QString>("barred");
+        QTest::newRow("letters") << "AB" << "^A^B";
+        QTest::newRow("multi-byte") << "\u00e9\u03a9" << "^\u00e9^\u03a9";
+        QTest::newRow("beyond the BMP") << "\U0001D49C\U0001F600" << "^\U0001D49C^\U0001F600";
+    }
     void richTextComplementKeepsPositions()
     {
-        const CRichLayout plain = LayoutRichText("AB", FakeWidth);
-        const CRichLayout barred = LayoutRichText("^A^B", FakeWidth);
-        QCOMPARE(barred.glyphs.size(), plain.glyphs.size());
-        for (std::size_t i = 0; i < plain.glyphs.size(); ++i) {
-            QCOMPARE(barred.glyphs[i].x, plain.glyphs[i].x);
-            QCOMPARE(barred.glyphs[i].dy, 0);
-            QCOMPARE(barred.glyphs[i].ch, plain.glyphs[i].ch);
+        QFETCH(QString, plain);
+        QFETCH(QString, barred);
+        const CRichLayout p = LayoutRichText(plain.toStdString(), FakeWidth);
+        const CRichLayout b = LayoutRichText(barred.toStdString(), FakeWidth);
+        QCOMPARE(GlyphTexts(b), plain);
+        QCOMPARE(b.glyphs.size(), p.glyphs.size());
+        for (std::size_t i = 0; i < p.glyphs.size(); ++i) {
+            QCOMPARE(b.glyphs[i].x, p.glyphs[i].x);
+            QCOMPARE(b.glyphs[i].dy, 0);
         }
-        QCOMPARE(barred.width, plain.width);
-        QCOMPARE(int(barred.bars.size()), 2);
-        QCOMPARE(barred.bars[0].x1, 1);
-        QCOMPARE(barred.bars[0].x2, 7);
-        QCOMPARE(barred.bars[1].x1, 9);
-        QCOMPARE(barred.bars[1].x2, 15);
+        QCOMPARE(b.width, p.width);
+        QCOMPARE(int(b.bars.size()), 2);
+        QCOMPARE(b.bars[0].x1, 1);
+        QCOMPARE(b.bars[0].x2, 7);
+        QCOMPARE(b.bars[1].x1, 9);
+        QCOMPARE(b.bars[1].x2, 15);
     }
 
     void richTextLayout_data()
@@ -371,6 +397,14 @@ private slots:
         QTest::newRow("both toggles") << "~u~dA~dB" << "AB" << QList<int>{0, 5} << QList<int>{7, 0}
                                       << QList<int>{1, 0};
         QTest::newRow("open subscript") << "Y~d0" << "Y0" << QList<int>{0, 8} << QList<int>{0, 7} << QList<int>{0, 1};
+        // Characters of several bytes are whole glyphs; a code consumes the
+        // whole character after "~".
+        QTest::newRow("multi-byte subscript") << "\u03a9~d\u00e9~d=" << "\u03a9\u00e9=" << QList<int>{0, 8, 13}
+                                              << QList<int>{0, 7, 0} << QList<int>{0, 1, 0};
+        QTest::newRow("non-BMP subscript") << "\U0001D49C~d\U0001F600" << "\U0001D49C\U0001F600" << QList<int>{0, 8}
+                                           << QList<int>{0, 7} << QList<int>{0, 1};
+        QTest::newRow("multi-byte code") << "A~\u00e9B" << "AB" << QList<int>{0, 8} << QList<int>{0, 0}
+                                         << QList<int>{0, 0};
     }
     void richTextLayout()
     {
@@ -380,14 +414,82 @@ private slots:
         QFETCH(QList<int>, dys);
         QFETCH(QList<int>, smalls);
         const CRichLayout layout = LayoutRichText(text.toStdString(), FakeWidth);
-        QCOMPARE(int(layout.glyphs.size()), int(chars.size()));
-        for (int i = 0; i < chars.size(); ++i) {
-            QCOMPARE(QChar::fromLatin1(layout.glyphs[i].ch), chars[i]);
+        QCOMPARE(GlyphTexts(layout), chars);
+        QCOMPARE(int(layout.glyphs.size()), int(xs.size()));
+        for (int i = 0; i < int(xs.size()); ++i) {
             QCOMPARE(layout.glyphs[i].x, xs[i]);
             QCOMPARE(layout.glyphs[i].dy, dys[i]);
             QCOMPARE(int(layout.glyphs[i].small), smalls[i]);
         }
         QVERIFY(layout.bars.empty());
+    }
+
+    // Names in any script: each character drawn whole, as Qt draws the same
+    // text as one string; a bar over, or a subscript of, a whole character.
+    void richTextDrawsWholeCharacters_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Latin-1") << "\u00e9";
+        QTest::newRow("Greek and digit") << "\u03a92";
+        QTest::newRow("beyond the BMP") << "\U0001D49C";
+        QTest::newRow("emoji") << "\U0001F600";
+    }
+    void richTextDrawsWholeCharacters()
+    {
+        QFETCH(QString, name);
+        const auto paint = [](const std::function<void(QPainter&)>& draw) {
+            QImage img(120, 40, QImage::Format_RGB32);
+            img.fill(Qt::white);
+            QPainter p(&img);
+            draw(p);
+            return img;
+        };
+        const QFont normal = ZylArialFont(100);
+        const QFont small = ZylArialFont(80);
+        const std::string utf8 = name.toStdString();
+        const QImage rich = paint([&](QPainter& p) { DrawRichText(p, 10, 10, utf8, 100, Qt::black, Qt::white); });
+        const QImage whole = paint([&](QPainter& p) {
+            p.setFont(normal);
+            p.drawText(QPoint(10, 10 + QFontMetrics(normal).ascent()), name);
+        });
+        QCOMPARE(rich, whole);
+        QVERIFY(DarkPixels(rich, rich.rect()) > 0);
+
+        // Barred: the same glyphs under a bar as wide as the first character.
+        const QImage barred = paint([&](QPainter& p) { DrawRichText(p, 10, 10, "^" + utf8, 100, Qt::black, Qt::white); });
+        const QString first = name.left(name.at(0).isHighSurrogate() ? 2 : 1);
+        const int w = QFontMetrics(normal).horizontalAdvance(first);
+        QCOMPARE(barred.copy(0, 10, 120, 30), rich.copy(0, 10, 120, 30));
+        QCOMPARE(DarkPixels(barred, QRect(0, 9, 120, 1)), w - 1);
+
+        // Subscripted after an "X": the whole name small and 7 units lower.
+        const QImage sub = paint([&](QPainter& p) { DrawRichText(p, 10, 10, "X~d" + utf8, 100, Qt::black, Qt::white); });
+        const QImage apart = paint([&](QPainter& p) {
+            p.setFont(normal);
+            p.drawText(QPoint(10, 10 + QFontMetrics(normal).ascent()), QStringLiteral("X"));
+            p.setFont(small);
+            p.drawText(QPoint(10 + QFontMetrics(normal).horizontalAdvance(QLatin1Char('X')),
+                              17 + QFontMetrics(small).ascent()),
+                       name);
+        });
+        QCOMPARE(sub, apart);
+    }
+
+    void fuseMapFunctionNameSubscriptsTheSecondCharacter_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("markup");
+        QTest::newRow("ASCII") << "Y0" << "Y~d0";
+        QTest::newRow("one multi-byte") << "\u00c4" << "\u00c4";
+        QTest::newRow("two multi-byte") << "\u03a9\u00e9" << "\u03a9~d\u00e9";
+        QTest::newRow("beyond the BMP") << "\U0001D49C\U0001F600" << "\U0001D49C~d\U0001F600";
+        QTest::newRow("longer: first only") << "\u00e9tat" << "\u00e9";
+    }
+    void fuseMapFunctionNameSubscriptsTheSecondCharacter()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, markup);
+        QCOMPARE(QString::fromStdString(FuseMapFunctionName(name.toStdString())), markup);
     }
 
     void richTextPaintsBarsAboveSameGlyphs()

@@ -266,11 +266,12 @@ TEST_F(ViewLogic, AnnotationTexts)
     }
 
     doc.m_strFunctionName[0] = "F";
-    doc.m_strFunctionName[2] = "Out";
+    doc.m_strFunctionName[1] = "\xCE\xA9\xF0\x9D\x92\x9C"; // characters of several bytes
+    doc.m_strFunctionName[2] = "\xC3\x89ta";
     doc.m_strFunctionName[3] = "";
     EXPECT_EQ(TextAt(500, 140), "F  =");
-    EXPECT_EQ(TextAt(500, 220), "Y~d1~d =");
-    EXPECT_EQ(TextAt(500, 300), "O  =");
+    EXPECT_EQ(TextAt(500, 220), "\xCE\xA9~d\xF0\x9D\x92\x9C~d =");
+    EXPECT_EQ(TextAt(500, 300), "\xC3\x89  =");
     EXPECT_EQ(TextAt(500, 380), "  =");
 }
 

@@ -3,6 +3,7 @@
 
 #include "CZYLDoc.h"
 #include "Minimize.h"
+#include "Utf8.h"
 
 #include <algorithm>
 
@@ -33,10 +34,11 @@ std::string JoinTerms(const std::vector<std::string>& terms)
 
 std::string FunctionLabel(const std::string& name)
 {
-    if (name.size() == 2)
-        return std::string(1, name[0]) + "~d" + name[1] + "~d =";
+    // Names count in characters, which may take several bytes each.
+    if (Utf8::CountChars(name) == 2)
+        return std::string(Utf8::CharAtIndex(name, 0)) + "~d" + std::string(Utf8::CharAtIndex(name, 1)) + "~d =";
     // An empty name (which the names dialog refuses) labels as blanks.
-    return name.substr(0, 1) + "  =";
+    return std::string(Utf8::Truncate(name, 1)) + "  =";
 }
 
 std::string JoinList(const int* list, int n)

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DrawRichText.h"
 
+#include "Utf8.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
 
-CRichLayout LayoutRichText(const std::string& text, const std::function<int(char, bool)>& width)
+CRichLayout LayoutRichText(const std::string& text, const RichWidth& width)
 {
     CRichLayout layout;
     int a = 0;
@@ -15,15 +17,22 @@ CRichLayout LayoutRichText(const std::string& text, const std::function<int(char
     bool subscript = false;
     bool superscript = false;
     bool small = false;
-    const std::size_t n = text.size();
+    const std::string_view all(text);
+    const std::size_t n = all.size();
+    // The whole character that starts at byte i (empty at the end).
+    const auto charAt = [&](std::size_t i) {
+        return i < n ? all.substr(i, Utf8::CharLength(all, i)) : std::string_view();
+    };
     std::size_t i = 0;
     while (i < n) {
-        char ch = text[i];
-        if (ch == '~') {
+        std::string_view ch = charAt(i);
+        if (ch == "~") {
             // A code letter, or the end of the text, which counts as an
-            // unknown code.
-            const char c = i + 1 < n ? text[i + 1] : '\0';
-            i += 2;
+            // unknown code. The code is a whole character, so a multi-byte
+            // one is skipped whole and never read as a code letter.
+            const std::string_view code = charAt(i + 1);
+            i += 1 + code.size();
+            const char c = code.size() == 1 ? code[0] : '\0';
             switch (c) {
             case 'a':
                 a += 10;
@@ -47,21 +56,28 @@ CRichLayout LayoutRichText(const std::string& text, const std::function<int(char
             }
             continue;
         }
-        if (ch == '^') {
+        if (ch == "^") {
             ++i;
             if (i >= n)
                 break; // a trailing "^" has nothing to put the bar over
-            ch = text[i];
+            ch = charAt(i);
             const int w = width(ch, small);
             // The bar stays just above the normal line, whatever the offset.
             layout.bars.push_back(CRichBar{a + 1, a + w - 1});
         }
-        layout.glyphs.push_back(CRichGlyph{ch, a, dy, small});
+        layout.glyphs.push_back(CRichGlyph{std::string(ch), a, dy, small});
         a += width(ch, small);
-        ++i;
+        i += ch.size();
     }
     layout.width = a;
     return layout;
+}
+
+std::string FuseMapFunctionName(const std::string& name)
+{
+    if (Utf8::CountChars(name) == 2)
+        return std::string(Utf8::CharAtIndex(name, 0)) + "~d" + std::string(Utf8::CharAtIndex(name, 1));
+    return std::string(Utf8::Truncate(name, 1));
 }
 
 int ZylFontPixelSize(int pointSize)
@@ -91,8 +107,9 @@ void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int 
     const QFontMetrics fmNormal(normal, painter.device());
     const QFontMetrics fmSmall(small, painter.device());
 
-    const CRichLayout layout = LayoutRichText(text, [&](char ch, bool isSmall) {
-        return (isSmall ? fmSmall : fmNormal).horizontalAdvance(QChar::fromLatin1(ch));
+    const auto qtext = [](std::string_view ch) { return QString::fromUtf8(ch.data(), qsizetype(ch.size())); };
+    const CRichLayout layout = LayoutRichText(text, [&](std::string_view ch, bool isSmall) {
+        return (isSmall ? fmSmall : fmNormal).horizontalAdvance(qtext(ch));
     });
 
     painter.setPen(QPen(textColour, 1));
@@ -102,7 +119,7 @@ void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int 
         const QFontMetrics& fm = g.small ? fmSmall : fmNormal;
         painter.setFont(g.small ? small : normal);
         // Top alignment: the glyph cell starts at the given y.
-        painter.drawText(QPoint(x + g.x, y + g.dy + fm.ascent()), QString(QChar::fromLatin1(g.ch)));
+        painter.drawText(QPoint(x + g.x, y + g.dy + fm.ascent()), qtext(g.text));
     }
     painter.setBackgroundMode(Qt::TransparentMode);
     for (const CRichBar& b : layout.bars)

@@ -4,15 +4,19 @@
 // Boolean text with inline markup: "^x" draws x with a bar over it, "~d" and
 // "~u" switch a subscript (2 pt smaller, 7 units lower) and a superscript
 // (5 units higher) on and off, "~a" and "~r" insert gaps of 10 and 18 units.
+// The text is UTF-8 and is walked character by character (code points, as
+// the UTF-8 helpers split it): a bar or a subscript applies to one whole
+// character, and a markup code consumes the whole character after "~".
 // The layout step is pure and takes the width function; the painter draws it.
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct CRichGlyph
 {
-    char ch;
+    std::string text; // one whole character, its UTF-8 bytes
     int x;      // left edge, relative to the text origin
     int dy;     // vertical offset of the glyph's top
     bool small; // drawn in the small font
@@ -31,9 +35,16 @@ struct CRichLayout
     int width = 0; // the final advance
 };
 
-// width(ch, small) gives the advance of one character in the normal or the
-// small font.
-CRichLayout LayoutRichText(const std::string& text, const std::function<int(char, bool)>& width);
+// width(character, small) gives the advance of one character (its UTF-8
+// bytes) in the normal or the small font.
+using RichWidth = std::function<int(std::string_view, bool)>;
+CRichLayout LayoutRichText(const std::string& text, const RichWidth& width);
+
+// A function name as the fuse map writes it under the OR array: a name of
+// two characters as its first character and its second as a subscript that
+// stays on to the end; a shorter name as it is; a longer one (no document
+// holds one) as its first character. Characters are whole code points.
+std::string FuseMapFunctionName(const std::string& name);
 
 class QPainter;
 class QColor;
