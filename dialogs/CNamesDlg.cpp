@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QValidator>
 
 namespace {
 
@@ -23,6 +24,26 @@ CNamesDlg::Runner& NamesRunner()
     static CNamesDlg::Runner runner;
     return runner;
 }
+
+// Limits a function name field while typing, in characters (code points)
+// of the text as it will be stored, not in UTF-16 units as a line edit's
+// maximum length would.
+class CharacterLimit : public QValidator
+{
+public:
+    CharacterLimit(int limit, QObject* parent)
+        : QValidator(parent)
+        , m_limit(limit)
+    {
+    }
+    State validate(QString& input, int&) const override
+    {
+        return input.normalized(QString::NormalizationForm_C).toUcs4().size() > m_limit ? Invalid : Acceptable;
+    }
+
+private:
+    qsizetype m_limit;
+};
 
 QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y)
 {
@@ -72,7 +93,7 @@ void CNamesDlg::CreateControls()
         AddLabel(this, QStringLiteral("Name of Function %1:").arg(f + 1), 20, kFunctionRowY[f]);
         m_function[f] = new QLineEdit(this);
         m_function[f]->setGeometry(DluRect(kFont, 105, kFunctionEditY[f], 35, 15));
-        m_function[f]->setMaxLength(kMaxFunctionNameLength);
+        m_function[f]->setValidator(new CharacterLimit(kMaxFunctionNameLength, m_function[f]));
         m_function[f]->setProperty("controlId", 1004 + f);
     }
 
@@ -82,6 +103,9 @@ void CNamesDlg::CreateControls()
         m_variable[i] = new QComboBox(this);
         m_variable[i]->setEditable(true);
         m_variable[i]->setInsertPolicy(QComboBox::NoInsert);
+        // The completer would replace a typed "x" by the item "X" (it
+        // matches regardless of case); without it, matching is exact.
+        m_variable[i]->setCompleter(nullptr);
         m_variable[i]->setMaxVisibleItems(3); // a drop-down list 50 units high
         m_variable[i]->setGeometry(DluRect(kFont, 105, kVariableRowY[i], 35, 12));
         m_variable[i]->setProperty("controlId", 1000 + i);
@@ -105,31 +129,56 @@ void CNamesDlg::LoadNames(const CZYLDoc& doc)
         // The letters in alphabetical order, which is also the sorted order.
         for (char c = 'A'; c <= 'Z'; ++c)
             m_variable[i]->addItem(QString(QChar::fromLatin1(c)));
-        const int letter = LetterIndex(names.variables[static_cast<std::size_t>(i)]);
+        // A capital letter selects its entry; any other name (a typed one)
+        // starts in the edit field, so that OK keeps it.
+        const std::string& name = names.variables[static_cast<std::size_t>(i)];
+        m_initial[i] = name;
+        const int letter = LetterIndex(name);
         m_variable[i]->setCurrentIndex(letter);
         if (letter < 0)
-            m_variable[i]->setEditText(QString());
+            m_variable[i]->setEditText(QString::fromStdString(name));
     }
-    for (int f = 0; f < 4; ++f)
-        m_function[f]->setText(QString::fromStdString(names.functions[static_cast<std::size_t>(f)]));
+    for (int f = 0; f < 4; ++f) {
+        m_initial[4 + f] = names.functions[static_cast<std::size_t>(f)];
+        m_function[f]->setText(QString::fromStdString(m_initial[4 + f]));
+    }
+}
+
+std::string CNamesDlg::FieldName(const QString& text, std::size_t field) const
+{
+    if (text == QString::fromStdString(m_initial[field]))
+        return m_initial[field];
+    return text.normalized(QString::NormalizationForm_C).toStdString();
 }
 
 void CNamesDlg::accept()
 {
+    // A refused field keeps the dialog open with the field selected.
+    const auto refuse = [](const char* message, QLineEdit* edit) {
+        ShowStandardMessage(message);
+        if (edit) {
+            edit->setFocus();
+            edit->selectAll();
+        }
+    };
     CNames names;
     for (int i = 0; i < 4; ++i) {
-        const std::string text = m_variable[i]->currentText().toStdString();
-        if (const char* message = CheckVariableField(text)) {
-            ShowStandardMessage(message);
+        const auto k = static_cast<std::size_t>(i);
+        names.variables[k] = FieldName(m_variable[i]->currentText(), k);
+        if (const char* message = CheckVariableField(names.variables[k])) {
             m_variable[i]->setFocus();
-            if (m_variable[i]->lineEdit())
-                m_variable[i]->lineEdit()->selectAll();
+            refuse(message, m_variable[i]->lineEdit());
             return;
         }
-        names.variables[static_cast<std::size_t>(i)] = text;
     }
-    for (int f = 0; f < 4; ++f)
-        names.functions[static_cast<std::size_t>(f)] = m_function[f]->text().toStdString();
+    for (int f = 0; f < 4; ++f) {
+        const auto k = static_cast<std::size_t>(f);
+        names.functions[k] = FieldName(m_function[f]->text(), 4 + k);
+        if (const char* message = CheckFunctionField(names.functions[k])) {
+            refuse(message, m_function[f]);
+            return;
+        }
+    }
     m_names = names;
     QDialog::accept();
 }

@@ -15,8 +15,13 @@ class QPushButton;
 
 // The modal names dialog (template 141): the four function names (at most
 // two characters each) and the four variable names (one character, chosen
-// from A to Z or typed). OK refuses a variable field of more than one
-// character and stays open; the names are checked and applied by OnNames.
+// from A to Z or typed). Characters are code points, so a letter beyond the
+// Basic Multilingual Plane counts once. Every field starts with the current
+// name and keeps what the user types, case included; an edited field is
+// stored in Unicode normalization form C, an untouched one byte for byte as
+// the document had it, so OK without changes changes nothing. OK refuses a
+// variable field of more than one character and a field holding "^" or "~"
+// and stays open; the names are checked and applied by OnNames.
 class CNamesDlg : public QDialog
 {
     Q_OBJECT
@@ -44,8 +49,14 @@ private:
     void CreateControls();
     void LoadNames(const CZYLDoc& doc);
 
+    // The name a field holds: the document's own bytes while the field
+    // still shows them, else the typed text in normalization form C.
+    std::string FieldName(const QString& text, std::size_t field) const;
+
     QComboBox* m_variable[4] = {};
     QLineEdit* m_function[4] = {};
+    // The names the fields started with: variables 0..3, functions 4..7.
+    std::string m_initial[8];
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     CNames m_names;

@@ -5,11 +5,13 @@
 #include "DocOps.h"
 #include "PlacementLogic.h"
 #include "Platform.h"
+#include "Utf8.h"
 
 const char* const kVariableNamesDuplicated = "\nThe variable names are duplicated,  \n\nplease check.";
 const char* const kFunctionNamesDuplicated = "\nThe function names are duplicated,  \n\nplease check.";
 const char* const kFunctionNameTooLong = "The function name should not be more than two characters.";
 const char* const kVariableNameFieldTooLong = "Please enter no more than 1 character.";
+const char* const kNameHoldsMarkup = "\nA name may not contain \"^\" or \"~\"\n(they mark bars and subscripts),\n\nplease check.";
 
 namespace {
 
@@ -22,7 +24,11 @@ bool AnyTwoEqual(const std::array<std::string, 4>& names)
     return false;
 }
 
+bool Longer(const std::string& name, std::size_t limit) { return Utf8::CountChars(name) > limit; }
+
 } // namespace
+
+bool HoldsMarkup(const std::string& name) { return name.find_first_of("^~") != std::string::npos; }
 
 CNames NamesFromDoc(const CZYLDoc& doc)
 {
@@ -43,8 +49,12 @@ int LetterIndex(const std::string& name)
 
 const char* CheckVariableField(const std::string& text)
 {
-    return text.size() > kMaxVariableNameLength ? kVariableNameFieldTooLong : nullptr;
+    if (Longer(text, kMaxVariableNameLength))
+        return kVariableNameFieldTooLong;
+    return HoldsMarkup(text) ? kNameHoldsMarkup : nullptr;
 }
+
+const char* CheckFunctionField(const std::string& text) { return HoldsMarkup(text) ? kNameHoldsMarkup : nullptr; }
 
 const char* CheckNames(const CNames& names)
 {
@@ -53,8 +63,12 @@ const char* CheckNames(const CNames& names)
     if (AnyTwoEqual(names.functions))
         return kFunctionNamesDuplicated;
     for (const std::string& name : names.functions)
-        if (name.size() > kMaxFunctionNameLength)
+        if (Longer(name, kMaxFunctionNameLength))
             return kFunctionNameTooLong;
+    for (const auto* list : {&names.variables, &names.functions})
+        for (const std::string& name : *list)
+            if (HoldsMarkup(name))
+                return kNameHoldsMarkup;
     return nullptr;
 }
 
@@ -67,7 +81,7 @@ bool ApplyNames(CZYLDoc& doc, const CNames& names)
     // A variable field is limited by the dialog; a longer name arriving here
     // would break the one-character literals of every product term.
     for (const std::string& name : names.variables)
-        if (name.size() > kMaxVariableNameLength) {
+        if (Longer(name, kMaxVariableNameLength)) {
             ShowStandardMessage(kVariableNameFieldTooLong);
             return false;
         }

@@ -33,10 +33,25 @@ public:
     }
 };
 
+// Key events for text in any script: QTest::keyClicks for ASCII, else one
+// key event per character (a surrogate pair is one character) carrying it.
+void KeyText(QWidget* widget, const QString& text)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = text[i].isHighSurrogate() ? 2 : 1;
+        const QString ch = text.mid(i, n);
+        if (ch[0].unicode() < 0x80)
+            QTest::keyClicks(widget, ch);
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, ch, Qt::NoModifier);
+        i += n;
+    }
+}
+
 void Type(QLineEdit* edit, const QString& text)
 {
     edit->clear();
-    QTest::keyClicks(edit, text);
+    KeyText(edit, text);
 }
 
 } // namespace
@@ -97,11 +112,12 @@ private slots:
 
     void opensWithTheDocumentsNames()
     {
-        m_doc->m_strVariableName[2] = "c"; // not a capital letter: the box starts empty
+        // Not a capital letter: no entry selected, the name in the field.
+        m_doc->m_strVariableName[2] = "c";
         RunNames([](CNamesDlg& dlg) {
             QCOMPARE(dlg.windowTitle(), QString("Edit Functions & Variables Name"));
             QCOMPARE(dlg.size(), QSize(342, 434));
-            const QStringList shown{"A", "B", "", "D"};
+            const QStringList shown{"A", "B", "c", "D"};
             for (int i = 0; i < 4; ++i) {
                 QCOMPARE(dlg.VariableBox(i)->count(), 26);
                 QCOMPARE(dlg.VariableBox(i)->itemText(25), QString("Z"));
@@ -130,6 +146,9 @@ private slots:
         QTest::newRow("one empty function") << vars << QStringList{"Y0", "", "Y2", "Y3"} << QString();
         QTest::newRow("typed lower case and digits") << QStringList{"x", "1", "C", "D"} << QStringList{"F1", "9", "z", "Z"}
                                                      << QString();
+        QTest::newRow("any script") << QStringList{"\u00e9", "\U0001D49C", "\U0001F600", "\u00c4"}
+                                    << QStringList{"\u03a92", "\u00e9\U0001D49C", "\U0001F600\U0001F600", "\u00df"}
+                                    << QString();
     }
     void apply()
     {
@@ -152,43 +171,105 @@ private slots:
         }
     }
 
-    void longVariableKeepsTheDialogOpen()
+    // A refused field keeps the dialog open; mended, OK closes it.
+    void refusedFieldKeepsTheDialogOpen_data()
     {
+        QTest::addColumn<int>("field"); // variables 0..3, functions 4..7
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("long variable") << 1 << "QR" << QString(kVariableNameFieldTooLong);
+        QTest::newRow("two non-BMP characters") << 0 << "\U0001D49C\U0001D49C" << QString(kVariableNameFieldTooLong);
+        QTest::newRow("caret variable") << 2 << "^" << QString(kNameHoldsMarkup);
+        QTest::newRow("tilde function") << 7 << "Y~" << QString(kNameHoldsMarkup);
+    }
+    void refusedFieldKeepsTheDialogOpen()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        const auto edit = [field](CNamesDlg& dlg) {
+            return field < 4 ? dlg.VariableBox(field)->lineEdit() : dlg.FunctionEdit(field - 4);
+        };
         RunNames([&](CNamesDlg& dlg) {
-            Type(dlg.VariableBox(1)->lineEdit(), "QR");
+            Type(edit(dlg), typed);
             QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
             QVERIFY(dlg.isVisible());
             QCOMPARE(m_platform->messages.size(), std::size_t(1));
-            QCOMPARE(QString::fromStdString(m_platform->messages[0].text), QString(kVariableNameFieldTooLong));
-            Type(dlg.VariableBox(1)->lineEdit(), "Q");
+            QCOMPARE(QString::fromStdString(m_platform->messages[0].text), message);
+            Type(edit(dlg), "Q");
             QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
             QVERIFY(!dlg.isVisible());
         });
-        QCOMPARE(Stored(), (QStringList{"A", "Q", "C", "D", "Y0", "Y1", "Y2", "Y3"}));
+        QCOMPARE(Stored()[field], QString("Q"));
     }
 
+    // Limited in characters, not UTF-16 units; typed text is stored in
+    // normalization form C (a letter and its combining accent as one).
+    void functionNamesLimitedWhileTyping_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("ASCII") << "XYZ" << "XY";
+        QTest::newRow("beyond the BMP") << "\U0001D49C\U0001D49C\U0001D49C" << "\U0001D49C\U0001D49C";
+        QTest::newRow("combining accent") << "O\u03082Z" << "\u00d62";
+    }
     void functionNamesLimitedWhileTyping()
     {
-        RunNames([](CNamesDlg& dlg) {
-            Type(dlg.FunctionEdit(0), "XYZ");
-            QCOMPARE(dlg.FunctionEdit(0)->text(), QString("XY"));
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        RunNames([&](CNamesDlg& dlg) {
+            Type(dlg.FunctionEdit(0), typed);
+            Type(dlg.VariableBox(0)->lineEdit(), "e\u0301");
             QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
         });
-        QCOMPARE(QString::fromStdString(m_doc->m_strFunctionName[0]), QString("XY"));
+        QCOMPARE(QString::fromStdString(m_doc->m_strFunctionName[0]), stored);
+        QCOMPARE(m_doc->m_strVariableName[0], std::string("\xC3\xA9"));
     }
 
-    void typedNameStartsEmptyNextTime()
+    // Typed with key events into the combo box itself: the case stays as
+    // typed when the focus moves on and when Return presses OK (a completer
+    // would turn "x" into the entry "X").
+    void typedCaseSurvivesFocusChangeAndOk()
     {
         RunNames([](CNamesDlg& dlg) {
-            Type(dlg.VariableBox(0)->lineEdit(), "x");
-            QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
+            dlg.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dlg));
+            const QStringList typed{"x", "X", "a", "A"};
+            for (int i = 0; i < 4; ++i) {
+                QComboBox* box = dlg.VariableBox(i);
+                box->setFocus();
+                box->lineEdit()->selectAll();
+                KeyText(box, typed[i]);
+                if (i < 3)
+                    QTest::keyClick(box, Qt::Key_Tab);
+                QCOMPARE(box->currentText(), typed[i]);
+            }
+            QTest::keyClick(dlg.VariableBox(3), Qt::Key_Return);
         });
-        QCOMPARE(QString::fromStdString(m_doc->m_strVariableName[0]), QString("x"));
+        QVERIFY(m_platform->messages.empty());
+        QCOMPARE(Stored(), (QStringList{"x", "X", "a", "A", "Y0", "Y1", "Y2", "Y3"}));
+    }
+
+    // Every field starts with the current name, so OK without changes
+    // changes nothing, whatever the names (even ones not in form C).
+    void reopenedAndOkChangesNothing()
+    {
+        // The last function name is "e" and a combining accent, not form C.
+        const std::string names[8] = {"x", "\xF0\x9D\x92\x9C", "C", "d", "y", "\xCE\xA9" "2", "", "e\xCC\x81"};
+        for (int i = 0; i < 4; ++i) {
+            m_doc->m_strVariableName[i] = names[i];
+            m_doc->m_strFunctionName[i] = names[4 + i];
+        }
         RunNames([](CNamesDlg& dlg) {
-            QCOMPARE(dlg.VariableBox(0)->currentText(), QString());
+            QCOMPARE(dlg.VariableBox(0)->currentText(), QString("x"));
             QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
         });
-        QCOMPARE(QString::fromStdString(m_doc->m_strVariableName[0]), QString());
+        QVERIFY(m_platform->messages.empty());
+        QVERIFY(!m_doc->IsModified());
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(m_doc->m_strVariableName[i], names[i]);
+        for (int f = 0; f < 4; ++f)
+            QCOMPARE(m_doc->m_strFunctionName[f], names[4 + f]);
     }
 
     void everyWindowShowsTheNewNames()
