@@ -39,44 +39,30 @@ bool PatchFits(const QImage& picture, const QImage& patch, int x, int y, int w, 
 class TestRes : public QObject {
     Q_OBJECT
 private slots:
-    void sizes_data();
-    void sizes();
-    void everyFileListed();
-    void pixels_data();
-    void pixels();
-    void viewBitmapsOpaque();
+    void everyPictureListedAtItsSize();
+    void keyPixels();
     void rowsTheViewNeverShowsBlank();
     void symbolsPatchesFitTheFuses();
 };
 
-void TestRes::sizes_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QSize>("size");
-    for (std::size_t i = 0; i < kZylPictureCount; ++i)
-        QTest::newRow(kZylPictures[i].path) << QString::fromLatin1(kZylPictures[i].path)
-                                            << QSize(kZylPictures[i].width, kZylPictures[i].height);
-}
-
-void TestRes::sizes()
-{
-    QFETCH(QString, path);
-    QFETCH(QSize, size);
-    const QImage img(path);
-    QVERIFY2(!img.isNull(), qPrintable(path));
-    QCOMPARE(img.size(), size);
-}
-
-void TestRes::everyFileListed()
+// Each listed picture loads at its size, and the view's bitmaps cover their
+// whole area, since they are copied as they are over what is drawn below.
+void TestRes::everyPictureListedAtItsSize()
 {
     QCOMPARE(QDir(QStringLiteral(":/res")).entryList(QDir::Files).size(), qsizetype(kZylPictureCount));
+    for (std::size_t i = 0; i < kZylPictureCount; ++i) {
+        const QString path = QString::fromLatin1(kZylPictures[i].path);
+        const QImage img = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(img.size() == QSize(kZylPictures[i].width, kZylPictures[i].height), qPrintable(path));
+        for (int y = 0; y < img.height() && path.contains(QLatin1String("/bmp")); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                QVERIFY2(qAlpha(img.pixel(x, y)) == 255, qPrintable(path));
+    }
 }
 
-void TestRes::pixels_data()
+void TestRes::keyPixels()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<char>("colour"); // k black, b blue, w white, t transparent
+    // k black, b blue, w white, t transparent
     const struct { const char* name; int x, y; char c; } probes[] = {
         // Fuse cells: crossing at (7, 7), lines through the whole cell.
         {"bmp135", 7, 7, 'b'}, {"bmp135", 0, 7, 'k'}, {"bmp135", 14, 7, 'k'}, {"bmp135", 7, 0, 'k'},
@@ -95,38 +81,10 @@ void TestRes::pixels_data()
         {"cur139", 0, 0, 'k'}, {"cur139", 31, 0, 't'}, {"cur152", 0, 0, 'k'}, {"cur152", 31, 0, 't'},
         {"cur104", 0, 0, 'k'},
     };
-    for (const auto& p : probes)
-        QTest::addRow("%s(%d,%d)", p.name, p.x, p.y) << QString::fromLatin1(p.name) << QPoint(p.x, p.y) << p.c;
-}
-
-void TestRes::pixels()
-{
-    QFETCH(QString, name);
-    QFETCH(QPoint, at);
-    QFETCH(char, colour);
-    const QImage img = Load(qPrintable(name));
-    const QRgb c = img.pixel(at);
-    switch (colour) {
-    case 'k': QVERIFY2(IsBlack(c), qPrintable(QString::number(c, 16))); break;
-    case 'b': QVERIFY2(IsBlue(c), qPrintable(QString::number(c, 16))); break;
-    case 'w': QVERIFY2(IsWhite(c), qPrintable(QString::number(c, 16))); break;
-    default: QCOMPARE(qAlpha(c), 0); break;
-    }
-}
-
-void TestRes::viewBitmapsOpaque()
-{
-    // The bitmaps are copied as they are over what is drawn below them, so
-    // they must cover their whole area.
-    for (std::size_t i = 0; i < kZylPictureCount; ++i) {
-        const QString path = QString::fromLatin1(kZylPictures[i].path);
-        if (!path.contains(QLatin1String("/bmp")))
-            continue;
-        const QImage img = QImage(path).convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                if (qAlpha(img.pixel(x, y)) != 255)
-                    QFAIL(qPrintable(path));
+    for (const auto& p : probes) {
+        const QRgb c = Load(p.name).pixel(p.x, p.y);
+        const bool ok = p.c == 'k' ? IsBlack(c) : p.c == 'b' ? IsBlue(c) : p.c == 'w' ? IsWhite(c) : qAlpha(c) == 0;
+        QVERIFY2(ok, qPrintable(QStringLiteral("%1 (%2, %3): %4").arg(p.name).arg(p.x).arg(p.y).arg(c, 0, 16)));
     }
 }
 
