@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -21,7 +22,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPageSetupDialog>
+#include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -40,6 +41,17 @@ const char* const kFilter = "ZYL Files (*.zyl)";
 QString Q(const std::string& s)
 {
     return QString::fromStdString(s);
+}
+
+// File names go to and from the system as its own bytes.
+std::string PathBytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString PathText(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
 void StandardBox(QWidget* parent, const QString& text)
@@ -120,6 +132,9 @@ void CMainFrame::BuildActions()
         // Shown on a button only while its picture is missing.
         action->setIconText(Q(e.text.substr(0, e.text.find('\t'))).remove(QLatin1Char('&')));
         action->setCheckable(e.checkable);
+        // Pictures belong to the toolbar: in a menu a picture would stand
+        // where the check mark shows, and a checked item must show one.
+        action->setIconVisibleInMenu(false);
         action->setMenuRole(QAction::NoRole);
         const int id = e.id;
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
@@ -439,7 +454,7 @@ void CMainFrame::SetCheckMarks()
 void CMainFrame::UpdateTitle()
 {
     const std::string& path = m_doc.GetPathName();
-    const QString name = path.empty() ? QStringLiteral("Untitled") : QFileInfo(Q(path)).fileName();
+    const QString name = path.empty() ? QStringLiteral("Untitled") : QFileInfo(PathText(path)).fileName();
     setWindowTitle(name + QStringLiteral("[*] - ZYL"));
     setWindowModified(m_doc.IsModified());
 }
@@ -456,15 +471,27 @@ void CMainFrame::NewDocument()
 
 bool CMainFrame::OpenDocumentFile(const QString& path)
 {
+    return OpenDocumentPath(PathBytes(path));
+}
+
+bool CMainFrame::OpenDocumentPath(const std::string& path)
+{
     std::string error;
-    if (!LoadDocument(m_doc, path.toStdString(), error)) {
+    if (!LoadDocument(m_doc, path, error)) {
         StandardBox(this, Q(error));
         return false;
     }
-    m_doc.SetPathName(QFileInfo(path).absoluteFilePath().toStdString());
+    std::string absolute = path;
+    if (!absolute.starts_with('/')) {
+        std::string_view relative = path;
+        while (relative.starts_with("./"))
+            relative.remove_prefix(2);
+        absolute = PathBytes(QDir::currentPath()) + "/" + std::string(relative);
+    }
+    m_doc.SetPathName(absolute);
     m_doc.SetModifiedFlag(false);
     RememberSavedState();
-    AddRecentFile(path);
+    AddRecentFile(PathText(absolute));
     UpdateTitle();
     m_doc.UpdateAllViews();
     return true;
@@ -473,11 +500,11 @@ bool CMainFrame::OpenDocumentFile(const QString& path)
 bool CMainFrame::SaveDocumentTo(const QString& path)
 {
     std::string error;
-    if (!SaveDocument(m_doc, path.toStdString(), error)) {
+    if (!SaveDocument(m_doc, PathBytes(path), error)) {
         StandardBox(this, Q(error));
         return false;
     }
-    m_doc.SetPathName(QFileInfo(path).absoluteFilePath().toStdString());
+    m_doc.SetPathName(PathBytes(QFileInfo(path).absoluteFilePath()));
     m_doc.SetModifiedFlag(false);
     RememberSavedState();
     AddRecentFile(path);
@@ -487,7 +514,7 @@ bool CMainFrame::SaveDocumentTo(const QString& path)
 
 bool CMainFrame::DoSave(bool askName)
 {
-    QString path = Q(m_doc.GetPathName());
+    QString path = PathText(m_doc.GetPathName());
     if (askName || path.isEmpty()) {
         const QString suggested = path.isEmpty() ? QStringLiteral("Untitled.zyl") : path;
         path = m_ask.savePath(suggested);
@@ -514,7 +541,7 @@ void CMainFrame::DoExport()
     if (suggested.isEmpty()) {
         const std::string& doc = m_doc.GetPathName();
         suggested = doc.empty() ? QStringLiteral("Untitled.png")
-                                : QFileInfo(Q(doc)).completeBaseName() + QStringLiteral(".png");
+                                : QFileInfo(PathText(doc)).completeBaseName() + QStringLiteral(".png");
     }
     QString path = m_ask.exportPath(suggested);
     if (path.isEmpty())
@@ -522,7 +549,7 @@ void CMainFrame::DoExport()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".png");
     double scale = 1.0;
-    if (PictureType(path.toStdString()) == "png" && !m_ask.exportScale(scale))
+    if (PictureType(PathBytes(path)) == "png" && !m_ask.exportScale(scale))
         return;
     if (ExportPictureTo(path, scale))
         m_lastExport = path;
@@ -532,7 +559,7 @@ bool CMainFrame::ExportPictureTo(const QString& path, double scale)
 {
     std::string error;
     CZYLView* view = m_view;
-    if (!ExportPicture(path.toStdString(), CZYLView::kWidth, CZYLView::kHeight,
+    if (!ExportPicture(PathBytes(path), CZYLView::kWidth, CZYLView::kHeight,
                        [view](QPainter& p) { view->OnDraw(p); }, scale, error)) {
         StandardBox(this, Q(error));
         return false;
@@ -577,7 +604,7 @@ bool CMainFrame::SaveModified()
     if (!m_doc.IsModified())
         return true;
     const std::string& path = m_doc.GetPathName();
-    const QString name = path.empty() ? QStringLiteral("Untitled") : QFileInfo(Q(path)).fileName();
+    const QString name = path.empty() ? QStringLiteral("Untitled") : QFileInfo(PathText(path)).fileName();
     switch (m_ask.saveChanges(name)) {
     case SaveChanges:
         return DoSave(false);
@@ -592,33 +619,59 @@ bool CMainFrame::SaveModified()
 
 QPrinter& CMainFrame::Printer()
 {
-    if (!m_printer)
+    if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The fuse map is wider than high.
+        m_printer->setPageOrientation(QPageLayout::Landscape);
+    }
     return *m_printer;
 }
 
-void CMainFrame::PrintFuseMap(QPrinter& printer)
+bool CMainFrame::PrintFuseMap(QPrinter& printer, std::string& error)
 {
-    m_view->PrintTo(printer);
+    return m_view->PrintTo(printer, error);
+}
+
+void CMainFrame::ReportPrintFailure(const std::string& error)
+{
+    StandardBox(this, QStringLiteral("The fuse map cannot be printed: %1").arg(Q(error)));
 }
 
 void CMainFrame::DoPrint()
 {
     QPrintDialog dialog(&Printer(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        PrintFuseMap(Printer());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    std::string error;
+    if (!PrintFuseMap(Printer(), error))
+        ReportPrintFailure(error);
 }
 
 void CMainFrame::DoPrintPreview()
 {
     QPrintPreviewDialog preview(&Printer(), this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { PrintFuseMap(*p); });
+    // The preview paints into its own pages; only a real failure is told.
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
+        QPainter painter;
+        std::string error;
+        const QRectF drawn = m_view->DrawnBounds();
+        if (!painter.begin(p)) {
+            ReportPrintFailure("the preview could not be started.");
+            return;
+        }
+        painter.setTransform(CZYLView::PrintTransform(drawn, p->pageRect(QPrinter::DevicePixel), p->logicalDpiX(),
+                                                      p->logicalDpiY()));
+        m_view->OnDraw(painter);
+    });
     preview.exec();
 }
 
 void CMainFrame::DoPrintSetup()
 {
-    QPageSetupDialog dialog(&Printer(), this);
+    // The printer and its options, paper and orientation among them.
+    QPrintDialog dialog(&Printer(), this);
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
     dialog.exec();
 }
 
@@ -667,13 +720,40 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     SaveSettings();
+    // The dialogs go with the main window; the program ends with it.
+    m_view->Dialogs().CloseAll();
     event->accept();
 }
 
+namespace {
+
+// A dropped file is opened, never moved: a file manager may propose Move.
+bool AcceptAsCopy(QDropEvent* event)
+{
+    if (!event->mimeData()->hasUrls())
+        return false;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
+// The local path of a URL in the system's bytes (its percent-encoding kept
+// apart from any decoding into text).
+std::string LocalPathBytes(const QUrl& url)
+{
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+}
+
+} // namespace
+
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
+    AcceptAsCopy(event);
+}
+
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event)
+{
+    AcceptAsCopy(event);
 }
 
 void CMainFrame::dropEvent(QDropEvent* event)
@@ -681,9 +761,9 @@ void CMainFrame::dropEvent(QDropEvent* event)
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty() || !urls.front().isLocalFile())
         return;
-    event->acceptProposedAction();
+    AcceptAsCopy(event);
     activateWindow();
     if (SaveModified())
-        OpenDocumentFile(urls.front().toLocalFile());
+        OpenDocumentPath(LocalPathBytes(urls.front()));
     AfterCommand();
 }

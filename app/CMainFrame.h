@@ -46,6 +46,8 @@ public:
 
     // File commands without their dialogs; false after a reported failure.
     bool OpenDocumentFile(const QString& path);
+    // The same for a path in the system's bytes (which need not be UTF-8).
+    bool OpenDocumentPath(const std::string& path);
     bool SaveDocumentTo(const QString& path);
     void NewDocument();
     QStringList RecentFiles() const { return m_recent; }
@@ -70,8 +72,9 @@ public:
     };
     CAsk& Ask() { return m_ask; }
 
-    // Prints one page to the printer (no dialog).
-    void PrintFuseMap(QPrinter& printer);
+    // Prints one page to the printer (no dialog); false with the reason
+    // when printing could not start.
+    bool PrintFuseMap(QPrinter& printer, std::string& error);
 
     // Title "<document name>[*] - ZYL", the marker bound to the modified flag.
     void UpdateTitle();
@@ -81,6 +84,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -103,6 +107,7 @@ private:
     void DoPrint();
     void DoPrintPreview();
     void DoPrintSetup();
+    void ReportPrintFailure(const std::string& error);
     void UpdateKeyIndicators(quint32 nativeModifiers);
     QPrinter& Printer();
 

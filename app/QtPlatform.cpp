@@ -6,22 +6,35 @@
 #include "CZYLView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 
+QWidget* CQtPlatform::Owner() const
+{
+    // The window the user is working in: a dialog whose button raised the
+    // message, else the main window. A message owned by it can never open
+    // behind the maximized main window.
+    if (QWidget* active = QApplication::activeModalWidget())
+        return active;
+    if (QWidget* active = QApplication::activeWindow(); active && active->isVisible())
+        return active;
+    return m_frame;
+}
+
 void CQtPlatform::ShowZylMessage(const std::string& text)
 {
-    // Constructed without a parent, placed by the screen size.
-    CMessageDlg dlg(text);
+    // Placed by the screen size, as the box places itself.
+    CMessageDlg dlg(text, Owner());
     dlg.exec();
 }
 
 void CQtPlatform::ShowMessageBox(const std::string& text)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"), QString::fromStdString(text), QMessageBox::Ok,
-                    m_frame);
+                    Owner());
     box.exec();
 }
 

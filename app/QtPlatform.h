@@ -4,6 +4,7 @@
 #include "Platform.h"
 
 class CMainFrame;
+class QWidget;
 
 // The platform seam on Qt: the "ZYL Message" box, the standard box titled
 // "ZYL", popup menus, the screen size and the frame's document and view.
@@ -19,6 +20,10 @@ public:
     ZSize GetScreenSize() override;
     CZYLDoc* FindActiveDoc() override;
     IZylView* FindActiveView() override;
+
+    // The owner of a modal message: the active window of the program, else
+    // the main window.
+    QWidget* Owner() const;
 
 private:
     CMainFrame* m_frame;

@@ -9,6 +9,8 @@
 #include "CZYLDoc.h"
 #include "Platform.h"
 
+#include <QWidget>
+
 #include <memory>
 
 namespace {
@@ -31,8 +33,25 @@ struct CViewDialogs::Impl
     CModelessDlg& Ensure(std::unique_ptr<T>& slot)
     {
         if (!slot)
-            slot = std::make_unique<T>(doc, nullptr);
+            slot = std::make_unique<T>(doc, view ? view->window() : nullptr);
         return *slot;
+    }
+
+    // Brings a dialog up over its owner, active, with the focus on its
+    // first control, whether it was hidden, shown or minimized.
+    static void BringUp(CModelessDlg& dlg)
+    {
+        dlg.Refill();
+        dlg.setWindowState(dlg.windowState() & ~Qt::WindowMinimized);
+        dlg.show();
+        dlg.raise();
+        dlg.activateWindow();
+        for (QWidget* w = dlg.nextInFocusChain(); w && w != &dlg; w = w->nextInFocusChain()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(&dlg)) {
+                w->setFocus(Qt::TabFocusReason);
+                break;
+            }
+        }
     }
 
     CModelessDlg* Existing(int id) const
@@ -61,9 +80,7 @@ struct CViewDialogs::Impl
             dlg = &Ensure(minterm);
         else
             dlg = &Ensure(maxterm);
-        dlg->Refill();
-        dlg->show();
-        dlg->raise();
+        BringUp(*dlg);
     }
 
     void ToggleSymbols()
@@ -72,7 +89,9 @@ struct CViewDialogs::Impl
             ShowStandardMessage(kPlaSymbols);
             return;
         }
-        if (symbols && bSymbolsShown == 1) {
+        // The command hides a dialog the user can see; one hidden by the
+        // window system (minimized with its owner) is brought up instead.
+        if (symbols && bSymbolsShown == 1 && symbols->isVisible() && !symbols->isMinimized()) {
             symbols->hide();
             bSymbolsShown = 0;
             return;
@@ -81,9 +100,7 @@ struct CViewDialogs::Impl
             Ensure(symbols);
             symbols->SetClosedHandler([this] { bSymbolsShown = 0; });
         }
-        symbols->Refill();
-        symbols->show();
-        symbols->raise();
+        BringUp(*symbols);
         bSymbolsShown = 1;
     }
 };
@@ -138,6 +155,13 @@ void CViewDialogs::HideAll()
         if (CModelessDlg* dlg = m_impl->Existing(id))
             dlg->hide();
     m_impl->bSymbolsShown = 0;
+}
+
+void CViewDialogs::CloseAll()
+{
+    for (int id : {ID_TRUTH_TABLE, ID_MINTERMS, ID_MAXTERMS, ID_SYMBOLS})
+        if (CModelessDlg* dlg = m_impl->Existing(id))
+            dlg->hide();
 }
 
 CModelessDlg* CViewDialogs::Dialog(int id) const { return m_impl->Existing(id); }

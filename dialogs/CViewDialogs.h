@@ -10,8 +10,9 @@ class CModelessDlg;
 // The function-entry dialogs that the view owns (truth table, minterms,
 // maxterms, circuit symbols) and the names dialog. Each modeless dialog's
 // window is created on its first command, hidden when closed and destroyed
-// with this object. The dialogs have no parent widget: like the main
-// window's other tool windows they stay separate, top-level windows.
+// with this object. The dialogs are owned by the main window (the view's
+// window): they stay above it, minimize and restore with it, and a click in
+// the fuse map never buries them.
 class CViewDialogs
 {
 public:
@@ -35,6 +36,8 @@ public:
     void RefreshAll();
     // The switch to PLA: every dialog is hidden and the symbols flag cleared.
     void HideAll();
+    // The main window closes: every dialog is hidden, its state kept.
+    void CloseAll();
 
     // The dialog behind a command, or nullptr while its window does not
     // exist yet (for tests).

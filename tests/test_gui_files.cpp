@@ -289,7 +289,8 @@ private slots:
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
-            m_frame->PrintFuseMap(printer);
+            std::string error;
+            QVERIFY2(m_frame->PrintFuseMap(printer, error), error.c_str());
         }
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -46,6 +46,8 @@ private slots:
         m_platform->doc = m_doc.get();
         m_view = std::make_unique<CZYLView>(*m_doc);
         m_view->resize(1100, 950);
+        m_view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
         QApplication::clipboard()->clear();
     }
     void cleanup()
@@ -78,6 +80,8 @@ private slots:
         QTest::newRow("down right") << QPoint(100, 100) << QPoint(300, 200);
         QTest::newRow("up left: normalised") << QPoint(300, 200) << QPoint(100, 100);
         QTest::newRow("up right") << QPoint(100, 200) << QPoint(300, 100);
+        // Past the drawing's 1024 x 860: white, as the view shows it.
+        QTest::newRow("beyond the drawing") << QPoint(880, 780) << QPoint(1080, 880);
     }
     void copyTakesTheDraggedPixels()
     {
@@ -91,7 +95,9 @@ private slots:
         m_view->OnCommand(ID_COPY_REGION);
         const QImage copied = QApplication::clipboard()->image();
         QCOMPARE(copied.size(), QSize(200, 100));
-        const QImage expected = m_view->RenderImage().copy(100, 100, 200, 100);
+        // The pixels as the view shows them, everywhere in the selection.
+        const QRect shown(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())), QSize(200, 100));
+        const QImage expected = m_view->viewport()->grab(shown).toImage();
         QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), expected.convertToFormat(QImage::Format_RGB32));
         QVERIFY(!m_view->IsSelectMode());
         QVERIFY(!m_view->IsRegionSelected());

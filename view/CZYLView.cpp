@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QTransform>
 
 #include <algorithm>
 
@@ -172,16 +173,78 @@ QImage CZYLView::RenderImage()
     return image;
 }
 
-void CZYLView::PrintTo(QPrinter& printer)
+QRectF CZYLView::DrawnBounds()
 {
+    // Drawn on a transparent canvas twice the view's size, so marks past
+    // the scroll area are found too; the bounds run from the origin to the
+    // farthest opaque pixel.
+    QImage canvas(2 * kWidth, 2 * kHeight, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter p(&canvas);
+        OnDraw(p);
+    }
+    int right = 0, bottom = 0;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = canvas.width() - 1; x > right; --x) {
+            if (qAlpha(line[x]) != 0) {
+                right = x;
+                break;
+            }
+        }
+        for (int x = 0; x <= right; ++x) {
+            if (qAlpha(line[x]) != 0) {
+                bottom = y;
+                break;
+            }
+        }
+    }
+    return QRectF(0, 0, right + 1, bottom + 1);
+}
+
+bool CZYLView::PrintReady(const QPrinter& printer, std::string& error)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
+        // What Qt falls back to when no printer is installed.
+        error = "no printer is installed.";
+        return false;
+    }
+    if (!printer.isValid()) {
+        error = "the printer '" + printer.printerName().toStdString() + "' is not available.";
+        return false;
+    }
+    return true;
+}
+
+bool CZYLView::PrintTo(QPrinter& printer, std::string& error)
+{
+    if (!PrintReady(printer, error))
+        return false;
+    const QRectF drawn = DrawnBounds();
     QPainter p;
-    if (!p.begin(&printer))
-        return;
-    // One logical unit prints as 1/96 inch.
-    const QPointF scale = PrintScale(printer.logicalDpiX(), printer.logicalDpiY());
-    p.scale(scale.x(), scale.y());
+    if (!p.begin(&printer)) {
+        error = "the printer could not be started.";
+        return false;
+    }
+    p.setTransform(PrintTransform(drawn, printer.pageRect(QPrinter::DevicePixel), printer.logicalDpiX(),
+                                  printer.logicalDpiY()));
     OnDraw(p);
-    p.end();
+    return p.end();
+}
+
+QTransform CZYLView::PrintTransform(const QRectF& drawn, const QRectF& page, int dpiX, int dpiY)
+{
+    // The page rectangle is relative to the paper; the painter's origin is
+    // already at the printable area's top left.
+    const QPointF scale = PrintScale(dpiX, dpiY);
+    double fit = 1.0;
+    if (drawn.width() > 0 && drawn.height() > 0)
+        fit = std::min({1.0, page.width() / (drawn.width() * scale.x()), page.height() / (drawn.height() * scale.y())});
+    QTransform t;
+    t.scale(scale.x() * fit, scale.y() * fit);
+    t.translate(-drawn.left(), -drawn.top());
+    return t;
 }
 
 QPointF CZYLView::PrintScale(int dpiX, int dpiY)
@@ -436,8 +499,15 @@ void CZYLView::ToggleSelectMode()
 
 QImage CZYLView::GrabLogicalRect(const ZRect& rect)
 {
+    // Drawn for the rectangle itself, white behind as on the screen, so the
+    // parts beyond the drawing's extent are white too.
     const ZRect r = Normalised(rect);
-    return RenderImage().copy(r.left, r.top, r.Width(), r.Height());
+    QImage image(std::max(1, r.Width()), std::max(1, r.Height()), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.translate(-r.left, -r.top);
+    OnDraw(p);
+    return image;
 }
 
 void CZYLView::CopyRegion()

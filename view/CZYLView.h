@@ -10,12 +10,14 @@
 
 #include <map>
 #include <memory>
+#include <string>
 
 class CZYLDoc;
 class CViewLogic;
 class CViewDialogs;
 class QPainter;
 class QPrinter;
+class QTransform;
 
 // The pictures of the fuse map, loaded once from the resources. A picture
 // that is missing is a null pixmap and draws nothing.
@@ -57,11 +59,23 @@ public:
     // Renders the fuse map into an image of kWidth x kHeight, white behind.
     QImage RenderImage();
 
-    // Prints one page at 96 logical units per inch of the printer.
-    void PrintTo(QPrinter& printer);
+    // The logical rectangle that holds everything drawn, from the origin to
+    // the farthest mark (a long name or annotation may reach past kWidth).
+    QRectF DrawnBounds();
+
+    // Prints one page: the drawn bounds at 96 logical units per inch of the
+    // printer when they fit the printable area, else scaled down to fit with
+    // the aspect kept. False, with the reason, when printing cannot start.
+    bool PrintTo(QPrinter& printer, std::string& error);
+    // Whether a print on this printer can start at all (a printer is
+    // installed, or a file is named); false with the reason.
+    static bool PrintReady(const QPrinter& printer, std::string& error);
     // The printer scale for its dots per inch: window extent 1200 x 800
     // mapped to dpi * 1200 / 96 by dpi * 800 / 96 (integer division).
     static QPointF PrintScale(int dpiX, int dpiY);
+    // Logical units to printer device units: the print scale, reduced
+    // evenly when drawn bounds at that scale exceed the page (device units).
+    static QTransform PrintTransform(const QRectF& drawn, const QRectF& page, int dpiX, int dpiY);
 
     // Commands the view answers: its own (region selection and copy), the
     // view logic's and the dialogs'.

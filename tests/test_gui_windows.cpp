@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Windows that stay together: the dialogs belong to the main window, the
+// modal boxes to the window the user works in, the program ends with the
+// main window, a dropped file is copied, and print covers all that is drawn.
+#include "CMainFrame.h"
+#include "CModelessDlg.h"
+#include "CViewDialogs.h"
+#include "CZYLDoc.h"
+#include "CZYLView.h"
+#include "DocFile.h"
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const int kFunctionDialogs[] = {CViewDialogs::ID_TRUTH_TABLE, CViewDialogs::ID_MINTERMS, CViewDialogs::ID_MAXTERMS};
+
+} // namespace
+
+class TestGuiWindows : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CZYLDoc> m_doc;
+    std::unique_ptr<CQtPlatform> m_platform;
+    std::unique_ptr<CMainFrame> m_frame;
+
+    CModelessDlg* Dialog(int id) { return m_frame->View()->Dialogs().Dialog(id); }
+
+private slots:
+    void initTestCase() { QSettings(ZYL_SETTINGS_ORGANISATION, ZYL_SETTINGS_APPLICATION).clear(); }
+    void init()
+    {
+        m_doc = std::make_unique<CZYLDoc>();
+        m_platform = std::make_unique<CQtPlatform>();
+        SetPlatform(m_platform.get());
+        m_frame = std::make_unique<CMainFrame>(*m_doc);
+        m_platform->SetFrame(m_frame.get());
+        m_frame->resize(1000, 700);
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+    void cleanup()
+    {
+        m_frame.reset();
+        SetPlatform(nullptr);
+        m_platform.reset();
+        m_doc.reset();
+    }
+
+    // The four dialogs are owned by the main window and stay shown when the
+    // user works in the fuse map.
+    void dialogsBelongToTheMainWindow()
+    {
+        for (int id : {CViewDialogs::ID_TRUTH_TABLE, CViewDialogs::ID_MINTERMS, CViewDialogs::ID_MAXTERMS,
+                       CViewDialogs::ID_SYMBOLS}) {
+            m_frame->OnCommand(id);
+            CModelessDlg* dlg = Dialog(id);
+            QVERIFY(dlg);
+            QCOMPARE(dlg->parentWidget(), static_cast<QWidget*>(m_frame.get()));
+            QVERIFY(dlg->isWindow());
+            QCOMPARE(dlg->windowType(), Qt::Dialog);
+        }
+        const QRect cell(m_doc->m_rcOrCell[0][3].left, m_doc->m_rcOrCell[0][3].top, 15, 15);
+        QTest::mouseClick(m_frame->View()->viewport(), Qt::LeftButton, {},
+                          cell.center() - m_frame->View()->ScrollOffset());
+        QCOMPARE(m_doc->m_szPromTable[0][3], '0');
+        for (int id : kFunctionDialogs)
+            QVERIFY(Dialog(id)->isVisible());
+    }
+
+    // A command for a dialog already shown brings it up, active, with the
+    // focus on its first control; a minimized circuit-symbols dialog is
+    // brought up rather than hidden.
+    void commandBringsTheDialogUp()
+    {
+        for (int id : kFunctionDialogs)
+            m_frame->OnCommand(id);
+        m_frame->activateWindow();
+        m_frame->OnCommand(CViewDialogs::ID_MINTERMS);
+        CModelessDlg* minterms = Dialog(CViewDialogs::ID_MINTERMS);
+        QVERIFY(QTest::qWaitForWindowActive(minterms));
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(minterms));
+        QVERIFY(minterms->isAncestorOf(QApplication::focusWidget()));
+
+        m_frame->OnCommand(CViewDialogs::ID_SYMBOLS);
+        CModelessDlg* symbols = Dialog(CViewDialogs::ID_SYMBOLS);
+        symbols->showMinimized();
+        m_frame->OnCommand(CViewDialogs::ID_SYMBOLS);
+        QVERIFY(symbols->isVisible() && !symbols->isMinimized());
+        QVERIFY(m_frame->View()->IsChecked(CViewDialogs::ID_SYMBOLS));
+        m_frame->OnCommand(CViewDialogs::ID_SYMBOLS);
+        QVERIFY(!symbols->isVisible());
+    }
+
+    // A message raised by a dialog's own Update is owned by that dialog,
+    // which stays shown; a message of the main window by the main window.
+    void messagesBelongToTheWindowInUse()
+    {
+        m_frame->OnCommand(32790); // PAL
+        m_frame->OnCommand(CViewDialogs::ID_MINTERMS);
+        CModelessDlg* minterms = Dialog(CViewDialogs::ID_MINTERMS);
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(minterms));
+        minterms->findChildren<QLineEdit*>().front()->setText(QStringLiteral("0,3,5,6,9,10,12,15"));
+
+        QWidget* owner = nullptr;
+        QString title;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box)
+                return;
+            owner = box->parentWidget();
+            title = box->windowTitle();
+            box->close();
+        });
+        for (QPushButton* b : minterms->findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("Update"))
+                b->click();
+        QCOMPARE(title, QStringLiteral("ZYL"));
+        QCOMPARE(owner, static_cast<QWidget*>(minterms));
+        QVERIFY(minterms->isVisible());
+
+        m_frame->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(m_frame.get()));
+        QCOMPARE(m_platform->Owner(), static_cast<QWidget*>(m_frame.get()));
+    }
+
+    // A dropped file is opened as a copy, whatever the source proposes.
+    void dropOpensACopy()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lab.zyl"));
+        CZYLDoc saved;
+        saved.m_strFunctionName[0] = "F";
+        std::string error;
+        QVERIFY2(SaveDocument(saved, path.toStdString(), error), error.c_str());
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(50, 50), Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        enter.setDropAction(Qt::MoveAction);
+        QApplication::sendEvent(m_frame.get(), &enter);
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);
+        QDropEvent drop(QPointF(50, 50), Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        drop.setDropAction(Qt::MoveAction);
+        QApplication::sendEvent(m_frame.get(), &drop);
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(m_doc->m_strFunctionName[0], std::string("F"));
+    }
+
+    // The printed page holds every mark drawn, the last annotation
+    // character included, on a portrait page too narrow for 96 per inch.
+    void printFitsEverythingDrawn()
+    {
+        // Every mark of the drawing, found on a canvas larger than the view.
+        QImage canvas(1600, 1200, QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        {
+            QPainter p(&canvas);
+            m_frame->View()->OnDraw(p);
+        }
+        int right = 0, bottom = 0;
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x)
+                if (canvas.pixel(x, y) != qRgb(255, 255, 255)) {
+                    right = std::max(right, x);
+                    bottom = std::max(bottom, y);
+                }
+        const QRectF drawn = m_frame->View()->DrawnBounds();
+        QVERIFY2(drawn.right() >= right && drawn.bottom() >= bottom,
+                 qPrintable(QStringLiteral("marks reach %1, %2").arg(right).arg(bottom)));
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageOrientation(QPageLayout::Portrait);
+
+        const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+        const QRectF placed = CZYLView::PrintTransform(drawn, page, printer.logicalDpiX(), printer.logicalDpiY())
+                                  .mapRect(drawn);
+        QVERIFY(placed.left() >= -0.5 && placed.top() >= -0.5);
+        QVERIFY(placed.right() <= page.width() + 0.5 && placed.bottom() <= page.height() + 0.5);
+        // A drawing that fits prints at 96 units per inch.
+        const QTransform actual = CZYLView::PrintTransform(QRectF(0, 0, 96, 96), page, 1200, 1200);
+        QCOMPARE(actual.mapRect(QRectF(0, 0, 96, 96)).width(), 1200.0);
+    }
+
+    // Closing the main window ends the program, dialogs shown or not.
+    void closingTheMainWindowEndsTheProgram()
+    {
+        for (int id : {CViewDialogs::ID_TRUTH_TABLE, CViewDialogs::ID_MINTERMS, CViewDialogs::ID_SYMBOLS})
+            m_frame->OnCommand(id);
+        bool timedOut = false;
+        QTimer::singleShot(0, m_frame.get(), [this] { m_frame->OnCommand(57665); }); // File > Exit
+        QTimer::singleShot(10000, qApp, [&timedOut] {
+            timedOut = true;
+            QApplication::exit(1);
+        });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!timedOut);
+        QVERIFY(!Dialog(CViewDialogs::ID_MINTERMS)->isVisible());
+    }
+};
+
+QTEST_MAIN(TestGuiWindows)
+#include "test_gui_windows.moc"
