@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The document's own computations where a wrong answer would not show as a
-// broken invariant: the text of a row's fuses, the table characters of
-// covered and uncovered don't cares, the rows a cover programs, and the
+// broken invariant in the random walks: the table character of an uncovered
+// don't care, the rows a short or an overlong cover programs, and the
 // fuse-map rectangles the clicks and the drawing share.
 #include "CZYLDoc.h"
 #include "DocOps.h"
@@ -34,34 +34,6 @@ struct PalDoc : ::testing::Test
 
 } // namespace
 
-TEST_F(PalDoc, RowTermsFromFuses)
-{
-    const struct
-    {
-        const char* fuses;
-        const char* term;
-        std::vector<int> minterms;
-    } cases[] = {
-        {"11111111", "0", {}},
-        {"00000000", "1", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}},
-        {"11000000", "0", {}},
-        {"10010000", "A^B", {8, 9, 10, 11}},
-        {"01100001", "^AB^D", {4, 6}},
-        {"10101010", "ABCD", {15}},
-        {"00000001", "^D", {0, 2, 4, 6, 8, 10, 12, 14}},
-    };
-    for (const auto& c : cases) {
-        SetRow(3, c.fuses);
-        EXPECT_EQ(doc->m_andRow[3].m_strTerm, c.term) << c.fuses;
-        EXPECT_EQ(Vec(doc->m_andRow[3].m_anMinterm, doc->m_andRow[3].m_nMinterms), c.minterms) << c.fuses;
-    }
-    // Outside PAL mode the row is left alone.
-    doc->m_bPal = 0;
-    doc->m_bProm = 1;
-    SetRow(3, "00000000");
-    EXPECT_EQ(doc->m_andRow[3].m_strTerm, "^D");
-}
-
 TEST_F(PalDoc, CoveredDontCareBecomesOneAndCoverLoadsOnlyItsRows)
 {
     for (int r = 0; r < 4; ++r)
@@ -91,26 +63,6 @@ TEST_F(PalDoc, CoveredDontCareBecomesOneAndCoverLoadsOnlyItsRows)
     doc->m_aCover[0][0] = 7;
     LoadPalRows(*doc, 0);
     EXPECT_EQ(doc->m_andRow[4].m_strTerm, "0");
-}
-
-TEST(Document, PromDontCareShowsXWhateverItsFuse)
-{
-    const auto doc = std::make_unique<CZYLDoc>();
-    doc->m_nOrFuse[1][3] = 0;
-    doc->m_szPromTable[1][7] = 'X';
-    UpdateLists(*doc, 1);
-    EXPECT_EQ(doc->m_nPromMinterms[1], 14);
-    EXPECT_EQ(Vec(doc->m_anPromDontCares[1], doc->m_nPromDontCares[1]), std::vector<int>{7});
-    EXPECT_EQ(doc->m_nPalMinterms[1], 0); // the PAL lists are left alone
-    doc->m_nOrFuse[1][7] = 0;
-    UpdateTruthTable(*doc, 1);
-    EXPECT_EQ(doc->m_szPromTable[1][7], 'X');
-    EXPECT_EQ(doc->m_szPromTable[1][3], '0');
-
-    for (int i = 0; i < 4; ++i)
-        doc->m_strVariableName[i] = std::string(1, "PQRS"[i]);
-    BuildMintermLabels(*doc);
-    EXPECT_EQ(doc->m_strMintermLabel[9], "P^Q^RS");
 }
 
 // The first and last rectangle of each kind; the pitches in between are

@@ -92,31 +92,27 @@ struct MessageCase
 
 void PrintTo(const MessageCase& c, std::ostream* os) { *os << c.name; }
 
+const char kPla[] = "\n\nPLA is not commonly used, so this will not be implemented.";
+const char kPlaLabels[] = "\nThe PLA is not commonly used, so this will not be implemented.";
+const char kNotPal[] = "\n\nThe ZYL is not in PAL mode,\nno simplification will be processed.";
+const int kOut0 = ID_OUTPUT_FUSES_0;
+
 const MessageCase kMessages[] = {
     {"PromAlreadyProm", {0}, {ID_TYPE_PROM}, true, "The ZYL is in PROM mode now."},
     {"PalAlreadyPal", {1}, {ID_TYPE_PAL}, true, "The ZYL is in PAL mode now."},
     {"PlaAlreadyPla", {2}, {ID_TYPE_PLA}, true, "The ZYL is in PLA mode now."},
-    {"PlaArrays",
-     {2},
-     {ID_INPUT_REINSTATE_ALL, ID_INPUT_BLOW_ALL, ID_OUTPUT_REINSTATE_ALL, ID_OUTPUT_BLOW_ALL, ID_OUTPUT_FUSES_0,
-      ID_OUTPUT_FUSES_0 + 3},
-     false,
-     "\n\nPLA is not commonly used, so this will not be implemented."},
+    {"PlaArrays", {2}, {ID_INPUT_REINSTATE_ALL, ID_INPUT_BLOW_ALL, ID_OUTPUT_REINSTATE_ALL, ID_OUTPUT_BLOW_ALL,
+                        kOut0, kOut0 + 3}, false, kPla},
     {"PromAndArray", {0}, {ID_INPUT_REINSTATE_ALL, ID_INPUT_BLOW_ALL}, false,
      "The input AND array in the PROM is hard-wired.\n\n"},
-    {"PalOrArray",
-     {1},
-     {ID_OUTPUT_REINSTATE_ALL, ID_OUTPUT_BLOW_ALL, ID_OUTPUT_FUSES_0 + 1, ID_OUTPUT_FUSES_0 + 2},
-     false,
+    {"PalOrArray", {1}, {ID_OUTPUT_REINSTATE_ALL, ID_OUTPUT_BLOW_ALL, kOut0 + 1, kOut0 + 2}, false,
      "The output OR array for the PAL is hard-wired."},
     {"PalPromMinterms", {1}, {ID_SHOW_MINTERMS}, false,
      "\nThis is a PAL, \nthere is no fixed minterm \nat the output of the AND array.\n\n"},
     {"PromPalTerms", {0}, {ID_SHOW_PRODUCT_TERMS}, false,
      "\nThis is a PROM, \nthere is no programmable product term \nat the output of the AND array.\n\n"},
-    {"PlaRowLabels", {2}, {ID_SHOW_MINTERMS, ID_SHOW_PRODUCT_TERMS}, false,
-     "\nThe PLA is not commonly used, so this will not be implemented."},
-    {"Simplify", {0, 2}, {ID_SIMPLIFY_PAL}, false,
-     "\n\nThe ZYL is not in PAL mode,\nno simplification will be processed."},
+    {"PlaRowLabels", {2}, {ID_SHOW_MINTERMS, ID_SHOW_PRODUCT_TERMS}, false, kPlaLabels},
+    {"Simplify", {0, 2}, {ID_SIMPLIFY_PAL}, false, kNotPal},
 };
 
 class ViewLogicMessage : public ViewLogic, public ::testing::WithParamInterface<MessageCase>
