@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -27,6 +28,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -672,6 +674,10 @@ void CMainFrame::DoPrintSetup()
     QPrintDialog dialog(&Printer(), this);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    // It sets up the printer; printing is File > Print.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
     dialog.exec();
 }
 

@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Command line and picture export of the program. The command line is
-# Qt-free (zyl_cmdline); picture export draws with Qt.
+# Command line and picture export of the program.
+# The command line is read with Qt Core alone (zyl_cmdline), before any
+# window system is touched; picture export draws with Qt.
 add_library(zyl_cmdline STATIC app/CommandLine.cpp)
 target_include_directories(zyl_cmdline PUBLIC app)
+target_link_libraries(zyl_cmdline PUBLIC Qt6::Core)
 zyl_warnings(zyl_cmdline)
 
 add_library(zyl_export STATIC app/PictureExport.cpp)
