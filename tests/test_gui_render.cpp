@@ -327,6 +327,8 @@ private slots:
         QTest::newRow("one character") << "F" << "F";
         QTest::newRow("two characters") << "Z1" << "Z~d1";
         QTest::newRow("longer: first only") << "Out" << "O";
+        QTest::newRow("two letters of other scripts") << "\u03a9\u00e9" << "\u03a9~d\u00e9";
+        QTest::newRow("outside the basic plane") << "\U0001D49C\U0001F600" << "\U0001D49C~d\U0001F600";
     }
     void functionNameSubscript()
     {

@@ -306,12 +306,7 @@ void CZYLView::DrawNames(QPainter& p)
     for (int k = 0; k < 4; ++k)
         p.drawText(QPoint(62 + 42 * k, 40 + ascent), QString::fromStdString(m_doc.m_strVariableName[k]));
     for (int k = 0; k < 4; ++k) {
-        const std::string& name = m_doc.m_strFunctionName[k];
-        std::string text;
-        if (name.size() == 2)
-            text = std::string(1, name[0]) + "~d" + name[1]; // the subscript stays on to the end
-        else if (!name.empty())
-            text = name.substr(0, 1);
+        const std::string text = FuseMapFunctionName(m_doc.m_strFunctionName[k]);
         DrawRichText(p, 280 + 21 * k, 585, text, 100, Qt::black, Qt::white);
     }
 }
