@@ -69,8 +69,7 @@ void ExpandRowMinterms(CZYLDoc& doc, int r)
     CAndRow& row = doc.m_andRow[r];
     int free[16];
     int k = 0;
-    const int bits = std::clamp(row.m_nVariables, 0, 4);
-    for (int b = 0; b < bits; ++b) {
+    for (int b = 0; b < row.m_nVariables; ++b) {
         const int bit = 1 << b;
         if ((row.m_nOnes & bit) == 0 && (row.m_nZeros & bit) == 0)
             free[k++] = b;
@@ -91,21 +90,17 @@ void CollectPalMinterms(CZYLDoc& doc, int f)
 {
     if (!ValidFunction(f))
         return;
+    // Each row covers at most the 16 minterms, as the rows' soundness holds.
     int all[64];
     int n = 0;
     for (int r = 4 * f; r < 4 * f + 4; ++r) {
         const CAndRow& row = doc.m_andRow[r];
-        const int count = std::clamp(row.m_nMinterms, 0, 16);
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < row.m_nMinterms; ++i)
             all[n++] = row.m_anMinterm[i];
     }
     const int k = SortUniqueList(all, n);
-    int stored = 0;
-    for (int i = 0; i < k && stored < 16; ++i) {
-        if (all[i] >= 0 && all[i] < 16)
-            doc.m_anPalMinterms[f][stored++] = all[i];
-    }
-    doc.m_nPalMinterms[f] = stored;
+    std::copy(all, all + k, doc.m_anPalMinterms[f]);
+    doc.m_nPalMinterms[f] = k;
 }
 
 void UpdateTruthTable(CZYLDoc& doc, int f)
@@ -166,7 +161,20 @@ void UpdateLists(CZYLDoc& doc, int f)
     }
 }
 
+CImplicant* TermPool(CZYLDoc& doc, int f) { return doc.m_aTerms + CZYLDoc::kTermSlots * f; }
+
+const CImplicant* TermPool(const CZYLDoc& doc, int f) { return doc.m_aTerms + CZYLDoc::kTermSlots * f; }
+
 void LoadPalRows(CZYLDoc& doc, int f)
+{
+    if (!ValidFunction(f))
+        return;
+    // A function owns four rows; a longer cover is the caller's fault and
+    // is cut rather than written into the next function's rows.
+    LoadPalCover(doc, f, TermPool(doc, f), std::clamp(doc.m_aCover[f][0], 0, 4));
+}
+
+void LoadPalCover(CZYLDoc& doc, int f, const CImplicant* terms, int nTerms)
 {
     if (!ValidFunction(f))
         return;
@@ -175,14 +183,10 @@ void LoadPalRows(CZYLDoc& doc, int f)
         std::fill(std::begin(row.m_nFuse), std::end(row.m_nFuse), 1);
         SetRowConstantZero(row);
     }
-    // A function owns four rows; a longer cover is the caller's fault and
-    // is cut rather than written into the next function's rows.
-    const int nTerms = std::clamp(doc.m_aCover[f][0], 0, 4);
     for (int t = 0; t < nTerms; ++t) {
-        const CImplicant& term = doc.m_aTerms[CZYLDoc::kTermSlots * f + t];
+        const CImplicant& term = terms[t];
         CAndRow& row = doc.m_andRow[4 * f + t];
-        const int bits = std::clamp(row.m_nVariables, 0, 4);
-        for (int b = 0; b < bits; ++b) {
+        for (int b = 0; b < row.m_nVariables; ++b) {
             const int i = 3 - b; // bit b belongs to variable 3 - b
             const bool one = (term.m_nOnes >> b) & 1;
             const bool zero = (term.m_nZeros >> b) & 1;
@@ -190,7 +194,7 @@ void LoadPalRows(CZYLDoc& doc, int f)
             row.m_nFuse[2 * i + 1] = (!one && zero) ? 1 : 0;
         }
         row.m_strTerm = term.m_strTerm;
-        row.m_nMinterms = std::clamp(term.m_nMinterms, 0, 16);
+        row.m_nMinterms = term.m_nMinterms; // a term of four variables covers at most 16
         std::copy(term.m_anMinterm, term.m_anMinterm + row.m_nMinterms, row.m_anMinterm);
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class CImplicant;
 class CZYLDoc;
 
 // The document's own computations, which keep the derived fields consistent
@@ -20,7 +21,14 @@ void UpdateTruthTable(CZYLDoc& doc, int f);
 // PROM: the lists of f from its table and OR fuses.
 // PAL: the lists of all four functions from their tables.
 void UpdateLists(CZYLDoc& doc, int f);
+// The term pool of f: the slots of m_aTerms the minimizer fills with f's
+// covers (solution s from slot 50 s on). f must be 0..3.
+CImplicant* TermPool(CZYLDoc& doc, int f);
+const CImplicant* TermPool(const CZYLDoc& doc, int f);
 // Programs rows 4f..4f+3 with the first solution of f (at most 4 terms).
 void LoadPalRows(CZYLDoc& doc, int f);
+// Programs rows 4f..4f+3 with the given terms, texts as they stand; rows
+// beyond nTerms (at most 4) carry the constant 0.
+void LoadPalCover(CZYLDoc& doc, int f, const CImplicant* terms, int nTerms);
 // The product text of every minterm from the variable names.
 void BuildMintermLabels(CZYLDoc& doc);
