@@ -55,11 +55,6 @@ int IsCovered(int nVariables, const int* map)
     return 1;
 }
 
-int GetTermCost(int nLiterals)
-{
-    return 1 + (nLiterals > 1 ? nLiterals : 0);
-}
-
 int GetCoverCost(int nTerms, const CImplicant* terms)
 {
     int cost = nTerms;

@@ -31,4 +31,7 @@ int SelectCover(int nVariables, int nEssential, const CImplicant* essentials, in
 
 // Cost of one term inside a cover: 1, plus its literals when it has more
 // than one. GetCoverCost is the sum of these.
-int GetTermCost(int nLiterals);
+inline int GetTermCost(int nLiterals)
+{
+    return 1 + (nLiterals > 1 ? nLiterals : 0);
+}

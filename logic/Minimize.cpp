@@ -6,131 +6,238 @@
 #include "Tabular.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
-const char kNames[] = "ABCD";
+constexpr char kNames[] = "ABCD";
 
 // ---------------------------------------------------------------------------
-// Compact engine. It follows the tabular method and the cover enumeration
-// step for step, on 4-bit masks and 16-bit minterm sets instead of records:
-// the same terms are produced in the same order, marked the same way, and
-// the covers come out in the same order with the same cost. Only the records
-// of the recorded solutions are written. It keeps all its data on the stack.
+// Compact engine. A cube of the four variables is a base minterm m and a set
+// D of eliminated variables ("dashes", bit 3 = A as in the minterm number)
+// with m & D == 0; it covers m | s for every subset s of D, and level L of
+// the tabular method holds the cubes of L dashes. Sets of cubes are 16-bit
+// masks over their bases, one per dash set, so the merging of whole levels
+// is a few shifts. The order in which the tabular method produces the terms
+// is rebuilt separately, level by level, because it decides which prime
+// implicants come first and so the order of the solutions. Everything stays
+// on the stack; only the records of the recorded solutions are written.
 // ---------------------------------------------------------------------------
 
-struct Cube
-{
-    std::uint8_t ones;
-    std::uint8_t zeros;
-    std::uint16_t cover; // bit m set: the cube covers minterm m
-    bool used;
-    bool dontCare;
-};
+using Set = std::uint16_t; // bit m: minterm m, or the cube with base m
 
-int LiteralCount(const Cube& c)
-{
-    return __builtin_popcount(static_cast<unsigned>(c.ones | c.zeros) & 15u);
-}
+constexpr std::uint8_t kDashCount[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
 
-int Key(int ones, int zeros)
-{
-    return ((ones & 15) << 4) | (zeros & 15);
-}
+// Bases with variable bit d clear, for d = 1, 2, 4, 8.
+constexpr Set kBitClear[9] = {0, 0x5555, 0x3333, 0, 0x0F0F, 0, 0, 0, 0x00FF};
 
-struct Table
-{
-    Cube level[kLevels][kLevelSize];
-    int count[kLevels] = {};
-    std::int8_t where[256]; // key -> index in its level, -1 when absent
-
-    Table() { std::memset(where, -1, sizeof where); }
-
-    void Append(int L, const Cube& c)
-    {
-        const int key = Key(c.ones, c.zeros);
-        if (count[L] >= kLevelSize)
-            return;
-        where[key] = static_cast<std::int8_t>(count[L]);
-        level[L][count[L]++] = c;
+// The minterms of the cube with base 0 and dash set D; base m shifts it by m.
+constexpr std::array<Set, 16> kSpan = [] {
+    std::array<Set, 16> span{};
+    for (int D = 0; D < 16; ++D) {
+        for (int s = 0; s < 16; ++s) {
+            if ((s & ~D) == 0)
+                span[D] = static_cast<Set>(span[D] | (1u << s));
+        }
     }
+    return span;
+}();
+
+// The function as level 0 holds it: the ON-set then the don't cares, each in
+// the order given. Minterms outside 0..15 and repeats are skipped (the
+// callers never pass them); a don't care that is also in the ON-set counts
+// as ON.
+struct Function
+{
+    std::uint8_t order[16];
+    int n = 0;
+    Set on = 0;
+    Set dc = 0;
 };
 
-void AddLevelZero(Table& t, int n, const int* list, bool dontCare)
+void AddLevelZero(Function& f, int n, const int* list, bool dontCare)
 {
     for (int i = 0; i < n; ++i) {
         const int m = list[i];
-        if (m < 0 || m > 15)
+        if (m < 0 || m > 15 || (((f.on | f.dc) >> m) & 1) != 0)
             continue;
-        Cube c{static_cast<std::uint8_t>(m), static_cast<std::uint8_t>(15 - m),
-               static_cast<std::uint16_t>(1u << m), false, dontCare};
-        // A repeated minterm would stand twice in the record table; the
-        // callers never pass one, and the compact table keeps it once.
-        if (t.where[Key(c.ones, c.zeros)] >= 0)
-            continue;
-        t.Append(0, c);
+        f.order[f.n++] = static_cast<std::uint8_t>(m);
+        Set& set = dontCare ? f.dc : f.on;
+        set = static_cast<Set>(set | (1u << m));
     }
 }
 
-// Combining passes: for every record a in level order, its partners b > a
-// (terms differing only in the polarity of one variable) in ascending order,
-// which is the order of the pairwise scan.
-void CombineLevels(Table& t)
+// Per dash set D, the bases of: the cubes inside ON + DC (the implicants,
+// every term the merging produces), the cubes holding an ON-set minterm, and
+// the prime implicants (implicants that merge into no larger implicant and
+// do not cover don't cares only).
+struct Cubes
 {
-    for (int L = 0; L + 1 < kLevels; ++L) {
-        Cube* level = t.level[L];
-        const int n = t.count[L];
-        for (int a = 0; a < n; ++a) {
-            int partners[4];
-            int nPartners = 0;
-            const int present = (level[a].ones | level[a].zeros) & 15;
-            for (int bit = 1; bit < 16; bit <<= 1) {
-                if ((present & bit) == 0)
-                    continue;
-                const int b = t.where[Key(level[a].ones ^ bit, level[a].zeros ^ bit)];
-                if (b > a)
-                    partners[nPartners++] = b;
-            }
-            for (int i = 1; i < nPartners; ++i) {
-                for (int j = i; j > 0 && partners[j - 1] > partners[j]; --j)
-                    std::swap(partners[j - 1], partners[j]);
-            }
-            for (int p = 0; p < nPartners; ++p) {
-                Cube& other = level[partners[p]];
-                level[a].used = true;
-                other.used = true;
-                const int ones = level[a].ones & other.ones;
-                const int zeros = level[a].zeros & other.zeros;
-                if (t.where[Key(ones, zeros)] >= 0)
-                    continue;
-                t.Append(L + 1, Cube{static_cast<std::uint8_t>(ones), static_cast<std::uint8_t>(zeros),
-                                     static_cast<std::uint16_t>(level[a].cover | other.cover), false, false});
+    Set implicant[16];
+    Set touchesOn[16];
+    Set prime[16];
+};
+
+void FindImplicants(const Function& f, Cubes& c)
+{
+    c.implicant[0] = static_cast<Set>(f.on | f.dc);
+    c.touchesOn[0] = f.on;
+    for (int D = 1; D < 16; ++D) {
+        const int d = D & -D; // the cube (m, D) joins (m, D - d) and (m | d, D - d)
+        const unsigned in = c.implicant[D ^ d];
+        const unsigned on = c.touchesOn[D ^ d];
+        c.implicant[D] = static_cast<Set>(in & (in >> d) & kBitClear[d]);
+        c.touchesOn[D] = static_cast<Set>((on | (on >> d)) & kBitClear[d]);
+    }
+}
+
+void FindPrimes(Cubes& c)
+{
+    for (int D = 0; D < 16; ++D) {
+        unsigned merged = 0; // bases of the cubes that are half of a larger implicant
+        for (int d = 1; d < 16; d <<= 1) {
+            if ((D & d) == 0) {
+                const unsigned up = c.implicant[D | d];
+                merged |= up | (up << d);
             }
         }
+        c.prime[D] = static_cast<Set>(c.implicant[D] & c.touchesOn[D] & ~merged);
     }
 }
 
 struct Prime
 {
-    Cube cube;
-    int cost;
+    std::uint64_t order; // level, then place within the level
+    Set cover;
+    std::uint8_t base;
+    std::uint8_t dashes;
+    std::uint8_t cost;
     bool essential;
 };
 
-struct Search
+// The place of a cube within its level, as a number that sorts like the
+// production order of the tabular method (valid for implicants). Level 0 is
+// in input order. The pairwise scan over level L lists a cube of level
+// L + 1 at the first of its generating pairs (the cube's two halves along
+// one of its dashes, the earlier one first) in lexicographic order, so its
+// key is the smallest, over its dashes, of (earlier half's key, later
+// half's key) packed into one number. Keys of level L fit in 4 << L bits.
+template <int L>
+std::uint64_t OrderKey(const std::uint8_t* position, int base, int D)
 {
-    const std::uint16_t* masks;
-    const int* costs;
-    int n;
-    std::uint16_t need;
-    std::uint16_t suffix[kMaxListTerms + 1]; // union of masks[i..n-1]
-    int minCost;                             // the cheapest single term
-    int best;
+    if constexpr (L == 0) {
+        return position[base];
+    } else {
+        std::uint64_t key = ~std::uint64_t{0};
+        for (unsigned dashes = static_cast<unsigned>(D); dashes != 0; dashes &= dashes - 1) {
+            const int d = static_cast<int>(dashes & -dashes);
+            const std::uint64_t a = OrderKey<L - 1>(position, base, D ^ d);
+            const std::uint64_t b = OrderKey<L - 1>(position, base | d, D ^ d);
+            key = std::min(key, a < b ? a << (2 << L) | b : b << (2 << L) | a);
+        }
+        return key;
+    }
+}
+
+// The prime implicant list in production order: by level, then by place.
+struct PrimeList
+{
+    Prime list[81];
+    int n = 0;
 };
 
-void FindBestCost(Search& s, int i, int cost, std::uint16_t covered)
+void ListPrimes(const Function& f, const Cubes& c, PrimeList& p)
+{
+    std::uint8_t position[16];
+    for (int i = 0; i < f.n; ++i)
+        position[f.order[i]] = static_cast<std::uint8_t>(i);
+    int atLevel[5] = {};
+    for (int D = 0; D < 16; ++D) {
+        for (unsigned bases = c.prime[D]; bases != 0; bases &= bases - 1) {
+            const int m = std::countr_zero(bases);
+            const int level = kDashCount[D];
+            ++atLevel[level];
+            p.list[p.n++] = Prime{static_cast<std::uint64_t>(level) << 56, static_cast<Set>(kSpan[D] << m),
+                                  static_cast<std::uint8_t>(m), static_cast<std::uint8_t>(D),
+                                  static_cast<std::uint8_t>(GetTermCost(4 - level)), false};
+        }
+    }
+    // A level with one prime needs no place; level 4 has at most one cube.
+    for (int i = 0; i < p.n; ++i) {
+        Prime& prime = p.list[i];
+        const int level = kDashCount[prime.dashes];
+        if (atLevel[level] < 2)
+            continue;
+        switch (level) {
+        case 0: prime.order |= OrderKey<0>(position, prime.base, prime.dashes); break;
+        case 1: prime.order |= OrderKey<1>(position, prime.base, prime.dashes); break;
+        case 2: prime.order |= OrderKey<2>(position, prime.base, prime.dashes); break;
+        default: prime.order |= OrderKey<3>(position, prime.base, prime.dashes); break;
+        }
+    }
+    for (int i = 1; i < p.n; ++i) {
+        for (int j = i; j > 0 && p.list[j - 1].order > p.list[j].order; --j)
+            std::swap(p.list[j - 1], p.list[j]);
+    }
+    p.n = std::min(p.n, static_cast<int>(kMaxListTerms));
+}
+
+// A prime implicant is essential when it is the only one to cover some
+// ON-set minterm; one sweep finds the minterms covered exactly once.
+Set MarkEssential(PrimeList& p, Set on)
+{
+    unsigned once = 0;
+    unsigned more = 0;
+    for (int i = 0; i < p.n; ++i) {
+        more |= once & p.list[i].cover;
+        once |= p.list[i].cover;
+    }
+    const unsigned only = once & ~more & on;
+    unsigned covered = 0;
+    for (int i = 0; i < p.n; ++i) {
+        p.list[i].essential = (p.list[i].cover & only) != 0;
+        if (p.list[i].essential)
+            covered |= p.list[i].cover;
+    }
+    return static_cast<Set>(covered);
+}
+
+// The non-essential prime implicants in prime order and what the cover
+// search needs of them.
+struct Search
+{
+    int prime[kMaxCombination]; // index into the prime list
+    Set masks[kMaxCombination];
+    int costs[kMaxCombination];
+    int n = 0;
+    Set need = 0;                     // ON-set minterms the essentials leave
+    Set suffix[kMaxCombination + 1];  // union of masks[i..n-1]
+    int minCost = 1000;               // the cheapest single term
+    int best = 1000;
+};
+
+void PrepareSearch(const PrimeList& p, Set need, Search& s)
+{
+    s.need = need;
+    for (int i = 0; i < p.n && s.n < kMaxCombination; ++i) {
+        if (p.list[i].essential)
+            continue;
+        s.prime[s.n] = i;
+        s.masks[s.n] = p.list[i].cover;
+        s.costs[s.n] = p.list[i].cost;
+        s.minCost = std::min(s.minCost, s.costs[s.n]);
+        ++s.n;
+    }
+    s.suffix[s.n] = 0;
+    for (int i = s.n - 1; i >= 0; --i)
+        s.suffix[i] = static_cast<Set>(s.suffix[i + 1] | s.masks[i]);
+}
+
+// The lowest cost of a set of terms covering need, by include/exclude with
+// bounds on cost and on what the remaining terms can still cover.
+void FindBestCost(Search& s, int i, int cost, Set covered)
 {
     if ((covered & s.need) == s.need) {
         s.best = std::min(s.best, cost);
@@ -140,7 +247,7 @@ void FindBestCost(Search& s, int i, int cost, std::uint16_t covered)
         return;
     if (((covered | s.suffix[i]) & s.need) != s.need)
         return;
-    FindBestCost(s, i + 1, cost + s.costs[i], static_cast<std::uint16_t>(covered | s.masks[i]));
+    FindBestCost(s, i + 1, cost + s.costs[i], static_cast<Set>(covered | s.masks[i]));
     FindBestCost(s, i + 1, cost, covered);
 }
 
@@ -153,9 +260,9 @@ struct Collector
     int solutions[kMaxSolutions][kMaxCombination];
 };
 
-// Walks the k-combinations of the remaining terms in lexicographic order
+// Walks the k-combinations of the search's terms in lexicographic order
 // and keeps those that cover and cost exactly the best.
-void CollectCovers(const Search& s, Collector& c, int pos, int start, int cost, std::uint16_t covered)
+void CollectCovers(const Search& s, Collector& c, int pos, int start, int cost, Set covered)
 {
     if (pos == c.k) {
         if ((covered & s.need) == s.need && cost == s.best) {
@@ -173,45 +280,97 @@ void CollectCovers(const Search& s, Collector& c, int pos, int start, int cost, 
         if (withI + left * s.minCost > s.best)
             continue;
         c.chosen[pos] = i;
-        CollectCovers(s, c, pos + 1, i + 1, withI, static_cast<std::uint16_t>(covered | s.masks[i]));
+        CollectCovers(s, c, pos + 1, i + 1, withI, static_cast<Set>(covered | s.masks[i]));
     }
 }
 
-void BuildText(const Cube& c, std::string& text)
+// The covers of the lowest cost, by number of extra terms, then in
+// lexicographic order, at most kMaxSolutions of them. The essentials are part
+// of every cover, so their cost is left out.
+void SearchCovers(Search& s, Collector& c)
 {
-    text.clear();
-    if (c.ones == 0 && c.zeros == 0) {
-        text.push_back('1');
-        return;
-    }
-    for (int i = 3; i >= 0; --i) {
-        const int one = (c.ones >> i) & 1;
-        const int zero = (c.zeros >> i) & 1;
-        if (one + zero != 1)
-            continue;
-        if (zero != 0)
-            text.push_back('^');
-        text.push_back(kNames[3 - i]);
+    FindBestCost(s, 0, 0, 0);
+    c.found = 0;
+    if (s.best >= 1000)
+        return; // cannot happen: all primes together cover the ON-set
+    int sorted[kMaxCombination];
+    std::copy(s.costs, s.costs + s.n, sorted);
+    std::sort(sorted, sorted + s.n);
+    int lowest = 0; // the cheapest conceivable k extra terms
+    for (int k = 1; k <= s.n && c.found < kMaxSolutions; ++k) {
+        lowest += sorted[k - 1];
+        if (lowest > s.best)
+            break;
+        c.k = k;
+        CollectCovers(s, c, 0, 0, 0, 0);
     }
 }
 
-void WriteRecord(const Prime& p, const std::string& text, CImplicant& rec)
+// The text of every cube, [dash set][base], as BuildTerm makes it with the
+// names A to D: the literals in variable order, "^" before a complemented
+// one, "1" for the cube without literals.
+struct Text
+{
+    char chars[8];
+    std::size_t length;
+};
+
+constexpr auto kTexts = [] {
+    std::array<std::array<Text, 16>, 16> texts{};
+    for (int D = 0; D < 16; ++D) {
+        for (int m = 0; m < 16; ++m) {
+            Text& text = texts[D][m];
+            for (int i = 3; i >= 0; --i) {
+                if (((D >> i) & 1) != 0)
+                    continue;
+                if (((m >> i) & 1) == 0)
+                    text.chars[text.length++] = '^';
+                text.chars[text.length++] = kNames[3 - i];
+            }
+            if (text.length == 0)
+                text.chars[text.length++] = '1';
+        }
+    }
+    return texts;
+}();
+
+// The record of one prime implicant as the tabular method leaves it: four
+// variables named A to D, the covered minterms ascending, no don't-care or
+// used flag, and its text. Names already in place are not written again.
+void WriteRecord(const Prime& p, CImplicant& rec)
 {
     rec.m_nVariables = 4;
-    rec.m_nOnes = p.cube.ones;
-    rec.m_nZeros = p.cube.zeros;
+    rec.m_nOnes = p.base;
+    rec.m_nZeros = 15 & ~(p.base | p.dashes);
     int n = 0;
-    for (int m = 0; m < 16; ++m) {
-        if ((p.cube.cover >> m) & 1)
-            rec.m_anMinterm[n++] = m;
-    }
+    for (unsigned bits = p.cover; bits != 0; bits &= bits - 1)
+        rec.m_anMinterm[n++] = std::countr_zero(bits);
     rec.m_nMinterms = n;
     rec.m_bDontCare = 0;
     rec.m_bUsed = 0;
     rec.m_bEssential = p.essential ? 1 : 0;
-    for (int k = 0; k < 4; ++k)
-        rec.m_strName[k].assign(1, kNames[k]);
-    rec.m_strTerm = text;
+    for (int k = 0; k < 4; ++k) {
+        if (rec.m_strName[k].size() != 1 || rec.m_strName[k][0] != kNames[k])
+            rec.m_strName[k].assign(1, kNames[k]);
+    }
+    const Text& text = kTexts[p.dashes][p.base];
+    rec.m_strTerm.assign(text.chars, text.length);
+}
+
+// Block s: the essentials in prime order, then the chosen terms.
+void WriteSolutions(const PrimeList& p, const Search& s, const Collector& c, int* counts, CImplicant* blocks)
+{
+    for (int sol = 0; sol < c.found; ++sol) {
+        CImplicant* block = blocks + kBlockSize * sol;
+        int n = 0;
+        for (int i = 0; i < p.n; ++i) {
+            if (p.list[i].essential)
+                WriteRecord(p.list[i], block[n++]);
+        }
+        for (int i = 0; i < c.size[sol]; ++i)
+            WriteRecord(p.list[s.prime[c.solutions[sol][i]]], block[n++]);
+        counts[sol] = n;
+    }
 }
 
 } // namespace
@@ -219,122 +378,26 @@ void WriteRecord(const Prime& p, const std::string& text, CImplicant& rec)
 int Minimize(int nMinterms, const int* minterms, int nDontCares, const int* dontCares, int* counts,
              CImplicant* blocks)
 {
-    // 1-4. Level 0 holds the ON-set then the don't cares; combine the levels.
-    Table t;
-    AddLevelZero(t, std::clamp(nMinterms, 0, 16), minterms, false);
-    AddLevelZero(t, std::clamp(nDontCares, 0, 16), dontCares, true);
-    CombineLevels(t);
+    Function f;
+    AddLevelZero(f, std::clamp(nMinterms, 0, 16), minterms, false);
+    AddLevelZero(f, std::clamp(nDontCares, 0, 16), dontCares, true);
+    Cubes cubes;
+    FindImplicants(f, cubes);
+    FindPrimes(cubes);
+    PrimeList primes;
+    ListPrimes(f, cubes, primes);
+    const Set essentialCover = MarkEssential(primes, f.on);
 
-    std::uint16_t onMask = 0;
-    for (int i = 0; i < t.count[0]; ++i) {
-        if (!t.level[0][i].dontCare)
-            onMask |= t.level[0][i].cover;
-        else
-            t.level[0][i].used = true;
+    Search s;
+    Collector c;
+    if ((essentialCover & f.on) == f.on) {
+        c.found = 1; // the essentials alone: one cover without extra terms
+        c.size[0] = 0;
+    } else {
+        PrepareSearch(primes, static_cast<Set>(f.on & ~essentialCover), s);
+        SearchCovers(s, c);
     }
-    for (int L = 1; L < kLevels; ++L) {
-        for (int i = 0; i < t.count[L]; ++i) {
-            if ((t.level[L][i].cover & onMask) == 0)
-                t.level[L][i].used = true;
-        }
-    }
-
-    // 5. The prime implicants in level order.
-    Prime primes[kMaxListTerms];
-    int nPrimes = 0;
-    for (int L = 0; L < kLevels; ++L) {
-        for (int i = 0; i < t.count[L] && nPrimes < kMaxListTerms; ++i) {
-            if (!t.level[L][i].used)
-                primes[nPrimes++] = Prime{t.level[L][i], GetTermCost(LiteralCount(t.level[L][i])), false};
-        }
-    }
-
-    // 6. Essentials: the only prime of some ON-set minterm.
-    std::uint16_t essentialCover = 0;
-    for (int m = 0; m < 16; ++m) {
-        if (((onMask >> m) & 1) == 0)
-            continue;
-        int only = -1;
-        int count = 0;
-        for (int p = 0; p < nPrimes && count < 2; ++p) {
-            if ((primes[p].cube.cover >> m) & 1) {
-                only = p;
-                ++count;
-            }
-        }
-        if (count == 1)
-            primes[only].essential = true;
-    }
-
-    // 7. Split in prime order.
-    int essential[kMaxListTerms];
-    int rest[kMaxListTerms];
-    int nEssential = 0;
-    int nRest = 0;
-    std::uint16_t restMasks[kMaxListTerms];
-    int restCosts[kMaxListTerms];
-    for (int p = 0; p < nPrimes; ++p) {
-        if (primes[p].essential) {
-            essential[nEssential++] = p;
-            essentialCover |= primes[p].cube.cover;
-        } else {
-            restMasks[nRest] = primes[p].cube.cover;
-            restCosts[nRest] = primes[p].cost;
-            rest[nRest++] = p;
-        }
-    }
-
-    std::string text[kMaxListTerms];
-    for (int p = 0; p < nPrimes; ++p)
-        BuildText(primes[p].cube, text[p]);
-
-    // 8-9. The essentials alone may cover the ON-set.
-    if ((essentialCover & onMask) == onMask) {
-        counts[0] = nEssential;
-        for (int e = 0; e < nEssential; ++e)
-            WriteRecord(primes[essential[e]], text[essential[e]], blocks[e]);
-        return 1;
-    }
-
-    // 10. Cover selection: the lowest cost first, then the covers of that
-    // cost by number of extra terms and lexicographic order.
-    nRest = std::min(nRest, static_cast<int>(kMaxCombination));
-    Search s{restMasks, restCosts, nRest, static_cast<std::uint16_t>(onMask & ~essentialCover), {}, 1000, 1000};
-    s.suffix[nRest] = 0;
-    for (int i = nRest - 1; i >= 0; --i) {
-        s.suffix[i] = static_cast<std::uint16_t>(s.suffix[i + 1] | restMasks[i]);
-        s.minCost = std::min(s.minCost, restCosts[i]);
-    }
-    FindBestCost(s, 0, 0, 0);
-    if (s.best >= 1000)
-        return 0; // cannot happen: all primes together cover the ON-set
-
-    int sorted[kMaxCombination];
-    std::copy(restCosts, restCosts + nRest, sorted);
-    std::sort(sorted, sorted + nRest);
-    Collector c{};
-    int lowest = 0; // the cheapest conceivable k extra terms
-    for (int k = 1; k <= nRest && c.found < kMaxSolutions; ++k) {
-        lowest += sorted[k - 1];
-        if (lowest > s.best)
-            break;
-        c.k = k;
-        CollectCovers(s, c, 0, 0, 0, 0);
-    }
-
-    // The essentials are part of every cover, so their cost was left out of
-    // the search above; write the recorded covers.
-    for (int sol = 0; sol < c.found; ++sol) {
-        CImplicant* block = blocks + kBlockSize * sol;
-        int n = 0;
-        for (int e = 0; e < nEssential; ++e)
-            WriteRecord(primes[essential[e]], text[essential[e]], block[n++]);
-        for (int i = 0; i < c.size[sol]; ++i) {
-            const int p = rest[c.solutions[sol][i]];
-            WriteRecord(primes[p], text[p], block[n++]);
-        }
-        counts[sol] = n;
-    }
+    WriteSolutions(primes, s, c, counts, blocks);
     return c.found;
 }
 
