@@ -2,97 +2,141 @@
 #include "CZYLDoc.h"
 
 #include "DocOps.h"
+#include "FuseMapLayout.h"
 
 #include <algorithm>
 
+namespace {
+
+namespace L = FuseMapLayout;
+
+// No results yet: default-constructed term records, no covers, no message.
+void ClearResults(CZYLDoc& doc)
+{
+    for (auto& counts : doc.m_aCover)
+        std::fill(std::begin(counts), std::end(counts), 0);
+    doc.m_strMessage.clear();
+}
+
+// A fresh PROM has every OR fuse intact: every function is 1 everywhere.
+void SetPromTables(CZYLDoc& doc)
+{
+    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
+        for (int r = 0; r < CZYLDoc::kRows; ++r) {
+            doc.m_szPromTable[f][r] = '1';
+            doc.m_anPromMinterms[f][r] = r;
+            doc.m_anPromDontCares[f][r] = 0;
+        }
+        doc.m_nPromMinterms[f] = CZYLDoc::kRows;
+        doc.m_nPromDontCares[f] = 0;
+    }
+}
+
+// A fresh PAL computes 0 for every function.
+void SetPalTables(CZYLDoc& doc)
+{
+    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
+        for (int r = 0; r < CZYLDoc::kRows; ++r) {
+            doc.m_szPalTable[f][r] = '0';
+            doc.m_anPalMinterms[f][r] = 0;
+            doc.m_anPalDontCares[f][r] = 0;
+        }
+        doc.m_nPalMinterms[f] = 0;
+        doc.m_nPalDontCares[f] = 0;
+    }
+}
+
+void SetFunctionAreas(CZYLDoc& doc)
+{
+    for (int f = 0; f < CZYLDoc::kFunctions; ++f)
+        doc.m_rcFunctionArea[f] = L::FunctionArea(f);
+}
+
+// The AND cells and the gates' click areas; each row keeps its own copy of
+// its cells.
+void SetAndGeometry(CZYLDoc& doc)
+{
+    for (int c = 0; c < CZYLDoc::kColumns; ++c) {
+        for (int r = 0; r < CZYLDoc::kRows; ++r) {
+            doc.m_ptAndCell[c][r] = L::AndCell(c, r);
+            doc.m_rcAndCell[c][r] = L::AndCellRect(c, r);
+        }
+    }
+    for (int r = 0; r < CZYLDoc::kRows; ++r)
+        doc.m_rcRowGate[r] = L::RowGate(r);
+    for (int j = 0; j < CZYLDoc::kFunctions; ++j)
+        doc.m_rcOutputGate[j] = L::OutputGate(j);
+    for (int r = 0; r < CZYLDoc::kRows; ++r) {
+        for (int c = 0; c < CZYLDoc::kColumns; ++c) {
+            doc.m_andRow[r].m_ptCell[c] = doc.m_ptAndCell[c][r];
+            doc.m_andRow[r].m_rcCell[c] = doc.m_rcAndCell[c][r];
+        }
+    }
+}
+
+// Every AND fuse intact: each row connects both literals of every variable,
+// so its product is "0".
+void SetAndRows(CZYLDoc& doc)
+{
+    for (CAndRow& row : doc.m_andRow) {
+        row.m_strTerm = "0";
+        row.m_nVariables = CZYLDoc::kVariables;
+        std::fill(std::begin(row.m_nFuse), std::end(row.m_nFuse), 1);
+    }
+}
+
+void SetOrArray(CZYLDoc& doc)
+{
+    for (int j = 0; j < CZYLDoc::kFunctions; ++j) {
+        for (int r = 0; r < CZYLDoc::kRows; ++r) {
+            doc.m_ptOrCell[j][r] = L::OrCell(j, r);
+            doc.m_rcOrCell[j][r] = L::OrCellRect(j, r);
+        }
+    }
+    for (auto& column : doc.m_nOrFuse)
+        std::fill(std::begin(column), std::end(column), 1);
+}
+
+// The gate toggles start "last set intact"; the device is a PROM with no
+// labels, annotations or block structure shown.
+void SetTogglesAndFlags(CZYLDoc& doc)
+{
+    std::fill(std::begin(doc.m_nRowToggle), std::end(doc.m_nRowToggle), 1);
+    std::fill(std::begin(doc.m_nOutputToggle), std::end(doc.m_nOutputToggle), 1);
+    doc.m_bAndLabel = 0;
+    doc.m_bOrLabel = 0;
+    doc.m_bProm = 1;
+    doc.m_bPal = 0;
+    doc.m_bPla = 0;
+    doc.m_bShowMinterms = 0;
+    doc.m_bShowProductTerms = 0;
+    doc.m_bBlockStructure = 0;
+}
+
+void SetDefaultNames(CZYLDoc& doc)
+{
+    for (int f = 0; f < CZYLDoc::kFunctions; ++f)
+        doc.m_strFunctionName[f] = "Y" + std::to_string(f);
+    const char* names[CZYLDoc::kVariables] = {"A", "B", "C", "D"};
+    for (int i = 0; i < CZYLDoc::kVariables; ++i)
+        doc.m_strVariableName[i] = names[i];
+}
+
+} // namespace
+
 CZYLDoc::CZYLDoc()
 {
-    // Term pool and message text: default-constructed records, empty text.
-    for (auto& counts : m_aCover)
-        std::fill(std::begin(counts), std::end(counts), 0);
-    m_strMessage.clear();
-
-    // PROM truth table '1' with the full minterm lists; no don't cares.
-    for (int f = 0; f < kFunctions; ++f) {
-        for (int r = 0; r < kRows; ++r) {
-            m_szPromTable[f][r] = '1';
-            m_anPromMinterms[f][r] = r;
-            m_anPromDontCares[f][r] = 0;
-        }
-        m_nPromMinterms[f] = kRows;
-        m_nPromDontCares[f] = 0;
-    }
-
-    // PAL truth table '0' with empty lists.
-    for (int f = 0; f < kFunctions; ++f) {
-        for (int r = 0; r < kRows; ++r) {
-            m_szPalTable[f][r] = '0';
-            m_anPalMinterms[f][r] = 0;
-            m_anPalDontCares[f][r] = 0;
-        }
-        m_nPalMinterms[f] = 0;
-        m_nPalDontCares[f] = 0;
-    }
-
-    for (int f = 0; f < kFunctions; ++f)
-        m_rcFunctionArea[f] = ZRect{500, 80 + 80 * f, 1100, 380 + 80 * f};
+    ClearResults(*this);
+    SetPromTables(*this);
+    SetPalTables(*this);
+    SetFunctionAreas(*this);
     m_nVariables = kVariables;
-
-    // AND cell geometry.
-    for (int c = 0; c < kColumns; ++c) {
-        for (int r = 0; r < kRows; ++r) {
-            m_ptAndCell[c][r] = ZPoint{48 + 21 * c, 138 + 25 * r};
-            m_rcAndCell[c][r] = ZRect{48 + 21 * c, 138 + 25 * r, 63 + 21 * c, 153 + 25 * r};
-        }
-    }
-
-    // Row-gate and output-gate click areas.
-    for (int r = 0; r < kRows; ++r)
-        m_rcRowGate[r] = ZRect{225, 138 + 25 * r, 255, 153 + 25 * r};
-    for (int j = 0; j < kFunctions; ++j)
-        m_rcOutputGate[j] = ZRect{278 + 21 * j, 540, 290 + 21 * j, 565};
-
-    // The rows' own copy of the cell geometry, their text and width.
-    for (int r = 0; r < kRows; ++r) {
-        CAndRow& row = m_andRow[r];
-        for (int c = 0; c < kColumns; ++c) {
-            row.m_ptCell[c] = m_ptAndCell[c][r];
-            row.m_rcCell[c] = m_rcAndCell[c][r];
-        }
-        row.m_strTerm = "0";
-        row.m_nVariables = 4;
-    }
-    for (auto& row : m_andRow)
-        std::fill(std::begin(row.m_nFuse), std::end(row.m_nFuse), 1);
-
-    // OR cell geometry and fuses.
-    for (int j = 0; j < kFunctions; ++j) {
-        for (int r = 0; r < kRows; ++r) {
-            m_ptOrCell[j][r] = ZPoint{277 + 21 * j, 138 + 25 * r};
-            m_rcOrCell[j][r] = ZRect{277 + 21 * j, 138 + 25 * r, 292 + 21 * j, 153 + 25 * r};
-        }
-    }
-    for (auto& column : m_nOrFuse)
-        std::fill(std::begin(column), std::end(column), 1);
-
-    std::fill(std::begin(m_nRowToggle), std::end(m_nRowToggle), 1);
-    std::fill(std::begin(m_nOutputToggle), std::end(m_nOutputToggle), 1);
-
-    m_bAndLabel = 0;
-    m_bOrLabel = 0;
-    m_bProm = 1;
-    m_bPal = 0;
-    m_bPla = 0;
-    m_bShowMinterms = 0;
-    m_bShowProductTerms = 0;
-    m_bBlockStructure = 0;
-
-    for (int f = 0; f < kFunctions; ++f)
-        m_strFunctionName[f] = "Y" + std::to_string(f);
-    const char* names[kVariables] = {"A", "B", "C", "D"};
-    for (int i = 0; i < kVariables; ++i)
-        m_strVariableName[i] = names[i];
-
+    SetAndGeometry(*this);
+    SetAndRows(*this);
+    SetOrArray(*this);
+    SetTogglesAndFlags(*this);
+    SetDefaultNames(*this);
+    // Last: the labels are built from the names.
     BuildMintermLabels(*this);
 }
 

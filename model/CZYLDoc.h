@@ -11,9 +11,10 @@
 
 // The whole state of the simulated device: device type, the two truth
 // tables and the lists derived from them, the fuses of both arrays, the
-// names, the display flags and the fixed geometry of the fuse map. Every
-// window reads and writes these fields directly; the operations of
-// DocOps.h keep the derived fields consistent.
+// names, the display flags and the fixed geometry of the fuse map (copied
+// from FuseMapLayout.h, which the view draws from). Every window reads and
+// writes these fields directly; the operations of DocOps.h keep the derived
+// fields consistent.
 class CZYLDoc
 {
 public:
@@ -56,8 +57,8 @@ public:
     int m_anPalDontCares[kFunctions][kRows];
     int m_nPalDontCares[kFunctions];
 
-    // Sets every default, in the documented order, ending with the minterm
-    // labels built from the default names.
+    // A fresh device: a PROM with every fuse intact, the default names, no
+    // options shown, and the fuse-map geometry of FuseMapLayout.h.
     CZYLDoc();
     CZYLDoc(const CZYLDoc&) = delete;
     CZYLDoc& operator=(const CZYLDoc&) = delete;
