@@ -3,18 +3,24 @@
 # in through the Qt resource system under ":/res/". Linking zyl_res brings the
 # resource objects along (qt_add_resources puts them in an object library that
 # consumers of the static library link directly, so the initializer is kept).
-set(ZYL_PICTURES
-    bmp130.png bmp131.png bmp132.png bmp133.png bmp134.png bmp135.png bmp137.png
-    bmp138.png bmp140.png bmp143.png bmp144.png bmp145.png bmp146.png bmp147.png
-    bmp148.png bmp153.png bmp154.png bmp155.png bmp156.png bmp157.png bmp158.png
-    bmp159.png bmp162.png bmp163.png bmp164.png bmp165.png bmp166.png bmp167.png
-    bmp168.png cur104.png cur139.png cur152.png ico128.png ico128_256.png ico137.png
-    ico159.png toolbar128.png)
+# The file names come from the one list of pictures, res/Pictures.def.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS res/Pictures.def)
+file(STRINGS res/Pictures.def ZYL_PICTURE_LINES REGEX "^ZYL_(BITMAP|CURSOR|IMAGE)\\(")
+set(ZYL_PICTURES)
+foreach(line IN LISTS ZYL_PICTURE_LINES)
+    if(line MATCHES "^ZYL_BITMAP\\([A-Za-z0-9]+, *([0-9]+),")
+        list(APPEND ZYL_PICTURES bmp${CMAKE_MATCH_1}.png)
+    elseif(line MATCHES "^ZYL_CURSOR\\([A-Za-z0-9]+, *([0-9]+),")
+        list(APPEND ZYL_PICTURES cur${CMAKE_MATCH_1}.png)
+    elseif(line MATCHES "^ZYL_IMAGE\\([A-Za-z0-9]+, *([A-Za-z0-9_]+),")
+        list(APPEND ZYL_PICTURES ${CMAKE_MATCH_1}.png)
+    endif()
+endforeach()
 list(TRANSFORM ZYL_PICTURES PREPEND res/ OUTPUT_VARIABLE ZYL_PICTURE_FILES)
 
 add_library(zyl_res STATIC res/Resources.cpp)
 target_include_directories(zyl_res PUBLIC res)
-target_link_libraries(zyl_res PUBLIC Qt6::Gui)
+target_link_libraries(zyl_res PUBLIC zyl_pictureids Qt6::Gui)
 qt_add_resources(zyl_res "zylres" PREFIX "/res" BASE res FILES ${ZYL_PICTURE_FILES})
 zyl_warnings(zyl_res)
 
@@ -24,7 +30,7 @@ zyl_warnings(zyl_res)
 option(ZYL_DRAW_PICTURES "Build the picture generator res/tools/drawpictures" OFF)
 if(ZYL_DRAW_PICTURES)
     add_executable(drawpictures res/tools/drawpictures.cpp)
-    target_link_libraries(drawpictures PRIVATE Qt6::Gui)
+    target_link_libraries(drawpictures PRIVATE zyl_pictureids Qt6::Gui)
     zyl_warnings(drawpictures)
     add_custom_target(zyl_draw_pictures
         COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen

@@ -4,7 +4,7 @@
 file(GLOB ZYL_VIEWLOGIC_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/view/CViewLogic*.cpp)
 add_library(zyl_viewlogic STATIC ${ZYL_VIEWLOGIC_SOURCES})
 target_include_directories(zyl_viewlogic PUBLIC view)
-target_link_libraries(zyl_viewlogic PUBLIC zyl_parse zyl_model)
+target_link_libraries(zyl_viewlogic PUBLIC zyl_parse zyl_model zyl_pictureids)
 zyl_warnings(zyl_viewlogic)
 if(ZYL_BUILD_TESTS)
     file(GLOB ZYL_VIEWLOGIC_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_viewlogic_*.cpp)

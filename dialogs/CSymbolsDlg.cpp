@@ -3,7 +3,7 @@
 
 #include "CZYLDoc.h"
 #include "DialogUnits.h"
-#include "Hotspots.h"
+#include "Pictures.h"
 #include "Platform.h"
 
 #include <QCloseEvent>
@@ -17,9 +17,6 @@
 namespace {
 
 const DialogFont kFont = DialogFont::System10;
-
-// The pictures and patches the paint copies.
-const int kBitmapIds[] = {153, 154, 155, 156, 157, 158, 159, 138, 167, 168, 164, 162, 163, 165, 166};
 
 QRect ToQRect(const ZRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
@@ -46,10 +43,7 @@ CSymbolsDlg::CSymbolsDlg(CZYLDoc& doc, QWidget* parent)
     setMouseTracking(true);
 
     CreateControls();
-    const QPixmap pencil(QStringLiteral(":/res/cur139.png"));
-    m_hFuseCursor = pencil.isNull() ? QCursor(Qt::ArrowCursor)
-                                    : QCursor(pencil, kCursorHotspot139[0], kCursorHotspot139[1]);
-    LoadBitmaps();
+    m_hFuseCursor = ZylCursor(kCurPencil);
 
     const ZSize screen = GetPlatform().GetScreenSize();
     const ZPoint at = SymbolsDialogPosition(screen, ZSize{width(), height()});
@@ -75,12 +69,6 @@ void CSymbolsDlg::CreateControls()
     AddText(this, "Simplified Connection Diagram", 240, 185, 131, 8);
 }
 
-void CSymbolsDlg::LoadBitmaps()
-{
-    for (int id : kBitmapIds)
-        m_bitmaps[id] = QPixmap(QStringLiteral(":/res/bmp%1.png").arg(id));
-}
-
 // The dialog draws its own fuses; the document only selects the picture.
 void CSymbolsDlg::Refill() { update(); }
 
@@ -101,7 +89,7 @@ void CSymbolsDlg::paintEvent(QPaintEvent*)
         return;
     QPainter p(this);
     for (const CSymbolsBlit& blit : m_state.PaintList(picture)) {
-        const QPixmap& pixmap = m_bitmaps[blit.bitmap];
+        const QPixmap& pixmap = ZylBitmap(blit.bitmap);
         if (pixmap.isNull())
             continue;
         // A plain copy, clipped to the bitmap where the area is larger.

@@ -5,9 +5,6 @@
 #include "SymbolsLogic.h"
 
 #include <QCursor>
-#include <QPixmap>
-
-#include <map>
 
 class CZYLDoc;
 class QPushButton;
@@ -37,12 +34,10 @@ protected:
 
 private:
     void CreateControls();
-    void LoadBitmaps();
     void OnClose();
 
     CZYLDoc& m_doc;
     CSymbolsState m_state;
     QPushButton* m_pAnnotationButton = nullptr;
     QCursor m_hFuseCursor;
-    std::map<int, QPixmap> m_bitmaps;
 };

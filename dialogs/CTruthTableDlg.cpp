@@ -4,8 +4,9 @@
 #include "CZYLDoc.h"
 #include "DialogUnits.h"
 #include "DrawRichText.h"
-#include "Hotspots.h"
+#include "Pictures.h"
 #include "Platform.h"
+#include "TruthTableLayout.h"
 #include "TruthTableLogic.h"
 
 #include <QContextMenuEvent>
@@ -24,13 +25,7 @@ const int kPoints = 100;
 const char* const kShowNumbers = "Show No.";
 const char* const kHideNumbers = "Hide No.";
 
-QCursor LoadCursor(const char* path, const int (&hotspot)[2])
-{
-    const QPixmap pixmap(QString::fromLatin1(path));
-    if (pixmap.isNull())
-        return QCursor(Qt::ArrowCursor);
-    return QCursor(pixmap, hotspot[0], hotspot[1]);
-}
+namespace L = TruthTableLayout;
 
 QLabel* AddText(QWidget* parent, const char* text, int x, int y, int w, int h)
 {
@@ -41,10 +36,10 @@ QLabel* AddText(QWidget* parent, const char* text, int x, int y, int w, int h)
     return label;
 }
 
-// Text with its top-left corner at (x, y), as the table's cells place it.
-void TextAt(QPainter& p, int x, int y, const QString& text)
+// Text with its top-left corner at a point, as the table's cells place it.
+void TextAt(QPainter& p, const ZPoint& at, const QString& text)
 {
-    p.drawText(QPoint(x, y + p.fontMetrics().ascent()), text);
+    p.drawText(QPoint(at.x, at.y + p.fontMetrics().ascent()), text);
 }
 
 int KeyFlags(const QMouseEvent& event)
@@ -72,8 +67,8 @@ QRect ToQRect(const ZRect& r) { return QRect(r.left, r.top, r.Width(), r.Height(
 CTruthTableDlg::CTruthTableDlg(CZYLDoc& doc, QWidget* parent)
     : CModelessDlg(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_doc(doc)
-    , m_hArrowCursor(LoadCursor(":/res/cur104.png", kCursorHotspot104))
-    , m_hFuseCursor(LoadCursor(":/res/cur139.png", kCursorHotspot139))
+    , m_hArrowCursor(ZylCursor(kCurArrow))
+    , m_hFuseCursor(ZylCursor(kCurPencil))
 {
     setWindowTitle(QStringLiteral("Truth Table of the functions"));
     setModal(false);
@@ -108,7 +103,7 @@ void CTruthTableDlg::CreateControls()
 
     auto* icon = new QLabel(this);
     icon->setGeometry(DluRect(kFont, 7, 7, 16, 16));
-    const QPixmap pixmap(QStringLiteral(":/res/ico128.png"));
+    const QPixmap& pixmap = ZylImage(kImgAppIcon);
     if (!pixmap.isNull())
         icon->setPixmap(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
@@ -124,7 +119,7 @@ void CTruthTableDlg::OnShowNumbers()
 {
     m_bShowNumbers = m_bShowNumbers == 1 ? 0 : 1;
     m_showNumbers->setText(QString::fromLatin1(m_bShowNumbers == 1 ? kHideNumbers : kShowNumbers));
-    update(ToQRect(TableNumbersRect()));
+    update(ToQRect(L::kNumbersArea));
 }
 
 void CTruthTableDlg::OnValue(int id)
@@ -155,45 +150,45 @@ void CTruthTableDlg::paintEvent(QPaintEvent*)
 
 void CTruthTableDlg::PaintHeader(QPainter& p)
 {
-    p.drawLine(90, 88, 330, 88);
-    p.drawLine(330, 88, 330, 110);
-    p.drawLine(90, 88, 90, 110);
-    p.drawLine(210, 88, 210, 110);
-    p.drawLine(212, 88, 212, 110);
-    TextAt(p, 135, 93, QStringLiteral("Inputs"));
-    TextAt(p, 245, 93, QStringLiteral("Outputs"));
+    p.drawLine(L::kLeft, L::kHeaderTop, L::kRight, L::kHeaderTop);
+    for (const int x : {L::kRight, L::kLeft, L::kOutputsLeft, L::kOutputsLeft + L::kDoubleLineGap})
+        p.drawLine(x, L::kHeaderTop, x, L::kTop);
+    TextAt(p, L::kInputsHeading, QStringLiteral("Inputs"));
+    TextAt(p, L::kOutputsHeading, QStringLiteral("Outputs"));
 }
 
 void CTruthTableDlg::PaintTitles(QPainter& p)
 {
     for (int i = 0; i < CZYLDoc::kVariables; ++i)
-        TextAt(p, 101 + 30 * i, 115, QString::fromStdString(m_doc.m_strVariableName[i]));
-    for (int f = 0; f < CZYLDoc::kFunctions; ++f)
-        DrawRichText(p, 219 + 30 * f, 115, TableFunctionTitle(m_doc.m_strFunctionName[f]), kPoints, Qt::black,
-                     Qt::white);
+        TextAt(p, L::VariableTitle(i), QString::fromStdString(m_doc.m_strVariableName[i]));
+    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
+        const ZPoint at = L::FunctionTitle(f);
+        DrawRichText(p, at.x, at.y, TableFunctionTitle(m_doc.m_strFunctionName[f]), kPoints, Qt::black, Qt::white);
+    }
 }
 
+// The column lines reach one pixel below the bottom line, closing its corners.
 void CTruthTableDlg::PaintGrid(QPainter& p)
 {
-    for (int x = 90; x <= 330; x += 30)
-        p.drawLine(x, 110, x, 536);
-    p.drawLine(212, 110, 212, 535);
-    for (int y = 110; y <= 535; y += 25)
-        p.drawLine(90, y, 330, y);
-    p.drawLine(90, 137, 330, 137);
+    for (int x = L::kLeft; x <= L::kRight; x += L::kColumnPitch)
+        p.drawLine(x, L::kTop, x, L::kBottom + 1);
+    p.drawLine(L::kOutputsLeft + L::kDoubleLineGap, L::kTop, L::kOutputsLeft + L::kDoubleLineGap, L::kBottom);
+    for (int y = L::kTop; y <= L::kBottom; y += L::kRowPitch)
+        p.drawLine(L::kLeft, y, L::kRight, y);
+    p.drawLine(L::kLeft, L::kRowsTop + L::kDoubleLineGap, L::kRight, L::kRowsTop + L::kDoubleLineGap);
 }
 
 void CTruthTableDlg::PaintValues(QPainter& p)
 {
     for (int r = 0; r < CZYLDoc::kRows; ++r)
         for (int i = 0; i < CZYLDoc::kVariables; ++i)
-            TextAt(p, 101 + 30 * i, 141 + 25 * r, QString::number((r >> (3 - i)) & 1));
+            TextAt(p, L::InputValue(i, r), QString::number((r >> (3 - i)) & 1));
     for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
         for (int r = 0; r < CZYLDoc::kRows; ++r) {
             const char value = TableCellValue(m_doc, f, r);
             if (value == 0)
                 continue;
-            p.drawText(ToQRect(TableClickRect(f, r)), Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
+            p.drawText(ToQRect(L::ClickRect(f, r)), Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
                        QString(QChar::fromLatin1(value)));
         }
     }
@@ -201,21 +196,21 @@ void CTruthTableDlg::PaintValues(QPainter& p)
 
 void CTruthTableDlg::PaintNumbers(QPainter& p)
 {
-    p.drawLine(50, 110, 50, 535);
-    p.drawLine(88, 110, 88, 536);
-    p.drawLine(50, 137, 88, 137);
-    for (int y = 110; y <= 535; y += 25)
-        p.drawLine(50, y, 88, y);
-    TextAt(p, 60, 116, QStringLiteral("No."));
+    p.drawLine(L::kNumbersLeft, L::kTop, L::kNumbersLeft, L::kBottom);
+    p.drawLine(L::kNumbersRight, L::kTop, L::kNumbersRight, L::kBottom + 1);
+    p.drawLine(L::kNumbersLeft, L::kRowsTop + L::kDoubleLineGap, L::kNumbersRight, L::kRowsTop + L::kDoubleLineGap);
+    for (int y = L::kTop; y <= L::kBottom; y += L::kRowPitch)
+        p.drawLine(L::kNumbersLeft, y, L::kNumbersRight, y);
+    TextAt(p, L::kNumbersHeading, QStringLiteral("No."));
     for (int r = 0; r < CZYLDoc::kRows; ++r)
-        TextAt(p, 63, 141 + 25 * r, QString::asprintf("%2d", r));
+        TextAt(p, L::RowNumber(r), QString::asprintf("%2d", r));
 }
 
 // --- Mouse ------------------------------------------------------------------
 
 void CTruthTableDlg::mouseMoveEvent(QMouseEvent* event)
 {
-    const bool over = TableOutputArea().Contains(ClientPoint(event->position().toPoint()));
+    const bool over = L::kOutputArea.Contains(ClientPoint(event->position().toPoint()));
     setCursor(over ? m_hFuseCursor : m_hArrowCursor);
     CModelessDlg::mouseMoveEvent(event);
 }

@@ -7,6 +7,7 @@
 #include "Minimize.h"
 #include "PlacementLogic.h"
 #include "Platform.h"
+#include "TruthTableLayout.h"
 #include "Utf8.h"
 
 #include <algorithm>
@@ -214,14 +215,11 @@ bool PalLeftClick(CZYLDoc& doc, const CTableCell& c, bool shiftClick)
 
 // --- Geometry ---------------------------------------------------------------
 
-ZRect TableClickRect(int f, int r)
-{
-    return ZRect{215 + 30 * f, 135 + 25 * r, 238 + 30 * f, 157 + 25 * r};
-}
-
-ZRect TableOutputArea() { return ZRect{215, 135, 330, 532}; }
-ZRect TableNumbersRect() { return ZRect{50, 110, 95, 560}; }
-ZRect TableTitlesRect() { return ZRect{100, 110, 340, 135}; }
+// The dialog paints from the same layout.
+ZRect TableClickRect(int f, int r) { return TruthTableLayout::ClickRect(f, r); }
+ZRect TableOutputArea() { return TruthTableLayout::kOutputArea; }
+ZRect TableNumbersRect() { return TruthTableLayout::kNumbersArea; }
+ZRect TableTitlesRect() { return TruthTableLayout::kTitlesArea; }
 
 std::optional<CTableCell> TableHitCell(const ZPoint& point)
 {

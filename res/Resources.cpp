@@ -1,48 +1,78 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Resources.h"
+#include "Pictures.h"
 
-// Keep in step with zyl.qrc and the sizes drawn by tools/drawpictures.cpp.
+#include <map>
+#include <string>
+
+#define ZYL_BITMAP(id, number, width, height) {":/res/bmp" #number ".png", width, height},
+#define ZYL_CURSOR(id, number, x, y) {":/res/cur" #number ".png", 32, 32},
+#define ZYL_IMAGE(id, stem, width, height) {":/res/" #stem ".png", width, height},
 const ZylPicture kZylPictures[] = {
-    // Fuse-map view
-    {":/res/bmp130.png", 33, 60},   // input buffer
-    {":/res/bmp131.png", 44, 21},   // AND gate
-    {":/res/bmp132.png", 19, 47},   // OR gate
-    {":/res/bmp133.png", 172, 138}, // AND array labels (second at y = 73)
-    {":/res/bmp134.png", 104, 137}, // OR array labels (second at y = 69)
-    {":/res/bmp135.png", 15, 15},   // intact fuse
-    {":/res/bmp137.png", 15, 15},   // hard-wired connection
-    {":/res/bmp138.png", 15, 15},   // blown fuse
-    {":/res/bmp140.png", 11, 15},   // sigma
-    {":/res/bmp143.png", 215, 450}, // Programmable AND Array
-    {":/res/bmp144.png", 215, 450}, // Fixed AND Array
-    {":/res/bmp145.png", 100, 450}, // Fixed OR Array
-    {":/res/bmp146.png", 100, 450}, // Programmable OR Array
-    {":/res/bmp147.png", 70, 16},   // <- Inputs
-    {":/res/bmp148.png", 79, 15},   // Outputs ->
-    // Circuit symbols dialog
-    {":/res/bmp153.png", 744, 367}, // PROM picture
-    {":/res/bmp154.png", 744, 341}, // PAL picture
-    {":/res/bmp155.png", 180, 110},
-    {":/res/bmp156.png", 178, 105},
-    {":/res/bmp157.png", 56, 44},
-    {":/res/bmp158.png", 56, 44},
-    {":/res/bmp159.png", 7, 21},    // blown vertical link
-    {":/res/bmp162.png", 67, 46},
-    {":/res/bmp163.png", 58, 52},
-    {":/res/bmp164.png", 120, 32},
-    {":/res/bmp165.png", 110, 64},
-    {":/res/bmp166.png", 21, 7},    // blown horizontal link
-    {":/res/bmp167.png", 67, 48},
-    {":/res/bmp168.png", 58, 52},
-    // Cursors, icons, toolbar
-    {":/res/cur104.png", 32, 32},
-    {":/res/cur139.png", 32, 32},
-    {":/res/cur152.png", 32, 32},
-    {":/res/ico128.png", 32, 32},
-    {":/res/ico128_256.png", 256, 256},
-    {":/res/ico137.png", 32, 32},
-    {":/res/ico159.png", 32, 32},
-    {":/res/toolbar128.png", 272, 15},
+#include "Pictures.def"
 };
+#undef ZYL_BITMAP
+#undef ZYL_CURSOR
+#undef ZYL_IMAGE
 
 const std::size_t kZylPictureCount = sizeof(kZylPictures) / sizeof(kZylPictures[0]);
+
+namespace {
+
+const QPixmap& Cached(const char* path)
+{
+    static std::map<std::string, QPixmap> cache;
+    auto it = cache.find(path);
+    if (it == cache.end())
+        it = cache.emplace(path, QPixmap(QString::fromLatin1(path))).first;
+    return it->second;
+}
+
+} // namespace
+
+const QPixmap& ZylBitmap(int id)
+{
+#define ZYL_BITMAP(id, number, width, height) case number: return Cached(":/res/bmp" #number ".png");
+#define ZYL_CURSOR(id, number, x, y)
+#define ZYL_IMAGE(id, stem, width, height)
+    switch (id) {
+#include "Pictures.def"
+    }
+#undef ZYL_BITMAP
+#undef ZYL_CURSOR
+#undef ZYL_IMAGE
+    static const QPixmap none;
+    return none;
+}
+
+const QPixmap& ZylImage(ImageId id)
+{
+#define ZYL_BITMAP(id, number, width, height)
+#define ZYL_CURSOR(id, number, x, y)
+#define ZYL_IMAGE(id, stem, width, height) case id: return Cached(":/res/" #stem ".png");
+    switch (id) {
+#include "Pictures.def"
+    }
+#undef ZYL_BITMAP
+#undef ZYL_CURSOR
+#undef ZYL_IMAGE
+    static const QPixmap none;
+    return none;
+}
+
+QCursor ZylCursor(CursorId id)
+{
+#define ZYL_BITMAP(id, number, width, height)
+#define ZYL_CURSOR(id, number, x, y)                                                                                   \
+    case id: {                                                                                                         \
+        const QPixmap& pixmap = Cached(":/res/cur" #number ".png");                                                    \
+        return pixmap.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(pixmap, x, y);                                     \
+    }
+#define ZYL_IMAGE(id, stem, width, height)
+    switch (id) {
+#include "Pictures.def"
+    }
+#undef ZYL_BITMAP
+#undef ZYL_CURSOR
+#undef ZYL_IMAGE
+    return QCursor(Qt::ArrowCursor);
+}

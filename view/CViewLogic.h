@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FuseMapLayout.h"
 #include "Geometry.h"
 
 #include <string>
@@ -82,10 +83,10 @@ public:
     int PopupOutput() const { return m_nPopupOutput; }
 
     // The logical rectangle the row-label commands repaint.
-    static ZRect RowLabelArea() { return ZRect{380, 130, 680, 930}; }
+    static ZRect RowLabelArea() { return FuseMapLayout::kRowLabelArea; }
     // The logical rectangle every click repaints (OR array, outputs,
     // annotations).
-    static ZRect ClickRepaintArea() { return ZRect{350, 60, 1250, 860}; }
+    static ZRect ClickRepaintArea() { return FuseMapLayout::kClickRepaintArea; }
 
 private:
     // Device type and view options.

@@ -2,7 +2,9 @@
 #include "CViewLogic.h"
 
 #include "CZYLDoc.h"
+#include "FuseMapLayout.h"
 #include "Minimize.h"
+#include "Resources.h"
 #include "Utf8.h"
 
 #include <algorithm>
@@ -12,9 +14,26 @@
 
 namespace {
 
-const int kSigmaBitmap = 140;
+namespace L = FuseMapLayout;
 
-int FunctionBaseLine(int f) { return 140 + 80 * f; }
+// Where the lines of function f's annotation start: its label, then the
+// "=" and the terms of the line below.
+struct CAnnotationPlaces
+{
+    ZPoint label;       // the label, then the minterm line beside it
+    int equalsX;        // "=" of the following lines
+    int termsX;         // " 0", a single PAL minterm, the sigma, the sum
+    int singleMintermX; // a single PROM minterm
+    int listX;          // the list after the sigma
+    int lineY(int line) const { return label.y + L::kAnnotationLinePitch * line; }
+};
+
+CAnnotationPlaces AnnotationPlaces(const ZRect& area)
+{
+    const int x = area.left;
+    return {{x + L::kAnnotationLabelX, area.top + L::kAnnotationTop}, x + L::kAnnotationEqualsX,
+            x + L::kAnnotationTermsX, x + L::kAnnotationSingleMintermX, x + L::kAnnotationListX};
+}
 
 // "m~d5~d": m with the minterm number as a subscript.
 std::string SubscriptedMinterm(int m) { return "m~d" + std::to_string(m) + "~d"; }
@@ -82,11 +101,12 @@ std::vector<CDrawItem> CViewLogic::BuildAnnotations()
 void CViewLogic::AddRowLabels(std::vector<CDrawItem>& items) const
 {
     for (int r = 0; r < CZYLDoc::kRows; ++r) {
-        const int y = 137 + 25 * r;
+        const ZPoint at = L::RowLabel(r);
         if (m_doc.m_bProm == 1 && m_doc.m_bShowMinterms == 1)
-            items.push_back({CDrawItem::RichText, 380, y, SubscriptedMinterm(r) + " = " + m_doc.m_strMintermLabel[r]});
+            items.push_back(
+                {CDrawItem::RichText, at.x, at.y, SubscriptedMinterm(r) + " = " + m_doc.m_strMintermLabel[r]});
         if (m_doc.m_bPal == 1 && m_doc.m_bShowProductTerms == 1)
-            items.push_back({CDrawItem::RichText, 380, y, m_doc.m_andRow[r].m_strTerm});
+            items.push_back({CDrawItem::RichText, at.x, at.y, m_doc.m_andRow[r].m_strTerm});
     }
 }
 
@@ -120,49 +140,52 @@ std::string CViewLogic::PalRowSum(int f) const
 
 void CViewLogic::AddPromFunction(std::vector<CDrawItem>& items, int f)
 {
-    const int y = FunctionBaseLine(f);
+    const CAnnotationPlaces at = AnnotationPlaces(m_doc.m_rcFunctionArea[f]);
+    const int y = at.lineY(0);
     const int n = std::clamp(m_doc.m_nPromMinterms[f], 0, 16);
     const int* m = m_doc.m_anPromMinterms[f];
     const int d = m_doc.m_nPromDontCares[f];
     const int* c = m_doc.m_anPromDontCares[f];
-    items.push_back({CDrawItem::RichText, 500, y, FunctionLabel(m_doc.m_strFunctionName[f])});
+    items.push_back({CDrawItem::RichText, at.label.x, y, FunctionLabel(m_doc.m_strFunctionName[f])});
     if (n == 0) {
-        items.push_back({CDrawItem::PlainText, 535, y, " 0"});
+        items.push_back({CDrawItem::PlainText, at.termsX, y, " 0"});
         return;
     }
     if (n == 1) {
-        items.push_back({CDrawItem::RichText, 540, y, SubscriptedMinterm(m[0]) + DontCareSuffix(c, d, false)});
+        items.push_back(
+            {CDrawItem::RichText, at.singleMintermX, y, SubscriptedMinterm(m[0]) + DontCareSuffix(c, d, false)});
     } else {
-        items.push_back({CDrawItem::Bitmap, 535, y, "", kSigmaBitmap});
-        items.push_back({CDrawItem::PlainText, 550, y, "m ( " + JoinList(m, n) + " )" + DontCareSuffix(c, d, true)});
+        items.push_back({CDrawItem::Bitmap, at.termsX, y, "", kBmpSigma});
+        items.push_back({CDrawItem::PlainText, at.listX, y, "m ( " + JoinList(m, n) + " )" + DontCareSuffix(c, d, true)});
     }
-    items.push_back({CDrawItem::PlainText, 520, y + 25, "="});
-    items.push_back({CDrawItem::RichText, 535, y + 25, PromSumOfProducts(f)});
+    items.push_back({CDrawItem::PlainText, at.equalsX, at.lineY(1), "="});
+    items.push_back({CDrawItem::RichText, at.termsX, at.lineY(1), PromSumOfProducts(f)});
 }
 
 // No minimization here: the sum is what the AND array computes as its
 // fuses stand.
 void CViewLogic::AddPalFunction(std::vector<CDrawItem>& items, int f) const
 {
-    const int y = FunctionBaseLine(f);
+    const CAnnotationPlaces at = AnnotationPlaces(m_doc.m_rcFunctionArea[f]);
+    const int y = at.lineY(0);
     const int n = std::clamp(m_doc.m_nPalMinterms[f], 0, 16);
     const int* m = m_doc.m_anPalMinterms[f];
     const int d = m_doc.m_nPalDontCares[f];
     const int* c = m_doc.m_anPalDontCares[f];
-    items.push_back({CDrawItem::RichText, 500, y, FunctionLabel(m_doc.m_strFunctionName[f])});
+    items.push_back({CDrawItem::RichText, at.label.x, y, FunctionLabel(m_doc.m_strFunctionName[f])});
     if (n == 0) {
-        items.push_back({CDrawItem::RichText, 535, y, " 0"});
+        items.push_back({CDrawItem::RichText, at.termsX, y, " 0"});
         return;
     }
     if (n == 1) {
-        items.push_back({CDrawItem::RichText, 535, y, SubscriptedMinterm(m[0]) + DontCareSuffix(c, d, true)});
+        items.push_back({CDrawItem::RichText, at.termsX, y, SubscriptedMinterm(m[0]) + DontCareSuffix(c, d, true)});
     } else {
-        items.push_back({CDrawItem::Bitmap, 535, y, "", kSigmaBitmap});
-        items.push_back({CDrawItem::RichText, 550, y, "m( " + JoinList(m, n) + " )" + DontCareSuffix(c, d, true)});
+        items.push_back({CDrawItem::Bitmap, at.termsX, y, "", kBmpSigma});
+        items.push_back({CDrawItem::RichText, at.listX, y, "m( " + JoinList(m, n) + " )" + DontCareSuffix(c, d, true)});
     }
     const std::string sum = PalRowSum(f);
-    items.push_back({CDrawItem::PlainText, 520, y + 25, "="});
-    items.push_back({CDrawItem::RichText, 535, y + 25, sum});
+    items.push_back({CDrawItem::PlainText, at.equalsX, at.lineY(1), "="});
+    items.push_back({CDrawItem::RichText, at.termsX, at.lineY(1), sum});
     if (n == 16 && sum != "1")
-        items.push_back({CDrawItem::PlainText, 520, y + 50, "=  1"});
+        items.push_back({CDrawItem::PlainText, at.equalsX, at.lineY(2), "=  1"});
 }

@@ -2,6 +2,7 @@
 #include "CViewLogic.h"
 
 #include "CZYLDoc.h"
+#include "FuseMapLayout.h"
 #include "DocOps.h"
 #include "ListHelpers.h"
 #include "Platform.h"
@@ -145,7 +146,7 @@ bool CViewLogic::ClickRowGate(const ZPoint& pt)
         CAndRow& row = m_doc.m_andRow[r];
         std::fill(std::begin(row.m_nFuse), std::end(row.m_nFuse), m_doc.m_nRowToggle[r]);
         RecomputePalRow(r);
-        m_view.InvalidateViewRect(ZRect{50, 138 + 25 * r, 350, 168 + 25 * r});
+        m_view.InvalidateViewRect(FuseMapLayout::RowRepaintArea(r));
         return true;
     }
     return false;

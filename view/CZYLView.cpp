@@ -5,6 +5,8 @@
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
 #include "DrawRichText.h"
+#include "FuseMapLayout.h"
+#include "Pictures.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,16 +21,7 @@
 
 namespace {
 
-const int kBitmapIds[] = {130, 131, 132, 133, 134, 135, 137, 138, 140, 143, 144, 145, 146, 147, 148};
-
-QCursor LoadCursor(const char* path)
-{
-    const QPixmap pixmap(QString::fromLatin1(path));
-    if (pixmap.isNull())
-        return QCursor(Qt::ArrowCursor);
-    // Both cursors point with their top-left pixel.
-    return QCursor(pixmap, 0, 0);
-}
+namespace L = FuseMapLayout;
 
 ZRect Normalised(const ZRect& r)
 {
@@ -40,12 +33,6 @@ ZRect Normalised(const ZRect& r)
 
 // --- Pictures ---------------------------------------------------------------
 
-CViewBitmaps::CViewBitmaps()
-{
-    for (int id : kBitmapIds)
-        m_bitmaps[id] = QPixmap(QStringLiteral(":/res/bmp%1.png").arg(id));
-}
-
 const CViewBitmaps& CViewBitmaps::Get()
 {
     static const CViewBitmaps bitmaps;
@@ -54,8 +41,7 @@ const CViewBitmaps& CViewBitmaps::Get()
 
 const QPixmap& CViewBitmaps::Bitmap(int id) const
 {
-    const auto it = m_bitmaps.find(id);
-    return it == m_bitmaps.end() ? m_null : it->second;
+    return ZylBitmap(id);
 }
 
 void DrawGdiLine(QPainter& p, int x1, int y1, int x2, int y2)
@@ -81,6 +67,11 @@ void DrawBitmapArea(QPainter& p, int id, int x, int y, int w, int h, int sx, int
     p.drawPixmap(x, y, pixmap, sx, sy, w, h);
 }
 
+void DrawBitmapArea(QPainter& p, int id, const ZRect& area, int sy)
+{
+    DrawBitmapArea(p, id, area.left, area.top, area.Width(), area.Height(), 0, sy);
+}
+
 // --- View -------------------------------------------------------------------
 
 CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
@@ -88,8 +79,8 @@ CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
     , m_doc(doc)
     , m_logic(std::make_unique<CViewLogic>(doc, *this))
     , m_dialogs(std::make_unique<CViewDialogs>(doc, this))
-    , m_fuseCursor(LoadCursor(":/res/cur139.png"))
-    , m_copyCursor(LoadCursor(":/res/cur152.png"))
+    , m_fuseCursor(ZylCursor(kCurPencil))
+    , m_copyCursor(ZylCursor(kCurCopy))
 {
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
@@ -284,10 +275,10 @@ void CZYLView::DrawTitle(QPainter& p)
 {
     p.setFont(ZylArialFont(140));
     const char* title = nullptr;
-    int end = 310;
+    int end = L::kTitleUnderlineShortEnd;
     if (m_doc.m_bProm == 1) {
         title = "Programmable Read-Only-Memory (PROM)";
-        end = 400;
+        end = L::kTitleUnderlineLongEnd;
     } else if (m_doc.m_bPal == 1) {
         title = "Programmable Array Logic (PAL)";
     } else if (m_doc.m_bPla == 1) {
@@ -295,72 +286,74 @@ void CZYLView::DrawTitle(QPainter& p)
     }
     if (!title)
         return;
-    p.drawText(QPoint(50, 6 + p.fontMetrics().ascent()), QString::fromLatin1(title));
-    DrawGdiLine(p, 50, 30, end, 30);
+    p.drawText(QPoint(L::kTitle.x, L::kTitle.y + p.fontMetrics().ascent()), QString::fromLatin1(title));
+    DrawGdiLine(p, L::kTitle.x, L::kTitleUnderlineY, end, L::kTitleUnderlineY);
 }
 
 void CZYLView::DrawNames(QPainter& p)
 {
     p.setFont(ZylArialFont(100));
     const int ascent = p.fontMetrics().ascent();
-    for (int k = 0; k < 4; ++k)
-        p.drawText(QPoint(62 + 42 * k, 40 + ascent), QString::fromStdString(m_doc.m_strVariableName[k]));
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < CZYLDoc::kVariables; ++k) {
+        const ZPoint at = L::VariableName(k);
+        p.drawText(QPoint(at.x, at.y + ascent), QString::fromStdString(m_doc.m_strVariableName[k]));
+    }
+    for (int k = 0; k < CZYLDoc::kFunctions; ++k) {
         const std::string text = FuseMapFunctionName(m_doc.m_strFunctionName[k]);
-        DrawRichText(p, 280 + 21 * k, 585, text, 100, Qt::black, Qt::white);
+        const ZPoint at = L::FunctionName(k);
+        DrawRichText(p, at.x, at.y, text, 100, Qt::black, Qt::white);
     }
 }
 
 void CZYLView::DrawBuffersAndInputLines(QPainter& p)
 {
-    for (int k = 0; k < 4; ++k) {
-        DrawBitmapArea(p, 130, 50 + 42 * k, 60, 32, 60);
-        DrawGdiLine(p, 55 + 42 * k, 120, 55 + 42 * k, 540);
-        DrawGdiLine(p, 76 + 42 * k, 120, 76 + 42 * k, 540);
+    for (int k = 0; k < CZYLDoc::kVariables; ++k) {
+        DrawBitmapArea(p, kBmpInputBuffer, L::InputBuffer(k));
+        for (const int c : {2 * k, 2 * k + 1})
+            DrawGdiLine(p, L::AndColumnX(c), L::kArrayTop, L::AndColumnX(c), L::kInputLineBottom);
     }
 }
 
 void CZYLView::DrawProductLinesAndAndGates(QPainter& p)
 {
-    for (int r = 0; r < 16; ++r) {
-        DrawGdiLine(p, 40, 145 + 25 * r, 368, 145 + 25 * r);
-        DrawBitmapArea(p, 131, 218, 135 + 25 * r, 43, 21);
+    for (int r = 0; r < CZYLDoc::kRows; ++r) {
+        DrawGdiLine(p, L::kProductLineLeft, L::ProductLineY(r), L::kProductLineRight, L::ProductLineY(r));
+        DrawBitmapArea(p, kBmpAndGate, L::AndGatePicture(r));
     }
 }
 
 void CZYLView::DrawOrGatesAndOutputLines(QPainter& p)
 {
-    for (int j = 0; j < 4; ++j) {
-        DrawBitmapArea(p, 132, 275 + 21 * j, 535, 19, 47);
-        DrawGdiLine(p, 284 + 21 * j, 120, 284 + 21 * j, 535);
+    for (int j = 0; j < CZYLDoc::kFunctions; ++j) {
+        DrawBitmapArea(p, kBmpOrGate, L::OrGatePicture(j));
+        DrawGdiLine(p, L::OrColumnX(j), L::kArrayTop, L::OrColumnX(j), L::kOrGateTop);
     }
 }
 
 void CZYLView::DrawArrayLabels(QPainter& p)
 {
+    // The AND array is hard-wired only in a PROM, the OR array only in a PAL.
     if (m_doc.m_bAndLabel == 1)
-        DrawBitmapArea(p, 133, 45, 565, 172, 63, 0, m_doc.m_bProm == 1 ? 0 : 73);
+        DrawBitmapArea(p, kBmpAndArrayLabels, L::kAndArrayLabel, m_doc.m_bProm == 1 ? 0 : L::kAndLabelSecondHalf);
     if (m_doc.m_bOrLabel == 1)
-        DrawBitmapArea(p, 134, 263, 50, 103, 62, 0, m_doc.m_bPal == 1 ? 69 : 0);
+        DrawBitmapArea(p, kBmpOrArrayLabels, L::kOrArrayLabel, m_doc.m_bPal == 1 ? L::kOrLabelSecondHalf : 0);
 }
 
 bool CZYLView::DrawBlockStructure(QPainter& p)
 {
     if (m_doc.m_bBlockStructure != 1)
         return false;
-    DrawBitmapArea(p, 147, 210, 40, 100, 15);
-    DrawBitmapArea(p, 148, 185, 585, 100, 15);
-    int andBlock = 143;
-    int orBlock = 146;
-    if (m_doc.m_bProm == 1) {
-        andBlock = 144;
-        orBlock = 146;
-    } else if (m_doc.m_bPal == 1) {
-        andBlock = 143;
-        orBlock = 145;
-    }
-    DrawBitmapArea(p, andBlock, 40, 120, 215, 450);
-    DrawBitmapArea(p, orBlock, 275, 120, 100, 450);
+    DrawBitmapArea(p, kBmpInputsArrow, L::kInputsArrow);
+    DrawBitmapArea(p, kBmpOutputsArrow, L::kOutputsArrow);
+    // A PLA has both arrays programmable.
+    int andBlock = kBmpProgrammableAndBlock;
+    int orBlock = kBmpProgrammableOrBlock;
+    if (m_doc.m_bProm == 1)
+        andBlock = kBmpFixedAndBlock;
+    else if (m_doc.m_bPal == 1)
+        orBlock = kBmpFixedOrBlock;
+    DrawBitmapArea(p, andBlock, L::kAndBlock);
+    DrawBitmapArea(p, orBlock, L::kOrBlock);
     return true;
 }
 
@@ -368,42 +361,36 @@ void CZYLView::DrawPromFuses(QPainter& p)
 {
     // The fixed decoder: row r connects to the true or the complemented line
     // of each variable as bit 3 - i of r says.
-    for (int r = 0; r < 16; ++r)
-        for (int i = 0; i < 4; ++i) {
+    for (int r = 0; r < CZYLDoc::kRows; ++r)
+        for (int i = 0; i < CZYLDoc::kVariables; ++i) {
             const int c = ((r >> (3 - i)) & 1) ? 2 * i : 2 * i + 1;
-            const ZPoint& pt = m_doc.m_ptAndCell[c][r];
-            DrawBitmapArea(p, 137, pt.x, pt.y, 15, 15);
+            DrawBitmapArea(p, kBmpFuseHardWired, m_doc.m_rcAndCell[c][r]);
         }
-    for (int j = 0; j < 4; ++j)
-        for (int r = 0; r < 16; ++r) {
-            const ZPoint& pt = m_doc.m_ptOrCell[j][r];
-            DrawBitmapArea(p, m_doc.m_nOrFuse[j][r] == 1 ? 135 : 138, pt.x, pt.y, 15, 15);
-        }
+    for (int j = 0; j < CZYLDoc::kFunctions; ++j)
+        for (int r = 0; r < CZYLDoc::kRows; ++r)
+            DrawBitmapArea(p, m_doc.m_nOrFuse[j][r] == 1 ? kBmpFuseIntact : kBmpFuseBlown, m_doc.m_rcOrCell[j][r]);
 }
 
 void CZYLView::DrawPalFuses(QPainter& p)
 {
-    for (int j = 0; j < 4; ++j)
-        for (int r = 4 * j; r < 4 * j + 4; ++r) {
-            const ZPoint& pt = m_doc.m_ptOrCell[j][r];
-            DrawBitmapArea(p, 137, pt.x, pt.y, 15, 15);
-        }
-    for (int r = 0; r < 16; ++r)
-        for (int c = 0; c < 8; ++c) {
-            const CAndRow& row = m_doc.m_andRow[r];
-            DrawBitmapArea(p, row.m_nFuse[c] == 1 ? 135 : 138, row.m_ptCell[c].x, row.m_ptCell[c].y, 15, 15);
-        }
+    // Output j is the OR of rows 4j .. 4j + 3.
+    for (int j = 0; j < CZYLDoc::kFunctions; ++j)
+        for (int r = 4 * j; r < 4 * j + 4; ++r)
+            DrawBitmapArea(p, kBmpFuseHardWired, m_doc.m_rcOrCell[j][r]);
+    for (const CAndRow& row : m_doc.m_andRow)
+        for (int c = 0; c < CZYLDoc::kColumns; ++c)
+            DrawBitmapArea(p, row.m_nFuse[c] == 1 ? kBmpFuseIntact : kBmpFuseBlown, row.m_rcCell[c]);
 }
 
 void CZYLView::DrawPlaFuses(QPainter& p)
 {
     // Nothing of the PLA is modelled: every cell shows an intact fuse.
-    for (int c = 0; c < 8; ++c)
-        for (int r = 0; r < 16; ++r)
-            DrawBitmapArea(p, 135, m_doc.m_ptAndCell[c][r].x, m_doc.m_ptAndCell[c][r].y, 15, 15);
-    for (int j = 0; j < 4; ++j)
-        for (int r = 0; r < 16; ++r)
-            DrawBitmapArea(p, 135, m_doc.m_ptOrCell[j][r].x, m_doc.m_ptOrCell[j][r].y, 15, 15);
+    for (const auto& column : m_doc.m_rcAndCell)
+        for (const ZRect& cell : column)
+            DrawBitmapArea(p, kBmpFuseIntact, cell);
+    for (const auto& column : m_doc.m_rcOrCell)
+        for (const ZRect& cell : column)
+            DrawBitmapArea(p, kBmpFuseIntact, cell);
 }
 
 void CZYLView::DrawAnnotations(QPainter& p)
@@ -569,9 +556,4 @@ void CZYLView::mouseReleaseEvent(QMouseEvent* event)
     const QPoint global = event->globalPosition().toPoint();
     m_logic->OnLButtonDown(ToLogical(event->position().toPoint()), ZPoint{global.x(), global.y()});
     emit CommandDone();
-}
-
-bool CZYLView::viewportEvent(QEvent* event)
-{
-    return QAbstractScrollArea::viewportEvent(event);
 }

@@ -8,7 +8,6 @@
 #include <QCursor>
 #include <QPixmap>
 
-#include <map>
 #include <memory>
 #include <string>
 
@@ -19,8 +18,8 @@ class QPainter;
 class QPrinter;
 class QTransform;
 
-// The pictures of the fuse map, loaded once from the resources. A picture
-// that is missing is a null pixmap and draws nothing.
+// The pictures of the fuse map by their BitmapId, loaded once from the
+// resources. A picture that is missing is a null pixmap and draws nothing.
 class CViewBitmaps
 {
 public:
@@ -28,9 +27,7 @@ public:
     const QPixmap& Bitmap(int id) const;
 
 private:
-    CViewBitmaps();
-    std::map<int, QPixmap> m_bitmaps;
-    QPixmap m_null;
+    CViewBitmaps() = default;
 };
 
 // Command ids of region selection and copy, which the view itself carries out.
@@ -111,7 +108,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    bool viewportEvent(QEvent* event) override;
 
 private:
     // The paint steps, in order.
@@ -156,3 +152,5 @@ void DrawGdiLine(QPainter& p, int x1, int y1, int x2, int y2);
 // Copies a w x h area of a picture from source (sx, sy) to (x, y), clipped
 // to the picture's own extent.
 void DrawBitmapArea(QPainter& p, int id, int x, int y, int w, int h, int sx = 0, int sy = 0);
+// Copies the picture into an area of the fuse map, from source (0, sy).
+void DrawBitmapArea(QPainter& p, int id, const ZRect& area, int sy = 0);
