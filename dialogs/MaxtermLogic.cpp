@@ -53,9 +53,9 @@ bool ReportDuplicates(CZYLDoc& doc, const CParsedMaxterms& p, int f)
 
 // The maxterm column: '1' everywhere, '0' at the maxterms, 'X' at the don't
 // cares. The caller has checked the range.
-std::array<char, 16> MaxtermColumn(const CParsedMaxterms& p)
+Column MaxtermColumn(const CParsedMaxterms& p)
 {
-    std::array<char, 16> column;
+    Column column;
     column.fill('1');
     for (int i = 0; i < p.nTerms; ++i)
         column[static_cast<std::size_t>(p.terms[i])] = '0';
@@ -77,7 +77,7 @@ std::optional<CEntryLists> MaxtermListsFromDoc(const CZYLDoc& doc)
                 if (doc.m_nOrFuse[f][k] == 0)
                     blown[n++] = k;
             const auto i = static_cast<std::size_t>(f);
-            lists.terms[i] = TermListText(blown, n);
+            lists.terms[i] = ListText(blown, n);
             lists.dontCares[i] = TableEntriesText(doc.m_szPromTable[f], 'X');
         }
         return lists;
@@ -117,9 +117,9 @@ CEntryOutcome UpdateFromMaxterms(CZYLDoc& doc, const CEntryLists& lists)
             ShowDocMessage(&doc, FormatEntryMessage(kMaxtermDontCareRangeMessage, kMaxTerm));
             outcome.stopped = true;
         } else if (!p.rejected && !duplicated) {
-            const EntryProgramResult result = ProgramEntryColumn(doc, f, MaxtermColumn(p));
-            outcome.applied[static_cast<std::size_t>(f)] = result == EntryProgramResult::Applied;
-            outcome.refused = result == EntryProgramResult::Refused;
+            const ProgramResult result = ProgramEntryColumn(doc, f, MaxtermColumn(p));
+            outcome.applied[static_cast<std::size_t>(f)] = result == ProgramResult::Programmed;
+            outcome.refused = result == ProgramResult::Refused;
             outcome.stopped = outcome.refused;
         }
     }

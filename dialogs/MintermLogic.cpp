@@ -2,8 +2,7 @@
 #include "MintermLogic.h"
 
 #include "CZYLDoc.h"
-#include "DocOps.h"
-#include "Minimize.h"
+#include "DeviceOps.h"
 #include "PlacementLogic.h"
 #include "Platform.h"
 #include "TermListParser.h"
@@ -11,7 +10,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <vector>
 
 const char* const kMintermDuplicateMessage = "Minterm %d is duplicated in the Don't Cares for Function No.%d.";
 const char* const kMintermRangeMessage = "Minterm number should not exceed %d.";
@@ -22,7 +20,6 @@ const char* const kEntryTermLimitMessage = "\n\nThe function entered has more th
 namespace {
 
 const int kMaxTerm = 15;
-const int kPalTermRows = 4;
 
 // One function's lists as the parser read them.
 struct CParsedLists
@@ -51,76 +48,15 @@ int FirstDuplicate(const CParsedLists& lists)
 
 // The minterm column: '0' everywhere, '1' at the minterms, 'X' at the don't
 // cares. The caller has checked the range.
-std::array<char, 16> MintermColumn(const CParsedLists& lists)
+Column MintermColumn(const CParsedLists& lists)
 {
-    std::array<char, 16> column;
+    Column column;
     column.fill('0');
     for (int i = 0; i < lists.nTerms; ++i)
         column[static_cast<std::size_t>(lists.terms[i])] = '1';
     for (int j = 0; j < lists.nDontCares; ++j)
         column[static_cast<std::size_t>(lists.dontCares[j])] = 'X';
     return column;
-}
-
-void ProgramProm(CZYLDoc& doc, int f, const std::array<char, 16>& column)
-{
-    for (int k = 0; k < 16; ++k) {
-        doc.m_szPromTable[f][k] = column[static_cast<std::size_t>(k)];
-        doc.m_nOrFuse[f][k] = column[static_cast<std::size_t>(k)] == '0' ? 0 : 1;
-    }
-    UpdateLists(doc, f);
-}
-
-// What a PAL refusal puts back: the function's table column and its result
-// storage. The lists are rebuilt from the tables.
-struct CPalBackup
-{
-    char table[16];
-    int cover[CZYLDoc::kSolutions];
-    std::vector<CImplicant> terms;
-
-    CPalBackup(const CZYLDoc& doc, int f)
-        : terms(doc.m_aTerms + CZYLDoc::kTermSlots * f, doc.m_aTerms + CZYLDoc::kTermSlots * (f + 1))
-    {
-        std::copy(doc.m_szPalTable[f], doc.m_szPalTable[f] + 16, table);
-        std::copy(doc.m_aCover[f], doc.m_aCover[f] + CZYLDoc::kSolutions, cover);
-    }
-
-    void Restore(CZYLDoc& doc, int f) const
-    {
-        std::copy(table, table + 16, doc.m_szPalTable[f]);
-        UpdateLists(doc, f);
-        UpdateTruthTable(doc, f);
-        std::copy(cover, cover + CZYLDoc::kSolutions, doc.m_aCover[f]);
-        std::copy(terms.begin(), terms.end(), doc.m_aTerms + CZYLDoc::kTermSlots * f);
-    }
-};
-
-EntryProgramResult ProgramPal(CZYLDoc& doc, int f, const std::array<char, 16>& column)
-{
-    const CPalBackup backup(doc, f);
-    std::copy(column.begin(), column.end(), doc.m_szPalTable[f]);
-    UpdateLists(doc, f);
-
-    CImplicant* pool = doc.m_aTerms + CZYLDoc::kTermSlots * f;
-    // The don't cares stay in the table but are not offered to the minimizer.
-    const int result = Minimize(doc.m_nPalMinterms[f], doc.m_anPalMinterms[f], 0, doc.m_anPalMinterms[f],
-                                doc.m_aCover[f], pool);
-    const int nTerms = doc.m_aCover[f][0];
-    if (nTerms > kPalTermRows) {
-        ShowStandardMessage(kEntryTermLimitMessage);
-        backup.Restore(doc, f);
-        return EntryProgramResult::Refused;
-    }
-    if (result > 0) {
-        for (int t = 0; t < nTerms; ++t) {
-            for (int i = 0; i < CZYLDoc::kVariables; ++i)
-                pool[t].m_strName[i] = doc.m_strVariableName[i];
-            pool[t].BuildTerm();
-        }
-        LoadPalRows(doc, f);
-    }
-    return EntryProgramResult::Applied;
 }
 
 } // namespace
@@ -132,17 +68,6 @@ std::string FormatEntryMessage(const char* format, int a, int b)
     return buffer;
 }
 
-std::string TermListText(const int* list, int n)
-{
-    std::string text;
-    for (int i = 0; i < n; ++i) {
-        if (i > 0)
-            text += ", ";
-        text += std::to_string(list[i]);
-    }
-    return text;
-}
-
 std::string TableEntriesText(const char* column, char value)
 {
     int list[16];
@@ -150,7 +75,7 @@ std::string TableEntriesText(const char* column, char value)
     for (int k = 0; k < 16; ++k)
         if (column[k] == value)
             list[n++] = k;
-    return TermListText(list, n);
+    return ListText(list, n);
 }
 
 std::string EntryHeading(const CZYLDoc& doc, int f)
@@ -177,8 +102,8 @@ std::optional<CEntryLists> MintermListsFromDoc(const CZYLDoc& doc)
     if (doc.m_bProm == 1) {
         for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
             const auto i = static_cast<std::size_t>(f);
-            lists.terms[i] = TermListText(doc.m_anPromMinterms[f], std::clamp(doc.m_nPromMinterms[f], 0, 16));
-            lists.dontCares[i] = TermListText(doc.m_anPromDontCares[f], std::clamp(doc.m_nPromDontCares[f], 0, 16));
+            lists.terms[i] = ListText(doc.m_anPromMinterms[f], doc.m_nPromMinterms[f]);
+            lists.dontCares[i] = ListText(doc.m_anPromDontCares[f], doc.m_nPromDontCares[f]);
         }
         return lists;
     }
@@ -198,17 +123,10 @@ ZPoint EntryDialogPosition(const ZSize& screen, const ZSize& dialog)
     return ClampToScreen(ZPoint{screen.cx - 745, screen.cy - 369}, dialog, screen);
 }
 
-EntryProgramResult ProgramEntryColumn(CZYLDoc& doc, int f, const std::array<char, 16>& column)
+ProgramResult ProgramEntryColumn(CZYLDoc& doc, int f, const Column& column)
 {
-    if (f < 0 || f >= CZYLDoc::kFunctions)
-        return EntryProgramResult::NotApplicable;
-    if (doc.m_bProm == 1) {
-        ProgramProm(doc, f, column);
-        return EntryProgramResult::Applied;
-    }
-    if (doc.m_bPal == 1)
-        return ProgramPal(doc, f, column);
-    return EntryProgramResult::NotApplicable;
+    const CPalRefusal refusal{true, [] { ShowStandardMessage(kEntryTermLimitMessage); }};
+    return ProgramColumn(doc, f, column, PalDontCares::Ignored, refusal);
 }
 
 std::string EntryDeviceState(const CZYLDoc& doc)
@@ -270,9 +188,9 @@ CEntryOutcome UpdateFromMinterms(CZYLDoc& doc, const CEntryLists& lists)
             ShowDocMessage(&doc, FormatEntryMessage(kMintermDontCareRangeMessage, kMaxTerm));
             outcome.stopped = true;
         } else {
-            const EntryProgramResult result = ProgramEntryColumn(doc, f, MintermColumn(p));
-            outcome.applied[static_cast<std::size_t>(f)] = result == EntryProgramResult::Applied;
-            outcome.refused = result == EntryProgramResult::Refused;
+            const ProgramResult result = ProgramEntryColumn(doc, f, MintermColumn(p));
+            outcome.applied[static_cast<std::size_t>(f)] = result == ProgramResult::Programmed;
+            outcome.refused = result == ProgramResult::Refused;
             outcome.stopped = outcome.refused;
         }
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "DeviceOps.h"
 #include "Geometry.h"
 
 #include <array>
@@ -38,9 +39,8 @@ struct CEntryOutcome
     bool AnyApplied() const { return applied[0] || applied[1] || applied[2] || applied[3]; }
 };
 
-// "1, 3, 7" for a list of numbers, "" for an empty one.
-std::string TermListText(const int* list, int n);
-// The numbers k = 0..15 whose entry of a truth-table column equals value.
+// The numbers k = 0..15 whose entry of a truth-table column equals value,
+// as ListText writes them.
 std::string TableEntriesText(const char* column, char value);
 
 // The heading markup of function f, drawn before its lists:
@@ -56,21 +56,11 @@ std::optional<CEntryLists> MintermListsFromDoc(const CZYLDoc& doc);
 // height - 369, kept wholly on the screen.
 ZPoint EntryDialogPosition(const ZSize& screen, const ZSize& dialog);
 
-enum class EntryProgramResult
-{
-    Applied,      // the device now realises the column
-    Refused,      // PAL: more than 4 product terms; the function is as before
-    NotApplicable // PLA: nothing done
-};
-
-// Programs function f from a truth-table column of 16 entries '0', '1',
-// 'X' in the current device type. PROM: the column becomes the PROM table
-// and the OR fuses ('X' keeps its fuse intact). PAL: the column becomes the
-// PAL table, the ON-set is minimized without don't cares and loaded into the
-// rows 4f..4f+3; a cover of more than 4 terms shows kEntryTermLimitMessage in
-// the standard box and restores the function's table, lists and cover, so
-// that table, lists and rows agree again.
-EntryProgramResult ProgramEntryColumn(CZYLDoc& doc, int f, const std::array<char, 16>& column);
+// Programs function f from a truth-table column as both entry dialogs do
+// (ProgramColumn): in PAL mode the ON-set is minimized without don't cares,
+// and a cover of more than 4 terms shows kEntryTermLimitMessage in the
+// standard box and sets the function's table, lists and cover back.
+ProgramResult ProgramEntryColumn(CZYLDoc& doc, int f, const Column& column);
 
 // The Update of the minterm dialog: parses the eight lists, then checks and
 // programs the functions in order, stopping at the first error with its

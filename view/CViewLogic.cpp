@@ -2,9 +2,8 @@
 #include "CViewLogic.h"
 
 #include "CZYLDoc.h"
+#include "DeviceOps.h"
 #include "DocOps.h"
-#include "ListHelpers.h"
-#include "Minimize.h"
 #include "Platform.h"
 
 #include <algorithm>
@@ -28,22 +27,12 @@ const char kPlaRowLabels[] = "\nThe PLA is not commonly used, so this will not b
 
 bool IsOutputFusesId(int id) { return id >= ID_OUTPUT_FUSES_0 && id < ID_OUTPUT_FUSES_0 + 4; }
 
-// Removes value from a list of n entries and returns the new count.
-int RemoveValue(int* list, int n, int value)
+// A PROM output column of one value: every OR fuse intact ('1') or blown.
+Column UniformColumn(int fuse)
 {
-    const int k = RemoveFromList(list, std::clamp(n, 0, 16), value);
-    SortList(list, k);
-    return k;
-}
-
-// Adds value unless it is listed already; a full list is left alone.
-int AddValue(int* list, int n, int value)
-{
-    n = std::clamp(n, 0, 16);
-    if (std::find(list, list + n, value) == list + n && n < 16)
-        list[n++] = value;
-    SortList(list, n);
-    return n;
+    Column column;
+    column.fill(fuse == 1 ? '1' : '0');
+    return column;
 }
 
 } // namespace
@@ -285,14 +274,9 @@ void CViewLogic::SetAllInputFuses(int value)
 void CViewLogic::SetAllOutputFuses(int value)
 {
     for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
-        for (int r = 0; r < CZYLDoc::kRows; ++r) {
-            m_doc.m_nOrFuse[f][r] = value;
-            m_doc.m_szPromTable[f][r] = value == 1 ? '1' : '0';
-        }
+        SetPromColumn(m_doc, f, UniformColumn(value));
         m_doc.m_nOutputToggle[f] = value;
     }
-    for (int f = 0; f < CZYLDoc::kFunctions; ++f)
-        UpdateLists(m_doc, f);
     m_view.InvalidateView();
     DeviceChanged();
 }
@@ -302,33 +286,18 @@ void CViewLogic::SetAllOutputFuses(int value)
 void CViewLogic::ToggleOutputFuses(int j)
 {
     m_doc.m_nOutputToggle[j] = (m_doc.m_nOutputToggle[j] + 1) % 2;
-    const int value = m_doc.m_nOutputToggle[j];
-    for (int r = 0; r < CZYLDoc::kRows; ++r) {
-        m_doc.m_nOrFuse[j][r] = value;
-        m_doc.m_szPromTable[j][r] = value == 1 ? '1' : '0';
-    }
-    UpdateLists(m_doc, j);
+    SetPromColumn(m_doc, j, UniformColumn(m_doc.m_nOutputToggle[j]));
     m_view.InvalidateView();
     DeviceChanged();
 }
 
-// The value chosen for the don't-care OR fuse of the last popup.
+// The value chosen for the don't-care OR fuse of the last popup (the cell
+// is always one of the map's: a click sets it, and it starts at 0, 0).
 void CViewLogic::SetPopupValue(int id)
 {
     if (m_doc.m_bProm != 1 || id == ID_VALUE_X)
         return;
-    const int r = m_nPopupMinterm;
-    const int j = m_nPopupOutput;
-    if (r < 0 || r >= CZYLDoc::kRows || j < 0 || j >= CZYLDoc::kFunctions)
-        return;
-    const int value = id == ID_VALUE_1 ? 1 : 0;
-    m_doc.m_nOrFuse[j][r] = value;
-    m_doc.m_szPromTable[j][r] = value == 1 ? '1' : '0';
-    if (value == 1)
-        m_doc.m_nPromMinterms[j] = AddValue(m_doc.m_anPromMinterms[j], m_doc.m_nPromMinterms[j], r);
-    else
-        m_doc.m_nPromMinterms[j] = RemoveValue(m_doc.m_anPromMinterms[j], m_doc.m_nPromMinterms[j], r);
-    m_doc.m_nPromDontCares[j] = RemoveValue(m_doc.m_anPromDontCares[j], m_doc.m_nPromDontCares[j], r);
+    SetPromEntry(m_doc, m_nPopupOutput, m_nPopupMinterm, id == ID_VALUE_1 ? '1' : '0');
     DeviceChanged();
 }
 
@@ -345,23 +314,16 @@ void CViewLogic::SimplifyPal()
         ShowStandardMessage(kNotPal);
         return;
     }
+    // The refused function keeps its table and lists; its cover storage
+    // holds the refused cover.
+    const CPalRefusal refusal{false, [this] {
+                                  m_view.InvalidateView();
+                                  ShowStandardMessage(kTooManyTerms);
+                              }};
     for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
         RederivePalColumn(f);
-        CImplicant* terms = &m_doc.m_aTerms[CZYLDoc::kTermSlots * f];
-        Minimize(std::clamp(m_doc.m_nPalMinterms[f], 0, 16), m_doc.m_anPalMinterms[f], 0, nullptr,
-                 m_doc.m_aCover[f], terms);
-        const int nTerms = m_doc.m_aCover[f][0];
-        if (nTerms > 4) {
-            m_view.InvalidateView();
-            ShowStandardMessage(kTooManyTerms);
+        if (ProgramPalFunction(m_doc, f, PalDontCares::Ignored, refusal) == ProgramResult::Refused)
             return;
-        }
-        for (int t = 0; t < nTerms; ++t) {
-            for (int i = 0; i < CZYLDoc::kVariables; ++i)
-                terms[t].m_strName[i] = m_doc.m_strVariableName[i];
-            terms[t].BuildTerm();
-        }
-        LoadPalRows(m_doc, f);
         m_view.InvalidateView();
         DeviceChanged();
     }

@@ -108,7 +108,6 @@ private:
     bool ClickOutputGate(const ZPoint& pt);
     bool ClickAndArray(const ZPoint& pt);
     bool ClickRowGate(const ZPoint& pt);
-    void ToggleOrFuse(int j, int r);
     void RecomputePalRow(int r);
     void RederivePalColumn(int f);
     void DeviceChanged();
@@ -130,5 +129,3 @@ std::string FunctionLabel(const std::string& name);
 // " with don't care 7", " with don't cares (7, 9 )" (first kind) or
 // " with don't cares ( 7, 9 )" (second kind); "" without don't cares.
 std::string DontCareSuffix(const int* list, int n, bool blankAfterParenthesis);
-// "7, 9" for a list.
-std::string JoinList(const int* list, int n);

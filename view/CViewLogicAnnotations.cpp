@@ -3,11 +3,11 @@
 
 #include "CZYLDoc.h"
 #include "FuseMapLayout.h"
+#include "DeviceOps.h"
+#include "DocOps.h"
 #include "Minimize.h"
 #include "Resources.h"
 #include "Utf8.h"
-
-#include <algorithm>
 
 // The function annotations beside the OR array and the row labels of the
 // AND array, as drawing items in logical units.
@@ -60,24 +60,13 @@ std::string FunctionLabel(const std::string& name)
     return std::string(Utf8::Truncate(name, 1)) + "  =";
 }
 
-std::string JoinList(const int* list, int n)
-{
-    std::string text;
-    for (int i = 0; i < n; ++i)
-        text += std::to_string(list[i]) + ", ";
-    if (text.size() >= 2)
-        text.resize(text.size() - 2);
-    return text;
-}
-
 std::string DontCareSuffix(const int* list, int n, bool blankAfterParenthesis)
 {
-    n = std::clamp(n, 0, 16);
     if (n == 0)
         return "";
     if (n == 1)
         return " with don't care " + std::to_string(list[0]);
-    return std::string(blankAfterParenthesis ? " with don't cares ( " : " with don't cares (") + JoinList(list, n) +
+    return std::string(blankAfterParenthesis ? " with don't cares ( " : " with don't cares (") + ListText(list, n) +
            " )";
 }
 
@@ -112,21 +101,10 @@ void CViewLogic::AddRowLabels(std::vector<CDrawItem>& items) const
 
 std::string CViewLogic::PromSumOfProducts(int f)
 {
-    const int n = std::clamp(m_doc.m_nPromMinterms[f], 0, 16);
-    if (n == 0)
+    if (m_doc.m_nPromMinterms[f] == 0)
         return "";
-    const int d = std::clamp(m_doc.m_nPromDontCares[f], 0, 16 - n);
-    CImplicant* terms = &m_doc.m_aTerms[CZYLDoc::kTermSlots * f];
-    Minimize(n, m_doc.m_anPromMinterms[f], d, m_doc.m_anPromDontCares[f], m_doc.m_aCover[f], terms);
-    const int nTerms = std::clamp(m_doc.m_aCover[f][0], 0, 50);
-    std::vector<std::string> texts;
-    for (int t = 0; t < nTerms; ++t) {
-        for (int i = 0; i < CZYLDoc::kVariables; ++i)
-            terms[t].m_strName[i] = m_doc.m_strVariableName[i];
-        terms[t].BuildTerm();
-        texts.push_back(terms[t].m_strTerm);
-    }
-    return JoinTerms(texts);
+    MinimizePromFunction(m_doc, f);
+    return SumOfProducts(m_doc.m_aCover[f], TermPool(m_doc, f));
 }
 
 std::string CViewLogic::PalRowSum(int f) const
@@ -142,7 +120,7 @@ void CViewLogic::AddPromFunction(std::vector<CDrawItem>& items, int f)
 {
     const CAnnotationPlaces at = AnnotationPlaces(m_doc.m_rcFunctionArea[f]);
     const int y = at.lineY(0);
-    const int n = std::clamp(m_doc.m_nPromMinterms[f], 0, 16);
+    const int n = m_doc.m_nPromMinterms[f];
     const int* m = m_doc.m_anPromMinterms[f];
     const int d = m_doc.m_nPromDontCares[f];
     const int* c = m_doc.m_anPromDontCares[f];
@@ -156,7 +134,8 @@ void CViewLogic::AddPromFunction(std::vector<CDrawItem>& items, int f)
             {CDrawItem::RichText, at.singleMintermX, y, SubscriptedMinterm(m[0]) + DontCareSuffix(c, d, false)});
     } else {
         items.push_back({CDrawItem::Bitmap, at.termsX, y, "", kBmpSigma});
-        items.push_back({CDrawItem::PlainText, at.listX, y, "m ( " + JoinList(m, n) + " )" + DontCareSuffix(c, d, true)});
+        items.push_back(
+            {CDrawItem::PlainText, at.listX, y, "m ( " + ListText(m, n) + " )" + DontCareSuffix(c, d, true)});
     }
     items.push_back({CDrawItem::PlainText, at.equalsX, at.lineY(1), "="});
     items.push_back({CDrawItem::RichText, at.termsX, at.lineY(1), PromSumOfProducts(f)});
@@ -168,7 +147,7 @@ void CViewLogic::AddPalFunction(std::vector<CDrawItem>& items, int f) const
 {
     const CAnnotationPlaces at = AnnotationPlaces(m_doc.m_rcFunctionArea[f]);
     const int y = at.lineY(0);
-    const int n = std::clamp(m_doc.m_nPalMinterms[f], 0, 16);
+    const int n = m_doc.m_nPalMinterms[f];
     const int* m = m_doc.m_anPalMinterms[f];
     const int d = m_doc.m_nPalDontCares[f];
     const int* c = m_doc.m_anPalDontCares[f];
@@ -181,7 +160,7 @@ void CViewLogic::AddPalFunction(std::vector<CDrawItem>& items, int f) const
         items.push_back({CDrawItem::RichText, at.termsX, y, SubscriptedMinterm(m[0]) + DontCareSuffix(c, d, true)});
     } else {
         items.push_back({CDrawItem::Bitmap, at.termsX, y, "", kBmpSigma});
-        items.push_back({CDrawItem::RichText, at.listX, y, "m( " + JoinList(m, n) + " )" + DontCareSuffix(c, d, true)});
+        items.push_back({CDrawItem::RichText, at.listX, y, "m( " + ListText(m, n) + " )" + DontCareSuffix(c, d, true)});
     }
     const std::string sum = PalRowSum(f);
     items.push_back({CDrawItem::PlainText, at.equalsX, at.lineY(1), "="});

@@ -3,8 +3,8 @@
 
 #include "CZYLDoc.h"
 #include "FuseMapLayout.h"
+#include "DeviceOps.h"
 #include "DocOps.h"
-#include "ListHelpers.h"
 #include "Platform.h"
 
 #include <algorithm>
@@ -77,7 +77,7 @@ bool CViewLogic::ClickOrArray(const ZPoint& pt, const ZPoint& screen, int& popup
                 m_nPopupOutput = j;
                 popupChoice = GetPlatform().TrackPopup({"0", "1", "X"}, screen);
             } else {
-                ToggleOrFuse(j, r);
+                TogglePromFuse(m_doc, j, r);
             }
             m_view.InvalidateViewRect(m_doc.m_rcOrCell[j][r]);
             break;
@@ -86,24 +86,6 @@ bool CViewLogic::ClickOrArray(const ZPoint& pt, const ZPoint& screen, int& popup
         UpdateLists(m_doc, j);
     }
     return hit;
-}
-
-void CViewLogic::ToggleOrFuse(int j, int r)
-{
-    int& fuse = m_doc.m_nOrFuse[j][r];
-    fuse = (fuse + 1) % 2;
-    int* list = m_doc.m_anPromMinterms[j];
-    int& n = m_doc.m_nPromMinterms[j];
-    n = std::clamp(n, 0, 16);
-    if (fuse == 1) {
-        m_doc.m_szPromTable[j][r] = '1';
-        if (std::find(list, list + n, r) == list + n && n < 16)
-            list[n++] = r;
-    } else {
-        m_doc.m_szPromTable[j][r] = '0';
-        n = RemoveFromList(list, n, r);
-    }
-    SortList(list, n);
 }
 
 // PROM: an output's OR gate does what its menu command does.
