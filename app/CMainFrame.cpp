@@ -8,6 +8,7 @@
 #include "CommandTable.h"
 #include "DocFile.h"
 #include "PictureExport.h"
+#include "Pictures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,7 +73,7 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
     SetDefaultAnswers();
     setAcceptDrops(true);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
-    const QPixmap icon(QStringLiteral(":/res/ico128.png"));
+    const QPixmap& icon = ZylImage(kImgAppIcon);
     if (!icon.isNull())
         setWindowIcon(QIcon(icon));
 
@@ -195,7 +196,7 @@ void CMainFrame::BuildToolBar()
     m_wndToolBar->setMovable(true);
     m_wndToolBar->setFloatable(true);
     m_wndToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const QPixmap strip(QStringLiteral(":/res/toolbar128.png"));
+    const QPixmap& strip = ZylImage(kImgToolbar);
     for (int id : ToolbarLayout()) {
         if (id == 0) {
             m_wndToolBar->addSeparator();

@@ -6,7 +6,7 @@ file(GLOB ZYL_DIALOGLOGIC_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/
 if(ZYL_DIALOGLOGIC_SOURCES)
     add_library(zyl_dialoglogic STATIC ${ZYL_DIALOGLOGIC_SOURCES})
     target_include_directories(zyl_dialoglogic PUBLIC dialogs)
-    target_link_libraries(zyl_dialoglogic PUBLIC zyl_parse zyl_model)
+    target_link_libraries(zyl_dialoglogic PUBLIC zyl_parse zyl_model zyl_pictureids)
     zyl_warnings(zyl_dialoglogic)
     if(ZYL_BUILD_TESTS)
         file(GLOB ZYL_DIALOGLOGIC_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_dlglogic_*.cpp)

@@ -2,6 +2,7 @@
 #include "CAboutDlg.h"
 
 #include "DialogUnits.h"
+#include "Pictures.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -20,7 +21,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
 
     auto* icon = new QLabel(this);
     icon->setGeometry(DluRect(kFont, 11, 17, 21, 20));
-    const QPixmap pixmap(QStringLiteral(":/res/ico128.png"));
+    const QPixmap& pixmap = ZylImage(kImgAppIcon);
     if (!pixmap.isNull())
         icon->setPixmap(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 

@@ -11,7 +11,7 @@ const CMintermDlg::CTemplate& MaxtermTemplate()
     static const CMintermDlg::CTemplate layout = [] {
         CMintermDlg::CTemplate t{};
         t.caption = "Edit the Functional Value By Maxterms";
-        t.icon = ":/res/ico159.png";
+        t.icon = kImgMaxtermIcon;
         t.iconAt = {0, 100, 40, 16, 16};
         t.termEdit = {1030, 123, 40, 162, 12};
         t.bracket = {0, 290, 40, 8, 14};

@@ -2,6 +2,7 @@
 #include "CMessageDlg.h"
 
 #include "DialogUnits.h"
+#include "Pictures.h"
 #include "Platform.h"
 
 #include <QGuiApplication>
@@ -25,7 +26,7 @@ CMessageDlg::CMessageDlg(const std::string& text, QWidget* parent)
 
     auto* icon = new QLabel(this);
     icon->setGeometry(DluRect(kFont, 7, 7, 16, 16));
-    const QPixmap pixmap(QStringLiteral(":/res/ico128.png"));
+    const QPixmap& pixmap = ZylImage(kImgAppIcon);
     if (!pixmap.isNull())
         icon->setPixmap(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 

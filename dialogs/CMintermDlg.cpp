@@ -4,6 +4,7 @@
 #include "CZYLDoc.h"
 #include "DialogUnits.h"
 #include "DrawRichText.h"
+#include "Pictures.h"
 #include "Platform.h"
 
 #include <QLabel>
@@ -25,11 +26,11 @@ const int kHeadingY = 86;
 const int kHeadingStep = 60;
 const int kHeadingPoints = 100;
 
-QLabel* AddPicture(QWidget* parent, const char* path, const QRect& rect)
+QLabel* AddPicture(QWidget* parent, ImageId id, const QRect& rect)
 {
     auto* label = new QLabel(parent);
     label->setGeometry(rect);
-    const QPixmap pixmap(QString::fromLatin1(path));
+    const QPixmap& pixmap = ZylImage(id);
     if (!pixmap.isNull())
         label->setPixmap(pixmap);
     return label;
@@ -46,7 +47,7 @@ const CMintermDlg::CTemplate& MintermTemplate()
     static const CMintermDlg::CTemplate layout = [] {
         CMintermDlg::CTemplate t{};
         t.caption = "Edit the Functional Value By Minterms";
-        t.icon = ":/res/ico137.png";
+        t.icon = kImgMintermIcon;
         t.iconAt = {0, 100, 40, 16, 16};
         t.termEdit = {107, 126, 42, 164, 12};
         t.bracket = {0, 295, 42, 8, 14};
@@ -96,7 +97,7 @@ void CMintermDlg::CreateControls(const CTemplate& layout)
     m_close->setAutoDefault(false);
     connect(m_close, &QPushButton::clicked, this, [this] { reject(); });
 
-    AddPicture(this, ":/res/ico128.png", DluRect(kFont, 7, 7, 16, 16));
+    AddPicture(this, kImgAppIcon, DluRect(kFont, 7, 7, 16, 16));
 
     for (int f = 0; f < 4; ++f) {
         const CDlgItem& ic = layout.iconAt;

@@ -3,6 +3,7 @@
 
 #include "CModelessDlg.h"
 #include "MintermLogic.h"
+#include "Resources.h"
 
 #include <optional>
 #include <string>
@@ -30,7 +31,7 @@ public:
     struct CTemplate
     {
         const char* caption;
-        const char* icon;
+        ImageId icon;
         CDlgItem iconAt, termEdit, bracket, dontCaresLabel, dontCareEdit, note;
         const char* noteText;
     };

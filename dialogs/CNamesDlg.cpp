@@ -3,6 +3,7 @@
 
 #include "CZYLDoc.h"
 #include "DialogUnits.h"
+#include "Pictures.h"
 #include "Platform.h"
 
 #include <QComboBox>
@@ -84,7 +85,7 @@ void CNamesDlg::CreateControls()
 
     auto* icon = new QLabel(this);
     icon->setGeometry(DluRect(kFont, 6, 7, 16, 16));
-    const QPixmap pixmap(QStringLiteral(":/res/ico128.png"));
+    const QPixmap& pixmap = ZylImage(kImgAppIcon);
     if (!pixmap.isNull())
         icon->setPixmap(pixmap);
 

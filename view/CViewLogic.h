@@ -19,7 +19,7 @@ struct CDrawItem
     int x = 0;
     int y = 0;
     std::string text; // RichText (DrawRichText markup, 10 pt) and PlainText
-    int bitmapId = 0; // Bitmap: resource id (140, the sigma)
+    int bitmapId = 0; // Bitmap: its BitmapId (kBmpSigma)
 };
 
 // Command ids of the fuse-map view.
