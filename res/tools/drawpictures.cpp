@@ -30,6 +30,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -1053,6 +1054,34 @@ void Blit(QPainter& p, int x, int y, const QString& name, int w = -1, int h = -1
     p.drawImage(QPoint(x, y), img, QRect(sx, sy, w, h));
 }
 
+// Every picture of the program's list was drawn, at the size the program
+// draws it, and nothing else was; false with the differences reported.
+bool MatchesPictureList()
+{
+    struct Listed { QString name; int width, height; };
+#define ZYL_BITMAP(id, number, width, height) {"bmp" #number, width, height},
+#define ZYL_CURSOR(id, number, x, y) {"cur" #number, 32, 32},
+#define ZYL_IMAGE(id, stem, width, height) {#stem, width, height},
+    const Listed listed[] = {
+#include "Pictures.def"
+    };
+#undef ZYL_BITMAP
+#undef ZYL_CURSOR
+#undef ZYL_IMAGE
+    bool ok = std::size(listed) == g_saved.size();
+    for (const Listed& l : listed) {
+        const auto it = g_saved.find(l.name);
+        if (it == g_saved.end() || it->second.size() != QSize(l.width, l.height)) {
+            std::fprintf(stderr, "%s: not drawn at %d x %d as listed in Pictures.def\n", qPrintable(l.name), l.width,
+                         l.height);
+            ok = false;
+        }
+    }
+    if (std::size(listed) != g_saved.size())
+        std::fprintf(stderr, "%zu pictures drawn, %zu listed in Pictures.def\n", g_saved.size(), std::size(listed));
+    return ok;
+}
+
 void WriteSheets(const QString& dir)
 {
     // 1. Every picture but the two large ones, scaled 4x with its name.
@@ -1209,6 +1238,8 @@ int main(int argc, char** argv)
     DrawIcons();
     DrawCursors();
     DrawToolbar();
+    if (!MatchesPictureList())
+        return 1;
     if (argc > 2) {
         QDir().mkpath(QString::fromLocal8Bit(argv[2]));
         WriteSheets(QString::fromLocal8Bit(argv[2]));
