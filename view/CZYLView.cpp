@@ -23,6 +23,10 @@ namespace {
 
 namespace L = FuseMapLayout;
 
+// Point sizes, in tenths of a point: the title, and every other text.
+const int kTitlePoints = 140;
+const int kTextPoints = 100;
+
 ZRect Normalised(const ZRect& r)
 {
     return ZRect{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
@@ -273,7 +277,7 @@ void CZYLView::OnDraw(QPainter& p)
 
 void CZYLView::DrawTitle(QPainter& p)
 {
-    p.setFont(ZylArialFont(140));
+    p.setFont(ZylArialFont(kTitlePoints));
     const char* title = nullptr;
     int end = L::kTitleUnderlineShortEnd;
     if (m_doc.m_bProm == 1) {
@@ -292,7 +296,7 @@ void CZYLView::DrawTitle(QPainter& p)
 
 void CZYLView::DrawNames(QPainter& p)
 {
-    p.setFont(ZylArialFont(100));
+    p.setFont(ZylArialFont(kTextPoints));
     const int ascent = p.fontMetrics().ascent();
     for (int k = 0; k < CZYLDoc::kVariables; ++k) {
         const ZPoint at = L::VariableName(k);
@@ -301,7 +305,7 @@ void CZYLView::DrawNames(QPainter& p)
     for (int k = 0; k < CZYLDoc::kFunctions; ++k) {
         const std::string text = FuseMapFunctionName(m_doc.m_strFunctionName[k]);
         const ZPoint at = L::FunctionName(k);
-        DrawRichText(p, at.x, at.y, text, 100, Qt::black, Qt::white);
+        DrawRichText(p, at.x, at.y, text, kTextPoints, Qt::black, Qt::white);
     }
 }
 
@@ -399,12 +403,12 @@ void CZYLView::DrawAnnotations(QPainter& p)
     const std::vector<CDrawItem> items = m_logic->BuildAnnotations();
     if (items.empty())
         return;
-    p.setFont(ZylArialFont(100));
+    p.setFont(ZylArialFont(kTextPoints));
     const int ascent = p.fontMetrics().ascent();
     for (const CDrawItem& item : items) {
         switch (item.kind) {
         case CDrawItem::RichText:
-            DrawRichText(p, item.x, item.y, item.text, 100, Qt::black, Qt::white);
+            DrawRichText(p, item.x, item.y, item.text, kTextPoints, Qt::black, Qt::white);
             break;
         case CDrawItem::PlainText:
             p.drawText(QPoint(item.x, item.y + ascent), QString::fromStdString(item.text));
