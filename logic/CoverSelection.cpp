@@ -4,8 +4,7 @@
 #include "ListHelpers.h"
 
 #include <algorithm>
-
-int g_bRequired[16];
+#include <vector>
 
 int MarkEssentials(const int* list, int n, CImplicant* primes, int nPrimes)
 {
@@ -45,11 +44,11 @@ void BuildCoverMap(int nTerms, const CImplicant* terms, int nVariables, int* map
     }
 }
 
-int IsCovered(int nVariables, const int* map)
+int IsCovered(int nVariables, const int* map, const int* required)
 {
     const int size = std::min(PowerOfTwo(nVariables), 16);
     for (int m = 0; m < size; ++m) {
-        if (g_bRequired[m] == 1 && map[m] != 1)
+        if (required[m] == 1 && map[m] != 1)
             return 0;
     }
     return 1;
@@ -93,14 +92,14 @@ int NextCombination(int n, int k, const int* current, int* next)
     return 1;
 }
 
-int SelectCover(int nVariables, int nEssential, const CImplicant* essentials, int nRest,
+int SelectCover(int nVariables, const int* required, int nEssential, const CImplicant* essentials, int nRest,
                 const CImplicant* rest, int* counts, CImplicant* blocks)
 {
-    static CImplicant cover[kMaxListTerms];
     int map[64];
     const int index[kMaxCombination] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
     nRest = std::min(nRest, static_cast<int>(kMaxCombination));
     nEssential = std::clamp(nEssential, 0, kMaxListTerms - nRest);
+    std::vector<CImplicant> cover(static_cast<std::size_t>(nEssential + nRest)); // the working cover
 
     // 1. The essential terms stand in front of every combination.
     for (int e = 0; e < nEssential; ++e)
@@ -112,10 +111,10 @@ int SelectCover(int nVariables, int nEssential, const CImplicant* essentials, in
     auto evaluate = [&](int k, const int* combination, int* cost) {
         for (int i = 0; i < k; ++i)
             cover[nEssential + i].Assign(rest[combination[i]]);
-        BuildCoverMap(nEssential + k, cover, nVariables, map);
-        if (!IsCovered(nVariables, map))
+        BuildCoverMap(nEssential + k, cover.data(), nVariables, map);
+        if (!IsCovered(nVariables, map, required))
             return false;
-        *cost = GetCoverCost(nEssential + k, cover);
+        *cost = GetCoverCost(nEssential + k, cover.data());
         return true;
     };
 

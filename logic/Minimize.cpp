@@ -2,13 +2,14 @@
 #include "Minimize.h"
 
 #include "CoverSelection.h"
-#include "ListHelpers.h"
 #include "Tabular.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,10 +21,10 @@ constexpr char kNames[] = "ABCD";
 // with m & D == 0; it covers m | s for every subset s of D, and level L of
 // the tabular method holds the cubes of L dashes. Sets of cubes are 16-bit
 // masks over their bases, one per dash set, so the merging of whole levels
-// is a few shifts. The order in which the tabular method produces the terms
-// is rebuilt separately, level by level, because it decides which prime
-// implicants come first and so the order of the solutions. Everything stays
-// on the stack; only the records of the recorded solutions are written.
+// is a few shifts. The order in which the tabular method produces the prime
+// implicants decides the order of the solutions; it is rebuilt from a key
+// per prime. Everything stays on the stack; only the records of the
+// recorded solutions are written.
 // ---------------------------------------------------------------------------
 
 using Set = std::uint16_t; // bit m: minterm m, or the cube with base m
@@ -45,6 +46,20 @@ constexpr std::array<Set, 16> kSpan = [] {
     return span;
 }();
 
+// The subsets of each dash set, ascending: base + kSubsets[D][i] lists the
+// minterms of cube (base, D) in ascending order.
+constexpr auto kSubsets = [] {
+    std::array<std::array<std::uint8_t, 16>, 16> subsets{};
+    for (int D = 0; D < 16; ++D) {
+        int n = 0;
+        for (int s = 0; s < 16; ++s) {
+            if ((s & ~D) == 0)
+                subsets[D][n++] = static_cast<std::uint8_t>(s);
+        }
+    }
+    return subsets;
+}();
+
 // The function as level 0 holds it: the ON-set then the don't cares, each in
 // the order given. Minterms outside 0..15 and repeats are skipped (the
 // callers never pass them); a don't care that is also in the ON-set counts
@@ -52,6 +67,7 @@ constexpr std::array<Set, 16> kSpan = [] {
 struct Function
 {
     std::uint8_t order[16];
+    std::uint8_t position[16]; // position[m]: m's index in order, for m in ON + DC
     int n = 0;
     Set on = 0;
     Set dc = 0;
@@ -63,6 +79,7 @@ void AddLevelZero(Function& f, int n, const int* list, bool dontCare)
         const int m = list[i];
         if (m < 0 || m > 15 || (((f.on | f.dc) >> m) & 1) != 0)
             continue;
+        f.position[m] = static_cast<std::uint8_t>(f.n);
         f.order[f.n++] = static_cast<std::uint8_t>(m);
         Set& set = dontCare ? f.dc : f.on;
         set = static_cast<Set>(set | (1u << m));
@@ -93,23 +110,31 @@ void FindImplicants(const Function& f, Cubes& c)
     }
 }
 
-void FindPrimes(Cubes& c)
+// The bases of the cubes of dash set D that are one half of a larger
+// implicant, which the merging marks as used. D is a constant so that the
+// loop unrolls and keeps everything in registers.
+template <int D>
+unsigned Merged(const Set* implicant)
 {
-    for (int D = 0; D < 16; ++D) {
-        unsigned merged = 0; // bases of the cubes that are half of a larger implicant
-        for (int d = 1; d < 16; d <<= 1) {
-            if ((D & d) == 0) {
-                const unsigned up = c.implicant[D | d];
-                merged |= up | (up << d);
-            }
+    unsigned merged = 0;
+    for (int d = 1; d < 16; d <<= 1) {
+        if ((D & d) == 0) {
+            const unsigned up = implicant[D | d];
+            merged |= up | (up << d);
         }
-        c.prime[D] = static_cast<Set>(c.implicant[D] & c.touchesOn[D] & ~merged);
     }
+    return merged;
+}
+
+template <int... D>
+void FindPrimes(Cubes& c, std::integer_sequence<int, D...>)
+{
+    ((c.prime[D] = static_cast<Set>(c.implicant[D] & c.touchesOn[D] & ~Merged<D>(c.implicant))), ...);
 }
 
 struct Prime
 {
-    std::uint64_t order; // level, then place within the level
+    std::uint64_t order; // place within its level
     Set cover;
     std::uint8_t base;
     std::uint8_t dashes;
@@ -146,40 +171,52 @@ struct PrimeList
 {
     Prime list[81];
     int n = 0;
+
+    void Append(int base, int D)
+    {
+        list[n++] = Prime{0, static_cast<Set>(kSpan[D] << base), static_cast<std::uint8_t>(base),
+                          static_cast<std::uint8_t>(D), static_cast<std::uint8_t>(GetTermCost(4 - kDashCount[D])),
+                          false};
+    }
 };
 
+// The dash sets level by level; level L is kByLevel[kLevelStart[L] ..
+// kLevelStart[L + 1] - 1].
+constexpr std::uint8_t kByLevel[16] = {0, 1, 2, 4, 8, 3, 5, 6, 9, 10, 12, 7, 11, 13, 14, 15};
+constexpr int kLevelStart[6] = {0, 1, 5, 11, 15, 16};
+
+// Puts list[first ..] (primes of level L, 1 to 3) in their places.
+void PlaceLevel(int L, const Function& f, PrimeList& p, int first)
+{
+    for (int i = first; i < p.n; ++i) {
+        Prime& prime = p.list[i];
+        prime.order = L == 1   ? OrderKey<1>(f.position, prime.base, prime.dashes)
+                      : L == 2 ? OrderKey<2>(f.position, prime.base, prime.dashes)
+                               : OrderKey<3>(f.position, prime.base, prime.dashes);
+    }
+    for (int i = first + 1; i < p.n; ++i) {
+        for (int j = i; j > first && p.list[j - 1].order > p.list[j].order; --j)
+            std::swap(p.list[j - 1], p.list[j]);
+    }
+}
+
+// Level 0 comes in input order; a level with one prime needs no places,
+// and level 4 holds one cube at most.
 void ListPrimes(const Function& f, const Cubes& c, PrimeList& p)
 {
-    std::uint8_t position[16];
-    for (int i = 0; i < f.n; ++i)
-        position[f.order[i]] = static_cast<std::uint8_t>(i);
-    int atLevel[5] = {};
-    for (int D = 0; D < 16; ++D) {
-        for (unsigned bases = c.prime[D]; bases != 0; bases &= bases - 1) {
-            const int m = std::countr_zero(bases);
-            const int level = kDashCount[D];
-            ++atLevel[level];
-            p.list[p.n++] = Prime{static_cast<std::uint64_t>(level) << 56, static_cast<Set>(kSpan[D] << m),
-                                  static_cast<std::uint8_t>(m), static_cast<std::uint8_t>(D),
-                                  static_cast<std::uint8_t>(GetTermCost(4 - level)), false};
-        }
+    for (int i = 0; i < f.n; ++i) {
+        if ((c.prime[0] >> f.order[i]) & 1)
+            p.Append(f.order[i], 0);
     }
-    // A level with one prime needs no place; level 4 has at most one cube.
-    for (int i = 0; i < p.n; ++i) {
-        Prime& prime = p.list[i];
-        const int level = kDashCount[prime.dashes];
-        if (atLevel[level] < 2)
-            continue;
-        switch (level) {
-        case 0: prime.order |= OrderKey<0>(position, prime.base, prime.dashes); break;
-        case 1: prime.order |= OrderKey<1>(position, prime.base, prime.dashes); break;
-        case 2: prime.order |= OrderKey<2>(position, prime.base, prime.dashes); break;
-        default: prime.order |= OrderKey<3>(position, prime.base, prime.dashes); break;
+    for (int L = 1; L <= 4; ++L) {
+        const int first = p.n;
+        for (int k = kLevelStart[L]; k < kLevelStart[L + 1]; ++k) {
+            const int D = kByLevel[k];
+            for (unsigned bases = c.prime[D]; bases != 0; bases &= bases - 1)
+                p.Append(std::countr_zero(bases), D);
         }
-    }
-    for (int i = 1; i < p.n; ++i) {
-        for (int j = i; j > 0 && p.list[j - 1].order > p.list[j].order; --j)
-            std::swap(p.list[j - 1], p.list[j]);
+        if (p.n - first > 1)
+            PlaceLevel(L, f, p, first);
     }
     p.n = std::min(p.n, static_cast<int>(kMaxListTerms));
 }
@@ -293,12 +330,16 @@ void SearchCovers(Search& s, Collector& c)
     c.found = 0;
     if (s.best >= 1000)
         return; // cannot happen: all primes together cover the ON-set
-    int sorted[kMaxCombination];
-    std::copy(s.costs, s.costs + s.n, sorted);
-    std::sort(sorted, sorted + s.n);
+    int withCost[6] = {}; // number of terms of each cost; a term costs 1 to 5
+    for (int i = 0; i < s.n; ++i)
+        ++withCost[s.costs[i]];
     int lowest = 0; // the cheapest conceivable k extra terms
+    int cost = 1;
     for (int k = 1; k <= s.n && c.found < kMaxSolutions; ++k) {
-        lowest += sorted[k - 1];
+        while (withCost[cost] == 0)
+            ++cost;
+        --withCost[cost];
+        lowest += cost;
         if (lowest > s.best)
             break;
         c.k = k;
@@ -342,9 +383,9 @@ void WriteRecord(const Prime& p, CImplicant& rec)
     rec.m_nVariables = 4;
     rec.m_nOnes = p.base;
     rec.m_nZeros = 15 & ~(p.base | p.dashes);
-    int n = 0;
-    for (unsigned bits = p.cover; bits != 0; bits &= bits - 1)
-        rec.m_anMinterm[n++] = std::countr_zero(bits);
+    const int n = 1 << kDashCount[p.dashes];
+    for (int i = 0; i < n; ++i)
+        rec.m_anMinterm[i] = p.base + kSubsets[p.dashes][i];
     rec.m_nMinterms = n;
     rec.m_bDontCare = 0;
     rec.m_bUsed = 0;
@@ -360,13 +401,17 @@ void WriteRecord(const Prime& p, CImplicant& rec)
 // Block s: the essentials in prime order, then the chosen terms.
 void WriteSolutions(const PrimeList& p, const Search& s, const Collector& c, int* counts, CImplicant* blocks)
 {
+    int essential[kMaxListTerms];
+    int nEssential = 0;
+    for (int i = 0; i < p.n; ++i) {
+        if (p.list[i].essential)
+            essential[nEssential++] = i;
+    }
     for (int sol = 0; sol < c.found; ++sol) {
         CImplicant* block = blocks + kBlockSize * sol;
         int n = 0;
-        for (int i = 0; i < p.n; ++i) {
-            if (p.list[i].essential)
-                WriteRecord(p.list[i], block[n++]);
-        }
+        for (int e = 0; e < nEssential; ++e)
+            WriteRecord(p.list[essential[e]], block[n++]);
         for (int i = 0; i < c.size[sol]; ++i)
             WriteRecord(p.list[s.prime[c.solutions[sol][i]]], block[n++]);
         counts[sol] = n;
@@ -383,7 +428,7 @@ int Minimize(int nMinterms, const int* minterms, int nDontCares, const int* dont
     AddLevelZero(f, std::clamp(nDontCares, 0, 16), dontCares, true);
     Cubes cubes;
     FindImplicants(f, cubes);
-    FindPrimes(cubes);
+    FindPrimes(cubes, std::make_integer_sequence<int, 16>{});
     PrimeList primes;
     ListPrimes(f, cubes, primes);
     const Set essentialCover = MarkEssential(primes, f.on);
@@ -401,76 +446,78 @@ int Minimize(int nMinterms, const int* minterms, int nDontCares, const int* dont
     return c.found;
 }
 
+namespace {
+
+// Everything one step-by-step run works on besides the caller's storage.
+struct StepwiseRun
+{
+    CWorkingTable table;
+    std::vector<CImplicant> primes;
+    std::vector<CImplicant> essentials;
+    std::vector<CImplicant> rest;
+    int required[16] = {}; // 1 for the ON-set minterms
+    int map[16] = {};      // 1 for the minterms the essentials cover
+};
+
+// Steps 1-5: level 0 (the ON-set, then the don't cares), the prime
+// implicants of the table, gathered level by level.
+void GatherPrimes(StepwiseRun& run, int nMinterms, const int* minterms, int nDontCares, const int* dontCares)
+{
+    const std::string names = kNames;
+    run.table.m_aImplicant[0].reserve(kLevelSize);
+    AddMinterms(run.table, 4, minterms, nMinterms, names);
+    AddDontCares(run.table, 4, dontCares, nDontCares, names);
+    FindPrimeImplicants(run.table, 4, names);
+    for (const std::vector<CImplicant>& level : run.table.m_aImplicant) {
+        for (const CImplicant& rec : level) {
+            if (rec.m_bUsed == 0 && run.primes.size() < kMaxListTerms)
+                run.primes.push_back(rec);
+        }
+    }
+}
+
+// Steps 6-8: the essentials marked and split off in prime order, the
+// required minterms and the essentials' cover map.
+void SplitEssentials(StepwiseRun& run, int nMinterms, const int* minterms)
+{
+    MarkEssentials(minterms, nMinterms, run.primes.data(), static_cast<int>(run.primes.size()));
+    for (const CImplicant& prime : run.primes)
+        (prime.m_bEssential == 1 ? run.essentials : run.rest).push_back(prime);
+    for (int i = 0; i < nMinterms; ++i) {
+        if (minterms[i] >= 0 && minterms[i] < 16)
+            run.required[minterms[i]] = 1;
+    }
+    for (const CImplicant& essential : run.essentials) {
+        for (int i = 0; i < essential.m_nMinterms; ++i) {
+            const int m = essential.m_anMinterm[i];
+            if (m >= 0 && m < 16)
+                run.map[m] = 1;
+        }
+    }
+}
+
+} // namespace
+
 int MinimizeByParts(int nMinterms, const int* minterms, int nDontCares, const int* dontCares, int* counts,
                     CImplicant* blocks)
 {
-    static CImplicant primes[kMaxListTerms];
-    static CImplicant essentials[kMaxListTerms];
-    static CImplicant rest[kMaxListTerms];
     nMinterms = std::clamp(nMinterms, 0, 16);
     nDontCares = std::clamp(nDontCares, 0, 16 - nMinterms);
-
-    // 1-2. Level 0: the ON-set, then the don't cares.
-    g_nLevelCount[0] = 0;
-    const std::string names = kNames;
-    AddMinterms(4, minterms, nMinterms, names);
-    AddDontCares(4, dontCares, nDontCares, names);
-
-    // 3. Levels 1 to 5 start from the empty record.
-    const CImplicant empty(4, -1, 0, names);
-    for (int i = kLevelSize; i < kLevels * kLevelSize; ++i)
-        g_aImplicant[i] = empty;
-
-    // 4-5. Prime implicants, gathered level by level.
-    FindPrimeImplicants(4, names);
-    int nPrimes = 0;
-    for (int L = 0; L < kLevels; ++L) {
-        for (int i = 0; i < g_nLevelCount[L] && nPrimes < kMaxListTerms; ++i) {
-            if (g_aImplicant[L * kLevelSize + i].m_bUsed == 0)
-                primes[nPrimes++].Assign(g_aImplicant[L * kLevelSize + i]);
-        }
-    }
-
-    // 6-7. Essentials, then the split in prime order.
-    const int nEssentialMarked = MarkEssentials(minterms, nMinterms, primes, nPrimes);
-    int nEssential = 0;
-    int nRest = 0;
-    for (int p = 0; p < nPrimes; ++p) {
-        if (primes[p].m_bEssential == 1)
-            essentials[nEssential++].Assign(primes[p]);
-        else
-            rest[nRest++].Assign(primes[p]);
-    }
-    (void)nEssentialMarked;
-
-    // 8. Required minterms and the essentials' cover map.
-    int map[16];
-    for (int m = 0; m < 16; ++m) {
-        g_bRequired[m] = 0;
-        map[m] = 0;
-    }
-    for (int i = 0; i < nMinterms; ++i) {
-        if (minterms[i] >= 0 && minterms[i] < 16)
-            g_bRequired[minterms[i]] = 1;
-    }
-    for (int e = 0; e < nEssential; ++e) {
-        for (int i = 0; i < essentials[e].m_nMinterms; ++i) {
-            const int m = essentials[e].m_anMinterm[i];
-            if (m >= 0 && m < 16)
-                map[m] = 1;
-        }
-    }
+    StepwiseRun run;
+    GatherPrimes(run, nMinterms, minterms, nDontCares, dontCares);
+    SplitEssentials(run, nMinterms, minterms);
+    const int nEssential = static_cast<int>(run.essentials.size());
 
     // 9. The essentials may do on their own.
-    if (IsCovered(4, map) == 1) {
+    if (IsCovered(4, run.map, run.required) == 1) {
         counts[0] = nEssential;
         for (int e = 0; e < nEssential; ++e)
-            blocks[e].Assign(essentials[e]);
+            blocks[e].Assign(run.essentials[static_cast<std::size_t>(e)]);
         return 1;
     }
-
     // 10. Otherwise the exhaustive search.
-    return SelectCover(4, nEssential, essentials, nRest, rest, counts, blocks);
+    return SelectCover(4, run.required, nEssential, run.essentials.data(), static_cast<int>(run.rest.size()),
+                       run.rest.data(), counts, blocks);
 }
 
 std::string SumOfProducts(const int* counts, const CImplicant* blocks, int s)

@@ -18,9 +18,10 @@
 int Minimize(int nMinterms, const int* minterms, int nDontCares, const int* dontCares, int* counts,
              CImplicant* blocks);
 
-// The same result computed step by step on the shared working table and the
-// plain exhaustive cover search. It is slow for functions with many prime
-// implicants and serves to check Minimize.
+// The same result computed step by step, on a working table of its own
+// (the tabular method on CImplicant records) and with the plain exhaustive
+// cover search. It is slow for functions with many prime implicants; it
+// checks Minimize and shows the method's steps.
 int MinimizeByParts(int nMinterms, const int* minterms, int nDontCares, const int* dontCares, int* counts,
                     CImplicant* blocks);
 

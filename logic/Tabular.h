@@ -4,19 +4,23 @@
 #include "CImplicant.h"
 
 #include <string>
+#include <vector>
 
-// The minimizer's working table: six levels of 50 records, level L holding
-// the terms with L eliminated variables. One instance, overwritten by every
-// run; minimization runs one at a time on the user-interface thread.
+// The minimizer's working table: level L holds the terms with L eliminated
+// variables in the order they were produced, at most kLevelSize of them.
+// Every step-by-step run works on a table of its own, which starts empty.
 enum { kLevelSize = 50, kLevels = 6 };
-extern CImplicant g_aImplicant[kLevels * kLevelSize];
-extern int g_nLevelCount[kLevels];
+struct CWorkingTable
+{
+    std::vector<CImplicant> m_aImplicant[kLevels];
+};
 
 // Appends n level-0 records made from list[0..n-1] (don't-care flag 0).
-void AddMinterms(int nVariables, const int* list, int n, const std::string& names);
+void AddMinterms(CWorkingTable& table, int nVariables, const int* list, int n, const std::string& names);
 // The same with the don't-care flag 1.
-void AddDontCares(int nVariables, const int* list, int n, const std::string& names);
-// The combining passes over levels 0 to 4 and the marking of the records that
-// are no prime implicants (merged, or covering only don't cares). Afterwards
-// every record in use with m_bUsed 0 is a prime implicant.
-void FindPrimeImplicants(int nVariables, const std::string& names);
+void AddDontCares(CWorkingTable& table, int nVariables, const int* list, int n, const std::string& names);
+// The combining passes over levels 0 to 4, which fill levels 1 to 5, and the
+// marking of the records that are no prime implicants (merged, or covering
+// only don't cares). Afterwards every record with m_bUsed 0 is a prime
+// implicant.
+void FindPrimeImplicants(CWorkingTable& table, int nVariables, const std::string& names);
