@@ -71,6 +71,7 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
 {
     setObjectName(QStringLiteral("CMainFrame"));
     SetDefaultAnswers();
+    BuildShellCommands();
     setAcceptDrops(true);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
     const QPixmap& icon = ZylImage(kImgAppIcon);
@@ -198,7 +199,7 @@ void CMainFrame::BuildToolBar()
     m_wndToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     const QPixmap& strip = ZylImage(kImgToolbar);
     for (int id : ToolbarLayout()) {
-        if (id == 0) {
+        if (id == kToolbarSeparator) {
             m_wndToolBar->addSeparator();
             continue;
         }
@@ -298,30 +299,56 @@ void CMainFrame::UpdateRecentMenu()
 
 // --- Command routing ----------------------------------------------------------
 
+void CMainFrame::BuildShellCommands()
+{
+    m_commands.Add(ID_FILE_NEW, [this] {
+        if (SaveModified())
+            NewDocument();
+    });
+    m_commands.Add(ID_FILE_OPEN, [this] { DoOpen(); });
+    m_commands.Add(ID_FILE_SAVE, [this] { DoSave(false); });
+    m_commands.Add(ID_FILE_SAVE_AS, [this] { DoSave(true); });
+    m_commands.Add(ID_FILE_EXPORT, [this] { DoExport(); });
+    m_commands.Add(ID_FILE_PRINT_SETUP, [this] { DoPrintSetup(); });
+    m_commands.Add(ID_FILE_PRINT, [this] { DoPrint(); });
+    m_commands.Add(ID_FILE_PRINT_PREVIEW, [this] { DoPrintPreview(); });
+    m_commands.Add(ID_APP_ABOUT, [this] {
+        CAboutDlg about(this);
+        about.exec();
+    });
+    m_commands.Add(ID_APP_EXIT, [this] { close(); });
+    m_commands.Add(
+        ID_VIEW_TOOLBAR,
+        [this] {
+            m_wndToolBar->setVisible(m_wndToolBar->isHidden());
+            SaveSettings();
+        },
+        [this] { return !m_wndToolBar->isHidden(); });
+    m_commands.Add(
+        ID_VIEW_STATUS_BAR,
+        [this] {
+            statusBar()->setVisible(statusBar()->isHidden());
+            SaveSettings();
+        },
+        [this] { return !statusBar()->isHidden(); });
+    // A single pane: nothing to move to.
+    m_commands.Add(ID_NEXT_PANE, [] {});
+    m_commands.Add(ID_PREV_PANE, [] {});
+    for (int i = 0; i < 4; ++i) {
+        m_commands.Add(ID_FILE_MRU_FILE1 + i, [this, i] {
+            const QString path = m_recent.value(i);
+            if (!path.isEmpty() && SaveModified())
+                OpenDocumentFile(path);
+        });
+    }
+}
+
 bool CMainFrame::ShellHandles(int id) const
 {
-    switch (id) {
-    case ID_FILE_NEW:
-    case ID_FILE_OPEN:
-    case ID_FILE_SAVE:
-    case ID_FILE_SAVE_AS:
-    case ID_FILE_EXPORT:
-    case ID_FILE_PRINT_SETUP:
-    case ID_FILE_PRINT:
-    case ID_FILE_PRINT_PREVIEW:
-    case ID_APP_ABOUT:
-    case ID_APP_EXIT:
-    case ID_VIEW_TOOLBAR:
-    case ID_VIEW_STATUS_BAR:
-    case ID_NEXT_PANE:
-    case ID_PREV_PANE:
-        return true;
-    default:
-        break;
-    }
+    // A recent-file entry exists only while the list has that many files.
     if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 4)
         return id - ID_FILE_MRU_FILE1 < m_recent.size();
-    return false;
+    return m_commands.Handles(id);
 }
 
 bool CMainFrame::IsCommandEnabled(int id) const
@@ -348,59 +375,7 @@ void CMainFrame::OnCommand(int id)
         m_view->OnCommand(id); // ends in AfterCommand through CommandDone
         return;
     }
-    switch (id) {
-    case ID_FILE_NEW:
-        if (SaveModified())
-            NewDocument();
-        break;
-    case ID_FILE_OPEN:
-        DoOpen();
-        break;
-    case ID_FILE_SAVE:
-        DoSave(false);
-        break;
-    case ID_FILE_SAVE_AS:
-        DoSave(true);
-        break;
-    case ID_FILE_EXPORT:
-        DoExport();
-        break;
-    case ID_FILE_PRINT_SETUP:
-        DoPrintSetup();
-        break;
-    case ID_FILE_PRINT:
-        DoPrint();
-        break;
-    case ID_FILE_PRINT_PREVIEW:
-        DoPrintPreview();
-        break;
-    case ID_APP_ABOUT: {
-        CAboutDlg about(this);
-        about.exec();
-        break;
-    }
-    case ID_APP_EXIT:
-        close();
-        break;
-    case ID_VIEW_TOOLBAR:
-        m_wndToolBar->setVisible(m_wndToolBar->isHidden());
-        SaveSettings();
-        break;
-    case ID_VIEW_STATUS_BAR:
-        statusBar()->setVisible(statusBar()->isHidden());
-        SaveSettings();
-        break;
-    case ID_NEXT_PANE:
-    case ID_PREV_PANE:
-        break; // a single pane: nothing to move to
-    default:
-        if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 4) {
-            const QString path = m_recent.value(id - ID_FILE_MRU_FILE1);
-            if (!path.isEmpty() && SaveModified())
-                OpenDocumentFile(path);
-        }
-        break;
-    }
+    m_commands.Run(id);
     AfterCommand();
 }
 
@@ -432,24 +407,10 @@ void CMainFrame::UpdateCommandUI()
 
 void CMainFrame::SetCheckMarks()
 {
-    auto check = [this](int id, bool on) {
-        if (QAction* a = Action(id))
-            a->setChecked(on);
-    };
-    check(32792, m_doc.m_bBlockStructure == 1);
-    check(32773, m_doc.m_bAndLabel == 1);
-    check(32774, m_doc.m_bOrLabel == 1);
-    check(32777, m_doc.m_bShowMinterms == 1);
-    check(32786, m_doc.m_bShowProductTerms == 1);
-    check(32789, m_doc.m_bProm == 1);
-    check(32790, m_doc.m_bPal == 1);
-    check(32791, m_doc.m_bPla == 1);
-    for (int j = 0; j < 4; ++j)
-        check(ID_OUTPUT_0 + j, m_doc.m_nOutputToggle[j] == 1);
-    check(32814, m_view->IsChecked(32814));
-    check(ID_SELECT_REGION, m_view->IsSelectMode());
-    check(ID_VIEW_TOOLBAR, !m_wndToolBar->isHidden());
-    check(ID_VIEW_STATUS_BAR, !statusBar()->isHidden());
+    // The shell answers for the bars, the view for its commands and the dialogs'.
+    for (const auto& [id, action] : m_actions)
+        if (action->isCheckable())
+            action->setChecked(m_commands.IsChecked(id) || m_view->IsChecked(id));
 }
 
 // --- Files --------------------------------------------------------------------

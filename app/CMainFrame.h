@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CCommandRows.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
@@ -88,6 +90,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void BuildShellCommands();
     void BuildActions();
     void BuildMenus();
     void BuildToolBar();
@@ -119,6 +122,7 @@ private:
     QLabel* m_num = nullptr;
     QLabel* m_scrl = nullptr;
     std::map<int, QAction*> m_actions;
+    CCommandRows m_commands; // the shell's own: files, printing, bars, About, Exit
     QAction* m_mru[4] = {};
     QStringList m_recent;
     std::unique_ptr<QPrinter> m_printer;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CommandIds.h"
+
 #include <string>
 #include <vector>
 
@@ -20,34 +22,10 @@ struct CCommandEntry
     bool separatorBefore;              // a separator precedes the item in its menu
 };
 
-// Command ids of the application shell and the framework.
-enum
-{
-    ID_FILE_NEW = 57600,
-    ID_FILE_OPEN = 57601,
-    ID_FILE_SAVE = 57603,
-    ID_FILE_SAVE_AS = 57604,
-    ID_FILE_EXPORT = 32900, // our own: the fuse map as a picture file
-    ID_FILE_PRINT_SETUP = 57606,
-    ID_FILE_PRINT = 57607,
-    ID_FILE_PRINT_PREVIEW = 57609,
-    ID_FILE_MRU_FILE1 = 57616, // .. 57619 for the four recent files
-    ID_EDIT_COPY = 57634,
-    ID_EDIT_CUT = 57635,
-    ID_EDIT_PASTE = 57637,
-    ID_EDIT_UNDO = 57643,
-    ID_APP_ABOUT = 57664,
-    ID_APP_EXIT = 57665,
-    ID_NEXT_PANE = 57680,
-    ID_PREV_PANE = 57681,
-    ID_VIEW_TOOLBAR = 59392,
-    ID_VIEW_STATUS_BAR = 59393,
-    ID_OUTPUT_0 = 32794, // .. 32797
-};
-
 const std::vector<CCommandEntry>& CommandTable();
 
-// Toolbar layout: command ids in button order, 0 for a separator.
+// Toolbar layout: command ids in button order, kToolbarSeparator for a gap.
+constexpr int kToolbarSeparator = 0;
 const std::vector<int>& ToolbarLayout();
 
 // The status-line prompt (text before "\n") and the tool tip (text after it).

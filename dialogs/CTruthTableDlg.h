@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CommandIds.h"
+
 #include "CModelessDlg.h"
 #include "Geometry.h"
 
@@ -17,7 +19,7 @@ class QPushButton;
 class CTruthTableDlg : public CModelessDlg
 {
 public:
-    enum { IDC_SHOW_NUMBERS = 3, IDOK_CLOSE = 1, ID_VALUE_0 = 101, ID_VALUE_1 = 102, ID_VALUE_X = 103 };
+    enum { IDC_SHOW_NUMBERS = 3, IDOK_CLOSE = 1 };
 
     explicit CTruthTableDlg(CZYLDoc& doc, QWidget* parent = nullptr);
     void Refill() override;

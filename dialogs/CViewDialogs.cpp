@@ -6,7 +6,9 @@
 #include "CNamesDlg.h"
 #include "CSymbolsDlg.h"
 #include "CTruthTableDlg.h"
+#include "CCommandRows.h"
 #include "CZYLDoc.h"
+#include "CommandIds.h"
 #include "Platform.h"
 
 #include <QWidget>
@@ -27,6 +29,7 @@ struct CViewDialogs::Impl
     std::unique_ptr<CMaxtermDlg> maxterm;
     std::unique_ptr<CSymbolsDlg> symbols;
     int bSymbolsShown = 0;
+    CCommandRows commands;
 
     // The dialog object of a command, created on first use.
     template <class T>
@@ -57,9 +60,9 @@ struct CViewDialogs::Impl
     CModelessDlg* Existing(int id) const
     {
         switch (id) {
-        case ID_TRUTH_TABLE: return truthTable.get();
-        case ID_MINTERMS: return minterm.get();
-        case ID_MAXTERMS: return maxterm.get();
+        case ID_EDIT_TRUTH_TABLE: return truthTable.get();
+        case ID_EDIT_MINTERMS: return minterm.get();
+        case ID_EDIT_MAXTERMS: return maxterm.get();
         case ID_SYMBOLS: return symbols.get();
         default: return nullptr;
         }
@@ -74,9 +77,9 @@ struct CViewDialogs::Impl
             return;
         }
         CModelessDlg* dlg = nullptr;
-        if (id == ID_TRUTH_TABLE)
+        if (id == ID_EDIT_TRUTH_TABLE)
             dlg = &Ensure(truthTable);
-        else if (id == ID_MINTERMS)
+        else if (id == ID_EDIT_MINTERMS)
             dlg = &Ensure(minterm);
         else
             dlg = &Ensure(maxterm);
@@ -106,52 +109,33 @@ struct CViewDialogs::Impl
 };
 
 CViewDialogs::CViewDialogs(CZYLDoc& doc, QWidget* view)
-    : m_impl(std::make_unique<Impl>(Impl{doc, view, {}, {}, {}, {}, 0}))
+    : m_impl(std::make_unique<Impl>(Impl{doc, view, {}, {}, {}, {}, 0, {}}))
 {
+    Impl& impl = *m_impl;
+    for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS})
+        impl.commands.Add(id, [&impl, id] { impl.ShowFunctionDialog(id); });
+    impl.commands.Add(ID_SYMBOLS, [&impl] { impl.ToggleSymbols(); }, [&impl] { return impl.bSymbolsShown == 1; });
+    impl.commands.Add(ID_EDIT_NAMES, [&impl] { OnNames(impl.doc, impl.view); });
 }
 
 CViewDialogs::~CViewDialogs() = default;
 
-bool CViewDialogs::HandlesCommand(int id) const
-{
-    return id == ID_TRUTH_TABLE || id == ID_NAMES || id == ID_MINTERMS || id == ID_MAXTERMS ||
-           id == ID_SYMBOLS;
-}
+bool CViewDialogs::HandlesCommand(int id) const { return m_impl->commands.Handles(id); }
 
-void CViewDialogs::OnCommand(int id)
-{
-    switch (id) {
-    case ID_TRUTH_TABLE:
-    case ID_MINTERMS:
-    case ID_MAXTERMS:
-        m_impl->ShowFunctionDialog(id);
-        break;
-    case ID_SYMBOLS:
-        m_impl->ToggleSymbols();
-        break;
-    case ID_NAMES:
-        OnNames(m_impl->doc, m_impl->view);
-        break;
-    default:
-        break;
-    }
-}
+void CViewDialogs::OnCommand(int id) { m_impl->commands.Run(id); }
 
-bool CViewDialogs::IsChecked(int id) const
-{
-    return id == ID_SYMBOLS && m_impl->bSymbolsShown == 1;
-}
+bool CViewDialogs::IsChecked(int id) const { return m_impl->commands.IsChecked(id); }
 
 void CViewDialogs::RefreshAll()
 {
-    for (int id : {ID_TRUTH_TABLE, ID_MINTERMS, ID_MAXTERMS, ID_SYMBOLS})
+    for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS, ID_SYMBOLS})
         if (CModelessDlg* dlg = m_impl->Existing(id); dlg && dlg->isVisible())
             dlg->Refill();
 }
 
 void CViewDialogs::HideAll()
 {
-    for (int id : {ID_TRUTH_TABLE, ID_MINTERMS, ID_MAXTERMS, ID_SYMBOLS})
+    for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS, ID_SYMBOLS})
         if (CModelessDlg* dlg = m_impl->Existing(id))
             dlg->hide();
     m_impl->bSymbolsShown = 0;
@@ -159,7 +143,7 @@ void CViewDialogs::HideAll()
 
 void CViewDialogs::CloseAll()
 {
-    for (int id : {ID_TRUTH_TABLE, ID_MINTERMS, ID_MAXTERMS, ID_SYMBOLS})
+    for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS, ID_SYMBOLS})
         if (CModelessDlg* dlg = m_impl->Existing(id))
             dlg->hide();
 }

@@ -16,15 +16,6 @@ class CModelessDlg;
 class CViewDialogs
 {
 public:
-    enum
-    {
-        ID_TRUTH_TABLE = 32787,
-        ID_NAMES = 32788,
-        ID_MINTERMS = 32798,
-        ID_MAXTERMS = 32799,
-        ID_SYMBOLS = 32814,
-    };
-
     CViewDialogs(CZYLDoc& doc, QWidget* view);
     ~CViewDialogs();
 

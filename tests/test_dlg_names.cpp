@@ -279,11 +279,11 @@ private slots:
         view.resize(400, 300);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        for (int id : {CViewDialogs::ID_TRUTH_TABLE, CViewDialogs::ID_MINTERMS, CViewDialogs::ID_MAXTERMS})
+        for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS})
             view.OnCommand(id);
-        QWidget* windows[] = {view.viewport(), view.Dialogs().Dialog(CViewDialogs::ID_TRUTH_TABLE),
-                              view.Dialogs().Dialog(CViewDialogs::ID_MINTERMS),
-                              view.Dialogs().Dialog(CViewDialogs::ID_MAXTERMS)};
+        QWidget* windows[] = {view.viewport(), view.Dialogs().Dialog(ID_EDIT_TRUTH_TABLE),
+                              view.Dialogs().Dialog(ID_EDIT_MINTERMS),
+                              view.Dialogs().Dialog(ID_EDIT_MAXTERMS)};
         for (QWidget* w : windows)
             QVERIFY(QTest::qWaitForWindowExposed(w));
         QCoreApplication::processEvents();

@@ -254,13 +254,13 @@ private slots:
     void barsToggleAndAreRemembered()
     {
         QVERIFY(!m_frame->ToolBar()->isHidden());
-        m_frame->OnCommand(59392);
+        m_frame->OnCommand(ID_VIEW_TOOLBAR);
         QVERIFY(m_frame->ToolBar()->isHidden());
         QVERIFY(!m_frame->Action(59392)->isChecked());
         m_frame.reset();
         m_frame = std::make_unique<CMainFrame>(*m_doc);
         QVERIFY(m_frame->ToolBar()->isHidden());
-        m_frame->OnCommand(59392);
+        m_frame->OnCommand(ID_VIEW_TOOLBAR);
         QVERIFY(!m_frame->ToolBar()->isHidden());
         QVERIFY(m_frame->Action(59392)->isChecked());
     }

@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(m_frame->RecentFiles(), expected);
         QVERIFY(m_frame->Action(57619)->isEnabled());
         // A recent entry opens its file.
-        m_frame->OnCommand(57617);
+        m_frame->OnCommand(ID_FILE_MRU_FILE1 + 1);
         QCOMPARE(m_frame->windowTitle().remove("[*]"), QString("e.zyl - ZYL"));
         QCOMPARE(m_frame->RecentFiles().value(0), Path("e.zyl"));
     }

@@ -27,7 +27,7 @@
 
 namespace {
 
-const int kFunctionDialogs[] = {CViewDialogs::ID_TRUTH_TABLE, CViewDialogs::ID_MINTERMS, CViewDialogs::ID_MAXTERMS};
+const int kFunctionDialogs[] = {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS};
 
 } // namespace
 
@@ -66,8 +66,8 @@ private slots:
     // user works in the fuse map.
     void dialogsBelongToTheMainWindow()
     {
-        for (int id : {CViewDialogs::ID_TRUTH_TABLE, CViewDialogs::ID_MINTERMS, CViewDialogs::ID_MAXTERMS,
-                       CViewDialogs::ID_SYMBOLS}) {
+        for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS,
+                       ID_SYMBOLS}) {
             m_frame->OnCommand(id);
             CModelessDlg* dlg = Dialog(id);
             QVERIFY(dlg);
@@ -91,19 +91,19 @@ private slots:
         for (int id : kFunctionDialogs)
             m_frame->OnCommand(id);
         m_frame->activateWindow();
-        m_frame->OnCommand(CViewDialogs::ID_MINTERMS);
-        CModelessDlg* minterms = Dialog(CViewDialogs::ID_MINTERMS);
+        m_frame->OnCommand(ID_EDIT_MINTERMS);
+        CModelessDlg* minterms = Dialog(ID_EDIT_MINTERMS);
         QVERIFY(QTest::qWaitForWindowActive(minterms));
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(minterms));
         QVERIFY(minterms->isAncestorOf(QApplication::focusWidget()));
 
-        m_frame->OnCommand(CViewDialogs::ID_SYMBOLS);
-        CModelessDlg* symbols = Dialog(CViewDialogs::ID_SYMBOLS);
+        m_frame->OnCommand(ID_SYMBOLS);
+        CModelessDlg* symbols = Dialog(ID_SYMBOLS);
         symbols->showMinimized();
-        m_frame->OnCommand(CViewDialogs::ID_SYMBOLS);
+        m_frame->OnCommand(ID_SYMBOLS);
         QVERIFY(symbols->isVisible() && !symbols->isMinimized());
-        QVERIFY(m_frame->View()->IsChecked(CViewDialogs::ID_SYMBOLS));
-        m_frame->OnCommand(CViewDialogs::ID_SYMBOLS);
+        QVERIFY(m_frame->View()->IsChecked(ID_SYMBOLS));
+        m_frame->OnCommand(ID_SYMBOLS);
         QVERIFY(!symbols->isVisible());
     }
 
@@ -111,9 +111,9 @@ private slots:
     // which stays shown; a message of the main window by the main window.
     void messagesBelongToTheWindowInUse()
     {
-        m_frame->OnCommand(32790); // PAL
-        m_frame->OnCommand(CViewDialogs::ID_MINTERMS);
-        CModelessDlg* minterms = Dialog(CViewDialogs::ID_MINTERMS);
+        m_frame->OnCommand(ID_TYPE_PAL);
+        m_frame->OnCommand(ID_EDIT_MINTERMS);
+        CModelessDlg* minterms = Dialog(ID_EDIT_MINTERMS);
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(minterms));
         minterms->findChildren<QLineEdit*>().front()->setText(QStringLiteral("0,3,5,6,9,10,12,15"));
 
@@ -201,17 +201,17 @@ private slots:
     // Closing the main window ends the program, dialogs shown or not.
     void closingTheMainWindowEndsTheProgram()
     {
-        for (int id : {CViewDialogs::ID_TRUTH_TABLE, CViewDialogs::ID_MINTERMS, CViewDialogs::ID_SYMBOLS})
+        for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_SYMBOLS})
             m_frame->OnCommand(id);
         bool timedOut = false;
-        QTimer::singleShot(0, m_frame.get(), [this] { m_frame->OnCommand(57665); }); // File > Exit
+        QTimer::singleShot(0, m_frame.get(), [this] { m_frame->OnCommand(ID_APP_EXIT); });
         QTimer::singleShot(10000, qApp, [&timedOut] {
             timedOut = true;
             QApplication::exit(1);
         });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!timedOut);
-        QVERIFY(!Dialog(CViewDialogs::ID_MINTERMS)->isVisible());
+        QVERIFY(!Dialog(ID_EDIT_MINTERMS)->isVisible());
     }
 };
 

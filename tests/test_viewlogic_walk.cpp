@@ -38,8 +38,8 @@ public:
 const int kCommands[] = {ID_INPUT_REINSTATE_ALL, ID_AND_LABEL,      ID_OR_LABEL,       ID_OUTPUT_REINSTATE_ALL,
                          ID_SHOW_MINTERMS,       ID_OUTPUT_BLOW_ALL, ID_SHOW_PRODUCT_TERMS, ID_TYPE_PROM,
                          ID_TYPE_PAL,            ID_TYPE_PLA,        ID_BLOCK_STRUCTURE, ID_INPUT_BLOW_ALL,
-                         ID_OUTPUT_FUSES_0,      ID_OUTPUT_FUSES_0 + 1, ID_OUTPUT_FUSES_0 + 2,
-                         ID_OUTPUT_FUSES_0 + 3,  ID_SIMPLIFY_PAL,    ID_VALUE_0,        ID_VALUE_1,
+                         ID_OUTPUT_0,      ID_OUTPUT_0 + 1, ID_OUTPUT_0 + 2,
+                         ID_OUTPUT_0 + 3,  ID_SIMPLIFY_PAL,    ID_VALUE_0,        ID_VALUE_1,
                          ID_VALUE_X};
 
 class CWalk

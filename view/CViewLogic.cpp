@@ -25,8 +25,6 @@ const char kPromNoProductTerms[] =
     "\nThis is a PROM, \nthere is no programmable product term \nat the output of the AND array.\n\n";
 const char kPlaRowLabels[] = "\nThe PLA is not commonly used, so this will not be implemented.";
 
-bool IsOutputFusesId(int id) { return id >= ID_OUTPUT_FUSES_0 && id < ID_OUTPUT_FUSES_0 + 4; }
-
 // A PROM output column of one value: every OR fuse intact ('1') or blown.
 Column UniformColumn(int fuse)
 {
@@ -41,108 +39,57 @@ CViewLogic::CViewLogic(CZYLDoc& doc, IZylView& view)
     : m_doc(doc)
     , m_view(view)
 {
+    BuildCommands();
 }
 
-bool CViewLogic::HandlesCommand(int id) const
+void CViewLogic::BuildCommands()
 {
-    switch (id) {
-    case ID_INPUT_REINSTATE_ALL:
-    case ID_AND_LABEL:
-    case ID_OR_LABEL:
-    case ID_OUTPUT_REINSTATE_ALL:
-    case ID_SHOW_MINTERMS:
-    case ID_OUTPUT_BLOW_ALL:
-    case ID_SHOW_PRODUCT_TERMS:
-    case ID_TYPE_PROM:
-    case ID_TYPE_PAL:
-    case ID_TYPE_PLA:
-    case ID_BLOCK_STRUCTURE:
-    case ID_INPUT_BLOW_ALL:
-    case ID_SIMPLIFY_PAL:
-    case ID_VALUE_0:
-    case ID_VALUE_1:
-    case ID_VALUE_X:
-        return true;
-    default:
-        return IsOutputFusesId(id);
+    auto flag = [this](int CZYLDoc::*member) { return [this, member] { return m_doc.*member == 1; }; };
+    m_commands.Add(ID_TYPE_PROM, [this] { SwitchToProm(); }, flag(&CZYLDoc::m_bProm));
+    m_commands.Add(ID_TYPE_PAL, [this] { SwitchToPal(); }, flag(&CZYLDoc::m_bPal));
+    m_commands.Add(ID_TYPE_PLA, [this] { SwitchToPla(); }, flag(&CZYLDoc::m_bPla));
+    m_commands.Add(ID_BLOCK_STRUCTURE, [this] { ToggleFlag(m_doc.m_bBlockStructure); },
+                   flag(&CZYLDoc::m_bBlockStructure));
+    m_commands.Add(ID_AND_LABEL, [this] { ToggleFlag(m_doc.m_bAndLabel); }, flag(&CZYLDoc::m_bAndLabel));
+    m_commands.Add(ID_OR_LABEL, [this] { ToggleFlag(m_doc.m_bOrLabel); }, flag(&CZYLDoc::m_bOrLabel));
+    m_commands.Add(ID_SHOW_MINTERMS, [this] { ToggleRowLabels(ID_SHOW_MINTERMS); }, flag(&CZYLDoc::m_bShowMinterms));
+    m_commands.Add(ID_SHOW_PRODUCT_TERMS, [this] { ToggleRowLabels(ID_SHOW_PRODUCT_TERMS); },
+                   flag(&CZYLDoc::m_bShowProductTerms));
+    auto inputFuses = [this](int value) {
+        return [this, value] {
+            if (ArrayCommandApplies(true))
+                SetAllInputFuses(value);
+        };
+    };
+    m_commands.Add(ID_INPUT_REINSTATE_ALL, inputFuses(1));
+    m_commands.Add(ID_INPUT_BLOW_ALL, inputFuses(0));
+    auto outputFuses = [this](int value) {
+        return [this, value] {
+            if (ArrayCommandApplies(false))
+                SetAllOutputFuses(value);
+        };
+    };
+    m_commands.Add(ID_OUTPUT_REINSTATE_ALL, outputFuses(1));
+    m_commands.Add(ID_OUTPUT_BLOW_ALL, outputFuses(0));
+    for (int j = 0; j < 4; ++j) {
+        m_commands.Add(
+            OutputCommand(j),
+            [this, j] {
+                if (ArrayCommandApplies(false))
+                    ToggleOutputFuses(j);
+            },
+            [this, j] { return m_doc.m_nOutputToggle[j] == 1; });
     }
+    m_commands.Add(ID_SIMPLIFY_PAL, [this] { SimplifyPal(); });
+    for (int id : {ID_VALUE_0, ID_VALUE_1, ID_VALUE_X})
+        m_commands.Add(id, [this, id] { SetPopupValue(id); });
 }
 
-bool CViewLogic::IsChecked(int id) const
-{
-    switch (id) {
-    case ID_TYPE_PROM:
-        return m_doc.m_bProm == 1;
-    case ID_TYPE_PAL:
-        return m_doc.m_bPal == 1;
-    case ID_TYPE_PLA:
-        return m_doc.m_bPla == 1;
-    case ID_BLOCK_STRUCTURE:
-        return m_doc.m_bBlockStructure == 1;
-    case ID_AND_LABEL:
-        return m_doc.m_bAndLabel == 1;
-    case ID_OR_LABEL:
-        return m_doc.m_bOrLabel == 1;
-    case ID_SHOW_MINTERMS:
-        return m_doc.m_bShowMinterms == 1;
-    case ID_SHOW_PRODUCT_TERMS:
-        return m_doc.m_bShowProductTerms == 1;
-    default:
-        if (IsOutputFusesId(id))
-            return m_doc.m_nOutputToggle[id - ID_OUTPUT_FUSES_0] == 1;
-        return false;
-    }
-}
+bool CViewLogic::HandlesCommand(int id) const { return m_commands.Handles(id); }
 
-void CViewLogic::OnCommand(int id)
-{
-    switch (id) {
-    case ID_TYPE_PROM:
-        SwitchToProm();
-        break;
-    case ID_TYPE_PAL:
-        SwitchToPal();
-        break;
-    case ID_TYPE_PLA:
-        SwitchToPla();
-        break;
-    case ID_BLOCK_STRUCTURE:
-        ToggleFlag(m_doc.m_bBlockStructure);
-        break;
-    case ID_AND_LABEL:
-        ToggleFlag(m_doc.m_bAndLabel);
-        break;
-    case ID_OR_LABEL:
-        ToggleFlag(m_doc.m_bOrLabel);
-        break;
-    case ID_SHOW_MINTERMS:
-    case ID_SHOW_PRODUCT_TERMS:
-        ToggleRowLabels(id);
-        break;
-    case ID_INPUT_REINSTATE_ALL:
-    case ID_INPUT_BLOW_ALL:
-        if (ArrayCommandApplies(true))
-            SetAllInputFuses(id == ID_INPUT_REINSTATE_ALL ? 1 : 0);
-        break;
-    case ID_OUTPUT_REINSTATE_ALL:
-    case ID_OUTPUT_BLOW_ALL:
-        if (ArrayCommandApplies(false))
-            SetAllOutputFuses(id == ID_OUTPUT_REINSTATE_ALL ? 1 : 0);
-        break;
-    case ID_SIMPLIFY_PAL:
-        SimplifyPal();
-        break;
-    case ID_VALUE_0:
-    case ID_VALUE_1:
-    case ID_VALUE_X:
-        SetPopupValue(id);
-        break;
-    default:
-        if (IsOutputFusesId(id) && ArrayCommandApplies(false))
-            ToggleOutputFuses(id - ID_OUTPUT_FUSES_0);
-        break;
-    }
-}
+bool CViewLogic::IsChecked(int id) const { return m_commands.IsChecked(id); }
+
+void CViewLogic::OnCommand(int id) { m_commands.Run(id); }
 
 void CViewLogic::DeviceChanged()
 {

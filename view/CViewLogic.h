@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CCommandRows.h"
+#include "CommandIds.h"
 #include "FuseMapLayout.h"
 #include "Geometry.h"
 
@@ -22,28 +24,6 @@ struct CDrawItem
     int bitmapId = 0; // Bitmap: its BitmapId (kBmpSigma)
 };
 
-// Command ids of the fuse-map view.
-enum
-{
-    ID_INPUT_REINSTATE_ALL = 32771,
-    ID_AND_LABEL = 32773,
-    ID_OR_LABEL = 32774,
-    ID_OUTPUT_REINSTATE_ALL = 32775,
-    ID_SHOW_MINTERMS = 32777,
-    ID_OUTPUT_BLOW_ALL = 32785,
-    ID_SHOW_PRODUCT_TERMS = 32786,
-    ID_TYPE_PROM = 32789,
-    ID_TYPE_PAL = 32790,
-    ID_TYPE_PLA = 32791,
-    ID_BLOCK_STRUCTURE = 32792,
-    ID_INPUT_BLOW_ALL = 32793,
-    ID_OUTPUT_FUSES_0 = 32794, // .. 32797 for outputs 0..3
-    ID_SIMPLIFY_PAL = 32811,
-    ID_VALUE_0 = 101, // the items "0", "1", "X" of the value popup
-    ID_VALUE_1 = 102,
-    ID_VALUE_X = 103,
-};
-
 // The Qt-free part of the fuse-map view: its commands, mouse editing,
 // annotations and PAL simplification. The widget forwards events here with
 // logical coordinates and repaints through IZylView. Every change of the
@@ -53,6 +33,9 @@ class CViewLogic
 {
 public:
     CViewLogic(CZYLDoc& doc, IZylView& view);
+    // The command rows refer to this object.
+    CViewLogic(const CViewLogic&) = delete;
+    CViewLogic& operator=(const CViewLogic&) = delete;
 
     // Command ids of the view (device type, block structure, labels, array
     // commands, outputs 0..3, row labels, simplify, value popup 101..103).
@@ -89,6 +72,7 @@ public:
     static ZRect ClickRepaintArea() { return FuseMapLayout::kClickRepaintArea; }
 
 private:
+    void BuildCommands();
     // Device type and view options.
     void SwitchToProm();
     void SwitchToPal();
@@ -120,6 +104,7 @@ private:
     IZylView& m_view;
     int m_nPopupMinterm = 0;
     int m_nPopupOutput = 0;
+    CCommandRows m_commands;
 };
 
 // The annotation texts, shared by the PROM and PAL routines.

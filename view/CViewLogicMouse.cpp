@@ -93,7 +93,7 @@ bool CViewLogic::ClickOutputGate(const ZPoint& pt)
 {
     for (int j = 0; j < CZYLDoc::kFunctions; ++j) {
         if (m_doc.m_rcOutputGate[j].Contains(pt)) {
-            OnCommand(ID_OUTPUT_FUSES_0 + j);
+            OnCommand(OutputCommand(j));
             return true;
         }
     }

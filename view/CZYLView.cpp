@@ -86,6 +86,8 @@ CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
     , m_fuseCursor(ZylCursor(kCurPencil))
     , m_copyCursor(ZylCursor(kCurCopy))
 {
+    m_commands.Add(ID_SELECT_REGION, [this] { ToggleSelectMode(); }, [this] { return m_bSelectMode == 1; });
+    m_commands.Add(ID_COPY_REGION, [this] { CopyRegion(); });
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -427,31 +429,22 @@ void CZYLView::DrawAnnotations(QPainter& p)
 
 bool CZYLView::HandlesCommand(int id) const
 {
-    return id == ID_SELECT_REGION || id == ID_COPY_REGION || m_logic->HandlesCommand(id) ||
-           m_dialogs->HandlesCommand(id);
+    return m_commands.Handles(id) || m_logic->HandlesCommand(id) || m_dialogs->HandlesCommand(id);
 }
 
 bool CZYLView::IsChecked(int id) const
 {
-    if (id == ID_SELECT_REGION)
-        return m_bSelectMode == 1;
-    if (m_logic->HandlesCommand(id))
-        return m_logic->IsChecked(id);
-    if (m_dialogs->HandlesCommand(id))
-        return m_dialogs->IsChecked(id);
-    return false;
+    return m_commands.IsChecked(id) || m_logic->IsChecked(id) || m_dialogs->IsChecked(id);
 }
 
 void CZYLView::OnCommand(int id)
 {
-    if (id == ID_SELECT_REGION)
-        ToggleSelectMode();
-    else if (id == ID_COPY_REGION)
-        CopyRegion();
-    else if (m_logic->HandlesCommand(id))
-        m_logic->OnCommand(id);
-    else if (m_dialogs->HandlesCommand(id))
-        m_dialogs->OnCommand(id);
+    if (!m_commands.Run(id)) {
+        if (m_logic->HandlesCommand(id))
+            m_logic->OnCommand(id);
+        else
+            m_dialogs->OnCommand(id);
+    }
     viewport()->update();
     emit CommandDone();
 }

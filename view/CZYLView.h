@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CCommandRows.h"
+#include "CommandIds.h"
 #include "Geometry.h"
 #include "Platform.h"
 
@@ -30,8 +32,6 @@ private:
     CViewBitmaps() = default;
 };
 
-// Command ids of region selection and copy, which the view itself carries out.
-enum { ID_SELECT_REGION = 32812, ID_COPY_REGION = 32813 };
 
 // The scrolling fuse-map view: 1024 x 860 logical units (one unit per
 // pixel at 96 dpi). OnDraw is the one paint procedure used for the screen,
@@ -130,6 +130,7 @@ private:
 
     CZYLDoc& m_doc;
     std::unique_ptr<CViewLogic> m_logic;
+    CCommandRows m_commands; // the view's own: region selection and copy
     std::unique_ptr<CViewDialogs> m_dialogs;
     int m_listener = 0;
     QCursor m_fuseCursor;
