@@ -1,9 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Minimizing all 65,536 functions of four variables one after another,
-// through Minimize with the document's result storage.
+// Minimize on whole sets of functions, with the document's result storage:
+//
+//   EveryFunction   all 65,536 functions of four variables, no don't cares
+//   WithDontCares   10,000 random functions with don't cares (fixed seed),
+//                   each minterm ON, don't care or OFF with chance 1/3
+//   SlowestFunction the slowest function of both sets, found once before the
+//                   timing, then called again and again (a warm figure)
+//
+// A sweep is timed as a whole, without clock reads per call; per_function is
+// the CPU time of the sweeps divided by the calls. Lists are ascending, as
+// the dialogs and the view pass them.
 //
 //   cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DZYL_BUILD_GUI=OFF
-//   ninja -C build-release bench_minimize && taskset -c 0 build-release/bench/bench_minimize
+//   ninja -C build-release bench_minimize
+//   taskset -c 0 build-release/bench/bench_minimize --benchmark_repetitions=5
 
 #include "CZYLDoc.h"
 #include "Minimize.h"
@@ -12,58 +22,143 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <memory>
+#include <random>
 #include <vector>
 
 namespace {
 
-struct Functions
+struct Function
 {
-    std::vector<int> lists[65536];
-    Functions()
-    {
-        for (int mask = 0; mask < 65536; ++mask) {
-            for (int m = 0; m < 16; ++m) {
-                if (mask & (1 << m))
-                    lists[mask].push_back(m);
-            }
-        }
-    }
+    std::vector<int> on;
+    std::vector<int> dc;
 };
 
-const Functions& AllFunctions()
+Function FromMasks(unsigned on, unsigned dc)
 {
-    static const auto functions = std::make_unique<Functions>();
-    return *functions;
+    Function f;
+    for (int m = 0; m < 16; ++m) {
+        if ((on >> m) & 1)
+            f.on.push_back(m);
+        else if ((dc >> m) & 1)
+            f.dc.push_back(m);
+    }
+    return f;
 }
 
-void BM_MinimizeEveryFunction(benchmark::State& state)
+const std::vector<Function>& EveryFunction()
 {
-    const Functions& functions = AllFunctions();
-    auto doc = std::make_unique<CZYLDoc>();
-    // A single timing can be hit by an interrupt; the slowest function is the
-    // one whose best time over all iterations is the largest.
-    std::vector<double> best(65536, 1e30);
-    for (auto _ : state) {
-        for (int mask = 0; mask < 65536; ++mask) {
-            const std::vector<int>& on = functions.lists[mask];
-            const auto start = std::chrono::steady_clock::now();
-            const int r = Minimize(static_cast<int>(on.size()), on.data(), 0, on.data(), doc->m_aCover[0],
-                                   doc->m_aTerms);
-            const auto stop = std::chrono::steady_clock::now();
-            benchmark::DoNotOptimize(r);
-            best[mask] = std::min(best[mask], std::chrono::duration<double, std::micro>(stop - start).count());
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * 65536);
-    state.counters["us_per_function"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * 65536,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    const auto slowest = std::max_element(best.begin(), best.end());
-    state.counters["slowest_us"] = *slowest;
-    state.counters["slowest_mask"] = static_cast<double>(slowest - best.begin());
+    static const std::vector<Function> functions = [] {
+        std::vector<Function> all;
+        for (unsigned mask = 0; mask < 65536; ++mask)
+            all.push_back(FromMasks(mask, 0));
+        return all;
+    }();
+    return functions;
 }
-BENCHMARK(BM_MinimizeEveryFunction)->Unit(benchmark::kMillisecond);
+
+const std::vector<Function>& WithDontCares()
+{
+    static const std::vector<Function> functions = [] {
+        std::mt19937 random(20261207);
+        std::vector<Function> all;
+        for (int n = 0; n < 10000; ++n) {
+            unsigned on = 0;
+            unsigned dc = 0;
+            for (int m = 0; m < 16; ++m) {
+                const unsigned pick = random() % 3;
+                on |= (pick == 0 ? 1u : 0u) << m;
+                dc |= (pick == 1 ? 1u : 0u) << m;
+            }
+            all.push_back(FromMasks(on, dc));
+        }
+        return all;
+    }();
+    return functions;
+}
+
+int Run(const Function& f, CZYLDoc& doc)
+{
+    return Minimize(static_cast<int>(f.on.size()), f.on.data(), static_cast<int>(f.dc.size()), f.dc.data(),
+                    doc.m_aCover[0], doc.m_aTerms);
+}
+
+void Sweep(benchmark::State& state, const std::vector<Function>& functions)
+{
+    auto doc = std::make_unique<CZYLDoc>();
+    for (auto _ : state) {
+        for (const Function& f : functions)
+            benchmark::DoNotOptimize(Run(f, *doc));
+    }
+    const double calls = static_cast<double>(state.iterations()) * static_cast<double>(functions.size());
+    state.SetItemsProcessed(static_cast<std::int64_t>(calls));
+    state.counters["per_function"] =
+        benchmark::Counter(calls, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_EveryFunction(benchmark::State& state)
+{
+    Sweep(state, EveryFunction());
+}
+BENCHMARK(BM_EveryFunction)->Unit(benchmark::kMillisecond);
+
+void BM_WithDontCares(benchmark::State& state)
+{
+    Sweep(state, WithDontCares());
+}
+BENCHMARK(BM_WithDontCares)->Unit(benchmark::kMillisecond);
+
+// Mean time of one function over `calls` calls in a row.
+double TimeCalls(const Function& f, CZYLDoc& doc, int calls)
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < calls; ++i)
+        benchmark::DoNotOptimize(Run(f, doc));
+    const auto stop = std::chrono::steady_clock::now();
+    return std::chrono::duration<double, std::micro>(stop - start).count() / calls;
+}
+
+// Every function of both sets timed over 16 calls; the 20 slowest are timed
+// again over 2000 calls each, so that an interrupt during the first round
+// cannot make a fast function look slow.
+const Function& Slowest()
+{
+    static const Function slowest = [] {
+        auto doc = std::make_unique<CZYLDoc>();
+        std::vector<std::pair<double, const Function*>> times;
+        for (const auto* set : {&EveryFunction(), &WithDontCares()}) {
+            for (const Function& f : *set)
+                times.emplace_back(TimeCalls(f, *doc, 16), &f);
+        }
+        std::partial_sort(times.begin(), times.begin() + 20, times.end(),
+                          [](const auto& a, const auto& b) { return a.first > b.first; });
+        std::pair<double, const Function*> worst{0.0, nullptr};
+        for (int i = 0; i < 20; ++i)
+            worst = std::max(worst, std::make_pair(TimeCalls(*times[i].second, *doc, 2000), times[i].second));
+        return *worst.second;
+    }();
+    return slowest;
+}
+
+unsigned Mask(const std::vector<int>& list)
+{
+    unsigned mask = 0;
+    for (int m : list)
+        mask |= 1u << m;
+    return mask;
+}
+
+void BM_SlowestFunction(benchmark::State& state)
+{
+    const Function& f = Slowest();
+    auto doc = std::make_unique<CZYLDoc>();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Run(f, *doc));
+    state.counters["on_mask"] = Mask(f.on);
+    state.counters["dc_mask"] = Mask(f.dc);
+}
+BENCHMARK(BM_SlowestFunction)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
