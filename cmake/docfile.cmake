@@ -11,18 +11,11 @@ if(ZYL_BUILD_TESTS)
     target_compile_definitions(test_docfile PRIVATE ZYL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     zyl_warnings(test_docfile)
     add_test(NAME test_docfile COMMAND test_docfile)
-endif()
 
-# The loader's fuzz entry point: a randomized mutation driver runs it for a
-# bounded time in every build; with clang it is also a libFuzzer target
-# (run it as `fuzz_docfile -max_total_time=60`).
-if(ZYL_BUILD_TESTS)
-    add_executable(test_docfile_fuzz tests/test_docfile_fuzz.cpp tests/fuzz_docfile.cpp)
-    target_link_libraries(test_docfile_fuzz PRIVATE zyl_docfile)
-    zyl_warnings(test_docfile_fuzz)
-    add_test(NAME test_docfile_fuzz COMMAND test_docfile_fuzz 2)
-    set_tests_properties(test_docfile_fuzz PROPERTIES TIMEOUT 120)
-
+    # With clang, the document loader and the term-list readers are
+    # libFuzzer targets, each with a seed corpus in tests/corpus/: CTest
+    # replays the corpus, and scripts/test.sh fuzzes each for a minute
+    # (`fuzz_docfile -max_total_time=60 tests/corpus/docfile`).
     if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
         include(CheckCXXSourceCompiles)
         set(CMAKE_REQUIRED_FLAGS -fsanitize=fuzzer)
@@ -35,14 +28,22 @@ if(ZYL_BUILD_TESTS)
         unset(CMAKE_REQUIRED_FLAGS)
         unset(CMAKE_REQUIRED_LINK_OPTIONS)
         if(ZYL_HAVE_LIBFUZZER)
-            add_executable(fuzz_docfile tests/fuzz_docfile.cpp model/DocFile.cpp)
-            target_include_directories(fuzz_docfile PRIVATE model)
-            target_compile_options(fuzz_docfile PRIVATE -fsanitize=fuzzer,address,undefined)
-            target_link_options(fuzz_docfile PRIVATE -fsanitize=fuzzer,address,undefined)
+            # The code under test is compiled into the target, so that the
+            # fuzzer sees its coverage.
+            add_executable(fuzz_docfile tests/fuzz_docfile.cpp model/DocFile.cpp model/DocInvariants.cpp)
             target_link_libraries(fuzz_docfile PRIVATE zyl_model)
-            zyl_warnings(fuzz_docfile)
-            add_test(NAME fuzz_docfile COMMAND fuzz_docfile -max_total_time=5 -rss_limit_mb=1024)
-            set_tests_properties(fuzz_docfile PROPERTIES TIMEOUT 120)
+            add_executable(fuzz_termlist tests/fuzz_termlist.cpp app/MinimizeTool.cpp dialogs/TermListParser.cpp)
+            target_include_directories(fuzz_termlist PRIVATE app dialogs)
+            target_link_libraries(fuzz_termlist PRIVATE zyl_model zyl_logic)
+            foreach(target fuzz_docfile fuzz_termlist)
+                string(REPLACE "fuzz_" "" corpus ${target})
+                target_include_directories(${target} PRIVATE model)
+                target_compile_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
+                target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
+                zyl_warnings(${target})
+                add_test(NAME ${target} COMMAND ${target} -runs=0 ${CMAKE_CURRENT_SOURCE_DIR}/tests/corpus/${corpus})
+                set_tests_properties(${target} PROPERTIES TIMEOUT 120)
+            endforeach()
         endif()
     endif()
 endif()

@@ -755,7 +755,9 @@ bool LoadDocumentFromString(CZYLDoc& doc, std::string_view text, const std::stri
     }
     // Each item is sound on its own; the whole must be a state the
     // program's operations reach (PAL rows that agree with the PAL table).
-    auto trial = std::make_unique<CZYLDoc>();
+    // The trial document is made once: a document is large to construct,
+    // and Apply sets every field the check reads.
+    static const std::unique_ptr<CZYLDoc> trial = std::make_unique<CZYLDoc>();
     Apply(staged, *trial);
     const DocFault fault = FindDocumentFault(*trial);
     if (!fault.text.empty()) {

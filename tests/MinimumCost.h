@@ -66,13 +66,14 @@ inline int MinimumCost(std::uint16_t on, std::uint16_t dc)
     const auto fits = [allowed](std::uint16_t mask) { return (mask & ~allowed) == 0; };
     // Only maximal allowed cubes are needed: a larger cube never costs more.
     std::vector<Cube> cubes;
-    for (const auto& [mask, cost] : AllCubes()) {
+    for (const Cube& cube : AllCubes()) {
+        const std::uint16_t mask = cube.first; // no structured binding: clang 14 cannot capture one
         if (!fits(mask) || (mask & on) == 0)
             continue;
         if (std::none_of(AllCubes().begin(), AllCubes().end(), [&](const Cube& other) {
                 return other.first != mask && (other.first & mask) == mask && fits(other.first);
             }))
-            cubes.emplace_back(mask, cost);
+            cubes.push_back(cube);
     }
     int best = on == 0 ? 0 : 1000;
     Search(cubes, on, 0, best);
