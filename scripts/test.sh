@@ -16,9 +16,10 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 scripts/check-package.sh build
 
 echo "== Whole suite under AddressSanitizer and UndefinedBehaviorSanitizer (clang)"
-# -O1 keeps the instrumented build and its tests quick on two cores.
+# -O1 and line tables only (enough for the sanitizers' reports) keep the
+# instrumented build and its tests quick on two cores.
 CC=clang CXX=clang++ cmake -S . -B build-clang-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-      -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DZYL_SANITIZE=ON -DZYL_BUILD_BENCH=OFF >/dev/null
+      -DCMAKE_CXX_FLAGS_DEBUG="-gline-tables-only -O1" -DZYL_SANITIZE=ON -DZYL_BUILD_BENCH=OFF >/dev/null
 ninja -C build-clang-sanitize -j "$jobs"
 # Qt and the system libraries are not instrumented. Leaks are reported
 # except the few one-time allocations of the libraries ZYL loads, listed in
