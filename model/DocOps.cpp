@@ -110,22 +110,16 @@ void UpdateTruthTable(CZYLDoc& doc, int f)
     if (doc.m_bProm == 1) {
         for (int r = 0; r < 16; ++r)
             doc.m_szPromTable[f][r] = doc.m_nOrFuse[f][r] == 0 ? '0' : '1';
-        for (int i = 0; i < doc.m_nPromDontCares[f]; ++i) {
-            const int m = doc.m_anPromDontCares[f][i];
-            if (ValidRow(m))
-                doc.m_szPromTable[f][m] = 'X';
-        }
+        for (int i = 0; i < doc.m_nPromDontCares[f]; ++i)
+            doc.m_szPromTable[f][doc.m_anPromDontCares[f][i]] = 'X';
     }
     if (doc.m_bPal == 1) {
         for (int r = 0; r < 16; ++r) {
             if (doc.m_szPalTable[f][r] != 'X')
                 doc.m_szPalTable[f][r] = '0';
         }
-        for (int i = 0; i < doc.m_nPalMinterms[f]; ++i) {
-            const int m = doc.m_anPalMinterms[f][i];
-            if (ValidRow(m))
-                doc.m_szPalTable[f][m] = '1';
-        }
+        for (int i = 0; i < doc.m_nPalMinterms[f]; ++i)
+            doc.m_szPalTable[f][doc.m_anPalMinterms[f][i]] = '1';
     }
 }
 
@@ -169,8 +163,9 @@ void LoadPalRows(CZYLDoc& doc, int f)
 {
     if (!ValidFunction(f))
         return;
-    // A function owns four rows; a longer cover is the caller's fault and
-    // is cut rather than written into the next function's rows.
+    // A function owns four rows. The cover storage may hold more terms (a
+    // PROM annotation's cover, or a PAL cover refused without a set-back):
+    // such a cover is cut rather than written into the next function's rows.
     LoadPalCover(doc, f, TermPool(doc, f), std::clamp(doc.m_aCover[f][0], 0, 4));
 }
 

@@ -8,6 +8,8 @@ class CZYLDoc;
 // after a fuse, a truth-table entry, a list or a name has changed. Each runs
 // or does nothing in a mode where it does not apply; none reports anything.
 // f is a function 0..3, r a row 0..15; out-of-range indices do nothing.
+// Lists and rows are read as a sound document holds them (DocInvariants.h):
+// ascending minterms 0..15, at most 16 to a list or a row.
 
 // PAL: row r's text, masks and covered minterms from its fuses.
 void UpdateRowTerm(CZYLDoc& doc, int r);
