@@ -75,15 +75,21 @@ struct Function
 
 void AddLevelZero(Function& f, int n, const int* list, bool dontCare)
 {
+    unsigned present = f.on | f.dc;
+    unsigned added = 0;
+    int count = f.n; // kept local: the byte stores below could alias f.n
     for (int i = 0; i < n; ++i) {
-        const int m = list[i];
-        if (m < 0 || m > 15 || (((f.on | f.dc) >> m) & 1) != 0)
+        const auto m = static_cast<unsigned>(list[i]);
+        if (m > 15 || ((present >> m) & 1) != 0)
             continue;
-        f.position[m] = static_cast<std::uint8_t>(f.n);
-        f.order[f.n++] = static_cast<std::uint8_t>(m);
-        Set& set = dontCare ? f.dc : f.on;
-        set = static_cast<Set>(set | (1u << m));
+        present |= 1u << m;
+        added |= 1u << m;
+        f.position[m] = static_cast<std::uint8_t>(count);
+        f.order[count++] = static_cast<std::uint8_t>(m);
     }
+    f.n = count;
+    Set& set = dontCare ? f.dc : f.on;
+    set = static_cast<Set>(set | added);
 }
 
 // Per dash set D, the bases of: the cubes inside ON + DC (the implicants,
@@ -156,7 +162,8 @@ std::uint64_t OrderKey(const std::uint8_t* position, int base, int D)
         return position[base];
     } else {
         std::uint64_t key = ~std::uint64_t{0};
-        for (unsigned dashes = static_cast<unsigned>(D); dashes != 0; dashes &= dashes - 1) {
+        unsigned dashes = static_cast<unsigned>(D);
+        for (int k = 0; k < L; ++k, dashes &= dashes - 1) { // D has L dashes
             const int d = static_cast<int>(dashes & -dashes);
             const std::uint64_t a = OrderKey<L - 1>(position, base, D ^ d);
             const std::uint64_t b = OrderKey<L - 1>(position, base | d, D ^ d);
@@ -171,30 +178,28 @@ struct PrimeList
 {
     Prime list[81];
     int n = 0;
-
-    void Append(int base, int D)
-    {
-        list[n++] = Prime{0, static_cast<Set>(kSpan[D] << base), static_cast<std::uint8_t>(base),
-                          static_cast<std::uint8_t>(D), static_cast<std::uint8_t>(GetTermCost(4 - kDashCount[D])),
-                          false};
-    }
 };
 
-// The dash sets level by level; level L is kByLevel[kLevelStart[L] ..
-// kLevelStart[L + 1] - 1].
-constexpr std::uint8_t kByLevel[16] = {0, 1, 2, 4, 8, 3, 5, 6, 9, 10, 12, 7, 11, 13, 14, 15};
-constexpr int kLevelStart[6] = {0, 1, 5, 11, 15, 16};
-
-// Puts list[first ..] (primes of level L, 1 to 3) in their places.
-void PlaceLevel(int L, const Function& f, PrimeList& p, int first)
+Prime MakePrime(int base, int D)
 {
-    for (int i = first; i < p.n; ++i) {
+    return Prime{0, static_cast<Set>(kSpan[D] << base), static_cast<std::uint8_t>(base), static_cast<std::uint8_t>(D),
+                 static_cast<std::uint8_t>(GetTermCost(4 - kDashCount[D])), false};
+}
+
+// The dash sets level by level.
+constexpr std::uint8_t kByLevel[16] = {0, 1, 2, 4, 8, 3, 5, 6, 9, 10, 12, 7, 11, 13, 14, 15};
+
+// Puts list[first .. end - 1] (the primes of level L, 1 to 3) in their
+// places.
+void PlaceLevel(int L, const Function& f, PrimeList& p, int first, int end)
+{
+    for (int i = first; i < end; ++i) {
         Prime& prime = p.list[i];
         prime.order = L == 1   ? OrderKey<1>(f.position, prime.base, prime.dashes)
                       : L == 2 ? OrderKey<2>(f.position, prime.base, prime.dashes)
                                : OrderKey<3>(f.position, prime.base, prime.dashes);
     }
-    for (int i = first + 1; i < p.n; ++i) {
+    for (int i = first + 1; i < end; ++i) {
         for (int j = i; j > first && p.list[j - 1].order > p.list[j].order; --j)
             std::swap(p.list[j - 1], p.list[j]);
     }
@@ -204,21 +209,30 @@ void PlaceLevel(int L, const Function& f, PrimeList& p, int first)
 // and level 4 holds one cube at most.
 void ListPrimes(const Function& f, const Cubes& c, PrimeList& p)
 {
+    int n = 0; // kept local: the byte stores below could alias p.n
     for (int i = 0; i < f.n; ++i) {
         if ((c.prime[0] >> f.order[i]) & 1)
-            p.Append(f.order[i], 0);
+            p.list[n++] = MakePrime(f.order[i], 0);
     }
-    for (int L = 1; L <= 4; ++L) {
-        const int first = p.n;
-        for (int k = kLevelStart[L]; k < kLevelStart[L + 1]; ++k) {
-            const int D = kByLevel[k];
-            for (unsigned bases = c.prime[D]; bases != 0; bases &= bases - 1)
-                p.Append(std::countr_zero(bases), D);
+    unsigned withPrimes = 0; // bit k: dash set kByLevel[k] has primes
+    for (int k = 1; k < 16; ++k)
+        withPrimes |= static_cast<unsigned>(c.prime[kByLevel[k]] != 0) << k;
+    int level = 1;
+    int first = n; // the first prime of level
+    for (; withPrimes != 0; withPrimes &= withPrimes - 1) {
+        const int D = kByLevel[std::countr_zero(withPrimes)];
+        if (kDashCount[D] != level) {
+            if (n - first > 1)
+                PlaceLevel(level, f, p, first, n);
+            level = kDashCount[D];
+            first = n;
         }
-        if (p.n - first > 1)
-            PlaceLevel(L, f, p, first);
+        for (unsigned bases = c.prime[D]; bases != 0; bases &= bases - 1)
+            p.list[n++] = MakePrime(std::countr_zero(bases), D);
     }
-    p.n = std::min(p.n, static_cast<int>(kMaxListTerms));
+    if (n - first > 1)
+        PlaceLevel(level, f, p, first, n);
+    p.n = std::min(n, static_cast<int>(kMaxListTerms));
 }
 
 // A prime implicant is essential when it is the only one to cover some
