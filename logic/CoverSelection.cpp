@@ -92,66 +92,86 @@ int NextCombination(int n, int k, const int* current, int* next)
     return 1;
 }
 
+namespace {
+
+// The working cover of one selection: the essential terms in front, then
+// the combination being tried.
+struct WorkingCover
+{
+    int nVariables;
+    const int* required;
+    int nEssential;
+    const CImplicant* rest;
+    std::vector<CImplicant> terms;
+    int map[64];
+
+    // Puts rest[combination[0 .. k-1]] behind the essentials; true, with
+    // the cost, when the cover holds every required minterm.
+    bool Evaluate(int k, const int* combination, int* cost)
+    {
+        for (int i = 0; i < k; ++i)
+            terms[nEssential + i].Assign(rest[combination[i]]);
+        BuildCoverMap(nEssential + k, terms.data(), nVariables, map);
+        if (!IsCovered(nVariables, map, required))
+            return false;
+        *cost = GetCoverCost(nEssential + k, terms.data());
+        return true;
+    }
+};
+
+// Runs visit (k, combination) on every combination of k = 1 .. nRest
+// indices, k ascending, each k in lexicographic order from the index table;
+// visit returns false to end the walk.
+template <class Visit>
+void Sweep(int nRest, Visit visit)
+{
+    const int index[kMaxCombination] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
+    int current[kMaxCombination];
+    int next[kMaxCombination];
+    for (int k = 1; k <= nRest; ++k) {
+        std::copy(index, index + k, current);
+        if (!visit(k, current))
+            return;
+        const long long more = Binomial(nRest, k) - 1;
+        for (long long c = 0; c < more; ++c) {
+            const int moved = NextCombination(nRest, k, current, next);
+            if (!visit(k, next))
+                return;
+            if (moved)
+                std::copy(next, next + k, current);
+        }
+    }
+}
+
+} // namespace
+
 int SelectCover(int nVariables, const int* required, int nEssential, const CImplicant* essentials, int nRest,
                 const CImplicant* rest, int* counts, CImplicant* blocks)
 {
-    int map[64];
-    const int index[kMaxCombination] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19};
     nRest = std::min(nRest, static_cast<int>(kMaxCombination));
     nEssential = std::clamp(nEssential, 0, kMaxListTerms - nRest);
-    std::vector<CImplicant> cover(static_cast<std::size_t>(nEssential + nRest)); // the working cover
-
     // 1. The essential terms stand in front of every combination.
+    WorkingCover cover{nVariables, required, nEssential, rest,
+                       std::vector<CImplicant>(static_cast<std::size_t>(nEssential + nRest)), {}};
     for (int e = 0; e < nEssential; ++e)
-        cover[e].Assign(essentials[e]);
-    int bestCost = 1000;
-    int solutions = 0;
-
-    // Evaluates the working cover made of the essentials and the combination.
-    auto evaluate = [&](int k, const int* combination, int* cost) {
-        for (int i = 0; i < k; ++i)
-            cover[nEssential + i].Assign(rest[combination[i]]);
-        BuildCoverMap(nEssential + k, cover.data(), nVariables, map);
-        if (!IsCovered(nVariables, map, required))
-            return false;
-        *cost = GetCoverCost(nEssential + k, cover.data());
-        return true;
-    };
-
-    // Runs fn on every combination of k = 1 .. nRest in enumeration order;
-    // fn returns false to end the walk.
-    auto sweep = [&](auto fn) {
-        int current[kMaxCombination];
-        int next[kMaxCombination];
-        for (int k = 1; k <= nRest; ++k) {
-            std::copy(index, index + k, current);
-            if (!fn(k, current))
-                return;
-            const long long more = Binomial(nRest, k) - 1;
-            for (long long c = 0; c < more; ++c) {
-                const int moved = NextCombination(nRest, k, current, next);
-                if (!fn(k, next))
-                    return;
-                if (moved)
-                    std::copy(next, next + k, current);
-            }
-        }
-    };
+        cover.terms[e].Assign(essentials[e]);
 
     // 2. First sweep: the lowest cost.
-    sweep([&](int k, const int* combination) {
+    int bestCost = 1000;
+    Sweep(nRest, [&](int k, const int* combination) {
         int cost = 0;
-        if (evaluate(k, combination, &cost) && cost <= bestCost)
+        if (cover.Evaluate(k, combination, &cost) && cost <= bestCost)
             bestCost = cost;
         return true;
     });
 
     // 3. Second sweep: the covers of exactly that cost, the first ten kept.
-    sweep([&](int k, const int* combination) {
+    int solutions = 0;
+    Sweep(nRest, [&](int k, const int* combination) {
         int cost = 0;
-        if (evaluate(k, combination, &cost) && cost == bestCost) {
+        if (cover.Evaluate(k, combination, &cost) && cost == bestCost) {
             for (int t = 0; t < nEssential + k; ++t)
-                blocks[kBlockSize * solutions + t].Assign(cover[t]);
+                blocks[kBlockSize * solutions + t].Assign(cover.terms[t]);
             counts[solutions] = nEssential + k;
             ++solutions;
         }
