@@ -6,8 +6,10 @@
 #include "CSymbolsDlg.h"
 #include "CTruthTableDlg.h"
 #include "CViewDialogs.h"
+#include "CommandIds.h"
 #include "CZYLDoc.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 #include "SymbolsLogic.h"
 #include "TruthTableLogic.h"
 
@@ -87,10 +89,10 @@ private slots:
         CZYLDoc doc;
         m_platform.doc = &doc;
         CViewDialogs dialogs(doc, nullptr);
-        dialogs.OnCommand(CViewDialogs::ID_SYMBOLS);
-        auto* dlg = static_cast<CSymbolsDlg*>(dialogs.Dialog(CViewDialogs::ID_SYMBOLS));
+        dialogs.OnCommand(ID_SYMBOLS);
+        auto* dlg = static_cast<CSymbolsDlg*>(dialogs.Dialog(ID_SYMBOLS));
         QVERIFY(dlg && dlg->isVisible());
-        QVERIFY(dialogs.IsChecked(CViewDialogs::ID_SYMBOLS));
+        QVERIFY(dialogs.IsChecked(ID_SYMBOLS));
 
         QTest::mouseClick(dlg, Qt::LeftButton, Qt::NoModifier, Centre(SymbolsDetailLink(kSymbolsProm, 5)));
         QCOMPARE(dlg->State().m_nLink[kSymbolsProm][5], 0);
@@ -98,12 +100,12 @@ private slots:
 
         // Hidden and shown again: the fuses are kept; the PAL picture has
         // its own.
-        dialogs.OnCommand(CViewDialogs::ID_SYMBOLS);
+        dialogs.OnCommand(ID_SYMBOLS);
         QVERIFY(!dlg->isVisible());
-        QVERIFY(!dialogs.IsChecked(CViewDialogs::ID_SYMBOLS));
+        QVERIFY(!dialogs.IsChecked(ID_SYMBOLS));
         doc.m_bProm = 0;
         doc.m_bPal = 1;
-        dialogs.OnCommand(CViewDialogs::ID_SYMBOLS);
+        dialogs.OnCommand(ID_SYMBOLS);
         QVERIFY(dlg->isVisible());
         QTest::mouseClick(dlg, Qt::LeftButton, Qt::NoModifier, Centre(SymbolsDetailLink(kSymbolsPal, 2)));
         QCOMPARE(dlg->State().m_nLink[kSymbolsPal][2], 0);
@@ -112,10 +114,10 @@ private slots:
 
         // Closed by the user: the check mark goes, one command brings it back.
         dlg->close();
-        QVERIFY(!dialogs.IsChecked(CViewDialogs::ID_SYMBOLS));
-        dialogs.OnCommand(CViewDialogs::ID_SYMBOLS);
+        QVERIFY(!dialogs.IsChecked(ID_SYMBOLS));
+        dialogs.OnCommand(ID_SYMBOLS);
         QVERIFY(dlg->isVisible());
-        QVERIFY(dialogs.IsChecked(CViewDialogs::ID_SYMBOLS));
+        QVERIFY(dialogs.IsChecked(ID_SYMBOLS));
     }
 };
 

@@ -17,6 +17,7 @@
 #include "MaxtermLogic.h"
 #include "MintermLogic.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -65,21 +66,23 @@ private slots:
         const int commands[] = {ID_TYPE_PROM, ID_TYPE_PAL, ID_TYPE_PROM, ID_TYPE_PAL, ID_TYPE_PLA,
                                 ID_BLOCK_STRUCTURE, ID_AND_LABEL, ID_OR_LABEL, ID_SHOW_MINTERMS,
                                 ID_SHOW_PRODUCT_TERMS, ID_INPUT_REINSTATE_ALL, ID_INPUT_BLOW_ALL,
-                                ID_OUTPUT_FUSES_0, ID_OUTPUT_FUSES_0 + 1, ID_OUTPUT_FUSES_0 + 2,
-                                ID_OUTPUT_FUSES_0 + 3, ID_OUTPUT_REINSTATE_ALL, ID_OUTPUT_BLOW_ALL,
-                                ID_SIMPLIFY_PAL, CViewDialogs::ID_TRUTH_TABLE, CViewDialogs::ID_MINTERMS,
-                                CViewDialogs::ID_MAXTERMS, CViewDialogs::ID_MINTERMS, CViewDialogs::ID_MAXTERMS,
-                                CViewDialogs::ID_SYMBOLS, CViewDialogs::ID_NAMES};
+                                OutputCommand(0), OutputCommand(1), OutputCommand(2),
+                                OutputCommand(3), ID_OUTPUT_REINSTATE_ALL, ID_OUTPUT_BLOW_ALL,
+                                ID_SIMPLIFY_PAL, ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS,
+                                ID_EDIT_MAXTERMS, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS,
+                                ID_SYMBOLS, ID_EDIT_NAMES};
         // Function names only: renamed variables leave the product terms
         // already built with their old texts, which the soundness check
         // would take for a fault (the names tests cover that case).
         const char* const names[] = {"A", "x", "", "Y0", "Y1", "F", "G1", "AB"};
-        CNamesDlg::SetRunner([&](CNamesDlg& dlg) {
-            for (int i = 0; i < 4; ++i)
-                dlg.FunctionEdit(i)->setText(QString::fromLatin1(names[pick(8)]));
+        platform.names = [&](CZYLDoc& doc, CNames& chosen) {
+            CNamesDlg dlg(doc);
+            for (int k = 0; k < 4; ++k)
+                dlg.FunctionEdit(k)->setText(QString::fromLatin1(names[pick(8)]));
             dlg.accept();
-            return dlg.isVisible() ? int(QDialog::Rejected) : dlg.result();
-        });
+            chosen = dlg.Names();
+            return dlg.result() == QDialog::Accepted;
+        };
         auto randomList = [&] {
             QString text;
             const int n = pick(7);
@@ -93,7 +96,7 @@ private slots:
             return text;
         };
         auto entryDialog = [&view](int which) {
-            const int id = which == 0 ? CViewDialogs::ID_MINTERMS : CViewDialogs::ID_MAXTERMS;
+            const int id = which == 0 ? ID_EDIT_MINTERMS : ID_EDIT_MAXTERMS;
             auto* dlg = dynamic_cast<CMintermDlg*>(view.Dialogs().Dialog(id));
             return dlg && dlg->isVisible() ? dlg : nullptr;
         };
@@ -115,8 +118,8 @@ private slots:
                 what = QString("command %1").arg(id);
                 platform.popupAnswers = {pick(4) - 1};
                 view.OnCommand(id);
-                if (id == CViewDialogs::ID_MINTERMS || id == CViewDialogs::ID_MAXTERMS)
-                    shownDialog = id == CViewDialogs::ID_MINTERMS ? 0 : 1;
+                if (id == ID_EDIT_MINTERMS || id == ID_EDIT_MAXTERMS)
+                    shownDialog = id == ID_EDIT_MINTERMS ? 0 : 1;
             } else if (kind < 7) {
                 // Mostly on the arrays, sometimes anywhere in the window.
                 platform.popupAnswers = {pick(4) - 1};
@@ -130,7 +133,7 @@ private slots:
                 // Anywhere in the truth-table or circuit-symbols dialog:
                 // plain, Shift, Shift+Control, or a right click with a
                 // value from the popup.
-                const int id = pick(2) == 0 ? CViewDialogs::ID_TRUTH_TABLE : CViewDialogs::ID_SYMBOLS;
+                const int id = pick(2) == 0 ? ID_EDIT_TRUTH_TABLE : ID_SYMBOLS;
                 if (CModelessDlg* dlg = view.Dialogs().Dialog(id); dlg && dlg->isVisible()) {
                     const QPoint at(pick(dlg->width()), pick(dlg->height()));
                     const Qt::KeyboardModifiers mods[] = {Qt::NoModifier, Qt::ShiftModifier,
@@ -182,7 +185,7 @@ private slots:
                 }
             }
         }
-        CNamesDlg::SetRunner({});
+        platform.names = {};
         platform.view = nullptr;
         // The walk reached the dialogs and changed the device often.
         if (steps >= 10000)

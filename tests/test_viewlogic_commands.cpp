@@ -7,6 +7,7 @@
 #include "DocInvariants.h"
 #include "DocOps.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -95,17 +96,16 @@ void PrintTo(const MessageCase& c, std::ostream* os) { *os << c.name; }
 const char kPla[] = "\n\nPLA is not commonly used, so this will not be implemented.";
 const char kPlaLabels[] = "\nThe PLA is not commonly used, so this will not be implemented.";
 const char kNotPal[] = "\n\nThe ZYL is not in PAL mode,\nno simplification will be processed.";
-const int kOut0 = ID_OUTPUT_FUSES_0;
 
 const MessageCase kMessages[] = {
     {"PromAlreadyProm", {0}, {ID_TYPE_PROM}, true, "The ZYL is in PROM mode now."},
     {"PalAlreadyPal", {1}, {ID_TYPE_PAL}, true, "The ZYL is in PAL mode now."},
     {"PlaAlreadyPla", {2}, {ID_TYPE_PLA}, true, "The ZYL is in PLA mode now."},
     {"PlaArrays", {2}, {ID_INPUT_REINSTATE_ALL, ID_INPUT_BLOW_ALL, ID_OUTPUT_REINSTATE_ALL, ID_OUTPUT_BLOW_ALL,
-                        kOut0, kOut0 + 3}, false, kPla},
+                        OutputCommand(0), OutputCommand(3)}, false, kPla},
     {"PromAndArray", {0}, {ID_INPUT_REINSTATE_ALL, ID_INPUT_BLOW_ALL}, false,
      "The input AND array in the PROM is hard-wired.\n\n"},
-    {"PalOrArray", {1}, {ID_OUTPUT_REINSTATE_ALL, ID_OUTPUT_BLOW_ALL, kOut0 + 1, kOut0 + 2}, false,
+    {"PalOrArray", {1}, {ID_OUTPUT_REINSTATE_ALL, ID_OUTPUT_BLOW_ALL, OutputCommand(1), OutputCommand(2)}, false,
      "The output OR array for the PAL is hard-wired."},
     {"PalPromMinterms", {1}, {ID_SHOW_MINTERMS}, false,
      "\nThis is a PAL, \nthere is no fixed minterm \nat the output of the AND array.\n\n"},
@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(AllWrongModes, ViewLogicMessage, ::testing::ValuesIn(kM
 
 TEST_F(ViewLogic, SwitchingKeepsEachModesDataAndPlaHidesDialogsOnce)
 {
-    logic.OnCommand(ID_OUTPUT_FUSES_0 + 1);
+    logic.OnCommand(OutputCommand(1));
     SetFunction(2, {5}, {7, 9});
     SetMode(1);
     EXPECT_TRUE(logic.IsChecked(ID_TYPE_PAL));
@@ -177,7 +177,7 @@ TEST_F(ViewLogic, BlockStructureSilencesArrayCommandsButNotLabels)
     for (int mode : {1, 0, 2}) {
         SetMode(mode);
         for (int id : {int(ID_INPUT_REINSTATE_ALL), int(ID_INPUT_BLOW_ALL), int(ID_OUTPUT_REINSTATE_ALL),
-                       int(ID_OUTPUT_BLOW_ALL), int(ID_OUTPUT_FUSES_0), ID_OUTPUT_FUSES_0 + 3,
+                       int(ID_OUTPUT_BLOW_ALL), OutputCommand(0), OutputCommand(3),
                        int(ID_SHOW_MINTERMS), int(ID_SHOW_PRODUCT_TERMS), int(ID_SIMPLIFY_PAL)})
             logic.OnCommand(id);
         // No edit by mouse either.
@@ -202,10 +202,10 @@ TEST_F(ViewLogic, ArrayCommands)
     doc.m_nOrFuse[2][4] = 0;
     doc.m_szPromTable[2][4] = '0';
     UpdateLists(doc, 2);
-    logic.OnCommand(ID_OUTPUT_FUSES_0 + 2);
-    EXPECT_FALSE(logic.IsChecked(ID_OUTPUT_FUSES_0 + 2));
+    logic.OnCommand(OutputCommand(2));
+    EXPECT_FALSE(logic.IsChecked(OutputCommand(2)));
     EXPECT_EQ(doc.m_nPromMinterms[2], 0);
-    logic.OnCommand(ID_OUTPUT_FUSES_0 + 2);
+    logic.OnCommand(OutputCommand(2));
     EXPECT_EQ(doc.m_nPromMinterms[2], 16);
     // Reinstate all overwrites don't cares; blow all clears every output.
     SetFunction(1, {5}, {7, 9});
