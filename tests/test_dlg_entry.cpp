@@ -10,7 +10,6 @@
 #include "DocInvariants.h"
 #include "DocOps.h"
 #include "Platform.h"
-#include "RecordingPlatform.h"
 
 #include <QLineEdit>
 #include <QPushButton>
