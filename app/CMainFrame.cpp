@@ -8,6 +8,7 @@
 #include "CommandTable.h"
 #include "DocFile.h"
 #include "PictureExport.h"
+#include "Platform.h"
 #include "Pictures.h"
 
 #include <QAction>
@@ -16,9 +17,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,8 +37,6 @@
 #include <QUrl>
 
 namespace {
-
-const char* const kFilter = "ZYL Files (*.zyl)";
 
 QString Q(const std::string& s)
 {
@@ -70,7 +67,6 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
     , m_doc(doc)
 {
     setObjectName(QStringLiteral("CMainFrame"));
-    SetDefaultAnswers();
     BuildShellCommands();
     setAcceptDrops(true);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
@@ -481,7 +477,7 @@ bool CMainFrame::DoSave(bool askName)
     QString path = PathText(m_doc.GetPathName());
     if (askName || path.isEmpty()) {
         const QString suggested = path.isEmpty() ? QStringLiteral("Untitled.zyl") : path;
-        path = m_ask.savePath(suggested);
+        path = PathText(GetPlatform().AskSavePath(PathBytes(suggested)));
         if (path.isEmpty())
             return false;
         if (QFileInfo(path).suffix().isEmpty())
@@ -494,9 +490,9 @@ void CMainFrame::DoOpen()
 {
     if (!SaveModified())
         return;
-    const QString path = m_ask.openPath();
-    if (!path.isEmpty())
-        OpenDocumentFile(path);
+    const std::string path = GetPlatform().AskOpenPath();
+    if (!path.empty())
+        OpenDocumentPath(path);
 }
 
 void CMainFrame::DoExport()
@@ -507,13 +503,13 @@ void CMainFrame::DoExport()
         suggested = doc.empty() ? QStringLiteral("Untitled.png")
                                 : QFileInfo(PathText(doc)).completeBaseName() + QStringLiteral(".png");
     }
-    QString path = m_ask.exportPath(suggested);
+    QString path = PathText(GetPlatform().AskExportPath(PathBytes(suggested)));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".png");
     double scale = 1.0;
-    if (PictureType(PathBytes(path)) == "png" && !m_ask.exportScale(scale))
+    if (PictureType(PathBytes(path)) == "png" && !GetPlatform().AskExportScale(scale))
         return;
     if (ExportPictureTo(path, scale))
         m_lastExport = path;
@@ -531,48 +527,16 @@ bool CMainFrame::ExportPictureTo(const QString& path, double scale)
     return true;
 }
 
-void CMainFrame::SetDefaultAnswers()
-{
-    m_ask.saveChanges = [this](const QString& name) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"), QStringLiteral("Save changes to %1?").arg(name),
-                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-        switch (box.exec()) {
-        case QMessageBox::Save:
-            return SaveChanges;
-        case QMessageBox::Discard:
-            return DiscardChanges;
-        default:
-            return CancelCommand;
-        }
-    };
-    m_ask.openPath = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Open"), QString(), QString::fromLatin1(kFilter));
-    };
-    m_ask.savePath = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), suggested, QString::fromLatin1(kFilter));
-    };
-    m_ask.exportPath = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Export Picture"), suggested,
-                                            QStringLiteral("PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)"));
-    };
-    m_ask.exportScale = [this](double& scale) {
-        bool ok = false;
-        scale = QInputDialog::getDouble(this, QStringLiteral("Export Picture"),
-                                        QStringLiteral("Pixels per unit of the fuse map:"), 1.0, 0.25, 8.0, 2, &ok);
-        return ok;
-    };
-}
-
 bool CMainFrame::SaveModified()
 {
     if (!m_doc.IsModified())
         return true;
     const std::string& path = m_doc.GetPathName();
     const QString name = path.empty() ? QStringLiteral("Untitled") : QFileInfo(PathText(path)).fileName();
-    switch (m_ask.saveChanges(name)) {
-    case SaveChanges:
+    switch (GetPlatform().AskSaveChanges(name.toStdString())) {
+    case IPlatform::SaveAnswer::Save:
         return DoSave(false);
-    case DiscardChanges:
+    case IPlatform::SaveAnswer::Discard:
         return true;
     default:
         return false;

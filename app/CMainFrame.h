@@ -59,20 +59,6 @@ public:
     // .pdf); false after a reported failure.
     bool ExportPictureTo(const QString& path, double scale);
 
-    // What the file commands ask the user. The frame answers with its own
-    // dialogs; a test replaces an answer to run a command without a modal
-    // loop. An empty path means the user cancelled.
-    enum SaveAnswer { SaveChanges, DiscardChanges, CancelCommand };
-    struct CAsk
-    {
-        std::function<SaveAnswer(const QString& documentName)> saveChanges;
-        std::function<QString()> openPath;
-        std::function<QString(const QString& suggested)> savePath;
-        std::function<QString(const QString& suggested)> exportPath;
-        // The scale of a PNG export; false when the user cancelled.
-        std::function<bool(double& scale)> exportScale;
-    };
-    CAsk& Ask() { return m_ask; }
 
     // Prints one page to the printer (no dialog); false with the reason
     // when printing could not start.
@@ -106,7 +92,6 @@ private:
     bool DoSave(bool askName);
     void DoOpen();
     void DoExport();
-    void SetDefaultAnswers();
     void DoPrint();
     void DoPrintPreview();
     void DoPrintSetup();
@@ -126,7 +111,6 @@ private:
     QAction* m_mru[4] = {};
     QStringList m_recent;
     std::unique_ptr<QPrinter> m_printer;
-    CAsk m_ask;
     QString m_lastExport;
     // The document as it was last opened, saved or started: any difference
     // marks it modified, whichever window or command made the change.

@@ -3,11 +3,15 @@
 
 #include "CMainFrame.h"
 #include "CMessageDlg.h"
+#include "CNamesDlg.h"
 #include "CZYLView.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -64,4 +68,64 @@ CZYLDoc* CQtPlatform::FindActiveDoc()
 IZylView* CQtPlatform::FindActiveView()
 {
     return m_frame ? m_frame->View() : nullptr;
+}
+
+namespace {
+
+const char* const kFilter = "ZYL Files (*.zyl)";
+
+QString PathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+} // namespace
+
+IPlatform::SaveAnswer CQtPlatform::AskSaveChanges(const std::string& documentName)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"),
+                    QStringLiteral("Save changes to %1?").arg(QString::fromStdString(documentName)),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, Owner());
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
+std::string CQtPlatform::AskOpenPath()
+{
+    return PathBytes(
+        QFileDialog::getOpenFileName(Owner(), QStringLiteral("Open"), QString(), QString::fromLatin1(kFilter)));
+}
+
+std::string CQtPlatform::AskSavePath(const std::string& suggested)
+{
+    return PathBytes(QFileDialog::getSaveFileName(Owner(), QStringLiteral("Save As"), PathText(suggested),
+                                                  QString::fromLatin1(kFilter)));
+}
+
+std::string CQtPlatform::AskExportPath(const std::string& suggested)
+{
+    return PathBytes(QFileDialog::getSaveFileName(
+        Owner(), QStringLiteral("Export Picture"), PathText(suggested),
+        QStringLiteral("PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)")));
+}
+
+bool CQtPlatform::AskExportScale(double& scale)
+{
+    bool ok = false;
+    scale = QInputDialog::getDouble(Owner(), QStringLiteral("Export Picture"),
+                                    QStringLiteral("Pixels per unit of the fuse map:"), 1.0, 0.25, 8.0, 2, &ok);
+    return ok;
+}
+
+bool CQtPlatform::AskNames(CZYLDoc& doc, CNames& names)
+{
+    CNamesDlg dlg(doc, Owner());
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    names = dlg.Names();
+    return true;
 }

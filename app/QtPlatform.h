@@ -7,7 +7,8 @@ class CMainFrame;
 class QWidget;
 
 // The platform seam on Qt: the "ZYL Message" box, the standard box titled
-// "ZYL", popup menus, the screen size and the frame's document and view.
+// "ZYL", popup menus, the save question, the file dialogs, the export scale,
+// the names dialog, the screen size and the frame's document and view.
 class CQtPlatform : public IPlatform
 {
 public:
@@ -18,6 +19,12 @@ public:
     void ShowMessageBox(const std::string& text) override;
     int TrackPopup(const std::vector<std::string>& items, const ZPoint& screenPos) override;
     ZSize GetScreenSize() override;
+    SaveAnswer AskSaveChanges(const std::string& documentName) override;
+    std::string AskOpenPath() override;
+    std::string AskSavePath(const std::string& suggested) override;
+    std::string AskExportPath(const std::string& suggested) override;
+    bool AskExportScale(double& scale) override;
+    bool AskNames(CZYLDoc& doc, CNames& names) override;
     CZYLDoc* FindActiveDoc() override;
     IZylView* FindActiveView() override;
 

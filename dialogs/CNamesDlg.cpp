@@ -20,11 +20,6 @@ const int kFunctionRowY[4] = {50, 65, 80, 95};
 const int kFunctionEditY[4] = {49, 65, 80, 95};
 const int kVariableRowY[4] = {135, 150, 165, 180};
 
-CNamesDlg::Runner& NamesRunner()
-{
-    static CNamesDlg::Runner runner;
-    return runner;
-}
 
 // Limits a function name field while typing, in characters (code points)
 // of the text as it will be stored, not in UTF-16 units as a line edit's
@@ -182,20 +177,4 @@ void CNamesDlg::accept()
     }
     m_names = names;
     QDialog::accept();
-}
-
-CNamesDlg::Runner CNamesDlg::SetRunner(Runner runner)
-{
-    Runner previous = std::move(NamesRunner());
-    NamesRunner() = std::move(runner);
-    return previous;
-}
-
-void OnNames(CZYLDoc& doc, QWidget* parent)
-{
-    CNamesDlg dlg(doc, parent);
-    const int result = NamesRunner() ? NamesRunner()(dlg) : dlg.exec();
-    if (result != QDialog::Accepted)
-        return;
-    ApplyNames(doc, dlg.Names());
 }

@@ -21,7 +21,7 @@ class QPushButton;
 // stored in Unicode normalization form C, an untouched one byte for byte as
 // the document had it, so OK without changes changes nothing. OK refuses a
 // variable field of more than one character and a field holding "^" or "~"
-// and stays open; the names are checked and applied by OnNames.
+// and stays open; the names command checks and applies them (OnNames).
 class CNamesDlg : public QDialog
 {
     Q_OBJECT
@@ -35,12 +35,6 @@ public:
     QLineEdit* FunctionEdit(int f) const { return m_function[f]; }
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* CancelButton() const { return m_cancel; }
-
-    // How OnNames runs the dialog: exec() unless a test or a tool installs
-    // its own runner, which returns QDialog::Accepted or Rejected. Returns
-    // the previous runner (empty for exec()).
-    using Runner = std::function<int(CNamesDlg&)>;
-    static Runner SetRunner(Runner runner);
 
 public slots:
     void accept() override;
@@ -61,7 +55,3 @@ private:
     QPushButton* m_cancel = nullptr;
     CNames m_names;
 };
-
-// The names command: runs the names dialog on the document and applies the
-// accepted names (checked first; every window shows them afterwards).
-void OnNames(CZYLDoc& doc, QWidget* parent);

@@ -4,6 +4,7 @@
 #include "CMaxtermDlg.h"
 #include "CMintermDlg.h"
 #include "CNamesDlg.h"
+#include "NamesLogic.h"
 #include "CSymbolsDlg.h"
 #include "CTruthTableDlg.h"
 #include "CCommandRows.h"
@@ -115,7 +116,7 @@ CViewDialogs::CViewDialogs(CZYLDoc& doc, QWidget* view)
     for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS})
         impl.commands.Add(id, [&impl, id] { impl.ShowFunctionDialog(id); });
     impl.commands.Add(ID_SYMBOLS, [&impl] { impl.ToggleSymbols(); }, [&impl] { return impl.bSymbolsShown == 1; });
-    impl.commands.Add(ID_EDIT_NAMES, [&impl] { OnNames(impl.doc, impl.view); });
+    impl.commands.Add(ID_EDIT_NAMES, [&impl] { OnNames(impl.doc); });
 }
 
 CViewDialogs::~CViewDialogs() = default;

@@ -101,3 +101,10 @@ ZPoint NamesDialogPosition(const ZSize& screen, const ZSize& dialog)
 {
     return ClampToScreen(ZPoint{(screen.cx - dialog.cx) / 2, (screen.cy - dialog.cy) / 2}, dialog, screen);
 }
+
+void OnNames(CZYLDoc& doc)
+{
+    CNames names = NamesFromDoc(doc);
+    if (GetPlatform().AskNames(doc, names))
+        ApplyNames(doc, names);
+}

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CNames.h"
+
 #include "Geometry.h"
 
 #include <array>
@@ -27,12 +29,6 @@ enum { kMaxVariableNameLength = 1, kMaxFunctionNameLength = 2 };
 // True when name holds a markup character, "^" or "~".
 bool HoldsMarkup(const std::string& name);
 
-struct CNames
-{
-    std::array<std::string, 4> variables;
-    std::array<std::string, 4> functions;
-    friend bool operator==(const CNames&, const CNames&) = default;
-};
 
 CNames NamesFromDoc(const CZYLDoc& doc);
 
@@ -58,6 +54,10 @@ const char* CheckNames(const CNames& names);
 // standard box and nothing changes), stores them, rebuilds the minterm
 // labels and has every window redrawn. True when the names were stored.
 bool ApplyNames(CZYLDoc& doc, const CNames& names);
+
+// The names command: asks for the names (the names dialog, through the
+// platform) and applies them when the user accepted.
+void OnNames(CZYLDoc& doc);
 
 // Where the names dialog goes: centred on the screen, wholly on it.
 ZPoint NamesDialogPosition(const ZSize& screen, const ZSize& dialog);

@@ -12,6 +12,12 @@ public:
     void ShowMessageBox(const std::string&) override {}
     int TrackPopup(const std::vector<std::string>&, const ZPoint&) override { return -1; }
     ZSize GetScreenSize() override { return ZSize{1024, 768}; }
+    SaveAnswer AskSaveChanges(const std::string&) override { return SaveAnswer::Cancel; }
+    std::string AskOpenPath() override { return {}; }
+    std::string AskSavePath(const std::string&) override { return {}; }
+    std::string AskExportPath(const std::string&) override { return {}; }
+    bool AskExportScale(double&) override { return false; }
+    bool AskNames(CZYLDoc&, CNames&) override { return false; }
     CZYLDoc* FindActiveDoc() override { return nullptr; }
     IZylView* FindActiveView() override { return nullptr; }
 };
@@ -53,14 +59,4 @@ void ShowDocMessage(CZYLDoc* doc, const std::string& text)
 void ShowStandardMessage(const std::string& text)
 {
     g_platform->ShowMessageBox(text);
-}
-
-int CRecordingPlatform::TrackPopup(const std::vector<std::string>& items, const ZPoint&)
-{
-    popupsShown.push_back(items);
-    if (popupAnswers.empty())
-        return -1;
-    const int answer = popupAnswers.front();
-    popupAnswers.erase(popupAnswers.begin());
-    return answer;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 class CZYLDoc;
+struct CNames;
 
 // The view as the command and dialog logic sees it. The widget view
 // implements it; tests may supply their own.
@@ -21,12 +22,15 @@ public:
     virtual void HideDialogs() {}
 };
 
-// What the handlers need from the windowing system, behind one small
-// interface so that a test can record the messages and choose popup items
-// instead of blocking in a modal loop.
+// Everything modal the program asks of the windowing system, behind one
+// small interface: messages, popup menus, the file and save questions and
+// the names dialog, and the screen size. A test installs its own answers
+// instead of blocking in a modal loop. Paths are the system's bytes.
 class IPlatform
 {
 public:
+    enum class SaveAnswer { Save, Discard, Cancel };
+
     virtual ~IPlatform() = default;
     // The modal "ZYL Message" box. Callers assign the text to the active
     // document's m_strMessage first and pass the same text here.
@@ -38,13 +42,25 @@ public:
     virtual int TrackPopup(const std::vector<std::string>& items, const ZPoint& screenPos) = 0;
     // The screen size in pixels.
     virtual ZSize GetScreenSize() = 0;
+    // "Save changes to NAME?" before the document is replaced or closed.
+    virtual SaveAnswer AskSaveChanges(const std::string& documentName) = 0;
+    // The file to open, to save to, to export to; "" when cancelled.
+    virtual std::string AskOpenPath() = 0;
+    virtual std::string AskSavePath(const std::string& suggested) = 0;
+    virtual std::string AskExportPath(const std::string& suggested) = 0;
+    // The scale of a PNG export (pixels per unit); false when cancelled.
+    virtual bool AskExportScale(double& scale) = 0;
+    // The names dialog on the document's names; true with the names the
+    // user accepted.
+    virtual bool AskNames(CZYLDoc& doc, CNames& names) = 0;
     // The active document and view of the main frame, or nullptr.
     virtual CZYLDoc* FindActiveDoc() = 0;
     virtual IZylView* FindActiveView() = 0;
 };
 
 // Installs the platform (nullptr restores the silent default, which shows
-// nothing, dismisses popups and knows no document) and returns the previous one.
+// nothing, dismisses popups, cancels every question and knows no document)
+// and returns the previous one.
 IPlatform* SetPlatform(IPlatform* platform);
 IPlatform& GetPlatform();
 
@@ -56,31 +72,6 @@ IZylView* FindActiveView();
 void ShowDocMessage(CZYLDoc* doc, const std::string& text);
 // The standard message box.
 void ShowStandardMessage(const std::string& text);
-
-// A platform for tests and tools: records every message in order and answers
-// popups from a script (-1 once the script is used up).
-class CRecordingPlatform : public IPlatform
-{
-public:
-    struct Message
-    {
-        bool zylBox; // true: "ZYL Message" box; false: the standard box
-        std::string text;
-    };
-    std::vector<Message> messages;
-    std::vector<int> popupAnswers;
-    std::vector<std::vector<std::string>> popupsShown;
-    ZSize screen{1024, 768};
-    CZYLDoc* doc = nullptr;
-    IZylView* view = nullptr;
-
-    void ShowZylMessage(const std::string& text) override { messages.push_back({true, text}); }
-    void ShowMessageBox(const std::string& text) override { messages.push_back({false, text}); }
-    int TrackPopup(const std::vector<std::string>& items, const ZPoint&) override;
-    ZSize GetScreenSize() override { return screen; }
-    CZYLDoc* FindActiveDoc() override { return doc; }
-    IZylView* FindActiveView() override { return view; }
-};
 
 // Installs a platform for the lifetime of a scope.
 class CScopedPlatform

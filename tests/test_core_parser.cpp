@@ -2,6 +2,7 @@
 #include "CZYLDoc.h"
 #include "MinimizeTool.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 #include "TermListParser.h"
 
 #include <gtest/gtest.h>

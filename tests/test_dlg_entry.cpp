@@ -10,6 +10,7 @@
 #include "DocInvariants.h"
 #include "DocOps.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 
 #include <QLineEdit>
 #include <QPushButton>

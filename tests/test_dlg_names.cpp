@@ -9,6 +9,7 @@
 #include "MintermLogic.h"
 #include "NamesLogic.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -66,15 +67,19 @@ class TestDlgNames : public QObject
 
     // Runs the names command with a script in place of the user; the
     // script's result is the dialog's result when it has closed.
-    void RunNames(const std::function<void(CNamesDlg&)>& script, QWidget* parent = nullptr)
+    void RunNames(const std::function<void(CNamesDlg&)>& script)
     {
-        CNamesDlg::SetRunner([&](CNamesDlg& dlg) {
+        m_platform->names = [&](CZYLDoc& doc, CNames& names) {
+            CNamesDlg dlg(doc);
             dlg.show();
             script(dlg);
-            return dlg.isVisible() ? int(QDialog::Rejected) : dlg.result();
-        });
-        OnNames(*m_doc, parent);
-        CNamesDlg::SetRunner({});
+            if (dlg.isVisible() || dlg.result() != QDialog::Accepted)
+                return false;
+            names = dlg.Names();
+            return true;
+        };
+        OnNames(*m_doc);
+        m_platform->names = {};
     }
 
     static void Fill(CNamesDlg& dlg, const QStringList& variables, const QStringList& functions)
@@ -295,8 +300,7 @@ private slots:
             [](CNamesDlg& dlg) {
                 Fill(dlg, {"P", "Q", "R", "S"}, {"F0", "F1", "G", "H"});
                 QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
-            },
-            &view);
+            });
         QTRY_VERIFY(counters[0].count > 0 && counters[1].count > 0 && counters[2].count > 0 && counters[3].count > 0);
         for (int i = 0; i < 4; ++i)
             windows[i]->removeEventFilter(&counters[i]);

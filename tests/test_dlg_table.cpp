@@ -9,6 +9,7 @@
 #include "CommandIds.h"
 #include "CZYLDoc.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 #include "SymbolsLogic.h"
 #include "TruthTableLogic.h"
 

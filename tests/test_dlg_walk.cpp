@@ -17,6 +17,7 @@
 #include "MaxtermLogic.h"
 #include "MintermLogic.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -74,12 +75,14 @@ private slots:
         // already built with their old texts, which the soundness check
         // would take for a fault (the names tests cover that case).
         const char* const names[] = {"A", "x", "", "Y0", "Y1", "F", "G1", "AB"};
-        CNamesDlg::SetRunner([&](CNamesDlg& dlg) {
-            for (int i = 0; i < 4; ++i)
-                dlg.FunctionEdit(i)->setText(QString::fromLatin1(names[pick(8)]));
+        platform.names = [&](CZYLDoc& doc, CNames& chosen) {
+            CNamesDlg dlg(doc);
+            for (int k = 0; k < 4; ++k)
+                dlg.FunctionEdit(k)->setText(QString::fromLatin1(names[pick(8)]));
             dlg.accept();
-            return dlg.isVisible() ? int(QDialog::Rejected) : dlg.result();
-        });
+            chosen = dlg.Names();
+            return dlg.result() == QDialog::Accepted;
+        };
         auto randomList = [&] {
             QString text;
             const int n = pick(7);
@@ -182,7 +185,7 @@ private slots:
                 }
             }
         }
-        CNamesDlg::SetRunner({});
+        platform.names = {};
         platform.view = nullptr;
         // The walk reached the dialogs and changed the device often.
         if (steps >= 10000)

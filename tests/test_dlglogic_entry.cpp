@@ -8,6 +8,7 @@
 #include "MaxtermLogic.h"
 #include "MintermLogic.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 
 #include <gtest/gtest.h>
 

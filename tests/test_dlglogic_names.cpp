@@ -5,6 +5,7 @@
 #include "TruthTableLogic.h"
 #include "NamesLogic.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 #include "Utf8.h"
 
 #include <gtest/gtest.h>

@@ -7,6 +7,7 @@
 #include "DocInvariants.h"
 #include "DocOps.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 #include "TruthTableLogic.h"
 
 #include <gtest/gtest.h>

@@ -7,6 +7,7 @@
 #include "CZYLDoc.h"
 #include "CZYLView.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 #include "QtPlatform.h"
 
 #include <QAction>

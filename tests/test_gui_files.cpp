@@ -4,6 +4,7 @@
 #include "CommandTable.h"
 #include "CZYLApp.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
 
@@ -39,6 +40,7 @@ class TestGuiFiles : public QObject
 
     std::unique_ptr<CZYLDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
+    CRecordingPlatform m_platform;
     QTemporaryDir m_dir;
 
     QString Path(const QString& name) const { return m_dir.filePath(name); }
@@ -54,9 +56,12 @@ private slots:
         QVERIFY(m_dir.isValid());
         m_doc = std::make_unique<CZYLDoc>();
         m_frame = std::make_unique<CMainFrame>(*m_doc);
+        m_platform = CRecordingPlatform();
+        SetPlatform(&m_platform);
     }
     void cleanup()
     {
+        SetPlatform(nullptr);
         m_frame.reset();
         m_doc.reset();
     }
@@ -115,8 +120,8 @@ private slots:
         QTest::addColumn<int>("prompts");
         QTest::addColumn<bool>("carriedOut");
         QTest::addColumn<bool>("saved");
-        const int save = CMainFrame::SaveChanges, discard = CMainFrame::DiscardChanges,
-                  cancel = CMainFrame::CancelCommand;
+        const int save = int(IPlatform::SaveAnswer::Save), discard = int(IPlatform::SaveAnswer::Discard),
+                  cancel = int(IPlatform::SaveAnswer::Cancel);
         for (int command : {int(ID_FILE_NEW), int(ID_FILE_OPEN), int(ID_APP_EXIT)}) {
             const QByteArray c = QByteArray::number(command);
             QTest::newRow(c + " unmodified") << command << false << cancel << 0 << true << false;
@@ -143,24 +148,19 @@ private slots:
         m_doc->SetModifiedFlag(modified);
 
         int asked = 0;
-        int opened = 0;
-        m_frame->Ask().saveChanges = [&](const QString& name) {
+        m_platform.saveChanges = [&](const std::string& name) {
             ++asked;
-            [&] { QCOMPARE(name, QString("prompt.zyl")); }();
-            return CMainFrame::SaveAnswer(answer);
+            [&] { QCOMPARE(name, std::string("prompt.zyl")); }();
+            return IPlatform::SaveAnswer(answer);
         };
-        m_frame->Ask().openPath = [&] {
-            ++opened;
-            return QString(); // the user cancels the file dialog
-        };
-        m_frame->OnCommand(command);
+        m_frame->OnCommand(command); // the open question is cancelled
 
         QCOMPARE(asked, prompts);
         QCOMPARE(QFile::exists(path), saved);
         if (command == ID_FILE_NEW)
             QCOMPARE(m_frame->windowTitle().remove("[*]"), QString(carriedOut ? "Untitled - ZYL" : "prompt.zyl - ZYL"));
         if (command == ID_FILE_OPEN)
-            QCOMPARE(opened, carriedOut ? 1 : 0);
+            QCOMPARE(m_platform.openQuestions, carriedOut ? 1 : 0);
         if (command == ID_APP_EXIT)
             QCOMPARE(m_frame->isVisible(), !carriedOut);
         // Only a save touches the modified flag; the device is kept throughout.
@@ -173,16 +173,14 @@ private slots:
     void exportPicture()
     {
         double askedScale = 0;
-        m_frame->Ask().exportPath = [&](const QString& suggested) {
-            [&] { QCOMPARE(suggested, QString("Untitled.png")); }();
-            return Path("map");
-        };
-        m_frame->Ask().exportScale = [&](double& scale) {
+        m_platform.exportPaths = {Path("map").toStdString()};
+        m_platform.exportScale = [&](double& scale) {
             scale = 2.0;
             askedScale = scale;
             return true;
         };
         m_frame->OnCommand(ID_FILE_EXPORT);
+        QCOMPARE(m_platform.suggestions.back(), std::string("Untitled.png"));
         QCOMPARE(askedScale, 2.0);
         QImage image(Path("map.png"));
         QCOMPARE(image.size(), QSize(2 * CZYLView::kWidth, 2 * CZYLView::kHeight));
@@ -190,8 +188,8 @@ private slots:
         QCOMPARE(image.scaled(view.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0),
                  view.pixelColor(0, 0));
 
-        m_frame->Ask().exportPath = [&](const QString&) { return Path("drawing.svg"); };
-        m_frame->Ask().exportScale = [&](double&) {
+        m_platform.exportPaths = {Path("drawing.svg").toStdString()};
+        m_platform.exportScale = [&](double&) {
             QTest::qFail("no scale for SVG", __FILE__, __LINE__);
             return false;
         };
@@ -200,11 +198,8 @@ private slots:
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QVERIFY(svg.readAll().contains("<svg"));
 
-        m_frame->Ask().exportPath = [&](const QString& suggested) {
-            [&] { QCOMPARE(suggested, Path("drawing.svg")); }();
-            return QString();
-        };
-        m_frame->OnCommand(ID_FILE_EXPORT);
+        m_frame->OnCommand(ID_FILE_EXPORT); // cancelled
+        QCOMPARE(m_platform.suggestions.back(), Path("drawing.svg").toStdString());
     }
 
     // Whatever window changes the device, the document becomes modified;

@@ -4,6 +4,7 @@
 #include "CZYLDoc.h"
 #include "CZYLView.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -9,6 +9,7 @@
 #include "DocInvariants.h"
 #include "DocOps.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 
 #include <QApplication>
 #include <QMouseEvent>

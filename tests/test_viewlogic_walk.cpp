@@ -11,6 +11,7 @@
 #include "DocOps.h"
 #include "Minimize.h"
 #include "Platform.h"
+#include "RecordingPlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The platform of the tests: records every message in order and answers
+// every question from a script. Popups take their answers in order (-1 once
+// the script is used up); the file questions take theirs likewise ("" once
+// used up, as a cancelled dialog); the names dialog runs a test's function.
+#pragma once
+
+#include "CNames.h"
+#include "Platform.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+class CRecordingPlatform : public IPlatform
+{
+public:
+    struct Message
+    {
+        bool zylBox; // true: "ZYL Message" box; false: the standard box
+        std::string text;
+    };
+    std::vector<Message> messages;
+    std::vector<int> popupAnswers;
+    std::vector<std::vector<std::string>> popupsShown;
+    ZSize screen{1024, 768};
+    CZYLDoc* doc = nullptr;
+    IZylView* view = nullptr;
+
+    // The file questions.
+    std::function<SaveAnswer(const std::string& documentName)> saveChanges = [](const std::string&) {
+        return SaveAnswer::Cancel;
+    };
+    std::deque<std::string> openPaths, savePaths, exportPaths;
+    int openQuestions = 0;
+    std::vector<std::string> suggestions; // what the save and export questions suggested, in order
+    std::function<bool(double& scale)> exportScale = [](double&) { return false; };
+    // The names dialog: empty declines it.
+    std::function<bool(CZYLDoc& doc, CNames& names)> names;
+
+    void ShowZylMessage(const std::string& text) override { messages.push_back({true, text}); }
+    void ShowMessageBox(const std::string& text) override { messages.push_back({false, text}); }
+    int TrackPopup(const std::vector<std::string>& items, const ZPoint&) override
+    {
+        popupsShown.push_back(items);
+        if (popupAnswers.empty())
+            return -1;
+        const int answer = popupAnswers.front();
+        popupAnswers.erase(popupAnswers.begin());
+        return answer;
+    }
+    ZSize GetScreenSize() override { return screen; }
+    CZYLDoc* FindActiveDoc() override { return doc; }
+    IZylView* FindActiveView() override { return view; }
+    SaveAnswer AskSaveChanges(const std::string& name) override { return saveChanges(name); }
+    std::string AskOpenPath() override
+    {
+        ++openQuestions;
+        return Next(openPaths);
+    }
+    std::string AskSavePath(const std::string& suggested) override
+    {
+        suggestions.push_back(suggested);
+        return Next(savePaths);
+    }
+    std::string AskExportPath(const std::string& suggested) override
+    {
+        suggestions.push_back(suggested);
+        return Next(exportPaths);
+    }
+    bool AskExportScale(double& scale) override { return exportScale(scale); }
+    bool AskNames(CZYLDoc& d, CNames& n) override { return names && names(d, n); }
+
+private:
+    static std::string Next(std::deque<std::string>& answers)
+    {
+        if (answers.empty())
+            return {};
+        std::string answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
+};
