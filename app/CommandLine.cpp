@@ -105,91 +105,126 @@ private:
 
 } // namespace
 
-CCommandLine ParseZylCommandLine(const std::vector<std::string>& args)
-{
-    const CArgumentBytes bytes(args);
-    QCommandLineParser parser;
-    // "-platform" is one option, as Qt spells its own; "--export" and
-    // "-export" are the same.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version(QStringLiteral("version"));
-    const QCommandLineOption exportTo(QStringLiteral("export"), QString(), QStringLiteral("OUT"));
-    const QCommandLineOption scale(QStringLiteral("scale"), QString(), QStringLiteral("FACTOR"));
-    const QCommandLineOption print(QStringLiteral("print"));
-    parser.addOptions({help, version, exportTo, scale, print});
-    for (const char* name : kQtValueOptions)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
-    for (const char* name : kQtFlagOptions)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+namespace {
 
-    const bool parsed = parser.parse(bytes.Texts());
-    if (parser.isSet(help)) {
-        CCommandLine c;
-        c.action = CCommandLine::Help;
-        c.message = kHelp;
-        return c;
+// The options of zyl, and Qt's, known to one parser.
+struct CZylOptions
+{
+    QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{QStringLiteral("version")};
+    QCommandLineOption exportTo{QStringLiteral("export"), QString(), QStringLiteral("OUT")};
+    QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("FACTOR")};
+    QCommandLineOption print{QStringLiteral("print")};
+
+    void AddTo(QCommandLineParser& parser) const
+    {
+        // "-platform" is one option, as Qt spells its own; "--export" and
+        // "-export" are the same.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({help, version, exportTo, scale, print});
+        for (const char* name : kQtValueOptions)
+            parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+        for (const char* name : kQtFlagOptions)
+            parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
     }
+};
+
+CCommandLine Answer(CCommandLine::Action action, const char* text)
+{
+    CCommandLine c;
+    c.action = action;
+    c.message = text;
+    return c;
+}
+
+// The form of the line as a whole: the parser's own errors, a Qt option
+// that swallowed the document (it would hide it without a word), an option
+// given twice, two documents. "" when sound.
+std::string FormError(const QCommandLineParser& parser, bool parsed, const CZylOptions& o, const CArgumentBytes& bytes)
+{
     if (!parsed) {
         if (!parser.unknownOptionNames().isEmpty())
-            return Fail("unknown option '" + bytes.Typed(parser.unknownOptionNames().front()) + "'.");
+            return "unknown option '" + bytes.Typed(parser.unknownOptionNames().front()) + "'.";
         QString text = parser.errorText();
         if (!text.isEmpty())
             text[0] = text[0].toLower();
-        return Fail(text.toStdString());
+        return text.toStdString();
     }
-
-    const QStringList files = parser.positionalArguments();
-    if (parser.isSet(version)) {
-        if (parser.optionNames().size() > 1 || !files.isEmpty())
-            return Fail("--version takes no other arguments.");
-        CCommandLine c;
-        c.action = CCommandLine::Version;
-        c.message = kVersion;
-        return c;
-    }
-    // A Qt option that swallowed the document would hide it without a word.
     for (const char* name : kQtValueOptions) {
         const QString value = parser.value(QString::fromLatin1(name));
         if (value.endsWith(QStringLiteral(".zyl"), Qt::CaseInsensitive))
-            return Fail("option '" + bytes.Typed(QString::fromLatin1(name)) + "' takes a value, not the document '" +
-                        bytes.Bytes(value) + "'.");
+            return "option '" + bytes.Typed(QString::fromLatin1(name)) + "' takes a value, not the document '" +
+                   bytes.Bytes(value) + "'.";
     }
-
-    CCommandLine c;
-    c.platformGiven = parser.isSet(QStringLiteral("platform"));
-    for (const QCommandLineOption* once : {&exportTo, &scale, &print})
+    for (const QCommandLineOption* once : {&o.exportTo, &o.scale, &o.print})
         if (parser.optionNames().count(once->names().front()) > 1)
-            return Fail("--" + once->names().front().toStdString() + " is given twice.");
+            return "--" + once->names().front().toStdString() + " is given twice.";
+    const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return Fail("more than one document given: '" + bytes.Bytes(files[0]) + "' and '" + bytes.Bytes(files[1]) +
-                    "'.");
-    if (!files.isEmpty())
-        c.file = bytes.Bytes(files.front());
+        return "more than one document given: '" + bytes.Bytes(files[0]) + "' and '" + bytes.Bytes(files[1]) + "'.";
+    return {};
+}
 
-    const bool exportWanted = parser.isSet(exportTo);
-    const bool printWanted = parser.isSet(print);
+// The picture, scale and print options fill c; "" when they fit together.
+std::string ReadOutput(const QCommandLineParser& parser, const CZylOptions& o, const CArgumentBytes& bytes,
+                       CCommandLine& c)
+{
+    const bool exportWanted = parser.isSet(o.exportTo);
+    const bool printWanted = parser.isSet(o.print);
     if (exportWanted) {
-        c.output = bytes.Bytes(parser.value(exportTo));
+        c.output = bytes.Bytes(parser.value(o.exportTo));
         if (!HasPictureExtension(c.output))
-            return Fail("--export needs an output file ending in .png, .svg or .pdf, not '" + c.output + "'.");
+            return "--export needs an output file ending in .png, .svg or .pdf, not '" + c.output + "'.";
     }
-    if (parser.isSet(scale)) {
-        const QString value = parser.value(scale);
+    if (parser.isSet(o.scale)) {
+        const QString value = parser.value(o.scale);
         // A plain number: no sign, no blanks, no hexadecimal or exponent.
         static const QRegularExpression plain(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
         const double factor = value.toDouble();
         if (!plain.match(value).hasMatch() || factor < 1.0 || factor > 8.0)
-            return Fail("--scale needs a number from 1 to 8, not '" + value.toStdString() + "'.");
+            return "--scale needs a number from 1 to 8, not '" + value.toStdString() + "'.";
         c.scale = factor;
         if (!exportWanted)
-            return Fail("--scale applies only to --export.");
+            return "--scale applies only to --export.";
     }
     if (exportWanted && printWanted)
-        return Fail("--export and --print cannot be combined.");
+        return "--export and --print cannot be combined.";
     if (printWanted && c.file.empty())
-        return Fail("--print needs a document to print.");
+        return "--print needs a document to print.";
     c.action = exportWanted ? CCommandLine::Export : printWanted ? CCommandLine::Print : CCommandLine::Run;
+    return {};
+}
+
+} // namespace
+
+CCommandLine ParseZylCommandLine(const std::vector<std::string>& args)
+{
+    const CArgumentBytes bytes(args);
+    const CZylOptions options;
+    QCommandLineParser parser;
+    options.AddTo(parser);
+    const bool parsed = parser.parse(bytes.Texts());
+
+    // 1. Help wins over everything, even a line with errors.
+    if (parser.isSet(options.help))
+        return Answer(CCommandLine::Help, kHelp);
+    // 2. The form of the line.
+    if (const std::string error = FormError(parser, parsed, options, bytes); !error.empty())
+        return Fail(error);
+    // 3. The version stands alone.
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(options.version)) {
+        if (parser.optionNames().size() > 1 || !files.isEmpty())
+            return Fail("--version takes no other arguments.");
+        return Answer(CCommandLine::Version, kVersion);
+    }
+    // 4. The document, then what to do with it.
+    CCommandLine c;
+    c.platformGiven = parser.isSet(QStringLiteral("platform"));
+    if (!files.isEmpty())
+        c.file = bytes.Bytes(files.front());
+    if (const std::string error = ReadOutput(parser, options, bytes, c); !error.empty())
+        return Fail(error);
     return c;
 }
 
