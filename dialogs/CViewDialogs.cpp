@@ -12,14 +12,49 @@
 #include "CommandIds.h"
 #include "Platform.h"
 
+#include <QEvent>
+#include <QSettings>
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 namespace {
 const char* const kPlaDialogs = "\n\nPLA is not commonly used, so this will not be implemented.";
 const char* const kPlaSymbols = "\nNo circuit symbol will be shown\nfor PLA.";
 } // namespace
+
+// Keeps a window's geometry in the settings whenever it is hidden.
+class CGeometryKeeper : public QObject
+{
+public:
+    CGeometryKeeper(QWidget& window, std::string key)
+        : QObject(&window)
+        , m_key(QStringLiteral("Windows/%1").arg(QString::fromStdString(key)))
+    {
+        window.restoreGeometry(QSettings().value(m_key).toByteArray());
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide)
+            QSettings().setValue(m_key, static_cast<QWidget*>(watched)->saveGeometry());
+        return false;
+    }
+
+private:
+    QString m_key;
+};
+
+struct CExtraWindow
+{
+    int id;
+    std::string settingsKey;
+    CViewDialogs::WindowFactory create;
+    std::unique_ptr<CModelessDlg> window;
+};
 
 struct CViewDialogs::Impl
 {
@@ -31,13 +66,46 @@ struct CViewDialogs::Impl
     std::unique_ptr<CSymbolsDlg> symbols;
     int bSymbolsShown = 0;
     CCommandRows commands;
+    std::vector<CExtraWindow> extras;
+
+    QWidget* Owner() const { return view ? view->window() : nullptr; }
+
+    // Every dialog whose window exists, the program's own and the added ones.
+    std::vector<CModelessDlg*> Existing() const
+    {
+        std::vector<CModelessDlg*> all;
+        for (CModelessDlg* dlg : {static_cast<CModelessDlg*>(truthTable.get()), static_cast<CModelessDlg*>(minterm.get()),
+                                  static_cast<CModelessDlg*>(maxterm.get()), static_cast<CModelessDlg*>(symbols.get())})
+            if (dlg)
+                all.push_back(dlg);
+        for (const CExtraWindow& extra : extras)
+            if (extra.window)
+                all.push_back(extra.window.get());
+        return all;
+    }
+
+    void ShowExtra(std::size_t index)
+    {
+        if (doc.m_bBlockStructure == 1)
+            return;
+        if (doc.m_bPla == 1) {
+            ShowStandardMessage(kPlaDialogs);
+            return;
+        }
+        CExtraWindow& extra = extras[index];
+        if (!extra.window) {
+            extra.window = extra.create(doc, Owner());
+            new CGeometryKeeper(*extra.window, extra.settingsKey);
+        }
+        BringUp(*extra.window);
+    }
 
     // The dialog object of a command, created on first use.
     template <class T>
     CModelessDlg& Ensure(std::unique_ptr<T>& slot)
     {
         if (!slot)
-            slot = std::make_unique<T>(doc, view ? view->window() : nullptr);
+            slot = std::make_unique<T>(doc, Owner());
         return *slot;
     }
 
@@ -65,7 +133,11 @@ struct CViewDialogs::Impl
         case ID_EDIT_MINTERMS: return minterm.get();
         case ID_EDIT_MAXTERMS: return maxterm.get();
         case ID_SYMBOLS: return symbols.get();
-        default: return nullptr;
+        default:
+            for (const CExtraWindow& extra : extras)
+                if (extra.id == id)
+                    return extra.window.get();
+            return nullptr;
         }
     }
 
@@ -110,7 +182,7 @@ struct CViewDialogs::Impl
 };
 
 CViewDialogs::CViewDialogs(CZYLDoc& doc, QWidget* view)
-    : m_impl(std::make_unique<Impl>(Impl{doc, view, {}, {}, {}, {}, 0, {}}))
+    : m_impl(std::make_unique<Impl>(Impl{doc, view, {}, {}, {}, {}, 0, {}, {}}))
 {
     Impl& impl = *m_impl;
     for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS})
@@ -127,26 +199,31 @@ void CViewDialogs::OnCommand(int id) { m_impl->commands.Run(id); }
 
 bool CViewDialogs::IsChecked(int id) const { return m_impl->commands.IsChecked(id); }
 
+void CViewDialogs::AddWindow(int id, const std::string& settingsKey, WindowFactory create)
+{
+    const std::size_t index = m_impl->extras.size();
+    m_impl->extras.push_back(CExtraWindow{id, settingsKey, std::move(create), nullptr});
+    m_impl->commands.Add(id, [impl = m_impl.get(), index] { impl->ShowExtra(index); });
+}
+
 void CViewDialogs::RefreshAll()
 {
-    for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS, ID_SYMBOLS})
-        if (CModelessDlg* dlg = m_impl->Existing(id); dlg && dlg->isVisible())
+    for (CModelessDlg* dlg : m_impl->Existing())
+        if (dlg->isVisible())
             dlg->Refill();
 }
 
 void CViewDialogs::HideAll()
 {
-    for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS, ID_SYMBOLS})
-        if (CModelessDlg* dlg = m_impl->Existing(id))
-            dlg->hide();
+    for (CModelessDlg* dlg : m_impl->Existing())
+        dlg->hide();
     m_impl->bSymbolsShown = 0;
 }
 
 void CViewDialogs::CloseAll()
 {
-    for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS, ID_SYMBOLS})
-        if (CModelessDlg* dlg = m_impl->Existing(id))
-            dlg->hide();
+    for (CModelessDlg* dlg : m_impl->Existing())
+        dlg->hide();
 }
 
 CModelessDlg* CViewDialogs::Dialog(int id) const { return m_impl->Existing(id); }

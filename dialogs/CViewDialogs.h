@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 
 class CZYLDoc;
 class QWidget;
@@ -18,6 +20,16 @@ class CViewDialogs
 public:
     CViewDialogs(CZYLDoc& doc, QWidget* view);
     ~CViewDialogs();
+
+    // A window added after the program's own dialogs (a teaching window),
+    // made on its first command by create. Every such window follows one
+    // rule, kept here and nowhere else: it is owned by the main window,
+    // refilled on every change of the document, hidden by the switch to PLA
+    // and refused there with the PLA message, silent while the block
+    // structure is shown, and its geometry is remembered in the settings
+    // under "Windows/<settingsKey>".
+    using WindowFactory = std::function<std::unique_ptr<CModelessDlg>(CZYLDoc& doc, QWidget* owner)>;
+    void AddWindow(int id, const std::string& settingsKey, WindowFactory create);
 
     bool HandlesCommand(int id) const;
     void OnCommand(int id);

@@ -9,6 +9,7 @@
 #include "CZYLView.h"
 #include "DocFile.h"
 #include "QtPlatform.h"
+#include "RecordingPlatform.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -28,6 +29,17 @@
 namespace {
 
 const int kFunctionDialogs[] = {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS};
+
+// A window added after the program's own: counts how often it is refilled.
+class CCountingWindow : public CModelessDlg
+{
+public:
+    using CModelessDlg::CModelessDlg;
+    void Refill() override { ++refills; }
+    int refills = 0;
+};
+
+const int kAddedWindow = 33000;
 
 } // namespace
 
@@ -196,6 +208,50 @@ private slots:
         // A drawing that fits prints at 96 units per inch.
         const QTransform actual = CZYLView::PrintTransform(QRectF(0, 0, 96, 96), page, 1200, 1200);
         QCOMPARE(actual.mapRect(QRectF(0, 0, 96, 96)).width(), 1200.0);
+    }
+
+    // A window added later follows the rule of every window: owned by the
+    // main window, refilled on changes, refused in PLA, silent in the block
+    // structure, and back where the user left it.
+    void addedWindowsFollowOneRule()
+    {
+        auto add = [this] {
+            m_frame->View()->Dialogs().AddWindow(kAddedWindow, "Counting", [](CZYLDoc&, QWidget* owner) {
+                auto window = std::make_unique<CCountingWindow>(owner);
+                window->resize(200, 100);
+                return window;
+            });
+        };
+        add();
+        CRecordingPlatform platform;
+        SetPlatform(&platform);
+        m_doc->m_bBlockStructure = 1;
+        m_frame->OnCommand(kAddedWindow);
+        QVERIFY(!Dialog(kAddedWindow));
+        m_doc->m_bBlockStructure = 0;
+        m_frame->OnCommand(kAddedWindow);
+        auto* window = static_cast<CCountingWindow*>(Dialog(kAddedWindow));
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->parentWidget(), static_cast<QWidget*>(m_frame.get()));
+        const int refills = window->refills;
+        m_frame->OnCommand(ID_OUTPUT_BLOW_ALL);
+        QVERIFY(window->refills > refills);
+        window->move(140, 120);
+        m_frame->OnCommand(ID_TYPE_PLA);
+        QVERIFY(!window->isVisible());
+        m_frame->OnCommand(kAddedWindow);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(platform.messages.back().text,
+                 std::string("\n\nPLA is not commonly used, so this will not be implemented."));
+        SetPlatform(m_platform.get());
+
+        // A new main window: the window comes back where it was.
+        const QPoint where = window->pos();
+        cleanup();
+        init();
+        add();
+        m_frame->OnCommand(kAddedWindow);
+        QCOMPARE(Dialog(kAddedWindow)->pos(), where);
     }
 
     // Closing the main window ends the program, dialogs shown or not.
