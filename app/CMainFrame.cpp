@@ -200,9 +200,14 @@ void CMainFrame::BuildToolBar()
             continue;
         }
         QAction* action = Action(id);
-        for (const CCommandEntry& e : CommandTable())
-            if (e.id == id && e.toolbarImage >= 0 && !strip.isNull())
+        for (const CCommandEntry& e : CommandTable()) {
+            if (e.id != id)
+                continue;
+            if (e.toolbarImage >= 0 && !strip.isNull())
                 action->setIcon(QIcon(strip.copy(16 * e.toolbarImage, 0, 16, 15)));
+            else if (e.buttonPicture >= 0)
+                action->setIcon(QIcon(ZylImage(ImageId(e.buttonPicture))));
+        }
         m_wndToolBar->addAction(action);
         if (QWidget* button = m_wndToolBar->widgetForAction(action))
             button->installEventFilter(this);

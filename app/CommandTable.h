@@ -20,6 +20,8 @@ struct CCommandEntry
     std::string prompt;                // "status line\ntool tip", or only the status line
     bool checkable;                    // shows a check mark / pressed state
     bool separatorBefore;              // a separator precedes the item in its menu
+    int buttonPicture = -1;            // a button picture of its own (an ImageId), for
+                                       // buttons beyond the strip's; -1: none
 };
 
 const std::vector<CCommandEntry>& CommandTable();
