@@ -9,7 +9,7 @@ zyl_warnings(zyl_richtext)
 # boxes, which belong to the program itself.
 file(GLOB ZYL_DIALOG_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/dialogs/C*Dlg.cpp)
 list(FILTER ZYL_DIALOG_SOURCES EXCLUDE REGEX "/(CMessageDlg|CAboutDlg)\\.cpp$")
-add_library(zyl_dialogs STATIC dialogs/CViewDialogs.cpp dialogs/CModelessDlg.h ${ZYL_DIALOG_SOURCES})
+add_library(zyl_dialogs STATIC dialogs/CViewDialogs.cpp dialogs/TeachingWindows.cpp dialogs/CModelessDlg.h ${ZYL_DIALOG_SOURCES})
 target_include_directories(zyl_dialogs PUBLIC dialogs view)
 target_link_libraries(zyl_dialogs PUBLIC zyl_richtext zyl_parse zyl_model Qt6::Widgets)
 if(TARGET zyl_dialoglogic)

@@ -5,6 +5,7 @@
 #include "CMintermDlg.h"
 #include "CNamesDlg.h"
 #include "NamesLogic.h"
+#include "TeachingWindows.h"
 #include "CSymbolsDlg.h"
 #include "CTruthTableDlg.h"
 #include "CCommandRows.h"
@@ -189,6 +190,7 @@ CViewDialogs::CViewDialogs(CZYLDoc& doc, QWidget* view)
         impl.commands.Add(id, [&impl, id] { impl.ShowFunctionDialog(id); });
     impl.commands.Add(ID_SYMBOLS, [&impl] { impl.ToggleSymbols(); }, [&impl] { return impl.bSymbolsShown == 1; });
     impl.commands.Add(ID_EDIT_NAMES, [&impl] { OnNames(impl.doc); });
+    AddTeachingWindows(*this);
 }
 
 CViewDialogs::~CViewDialogs() = default;
