@@ -29,7 +29,13 @@ constexpr char kNames[] = "ABCD";
 
 using Set = std::uint16_t; // bit m: minterm m, or the cube with base m
 
+// The set bits of a 4-bit value; of a dash set, its level.
 constexpr std::uint8_t kDashCount[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
+
+int BitCount(Set bits)
+{
+    return kDashCount[bits & 15] + kDashCount[(bits >> 4) & 15] + kDashCount[(bits >> 8) & 15] + kDashCount[bits >> 12];
+}
 
 // Bases with variable bit d clear, for d = 1, 2, 4, 8.
 constexpr Set kBitClear[9] = {0, 0x5555, 0x3333, 0, 0x0F0F, 0, 0, 0, 0x00FF};
@@ -266,7 +272,16 @@ struct Search
     Set need = 0;                     // ON-set minterms the essentials leave
     Set suffix[kMaxCombination + 1];  // union of masks[i..n-1]
     int minCost = 1000;               // the cheapest single term
+    int maxCost = 0;                  // the dearest single term
+    int maxSpan = 1;                  // the most needed minterms one term covers
+    unsigned coverers[16] = {};       // bit i of coverers[m]: masks[i] covers m
     int best = 1000;
+
+    // At least this many more terms are needed to cover what is left.
+    int TermsNeeded(Set covered) const
+    {
+        return (BitCount(static_cast<Set>(need & ~covered)) + maxSpan - 1) / maxSpan;
+    }
 };
 
 void PrepareSearch(const PrimeList& p, Set need, Search& s)
@@ -279,6 +294,10 @@ void PrepareSearch(const PrimeList& p, Set need, Search& s)
         s.masks[s.n] = p.list[i].cover;
         s.costs[s.n] = p.list[i].cost;
         s.minCost = std::min(s.minCost, s.costs[s.n]);
+        s.maxCost = std::max(s.maxCost, s.costs[s.n]);
+        s.maxSpan = std::max(s.maxSpan, BitCount(static_cast<Set>(s.masks[s.n] & need)));
+        for (unsigned bits = s.masks[s.n] & need; bits != 0; bits &= bits - 1)
+            s.coverers[std::countr_zero(bits)] |= 1u << s.n;
         ++s.n;
     }
     s.suffix[s.n] = 0;
@@ -286,20 +305,23 @@ void PrepareSearch(const PrimeList& p, Set need, Search& s)
         s.suffix[i] = static_cast<Set>(s.suffix[i + 1] | s.masks[i]);
 }
 
-// The lowest cost of a set of terms covering need, by include/exclude with
-// bounds on cost and on what the remaining terms can still cover.
-void FindBestCost(Search& s, int i, int cost, Set covered)
+// The lowest cost of a set of the allowed terms covering need: some term
+// must cover the lowest minterm still uncovered; try each of those in turn,
+// each later one without the earlier ones, so that no set is tried twice.
+void FindBestCost(Search& s, int cost, Set covered, unsigned allowed)
 {
-    if ((covered & s.need) == s.need) {
+    const unsigned left = s.need & ~covered;
+    if (left == 0) {
         s.best = std::min(s.best, cost);
         return;
     }
-    if (i == s.n || cost + s.minCost >= s.best)
+    if (cost + s.TermsNeeded(covered) * s.minCost >= s.best)
         return;
-    if (((covered | s.suffix[i]) & s.need) != s.need)
-        return;
-    FindBestCost(s, i + 1, cost + s.costs[i], static_cast<Set>(covered | s.masks[i]));
-    FindBestCost(s, i + 1, cost, covered);
+    for (unsigned terms = s.coverers[std::countr_zero(left)] & allowed; terms != 0; terms &= terms - 1) {
+        const int i = std::countr_zero(terms);
+        FindBestCost(s, cost + s.costs[i], static_cast<Set>(covered | s.masks[i]), allowed);
+        allowed &= ~(1u << i);
+    }
 }
 
 struct Collector
@@ -324,12 +346,14 @@ void CollectCovers(const Search& s, Collector& c, int pos, int start, int cost, 
         return;
     }
     const int left = c.k - pos - 1;
+    if (s.TermsNeeded(covered) > left + 1)
+        return;
     for (int i = start; i <= s.n - (c.k - pos) && c.found < kMaxSolutions; ++i) {
         if (((covered | s.suffix[i]) & s.need) != s.need)
             break; // later starts see even fewer terms
         const int withI = cost + s.costs[i];
-        if (withI + left * s.minCost > s.best)
-            continue;
+        if (withI + left * s.minCost > s.best || withI + left * s.maxCost < s.best)
+            continue; // the best cost is out of reach
         c.chosen[pos] = i;
         CollectCovers(s, c, pos + 1, i + 1, withI, static_cast<Set>(covered | s.masks[i]));
     }
@@ -340,22 +364,22 @@ void CollectCovers(const Search& s, Collector& c, int pos, int start, int cost, 
 // of every cover, so their cost is left out.
 void SearchCovers(Search& s, Collector& c)
 {
-    FindBestCost(s, 0, 0, 0);
+    FindBestCost(s, 0, 0, ~0u);
     c.found = 0;
     if (s.best >= 1000)
         return; // cannot happen: all primes together cover the ON-set
-    int withCost[6] = {}; // number of terms of each cost; a term costs 1 to 5
-    for (int i = 0; i < s.n; ++i)
-        ++withCost[s.costs[i]];
-    int lowest = 0; // the cheapest conceivable k extra terms
-    int cost = 1;
+    int sorted[kMaxCombination];
+    std::copy(s.costs, s.costs + s.n, sorted);
+    std::sort(sorted, sorted + s.n);
+    int lowest = 0;  // the cheapest conceivable k terms
+    int highest = 0; // the dearest conceivable k terms
     for (int k = 1; k <= s.n && c.found < kMaxSolutions; ++k) {
-        while (withCost[cost] == 0)
-            ++cost;
-        --withCost[cost];
-        lowest += cost;
+        lowest += sorted[k - 1];
+        highest += sorted[s.n - k];
         if (lowest > s.best)
             break;
+        if (highest < s.best)
+            continue;
         c.k = k;
         CollectCovers(s, c, 0, 0, 0, 0);
     }
