@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Counts the C++ lines of the product and of the tests the way the project
+# keeps them in proportion: every line of a tracked .cpp, .h or .def file
+# that is neither blank nor only a comment (// ..., /* ... or a * line of a
+# block comment). Product: app/ model/ logic/ dialogs/ view/ res/. Tests:
+# tests/. Benchmarks are neither. Fails when the tests exceed 0.40 of the
+# product, the most the project allows.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+count() {
+    git ls-files -- "$@" | grep -E '\.(cpp|h|def)$' | xargs cat |
+        sed -e 's://.*$::' | grep -v '^\s*$' | grep -v '^\s*\*' | grep -v '^\s*/\*' | wc -l
+}
+
+product=$(count app model logic dialogs view res)
+tests=$(count tests)
+ratio=$(awk -v t="$tests" -v p="$product" 'BEGIN { printf "%.2f", t / p }')
+echo "product ${product} lines, tests ${tests} lines: ${ratio} of the product"
+awk -v r="$ratio" 'BEGIN { exit !(r <= 0.40) }' || { echo "tests exceed 0.40 of the product" >&2; exit 1; }
