@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The derivation against an independent brute force over the 81 cubes and
+// against Minimize's recorded covers, for every function without don't
+// cares and for random functions with them.
+#include "CDerivation.h"
+#include "CoverSelection.h"
+#include "Minimize.h"
+#include "MinimumCost.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using Set = std::uint16_t;
+
+Set SetOf(const std::vector<int>& minterms)
+{
+    Set s = 0;
+    for (int m : minterms)
+        s = static_cast<Set>(s | (1u << m));
+    return s;
+}
+
+struct Brute
+{
+    std::vector<mincost::Cube> primes; // maximal allowed cubes touching the ON-set
+    std::vector<Set> essentials;
+    int cost = 0;
+    int covers = 0;
+};
+
+// Lowest-cost covers among subsets of the primes, each counted once.
+void CountCovers(const std::vector<mincost::Cube>& primes, std::size_t i, Set left, int cost, int best, int& count)
+{
+    if (cost > best)
+        return;
+    if (i == primes.size()) {
+        count += left == 0 && cost == best ? 1 : 0;
+        return;
+    }
+    CountCovers(primes, i + 1, static_cast<Set>(left & ~primes[i].first), cost + primes[i].second, best, count);
+    CountCovers(primes, i + 1, left, cost, best, count);
+}
+
+Brute BruteForce(Set on, Set dc)
+{
+    Brute b;
+    const Set allowed = on | dc;
+    const auto fits = [allowed](Set m) { return (m & ~allowed) == 0; };
+    for (const mincost::Cube& c : mincost::AllCubes()) {
+        const Set mask = c.first;
+        bool maximal = true;
+        for (const mincost::Cube& o : mincost::AllCubes())
+            maximal = maximal && !(o.first != mask && (o.first & mask) == mask && fits(o.first));
+        if (fits(mask) && (mask & on) != 0 && maximal)
+            b.primes.push_back(c);
+    }
+    for (int m = 0; m < 16; ++m) {
+        int n = 0;
+        Set only = 0;
+        for (const mincost::Cube& p : b.primes) {
+            if ((p.first >> m) & 1) {
+                ++n;
+                only = p.first;
+            }
+        }
+        if (((on >> m) & 1) && n == 1 && std::find(b.essentials.begin(), b.essentials.end(), only) == b.essentials.end())
+            b.essentials.push_back(only);
+    }
+    b.cost = mincost::MinimumCost(on, dc);
+    CountCovers(b.primes, 0, on, 0, b.cost, b.covers);
+    return b;
+}
+
+void Check(const std::vector<int>& on, const std::vector<int>& dc)
+{
+    const CDerivation d = Derive(on.data(), static_cast<int>(on.size()), dc.data(), static_cast<int>(dc.size()));
+    const Brute b = BruteForce(SetOf(on), SetOf(dc));
+    const std::string what = "ON " + std::to_string(SetOf(on)) + " DC " + std::to_string(SetOf(dc));
+
+    std::vector<Set> primes, expected, essentials;
+    for (int p = 0; p < static_cast<int>(d.primes.size()); ++p) {
+        primes.push_back(SetOf(d.Prime(p).minterms));
+        if (d.essential[static_cast<std::size_t>(p)])
+            essentials.push_back(primes.back());
+    }
+    for (const mincost::Cube& c : b.primes)
+        expected.push_back(c.first);
+    std::sort(primes.begin(), primes.end());
+    std::sort(expected.begin(), expected.end());
+    std::sort(essentials.begin(), essentials.end());
+    std::vector<Set> bruteEssentials = b.essentials;
+    std::sort(bruteEssentials.begin(), bruteEssentials.end());
+    ASSERT_EQ(primes, expected) << what;
+    ASSERT_EQ(essentials, bruteEssentials) << what;
+    ASSERT_EQ(d.lowestCost, b.cost) << what;
+    ASSERT_EQ(static_cast<int>(d.covers.size()), on.empty() ? 1 : b.covers) << what;
+
+    int counts[kMaxSolutions];
+    static CImplicant blocks[kMaxSolutions * kBlockSize];
+    const int recorded = Minimize(static_cast<int>(on.size()), on.data(), static_cast<int>(dc.size()), dc.data(),
+                                  counts, blocks);
+    ASSERT_EQ(d.RecordedCount(), recorded) << what;
+    for (int s = 0; s < recorded; ++s) {
+        const std::vector<int>& cover = d.covers[static_cast<std::size_t>(s)];
+        ASSERT_EQ(static_cast<int>(cover.size()), counts[s]) << what << " cover " << s;
+        for (int t = 0; t < counts[s]; ++t) {
+            const CImplicant& term = blocks[kBlockSize * s + t];
+            const CDerivationTerm& mine = d.Prime(cover[static_cast<std::size_t>(t)]);
+            ASSERT_TRUE(mine.ones == term.m_nOnes && mine.zeros == term.m_nZeros) << what << " cover " << s;
+        }
+    }
+}
+
+TEST(Derivation, EveryFunctionAgreesWithBruteForceAndMinimize)
+{
+    for (int mask = 0; mask < 65536; ++mask) {
+        std::vector<int> on;
+        for (int m = 0; m < 16; ++m) {
+            if ((mask >> m) & 1)
+                on.push_back(m);
+        }
+        Check(on, {});
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+TEST(Derivation, RandomFunctionsWithDontCaresAgree)
+{
+    std::mt19937 random(20261207);
+    for (int i = 0; i < 3000; ++i) {
+        std::vector<int> on, dc;
+        for (int m = 0; m < 16; ++m) {
+            const unsigned r = random() % 3;
+            if (r == 0)
+                on.push_back(m);
+            else if (r == 1)
+                dc.push_back(m);
+        }
+        Check(on, dc);
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+} // namespace
