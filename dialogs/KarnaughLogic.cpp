@@ -1,0 +1,305 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "KarnaughLogic.h"
+
+#include "CZYLDoc.h"
+#include "Minimize.h"
+#include "TruthTableLogic.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace L = KarnaughLayout;
+
+namespace {
+
+// The Gray positions (0..3) whose two-variable value agrees with the
+// literals of a pair of variables: high is the mask bit of the first
+// variable (A or C), low that of the second.
+std::vector<int> CoveredPositions(int ones, int zeros, int high, int low)
+{
+    std::vector<int> positions;
+    for (int i = 0; i < 4; ++i) {
+        const int value = KarnaughGray(i);
+        const int bits = (value & 2 ? high : 0) | (value & 1 ? low : 0);
+        const int fixed = (ones | zeros) & (high | low);
+        if ((bits & fixed) == (ones & fixed))
+            positions.push_back(i);
+    }
+    return positions;
+}
+
+// The runs of consecutive positions; {0, 3} is the one run that wraps and
+// comes back as two, open where they run on over the edge.
+struct CRun
+{
+    int first;
+    int count;
+    bool openBefore;
+    bool openAfter;
+};
+
+std::vector<CRun> Runs(const std::vector<int>& positions)
+{
+    if (positions.size() == 2 && positions[0] == 0 && positions[1] == 3)
+        return {{0, 1, true, false}, {3, 1, false, true}};
+    if (positions.empty())
+        return {};
+    return {{positions.front(), static_cast<int>(positions.size()), false, false}};
+}
+
+std::uint16_t CellsOf(int ones, int zeros)
+{
+    std::uint16_t cells = 0;
+    for (int m = 0; m < 16; ++m)
+        if ((m & (ones | zeros)) == ones)
+            cells = static_cast<std::uint16_t>(cells | 1u << m);
+    return cells;
+}
+
+CKarnaughGroup MakeGroup(int ones, int zeros, std::string text)
+{
+    CKarnaughGroup group;
+    group.ones = ones;
+    group.zeros = zeros;
+    group.text = std::move(text);
+    group.cells = CellsOf(ones, zeros);
+    group.pieces = KarnaughPieces(ones, zeros);
+    return group;
+}
+
+// The first cover of f's PROM function, named with the current names.
+std::vector<CKarnaughGroup> PromGroups(const CZYLDoc& doc, int f)
+{
+    std::vector<CKarnaughGroup> groups;
+    if (doc.m_nPromMinterms[f] == 0)
+        return groups;
+    // The minimizer's storage is large; one per thread is reused.
+    thread_local std::vector<CImplicant> blocks(CZYLDoc::kTermSlots);
+    int counts[CZYLDoc::kSolutions] = {};
+    Minimize(doc.m_nPromMinterms[f], doc.m_anPromMinterms[f], doc.m_nPromDontCares[f], doc.m_anPromDontCares[f],
+             counts, blocks.data());
+    for (int t = 0; t < counts[0]; ++t) {
+        CImplicant& term = blocks[static_cast<std::size_t>(t)];
+        for (int i = 0; i < CZYLDoc::kVariables; ++i)
+            term.m_strName[i] = doc.m_strVariableName[i];
+        term.BuildTerm();
+        groups.push_back(MakeGroup(term.m_nOnes, term.m_nZeros & 15, term.m_strTerm));
+        groups.back().term = t;
+    }
+    return groups;
+}
+
+// The four AND rows of f from their fuses (columns A, A', B, B', ...): an
+// intact fuse puts its literal into the product.
+std::vector<CKarnaughGroup> PalGroups(const CZYLDoc& doc, int f)
+{
+    std::vector<CKarnaughGroup> groups;
+    for (int r = 4 * f; r < 4 * f + 4; ++r) {
+        int ones = 0;
+        int zeros = 0;
+        for (int i = 0; i < CZYLDoc::kVariables; ++i) {
+            const int bit = 8 >> i;
+            if (doc.m_andRow[r].m_nFuse[2 * i] == 1)
+                ones |= bit;
+            if (doc.m_andRow[r].m_nFuse[2 * i + 1] == 1)
+                zeros |= bit;
+        }
+        if (ones & zeros)
+            continue; // a variable and its complement: the constant 0
+        groups.push_back(MakeGroup(ones, zeros, doc.m_andRow[r].m_strTerm));
+        groups.back().andRow = r;
+    }
+    return groups;
+}
+
+ZPoint Centre(const ZRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// How far the point lies from the rectangle's border (0 on it).
+int OutlineDistance(const ZRect& r, const ZPoint& p)
+{
+    const int dx = std::max({r.left - p.x, p.x - r.right, 0});
+    const int dy = std::max({r.top - p.y, p.y - r.bottom, 0});
+    if (dx > 0 || dy > 0)
+        return std::max(dx, dy);
+    return std::min({p.x - r.left, r.right - p.x, p.y - r.top, r.bottom - p.y});
+}
+
+} // namespace
+
+CKarnaughCell KarnaughCellOf(int m)
+{
+    // Gray positions of the values 0..3: 0, 1, 3, 2.
+    static const int position[4] = {0, 1, 3, 2};
+    return {position[(m >> 2) & 3], position[m & 3]};
+}
+
+std::vector<CKarnaughPiece> KarnaughPieces(int ones, int zeros)
+{
+    std::vector<CKarnaughPiece> pieces;
+    for (const CRun& rows : Runs(CoveredPositions(ones, zeros, 8, 4)))
+        for (const CRun& columns : Runs(CoveredPositions(ones, zeros, 2, 1)))
+            pieces.push_back({rows.first, rows.count, columns.first, columns.count, rows.openBefore, rows.openAfter,
+                              columns.openBefore, columns.openAfter});
+    return pieces;
+}
+
+CKarnaughGroups KarnaughGroups(const CZYLDoc& doc)
+{
+    CKarnaughGroups groups;
+    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
+        if (doc.m_bProm == 1)
+            groups[static_cast<std::size_t>(f)] = PromGroups(doc, f);
+        else if (doc.m_bPal == 1)
+            groups[static_cast<std::size_t>(f)] = PalGroups(doc, f);
+    }
+    return groups;
+}
+
+// --- Layout ----------------------------------------------------------------------
+
+ZSize KarnaughCanvasSize() { return {2 * L::kMargin + 2 * L::kBlockWidth, 2 * L::kMargin + 2 * L::kBlockHeight}; }
+
+ZPoint KarnaughBlockOrigin(int f) { return {L::kMargin + (f % 2) * L::kBlockWidth, L::kMargin + (f / 2) * L::kBlockHeight}; }
+
+ZRect KarnaughMapRect(int f)
+{
+    const ZPoint o = KarnaughBlockOrigin(f);
+    return {o.x + L::kMapLeft, o.y + L::kMapTop, o.x + L::kMapLeft + 4 * L::kCell, o.y + L::kMapTop + 4 * L::kCell};
+}
+
+ZRect KarnaughCellRect(int f, int row, int column)
+{
+    const ZRect map = KarnaughMapRect(f);
+    const int x = map.left + column * L::kCell;
+    const int y = map.top + row * L::kCell;
+    return {x, y, x + L::kCell, y + L::kCell};
+}
+
+ZPoint KarnaughTitleAt(int f)
+{
+    const ZRect map = KarnaughMapRect(f);
+    return {(map.left + map.right) / 2, KarnaughBlockOrigin(f).y + 4};
+}
+
+ZPoint KarnaughRowNamesAt(int f)
+{
+    const ZRect map = KarnaughMapRect(f);
+    return {map.left - 46, map.top - 22};
+}
+
+ZPoint KarnaughColumnNamesAt(int f)
+{
+    const ZRect map = KarnaughMapRect(f);
+    return {map.left + 2 * L::kCell - 10, map.top - 40};
+}
+
+ZPoint KarnaughRowLabelAt(int f, int i)
+{
+    const ZRect cell = KarnaughCellRect(f, i, 0);
+    return {cell.left - 24, cell.top + L::kCell / 2 - 7};
+}
+
+ZPoint KarnaughColumnLabelAt(int f, int i)
+{
+    const ZRect cell = KarnaughCellRect(f, 0, i);
+    return {cell.left + L::kCell / 2 - 8, cell.top - 20};
+}
+
+ZRect KarnaughTermRect(int f, int t)
+{
+    const ZRect map = KarnaughMapRect(f);
+    const int x = map.right + L::kTermsGap;
+    const int y = map.top + t * L::kTermPitch;
+    return {x, y, x + L::kTermsWidth, y + L::kTermPitch};
+}
+
+ZRect KarnaughPieceRect(int f, int g, const CKarnaughPiece& p)
+{
+    const ZRect first = KarnaughCellRect(f, p.row, p.column);
+    const ZRect last = KarnaughCellRect(f, p.row + p.rows - 1, p.column + p.columns - 1);
+    const int inset = L::kFirstInset + g * L::kInsetStep;
+    const int past = L::kCell / 2;
+    return {p.openLeft ? first.left - past : first.left + inset, p.openTop ? first.top - past : first.top + inset,
+            p.openRight ? last.right + past : last.right - inset, p.openBottom ? last.bottom + past : last.bottom - inset};
+}
+
+// --- Hit tests -------------------------------------------------------------------
+
+std::optional<CKarnaughHit> KarnaughHitCell(const ZPoint& point)
+{
+    for (int f = 0; f < 4; ++f) {
+        const ZRect map = KarnaughMapRect(f);
+        if (map.Contains(point))
+            return CKarnaughHit{f, (point.y - map.top) / L::kCell, (point.x - map.left) / L::kCell};
+    }
+    return std::nullopt;
+}
+
+std::optional<CKarnaughGroupRef> KarnaughHitGroup(const CKarnaughGroups& groups, const ZPoint& point)
+{
+    std::optional<CKarnaughGroupRef> nearest;
+    int nearestDistance = L::kOutlineReach + 1;
+    for (int f = 0; f < 4; ++f) {
+        const std::vector<CKarnaughGroup>& list = groups[static_cast<std::size_t>(f)];
+        const bool inMap = KarnaughMapRect(f).Contains(point);
+        for (int g = 0; g < static_cast<int>(list.size()); ++g) {
+            if (KarnaughTermRect(f, g).Contains(point))
+                return CKarnaughGroupRef{f, g};
+            if (!inMap)
+                continue;
+            // The nearest outline; of equally near ones the later, inner one.
+            for (const CKarnaughPiece& piece : list[static_cast<std::size_t>(g)].pieces) {
+                const int distance = OutlineDistance(KarnaughPieceRect(f, g, piece), point);
+                if (distance <= nearestDistance) {
+                    nearestDistance = distance;
+                    nearest = CKarnaughGroupRef{f, g};
+                }
+            }
+        }
+    }
+    return nearest;
+}
+
+std::vector<CKarnaughGroupRef> KarnaughGroupsAt(const CKarnaughGroups& groups, int f, int m)
+{
+    std::vector<CKarnaughGroupRef> found;
+    const std::vector<CKarnaughGroup>& list = groups[static_cast<std::size_t>(f)];
+    for (std::size_t g = 0; g < list.size(); ++g)
+        if (list[g].cells & (1u << m))
+            found.push_back({f, static_cast<int>(g)});
+    return found;
+}
+
+// --- Cell values and clicks ------------------------------------------------------
+
+char KarnaughCellValue(const CZYLDoc& doc, int f, int m) { return TableCellValue(doc, f, m); }
+
+namespace {
+
+// The centre of the truth table's click area of the entry under point.
+std::optional<ZPoint> TablePointOf(const ZPoint& point)
+{
+    const std::optional<CKarnaughHit> hit = KarnaughHitCell(point);
+    if (!hit)
+        return std::nullopt;
+    return Centre(TableClickRect(hit->f, KarnaughMinterm(hit->row, hit->column)));
+}
+
+} // namespace
+
+// The truth table's own handlers, on the same entry.
+bool KarnaughLeftClick(CZYLDoc& doc, const ZPoint& point, bool shiftClick)
+{
+    const std::optional<ZPoint> at = TablePointOf(point);
+    if (at)
+        TableLeftClick(doc, *at, shiftClick);
+    return at.has_value();
+}
+
+bool KarnaughPopupValue(CZYLDoc& doc, const ZPoint& point, char v)
+{
+    const std::optional<ZPoint> at = TablePointOf(point);
+    if (at)
+        TablePopupValue(doc, *at, v);
+    return at.has_value();
+}

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Geometry.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CZYLDoc;
+
+// The Karnaugh maps window without widgets: where the four 4 x 4 maps and
+// their cells lie, which groups each function shows and where they are
+// drawn, the hit tests, and what a click on a cell does. Coordinates are
+// client pixels of the maps' canvas (y downwards).
+//
+// A map's rows are AB = 00, 01, 11, 10 and its columns CD = 00, 01, 11, 10
+// (Gray code: neighbouring cells, the edges included, differ in one
+// variable). Minterm m has A as its bit 3 and D as its bit 0.
+
+// --- Gray-code placement -------------------------------------------------------
+
+// The two-variable value of Gray position i (0..3): 0, 1, 3, 2.
+constexpr int KarnaughGray(int i) { return i ^ (i >> 1); }
+// The minterm in row (AB) and column (CD) of a map.
+constexpr int KarnaughMinterm(int row, int column) { return KarnaughGray(row) << 2 | KarnaughGray(column); }
+
+struct CKarnaughCell
+{
+    int row = 0;
+    int column = 0;
+    friend bool operator==(const CKarnaughCell&, const CKarnaughCell&) = default;
+};
+// Where minterm m (0..15) stands.
+CKarnaughCell KarnaughCellOf(int m);
+
+// --- Groups --------------------------------------------------------------------
+
+// One rectangular piece of a group, in cells: rows row .. row + rows - 1 and
+// columns column .. column + columns - 1. A group that wraps around an
+// edge is split into pieces, each open on the side where it runs on over
+// the edge (drawn past the map's border and cut off there).
+struct CKarnaughPiece
+{
+    int row = 0;
+    int rows = 1;
+    int column = 0;
+    int columns = 1;
+    bool openTop = false;
+    bool openBottom = false;
+    bool openLeft = false;
+    bool openRight = false;
+};
+
+// One product term of a function as its map shows it.
+struct CKarnaughGroup
+{
+    int ones = 0;          // variables in true form, bit 3 = A
+    int zeros = 0;         // variables in complemented form
+    std::string text;      // the term with "^" before complemented names
+    int andRow = -1;       // PAL: the AND row 0..15 it is; PROM: -1
+    int term = -1;         // PROM: its place in the annotation's sum; PAL: -1
+    std::uint16_t cells{}; // bit m: minterm m is covered
+    std::vector<CKarnaughPiece> pieces;
+};
+
+// The pieces of the term with these masks, in reading order.
+std::vector<CKarnaughPiece> KarnaughPieces(int ones, int zeros);
+
+using CKarnaughGroups = std::array<std::vector<CKarnaughGroup>, 4>;
+
+// The groups each function's map shows. PROM: the minimizer's first
+// lowest-cost cover of the function's minterms and don't cares, as the
+// annotations write it (none for an empty ON-set). PAL: the function's
+// four AND rows as their fuses stand, in row order; a row that is the
+// constant 0 shows nothing, a row that is 1 covers the whole map. PLA: none.
+// The document is only read; the result is what a window caches until the
+// document changes.
+CKarnaughGroups KarnaughGroups(const CZYLDoc& doc);
+
+// --- Layout --------------------------------------------------------------------
+
+namespace KarnaughLayout {
+
+constexpr int kCell = 40;                       // a cell's side
+constexpr int kMargin = 12;                     // around the maps
+constexpr int kMapLeft = 54;                    // block's left to its map
+constexpr int kMapTop = 58;                     // block's top to its map
+constexpr int kTermsGap = 22;                   // map's right to the term texts
+constexpr int kTermsWidth = 150;                // room for the term texts
+constexpr int kTermPitch = 18;                  // one term text line
+constexpr int kBlockWidth = kMapLeft + 4 * kCell + kTermsGap + kTermsWidth;
+constexpr int kBlockHeight = kMapTop + 4 * kCell + 26;
+constexpr int kInsetStep = 4;                   // between a function's groups
+constexpr int kFirstInset = 3;                  // the first group from its cells
+constexpr int kOutlineReach = 3;                // how near an outline a point hits it
+
+} // namespace KarnaughLayout
+
+// The whole canvas: maps of functions 0 and 1 above 2 and 3.
+ZSize KarnaughCanvasSize();
+// The top-left corner of function f's block (title, axes, map, terms).
+ZPoint KarnaughBlockOrigin(int f);
+// The 4 x 4 cells of f's map.
+ZRect KarnaughMapRect(int f);
+ZRect KarnaughCellRect(int f, int row, int column);
+// The title over f's map, centred on the map.
+ZPoint KarnaughTitleAt(int f);
+// The axis names: AB left of the row labels, CD over the column labels.
+ZPoint KarnaughRowNamesAt(int f);
+ZPoint KarnaughColumnNamesAt(int f);
+// The labels "00", "01", "11", "10" of row i and column i.
+ZPoint KarnaughRowLabelAt(int f, int i);
+ZPoint KarnaughColumnLabelAt(int f, int i);
+// The line of term t of f's map, right of the map.
+ZRect KarnaughTermRect(int f, int t);
+
+// The rectangle piece p of group g (its index in f's list) is outlined on:
+// its cells inset by the group's own step, so identical and nested groups
+// stay apart; an open side runs one cell's half past the map's border.
+ZRect KarnaughPieceRect(int f, int g, const CKarnaughPiece& p);
+
+// --- Hit tests -----------------------------------------------------------------
+
+struct CKarnaughHit
+{
+    int f = -1;
+    int row = -1;
+    int column = -1;
+    friend bool operator==(const CKarnaughHit&, const CKarnaughHit&) = default;
+};
+// The cell under a point, if any.
+std::optional<CKarnaughHit> KarnaughHitCell(const ZPoint& point);
+
+struct CKarnaughGroupRef
+{
+    int f = -1;
+    int g = -1;
+    friend bool operator==(const CKarnaughGroupRef&, const CKarnaughGroupRef&) = default;
+};
+// The group whose term text is under the point, else the one whose outline
+// is nearest (within kOutlineReach), the inner one of two equally near.
+std::optional<CKarnaughGroupRef> KarnaughHitGroup(const CKarnaughGroups& groups, const ZPoint& point);
+// The groups of f covering the minterm.
+std::vector<CKarnaughGroupRef> KarnaughGroupsAt(const CKarnaughGroups& groups, int f, int m);
+
+// --- Cell values and clicks ----------------------------------------------------
+
+// The value a cell shows ('0', '1', 'X'; 0 in PLA mode): the truth-table entry.
+char KarnaughCellValue(const CZYLDoc& doc, int f, int m);
+
+// A left click at a point of the canvas: on a cell it acts as a left click
+// on that entry of the truth table, with all its rules, messages and
+// set-backs. Returns whether a cell was hit.
+bool KarnaughLeftClick(CZYLDoc& doc, const ZPoint& point, bool shiftClick);
+// The value v ('0', '1', 'X') chosen in the popup opened on the cell under
+// point, as the truth table's popup gives it. Returns whether a cell was hit.
+bool KarnaughPopupValue(CZYLDoc& doc, const ZPoint& point, char v);

@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Karnaugh maps: Gray-code placement, the groups drawn for every
+// function (wrapping pieces included) and clicks that act exactly as the
+// truth table's.
+
+#include "CZYLDoc.h"
+#include "DocOps.h"
+#include "KarnaughLogic.h"
+#include "Minimize.h"
+#include "Platform.h"
+#include "RecordingPlatform.h"
+#include "TruthTableLogic.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Rows AB and columns CD both run 00, 01, 11, 10.
+const int kMinterms[4][4] = {{0, 1, 3, 2}, {4, 5, 7, 6}, {12, 13, 15, 14}, {8, 9, 11, 10}};
+
+ZPoint CellCentre(int f, int row, int column)
+{
+    const ZRect r = KarnaughCellRect(f, row, column);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+TEST(Karnaugh, GrayPlacementAndCellHits)
+{
+    for (int f = 0; f < 4; ++f)
+        for (int row = 0; row < 4; ++row)
+            for (int column = 0; column < 4; ++column) {
+                const int m = kMinterms[row][column];
+                EXPECT_EQ(KarnaughMinterm(row, column), m);
+                EXPECT_EQ(KarnaughCellOf(m), (CKarnaughCell{row, column}));
+                EXPECT_EQ(KarnaughHitCell(CellCentre(f, row, column)), (CKarnaughHit{f, row, column}));
+            }
+    const ZRect map = KarnaughMapRect(3);
+    EXPECT_EQ(KarnaughHitCell({map.right, map.top}), std::nullopt);
+    EXPECT_EQ(KarnaughHitCell({map.left - 1, map.bottom - 1}), std::nullopt);
+}
+
+// The cells a piece spans on the map, as minterms.
+unsigned PieceCells(const CKarnaughPiece& p)
+{
+    unsigned cells = 0;
+    for (int row = p.row; row < p.row + p.rows; ++row)
+        for (int column = p.column; column < p.column + p.columns; ++column)
+            cells |= 1u << kMinterms[row][column];
+    return cells;
+}
+
+TEST(Karnaugh, WrappingTermsSplitIntoOpenPieces)
+{
+    const struct
+    {
+        int ones, zeros;
+        int pieces;
+        bool wrapsRows, wrapsColumns;
+    } cases[] = {
+        {0, 0b0101, 4, true, true},  // ^B^D: the four corners
+        {0, 0b0001, 2, false, true}, // ^D: left and right edge
+        {0, 0b0100, 2, true, false}, // ^B: top and bottom edge
+        {0b1000, 0b0001, 2, false, true},
+        {0b0101, 0, 1, false, false}, // BD: the middle square
+        {0, 0, 1, false, false},      // 1: the whole map
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.ones << "/" << c.zeros);
+        const std::vector<CKarnaughPiece> pieces = KarnaughPieces(c.ones, c.zeros);
+        ASSERT_EQ(static_cast<int>(pieces.size()), c.pieces);
+        for (const CKarnaughPiece& p : pieces) {
+            EXPECT_EQ(p.openTop || p.openBottom, c.wrapsRows);
+            EXPECT_EQ(p.openLeft || p.openRight, c.wrapsColumns);
+            // An open side lies on the map's edge.
+            EXPECT_TRUE(!p.openTop || p.row == 0);
+            EXPECT_TRUE(!p.openBottom || p.row + p.rows == 4);
+            EXPECT_TRUE(!p.openLeft || p.column == 0);
+            EXPECT_TRUE(!p.openRight || p.column + p.columns == 4);
+        }
+    }
+}
+
+// Every function of four variables: the groups drawn cover exactly their
+// terms' cells, piece by piece without overlap, and together the ON-set.
+TEST(Karnaugh, PromGroupsCoverTheirTermsCells)
+{
+    auto doc = std::make_unique<CZYLDoc>();
+    int counts[CZYLDoc::kSolutions];
+    std::vector<CImplicant> blocks(CZYLDoc::kTermSlots);
+    int checked = 0;
+    for (unsigned fn = 0; fn < 65536; ++fn) {
+        int n = 0;
+        for (int m = 0; m < 16; ++m)
+            if (fn & 1u << m)
+                doc->m_anPromMinterms[0][n++] = m;
+        doc->m_nPromMinterms[0] = n;
+        doc->m_nPromDontCares[0] = 0;
+        Minimize(n, doc->m_anPromMinterms[0], 0, nullptr, counts, blocks.data());
+        if (counts[0] > 4)
+            continue;
+        ++checked;
+        const CKarnaughGroups all4 = KarnaughGroups(*doc);
+        const std::vector<CKarnaughGroup>& groups = all4[0];
+        ASSERT_EQ(static_cast<int>(groups.size()), n == 0 ? 0 : counts[0]) << fn;
+        unsigned all = 0;
+        for (std::size_t t = 0; t < groups.size(); ++t) {
+            const CImplicant& term = blocks[t];
+            unsigned termCells = 0;
+            for (int k = 0; k < term.m_nMinterms; ++k)
+                termCells |= 1u << term.m_anMinterm[k];
+            unsigned drawn = 0;
+            for (const CKarnaughPiece& p : groups[t].pieces) {
+                ASSERT_EQ(drawn & PieceCells(p), 0u) << fn;
+                drawn |= PieceCells(p);
+            }
+            ASSERT_EQ(drawn, termCells) << fn << " term " << t;
+            all |= drawn;
+        }
+        ASSERT_EQ(all, fn);
+    }
+    EXPECT_GT(checked, 40000); // 44,262 functions
+}
+
+TEST(Karnaugh, PalGroupsAreTheRowsAsProgrammed)
+{
+    auto doc = std::make_unique<CZYLDoc>();
+    doc->m_bProm = 0;
+    doc->m_bPal = 1;
+    const int fuses[4][8] = {
+        {0, 1, 0, 0, 0, 1, 0, 0}, // ^A^C
+        {1, 1, 0, 0, 0, 0, 0, 0}, // A^A: the constant 0
+        {0, 0, 0, 0, 0, 0, 0, 0}, // 1
+        {0, 1, 0, 0, 0, 1, 0, 0}, // ^A^C again
+    };
+    for (int r = 0; r < 4; ++r) {
+        std::copy(fuses[r], fuses[r] + 8, doc->m_andRow[4 + r].m_nFuse);
+        UpdateRowTerm(*doc, 4 + r);
+    }
+    const CKarnaughGroups groups = KarnaughGroups(*doc);
+    const std::vector<CKarnaughGroup>& g = groups[1];
+    ASSERT_EQ(g.size(), 3u);
+    EXPECT_EQ(g[0].andRow, 4);
+    EXPECT_EQ(g[0].cells, 0b0000'0000'0011'0011);
+    EXPECT_EQ(g[1].andRow, 6);
+    EXPECT_EQ(g[1].cells, 0xFFFF);
+    EXPECT_EQ(g[2].andRow, 7);
+    // The same term twice stays apart, and the inner outline hits first.
+    const ZRect outer = KarnaughPieceRect(1, 0, g[0].pieces[0]);
+    const ZRect inner = KarnaughPieceRect(1, 2, g[2].pieces[0]);
+    EXPECT_LT(outer.left, inner.left);
+    EXPECT_GT(outer.bottom, inner.bottom);
+    EXPECT_EQ(KarnaughHitGroup(groups, {inner.left, inner.top + 10}), (CKarnaughGroupRef{1, 2}));
+    EXPECT_EQ(KarnaughHitGroup(groups, {outer.left, outer.top + 10}), (CKarnaughGroupRef{1, 0}));
+    EXPECT_EQ(KarnaughGroupsAt(groups, 1, 5).size(), 3u);
+    EXPECT_EQ(KarnaughGroupsAt(groups, 1, 15).size(), 1u);
+}
+
+std::string DeviceText(const CZYLDoc& d)
+{
+    std::string s(&d.m_szPromTable[0][0], sizeof d.m_szPromTable);
+    s.append(&d.m_szPalTable[0][0], sizeof d.m_szPalTable);
+    for (int f = 0; f < 4; ++f)
+        for (int r = 0; r < 16; ++r)
+            s += static_cast<char>('0' + d.m_nOrFuse[f][r]);
+    for (const CAndRow& row : d.m_andRow)
+        s += row.m_strTerm + ";";
+    return s;
+}
+
+// Random clicks, Shift+clicks and popup values on the maps give the same
+// device and the same messages as on the truth table.
+TEST(Karnaugh, ClicksActAsTheTruthTables)
+{
+    for (const bool pal : {false, true}) {
+        auto map = std::make_unique<CZYLDoc>();
+        auto table = std::make_unique<CZYLDoc>();
+        for (CZYLDoc* d : {map.get(), table.get()}) {
+            d->m_bProm = pal ? 0 : 1;
+            d->m_bPal = pal ? 1 : 0;
+        }
+        CRecordingPlatform mapPlatform, tablePlatform;
+        std::mt19937 random(pal ? 7 : 3);
+        for (int step = 0; step < 2000; ++step) {
+            const int f = static_cast<int>(random() % 4);
+            const int row = static_cast<int>(random() % 4);
+            const int column = static_cast<int>(random() % 4);
+            const int kind = static_cast<int>(random() % 4);
+            const char value = "01X"[random() % 3];
+            const ZPoint at = CellCentre(f, row, column);
+            const ZRect entry = TableClickRect(f, kMinterms[row][column]);
+            const ZPoint tableAt{entry.left + 5, entry.top + 5};
+            SetPlatform(&mapPlatform);
+            if (kind == 3)
+                EXPECT_TRUE(KarnaughPopupValue(*map, at, value));
+            else
+                EXPECT_TRUE(KarnaughLeftClick(*map, at, kind == 2));
+            SetPlatform(&tablePlatform);
+            if (kind == 3)
+                TablePopupValue(*table, tableAt, value);
+            else
+                TableLeftClick(*table, tableAt, kind == 2);
+            ASSERT_EQ(DeviceText(*map), DeviceText(*table)) << "step " << step;
+            ASSERT_EQ(mapPlatform.messages.size(), tablePlatform.messages.size()) << "step " << step;
+        }
+        if (pal) {
+            EXPECT_FALSE(mapPlatform.messages.empty()); // the walk met the four-term limit
+        }
+        SetPlatform(nullptr);
+    }
+}
+
+} // namespace
