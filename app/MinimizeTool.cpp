@@ -4,6 +4,7 @@
 #include "CImplicant.h"
 #include "CoverSelection.h"
 #include "Minimize.h"
+#include "StepsText.h"
 
 #include "Utf8.h"
 
@@ -19,7 +20,7 @@ namespace MinimizeTool {
 namespace {
 
 const char kUsage[] =
-    "Usage: zyl-minimize [--all] ON [DC]\n"
+    "Usage: zyl-minimize [--all | --steps] ON [DC]\n"
     "       zyl-minimize --batch   (lines ON;DC on standard input)\n"
     "       zyl-minimize --every   (all 65,536 functions without don't cares)\n"
     "\n"
@@ -28,7 +29,9 @@ const char kUsage[] =
     "A, B, C, D (A is the most significant input), or with --all every recorded\n"
     "solution, one per line. --batch and --every print RECORDED, COST and the\n"
     "sum of products separated by tabs (--every starts each line with the ON-set\n"
-    "as a 16-bit mask). Bad input exits with status 2.\n";
+    "as a 16-bit mask). --steps prints every step of the tabular method, ending\n"
+    "with the lines primes:, essential:, lowest cost: and lowest-cost covers:.\n"
+    "Bad input exits with status 2.\n";
 
 // Reads one term list a character at a time, in constant memory however
 // long the list: the grammar of the dialogs' term lists (numbers separated
@@ -188,6 +191,7 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
     bool all = false;
     bool batch = false;
     bool every = false;
+    bool steps = false;
     std::vector<std::string> lists;
     for (const std::string& a : args) {
         if (a == "--help" || a == "-h") {
@@ -204,6 +208,8 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
             batch = true;
         else if (a == "--every")
             every = true;
+        else if (a == "--steps")
+            steps = true;
         else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
             err << "zyl-minimize: unknown option " << a << " (see --help)\n";
             return 2;
@@ -290,6 +296,14 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
     if (!ParseFunction(lists[0], lists.size() > 1 ? lists[1] : std::string(), f, error)) {
         err << "zyl-minimize: " << error << '\n';
         return 2;
+    }
+    if (steps) {
+        const CDerivation d = Derive(f.on.data(), static_cast<int>(f.on.size()), f.dontCare.data(),
+                                     static_cast<int>(f.dontCare.size()));
+        CStepsInput input;
+        input.function = "F";
+        out << StepsPlainText(LayOutSteps(d, input), d);
+        return 0;
     }
     const Result r = Run(f);
     if (all) {

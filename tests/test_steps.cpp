@@ -147,3 +147,55 @@ TEST(Derivation, RandomFunctionsWithDontCaresAgree)
 }
 
 } // namespace
+
+// The worked examples through zyl-minimize --steps.
+#include "MinimizeTool.h"
+
+#include <sstream>
+
+namespace {
+
+std::string Steps(const std::string& on)
+{
+    std::istringstream in;
+    std::ostringstream out, err;
+    EXPECT_EQ(MinimizeTool::Main({"--steps", on}, in, out, err), 0);
+    return out.str();
+}
+
+// The minterm column of the table below "Level L: ..." in production order.
+std::vector<std::string> LevelMinterms(const std::string& text, int L)
+{
+    std::istringstream lines(text);
+    std::string line;
+    std::vector<std::string> minterms;
+    bool inLevel = false;
+    while (std::getline(lines, line)) {
+        if (line.rfind("Level ", 0) == 0 && line.size() > 6 && std::isdigit(static_cast<unsigned char>(line[6])))
+            inLevel = line.rfind("Level " + std::to_string(L) + ": ", 0) == 0;
+        else if (inLevel && !line.empty() && std::isdigit(static_cast<unsigned char>(line[0]))) {
+            std::istringstream cells(line);
+            std::string index, ones, pattern, members;
+            cells >> index >> ones >> pattern >> members;
+            minterms.push_back(members);
+        }
+    }
+    return minterms;
+}
+
+TEST(StepsText, WorkedExamples)
+{
+    const std::string six = Steps("0,1,2,5,6,7");
+    EXPECT_EQ(LevelMinterms(six, 0), (std::vector<std::string>{"0", "1", "2", "5", "6", "7"}));
+    EXPECT_EQ(LevelMinterms(six, 1), (std::vector<std::string>{"0,1", "0,2", "1,5", "2,6", "5,7", "6,7"}));
+    EXPECT_NE(six.find("Level 2: empty"), std::string::npos);
+
+    const std::string twice = Steps("1,3,5,7,9,11");
+    EXPECT_NE(twice.find("1,3,5,7   A'D   1,3 with 5,7; again 1,5 with 3,7"), std::string::npos) << twice;
+
+    const std::string many = Steps("1,2,3,4,5,6,8,9,10,12");
+    EXPECT_EQ(many.substr(many.rfind("primes:")),
+              "primes: 12\nessential: 0\nlowest cost: 24\nlowest-cost covers: 32 (10 recorded)\n");
+}
+
+} // namespace
