@@ -262,7 +262,9 @@ Set MarkEssential(PrimeList& p, Set on)
 }
 
 // The non-essential prime implicants in prime order and what the cover
-// search needs of them.
+// search needs of them. A term that covers nothing the essentials leave can
+// only add cost, so it is left out; the order of the others, and so of the
+// covers, stays.
 struct Search
 {
     int prime[kMaxCombination]; // index into the prime list
@@ -288,7 +290,7 @@ void PrepareSearch(const PrimeList& p, Set need, Search& s)
 {
     s.need = need;
     for (int i = 0; i < p.n && s.n < kMaxCombination; ++i) {
-        if (p.list[i].essential)
+        if (p.list[i].essential || (p.list[i].cover & need) == 0)
             continue;
         s.prime[s.n] = i;
         s.masks[s.n] = p.list[i].cover;
