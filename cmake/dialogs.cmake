@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Boolean text markup and its painter, drawn by the view and the dialogs.
-add_library(zyl_richtext STATIC view/DrawRichText.cpp)
-target_include_directories(zyl_richtext PUBLIC view)
+add_library(zyl_richtext STATIC dialogs/DrawRichText.cpp)
+target_include_directories(zyl_richtext PUBLIC dialogs)
 target_link_libraries(zyl_richtext PUBLIC zyl_model Qt6::Gui)
 zyl_warnings(zyl_richtext)
 
