@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandTable.h"
 
+#include "Resources.h"
+
 namespace {
 
 using Path = std::vector<std::string>;
@@ -55,6 +57,8 @@ const std::vector<CCommandEntry>& CommandTable()
         {ID_TYPE_PLA, kType, "P&LA", {}, 9, "Set the ZYL to operate in PLA (Programmable Loigc Array) mode.", true, false},
         {ID_SIMPLIFY_PAL, kSimplify, "&Connections in PAL", {}, -1,
          "Simplify the AND gate array connection for the functions in PAL.", false, false},
+        {ID_SHOW_STEPS, kSimplify, "Show the &Steps...", {}, -1,
+         "Show how the functions are minimized, step by step.\nMinimization Steps", false, false, kImgStepsButton},
         {ID_INPUT_REINSTATE_ALL, kInput, "&Re-instate all fuses", {}, -1, "Re-instate all the fuse connections in the input arrary.",
          false, false},
         {ID_INPUT_BLOW_ALL, kInput, "B&low all fuses", {}, -1, "Blow all the fuses in the input array.", false, false},
@@ -85,7 +89,7 @@ const std::vector<int>& ToolbarLayout()
         kToolbarSeparator, ID_BLOCK_STRUCTURE,  kToolbarSeparator,   ID_TYPE_PROM,
         ID_TYPE_PAL,     ID_TYPE_PLA,           kToolbarSeparator,   ID_SHOW_MINTERMS,
         ID_SHOW_PRODUCT_TERMS, kToolbarSeparator, ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS,
-        ID_EDIT_MAXTERMS, ID_EDIT_NAMES,        kToolbarSeparator,   ID_APP_ABOUT};
+        ID_EDIT_MAXTERMS, ID_EDIT_NAMES,        kToolbarSeparator,   ID_APP_ABOUT, ID_SHOW_STEPS};
     return layout;
 }
 

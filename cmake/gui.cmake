@@ -39,6 +39,7 @@ if(ZYL_BUILD_TESTS)
     zyl_gui_test(test_gui_files)
     zyl_gui_test(test_gui_region)
     zyl_gui_test(test_gui_windows)
+    zyl_gui_test(test_steps_window)
     # Widget tests of the view and the dialogs: one executable a file.
     file(GLOB ZYL_WIDGET_TESTS CONFIGURE_DEPENDS
         ${CMAKE_CURRENT_SOURCE_DIR}/tests/test_view_*.cpp

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TeachingWindows.h"
 
+#include "CStepsDlg.h"
 #include "CViewDialogs.h"
+#include "CommandIds.h"
 
 void AddTeachingWindows(CViewDialogs& dialogs)
 {
     // One line a window: its command, its settings key and how it is made.
-    (void)dialogs;
+    dialogs.AddWindow(ID_SHOW_STEPS, "MinimizationSteps", [](CZYLDoc& doc, QWidget* owner) {
+        return std::make_unique<CStepsDlg>(doc, owner);
+    });
 }

@@ -46,6 +46,7 @@ enum ZylCommandId : int
 
     // Simplify, and the arrays.
     ID_SIMPLIFY_PAL = 32811,
+    ID_SHOW_STEPS = 32815, // the minimization steps window
     ID_INPUT_REINSTATE_ALL = 32771,
     ID_INPUT_BLOW_ALL = 32793,
     ID_OUTPUT_0 = 32794, // .. 32797: re-instate/blow the fuses of output 0..3

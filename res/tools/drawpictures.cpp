@@ -1040,6 +1040,23 @@ void DrawToolbar()
     Save("toolbar128", img);
 }
 
+// The minimization steps button: the levels of the combining table, each
+// shorter than the one above, down to the chosen cover in red.
+void DrawStepsButton()
+{
+    QImage img = NewImage(16, 15, true);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(1, 0, 14, 15, kWhite);
+    p.setPen(Pen(kBlack));
+    p.drawRect(1, 0, 13, 14);
+    for (int level = 0; level < 3; ++level)
+        p.fillRect(3, 2 + 3 * level, 10 - 3 * level, 2, kBlue);
+    p.fillRect(3, 11, 4, 2, kRed);
+    p.end();
+    Save("steps_button", img);
+}
+
 // --- Checks -----------------------------------------------------------------
 
 void Blit(QPainter& p, int x, int y, const QString& name, int w = -1, int h = -1, int sx = 0, int sy = 0)
@@ -1238,6 +1255,7 @@ int main(int argc, char** argv)
     DrawIcons();
     DrawCursors();
     DrawToolbar();
+    DrawStepsButton();
     if (!MatchesPictureList())
         return 1;
     if (argc > 2) {

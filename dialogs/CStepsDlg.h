@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "CDerivation.h"
+#include "CModelessDlg.h"
+
+class CZYLDoc;
+class QComboBox;
+class QTextBrowser;
+class QUrl;
+
+// The minimization steps of one function: from its minterms through the
+// combining table, the prime implicants and their chart to every
+// lowest-cost cover. It minimizes what the device programs: in PROM mode
+// the function's minterms and don't cares, in PAL mode its minterms alone.
+// In PAL mode each cover of at most four terms can be programmed into the
+// function's rows, and the cover the rows hold is marked.
+class CStepsDlg : public CModelessDlg
+{
+public:
+    explicit CStepsDlg(CZYLDoc& doc, QWidget* parent = nullptr);
+
+    void Refill() override;
+
+    // The function shown, 0..3.
+    int Function() const;
+    void SetFunction(int f);
+    const CDerivation& Derivation() const { return m_derivation; }
+    // The cover the function's rows hold (PAL), -1 for none.
+    int ProgrammedCover() const { return m_programmed; }
+    // Programs cover s of the shown function into its PAL rows, as the
+    // "Program" link does; false when it cannot (not PAL, too many terms).
+    bool ProgramCover(int s);
+    // The derivation as the two copy buttons put it on the clipboard.
+    std::string PlainText() const;
+    std::string Latex() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void OnLink(const QUrl& url);
+    int FindProgrammedCover() const;
+
+    CZYLDoc& m_doc;
+    QComboBox* m_function = nullptr;
+    QTextBrowser* m_browser = nullptr;
+    CDerivation m_derivation;
+    int m_programmed = -1;
+};

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The minimization steps window in the main window: choosing a cover
+// programs the PAL rows, and the window follows fuse clicks and names.
+#include "CMainFrame.h"
+#include "CStepsDlg.h"
+#include "CViewDialogs.h"
+#include "CViewLogic.h"
+#include "CZYLDoc.h"
+#include "CZYLView.h"
+#include "DeviceOps.h"
+#include "QtPlatform.h"
+
+#include <QComboBox>
+#include <QtTest>
+
+#include <memory>
+
+class TestStepsWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CZYLDoc> m_doc;
+    std::unique_ptr<CQtPlatform> m_platform;
+    std::unique_ptr<CMainFrame> m_frame;
+
+private slots:
+    void init()
+    {
+        m_doc = std::make_unique<CZYLDoc>();
+        m_platform = std::make_unique<CQtPlatform>();
+        SetPlatform(m_platform.get());
+        m_frame = std::make_unique<CMainFrame>(*m_doc);
+        m_platform->SetFrame(m_frame.get());
+        m_frame->resize(1000, 700);
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    }
+    void cleanup()
+    {
+        m_frame.reset();
+        SetPlatform(nullptr);
+        m_platform.reset();
+        m_doc.reset();
+    }
+
+    void programsTheChosenCoverAndFollowsTheDocument()
+    {
+        m_frame->OnCommand(ID_TYPE_PAL);
+        Column column;
+        column.fill('0');
+        for (int m : {0, 1, 2, 5, 6, 7})
+            column[static_cast<std::size_t>(m)] = '1';
+        QCOMPARE(ProgramPalColumn(*m_doc, 0, column, PalDontCares::Ignored, {}), ProgramResult::Programmed);
+        m_doc->UpdateAllViews();
+        m_frame->OnCommand(ID_SHOW_STEPS);
+        auto* steps = static_cast<CStepsDlg*>(m_frame->View()->Dialogs().Dialog(ID_SHOW_STEPS));
+        QVERIFY(steps && steps->isVisible());
+        QCOMPARE(steps->Derivation().covers.size(), std::size_t(2));
+        QCOMPARE(steps->ProgrammedCover(), 0); // what Simplify programs
+
+        QVERIFY(steps->ProgramCover(1));
+        const char* rows[] = {"^A^B^D", "^A^CD", "^ABC", "0"};
+        for (int r = 0; r < 4; ++r)
+            QCOMPARE(m_doc->m_andRow[r].m_strTerm, std::string(rows[r]));
+        QCOMPARE(m_frame->View()->Logic().PalRowSum(0), std::string("^A^B^D + ^A^CD + ^ABC"));
+        QCOMPARE(steps->ProgrammedCover(), 1);
+
+        // A fuse click that takes ^D out of row 0: ^A^B, ^A^CD and ^ABC hold
+        // 0..3, 5, 6, 7, which ^A^CD does not cover at lowest cost.
+        const ZRect& cell = m_doc->m_andRow[0].m_rcCell[7];
+        const QPoint logical((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+        QTest::mouseClick(m_frame->View()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          logical - m_frame->View()->ScrollOffset());
+        QCOMPARE(m_doc->m_andRow[0].m_strTerm, std::string("^A^B"));
+        QCOMPARE(steps->ProgrammedCover(), -1);
+
+        // New names reach the selector and the text.
+        m_doc->m_strFunctionName[0] = "F0";
+        m_doc->m_strVariableName[0] = "P";
+        m_doc->UpdateAllViews();
+        QCOMPARE(steps->findChild<QComboBox*>()->itemText(0), QString("F0"));
+        const std::string text = steps->PlainText();
+        QVERIFY(text.find("Minimization steps of F0") != std::string::npos);
+        QVERIFY(text.find("P'B'") != std::string::npos);
+    }
+};
+
+QTEST_MAIN(TestStepsWindow)
+#include "test_steps_window.moc"
