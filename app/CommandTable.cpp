@@ -38,6 +38,8 @@ const std::vector<CCommandEntry>& CommandTable()
         {ID_EDIT_TRUTH_TABLE, kEditBy, "T&ruth Table", {}, 12, "Edit the functional value by means of Truth Table.", false, false},
         {ID_EDIT_MINTERMS, kEditBy, "M&interm Table", {}, 13, "Edit the function by entering the Minterms.", false, false},
         {ID_EDIT_MAXTERMS, kEditBy, "M&axterm Table", {}, 14, "Edit the function by entering the Maxterms.", false, false},
+        {ID_EDIT_KARNAUGH, kEditBy, "&Karnaugh Map", {}, -1, "Edit the functions on their Karnaugh maps.\nKarnaugh Maps",
+         false, false, kImgKarnaughButton},
         {ID_EDIT_NAMES, kEdit, "Variable and Function Names", {}, 15, "Edit the variable and function names.", false, false},
         {ID_EDIT_UNDO, kEdit, "&Undo\tCtrl+Z", {"Ctrl+Z", "Alt+Backspace"}, -1, "Undo the last action\nUndo", false, true},
         {ID_EDIT_CUT, kEdit, "Cu&t\tCtrl+X", {"Ctrl+X", "Shift+Del"}, -1,
@@ -89,7 +91,8 @@ const std::vector<int>& ToolbarLayout()
         kToolbarSeparator, ID_BLOCK_STRUCTURE,  kToolbarSeparator,   ID_TYPE_PROM,
         ID_TYPE_PAL,     ID_TYPE_PLA,           kToolbarSeparator,   ID_SHOW_MINTERMS,
         ID_SHOW_PRODUCT_TERMS, kToolbarSeparator, ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS,
-        ID_EDIT_MAXTERMS, ID_EDIT_NAMES,        kToolbarSeparator,   ID_APP_ABOUT, ID_SHOW_STEPS};
+        ID_EDIT_MAXTERMS, ID_EDIT_NAMES,        kToolbarSeparator,   ID_APP_ABOUT, ID_SHOW_STEPS,
+        ID_EDIT_KARNAUGH};
     return layout;
 }
 

@@ -14,6 +14,8 @@ if(TARGET zyl_res)
     target_link_libraries(zyl_gui PUBLIC zyl_res)
 endif()
 zyl_warnings(zyl_gui)
+# The Karnaugh maps window prints its maps.
+target_link_libraries(zyl_dialogs PUBLIC Qt6::PrintSupport)
 
 add_executable(zyl app/main.cpp)
 target_link_libraries(zyl PRIVATE zyl_gui)

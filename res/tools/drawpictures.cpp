@@ -1040,6 +1040,26 @@ void DrawToolbar()
     Save("toolbar128", img);
 }
 
+// The Karnaugh maps button: a 4 x 4 grid with a red group over two cells
+// and a blue one wrapping round the corners.
+void DrawKarnaughButton()
+{
+    QImage img = NewImage(16, 15, true);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(1, 1, 13, 13, kWhite);
+    for (int k = 0; k <= 4; ++k) {
+        Line(p, 1 + 3 * k, 1, 1 + 3 * k, 13, kBlack);
+        Line(p, 1, 1 + 3 * k, 13, 1 + 3 * k, kBlack);
+    }
+    p.setPen(Pen(kRed));
+    p.drawRect(5, 5, 5, 2);
+    for (const QPoint corner : {QPoint(0, 0), QPoint(12, 0), QPoint(0, 12), QPoint(12, 12)})
+        p.fillRect(corner.x() + 1, corner.y() + 1, 2, 2, kBlue);
+    p.end();
+    Save("karnaugh_button", img);
+}
+
 // The minimization steps button: the levels of the combining table, each
 // shorter than the one above, down to the chosen cover in red.
 void DrawStepsButton()
@@ -1256,6 +1276,7 @@ int main(int argc, char** argv)
     DrawCursors();
     DrawToolbar();
     DrawStepsButton();
+    DrawKarnaughButton();
     if (!MatchesPictureList())
         return 1;
     if (argc > 2) {

@@ -1,0 +1,361 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CKarnaughDlg.h"
+
+#include "CZYLDoc.h"
+#include "DrawRichText.h"
+#include "Highlight.h"
+#include "Platform.h"
+#include "TruthTableLogic.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+namespace L = KarnaughLayout;
+
+const int kValuePoints = 160;
+const int kNumberPoints = 70;
+const int kLabelPoints = 100;
+const int kTitlePoints = 120;
+
+// One colour a group, by its place in its function's list; a PROM cover
+// may have eight terms.
+const QColor kGroupColours[] = {QColor(220, 30, 30),  QColor(30, 100, 220), QColor(20, 150, 60),
+                                QColor(200, 120, 0),  QColor(150, 40, 190), QColor(0, 150, 160),
+                                QColor(190, 60, 120), QColor(110, 110, 40)};
+
+QColor GroupColour(int g) { return kGroupColours[g % static_cast<int>(std::size(kGroupColours))]; }
+
+QRect ToQRect(const ZRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+int RichWidthOf(const std::string& text, int points)
+{
+    const QFontMetrics normal(ZylArialFont(points));
+    const QFontMetrics small(ZylArialFont(points - 20));
+    return LayoutRichText(text, [&](std::string_view c, bool isSmall) {
+               const QString s = QString::fromUtf8(c.data(), static_cast<qsizetype>(c.size()));
+               return (isSmall ? small : normal).horizontalAdvance(s);
+           })
+        .width;
+}
+
+// Names side by side, as the axes write a pair of variables.
+std::string Pair(const CZYLDoc& doc, int first) { return doc.m_strVariableName[first] + doc.m_strVariableName[first + 1]; }
+
+bool Emphasised(const CKarnaughEmphasis& emphasis, int f, int g)
+{
+    return std::find(emphasis.begin(), emphasis.end(), CKarnaughGroupRef{f, g}) != emphasis.end();
+}
+
+void PaintMap(QPainter& p, const CZYLDoc& doc, int f, const std::vector<CKarnaughGroup>& groups,
+              const CKarnaughEmphasis& emphasis)
+{
+    const ZRect map = KarnaughMapRect(f);
+    p.setPen(QPen(Qt::black, 1));
+
+    // The title, centred over the map.
+    const std::string title = FuseMapFunctionName(doc.m_strFunctionName[f]);
+    const ZPoint titleAt = KarnaughTitleAt(f);
+    DrawRichText(p, titleAt.x - RichWidthOf(title, kTitlePoints) / 2, titleAt.y, title, kTitlePoints, Qt::black,
+                 Qt::white);
+
+    // The axes: AB down the left, CD along the top, split by the corner's diagonal.
+    const ZPoint rowNames = KarnaughRowNamesAt(f);
+    const ZPoint columnNames = KarnaughColumnNamesAt(f);
+    DrawRichText(p, rowNames.x, rowNames.y, Pair(doc, 0), kLabelPoints, Qt::black, Qt::white);
+    DrawRichText(p, columnNames.x, columnNames.y, Pair(doc, 2), kLabelPoints, Qt::black, Qt::white);
+    p.drawLine(map.left - 30, map.top - 30, map.left, map.top);
+    p.setFont(ZylArialFont(kLabelPoints));
+    static const char* const kCodes[] = {"00", "01", "11", "10"};
+    for (int i = 0; i < 4; ++i) {
+        const ZPoint r = KarnaughRowLabelAt(f, i);
+        const ZPoint c = KarnaughColumnLabelAt(f, i);
+        p.drawText(QPoint(r.x, r.y + p.fontMetrics().ascent()), QString::fromLatin1(kCodes[i]));
+        p.drawText(QPoint(c.x, c.y + p.fontMetrics().ascent()), QString::fromLatin1(kCodes[i]));
+    }
+
+    // Tinted cells of the emphasised groups, under the grid and the values.
+    for (int g = 0; g < static_cast<int>(groups.size()); ++g) {
+        if (!Emphasised(emphasis, f, g))
+            continue;
+        QColor tint = GroupColour(g);
+        tint.setAlpha(45);
+        for (int m = 0; m < 16; ++m)
+            if (groups[static_cast<std::size_t>(g)].cells & (1u << m)) {
+                const CKarnaughCell cell = KarnaughCellOf(m);
+                p.fillRect(ToQRect(KarnaughCellRect(f, cell.row, cell.column)), tint);
+            }
+    }
+
+    // The grid, each cell's value and its minterm number in the corner.
+    for (int i = 0; i <= 4; ++i) {
+        p.drawLine(map.left + i * L::kCell, map.top, map.left + i * L::kCell, map.bottom);
+        p.drawLine(map.left, map.top + i * L::kCell, map.right, map.top + i * L::kCell);
+    }
+    const QFont valueFont = ZylArialFont(kValuePoints);
+    const QFont numberFont = ZylArialFont(kNumberPoints);
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column) {
+            const int m = KarnaughMinterm(row, column);
+            const QRect cell = ToQRect(KarnaughCellRect(f, row, column));
+            const char value = KarnaughCellValue(doc, f, m);
+            p.setPen(Qt::black);
+            if (value != 0) {
+                p.setFont(valueFont);
+                p.drawText(cell, Qt::AlignCenter, QString(QChar::fromLatin1(value)));
+            }
+            p.setPen(Qt::darkGray);
+            p.setFont(numberFont);
+            p.drawText(cell.adjusted(3, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, QString::number(m));
+        }
+
+    // The groups, each piece a rounded outline cut off at the map's border
+    // where it runs on over the edge; the term texts beside the map.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setClipRect(ToQRect(map).adjusted(-1, -1, 1, 1));
+    p.setBrush(Qt::NoBrush);
+    for (int g = 0; g < static_cast<int>(groups.size()); ++g) {
+        p.setPen(QPen(GroupColour(g), Emphasised(emphasis, f, g) ? 3.5 : 1.6));
+        for (const CKarnaughPiece& piece : groups[static_cast<std::size_t>(g)].pieces)
+            p.drawRoundedRect(ToQRect(KarnaughPieceRect(f, g, piece)), 9, 9);
+    }
+    p.restore();
+    for (int g = 0; g < static_cast<int>(groups.size()); ++g) {
+        const ZRect at = KarnaughTermRect(f, g);
+        const std::string& text = groups[static_cast<std::size_t>(g)].text;
+        DrawRichText(p, at.left, at.top + 1, text, Emphasised(emphasis, f, g) ? kTitlePoints : kLabelPoints,
+                     GroupColour(g), Qt::white);
+    }
+}
+
+} // namespace
+
+void PaintKarnaughMaps(QPainter& p, const CZYLDoc& doc, const CKarnaughGroups& groups, const CKarnaughEmphasis& emphasis)
+{
+    p.save();
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setBackgroundMode(Qt::TransparentMode);
+    for (int f = 0; f < CZYLDoc::kFunctions; ++f)
+        PaintMap(p, doc, f, groups[static_cast<std::size_t>(f)], emphasis);
+    p.restore();
+}
+
+// --- The canvas -------------------------------------------------------------
+
+// The painted maps: caches the groups per change of the document and
+// keeps what the pointer rests on.
+class CKarnaughCanvas : public QWidget
+{
+public:
+    CKarnaughCanvas(CZYLDoc& doc, QWidget* parent)
+        : QWidget(parent)
+        , m_doc(doc)
+    {
+        const ZSize size = KarnaughCanvasSize();
+        setFixedSize(size.cx, size.cy);
+        setMouseTracking(true);
+        setAutoFillBackground(true);
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        setPalette(palette);
+    }
+
+    void Reload()
+    {
+        m_groups = KarnaughGroups(m_doc);
+        m_hoverGroup.reset();
+        update();
+    }
+
+    const CKarnaughGroups& Groups() const { return m_groups; }
+    const CZYLDoc& Document() const { return m_doc; }
+    // Whether the highlight is being changed from here (no repaint needed).
+    bool Sharing() const { return m_sharing; }
+
+    // The groups shown emphasised: the one hovered, those covering the
+    // hovered cell, or the one the fuse map's pointer means.
+    CKarnaughEmphasis Emphasis() const
+    {
+        if (m_hoverGroup)
+            return {*m_hoverGroup};
+        if (m_hoverCell)
+            return KarnaughGroupsAt(m_groups, m_hoverCell->f, KarnaughMinterm(m_hoverCell->row, m_hoverCell->column));
+        const CHighlight& shared = SharedHighlight().Get();
+        CKarnaughEmphasis linked;
+        for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
+            const std::vector<CKarnaughGroup>& list = m_groups[static_cast<std::size_t>(f)];
+            for (int g = 0; g < static_cast<int>(list.size()); ++g) {
+                const CKarnaughGroup& group = list[static_cast<std::size_t>(g)];
+                if ((shared.andRow >= 0 && group.andRow == shared.andRow) ||
+                    (shared.term >= 0 && shared.function == f && group.term == shared.term))
+                    linked.push_back({f, g});
+            }
+        }
+        return linked;
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        PaintKarnaughMaps(p, m_doc, m_groups, Emphasis());
+    }
+
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        const ZPoint at{event->position().toPoint().x(), event->position().toPoint().y()};
+        const std::optional<CKarnaughGroupRef> group = KarnaughHitGroup(m_groups, at);
+        const std::optional<CKarnaughHit> cell = group ? std::nullopt : KarnaughHitCell(at);
+        if (group != m_hoverGroup || cell != m_hoverCell) {
+            m_hoverGroup = group;
+            m_hoverCell = cell;
+            ShareHover();
+            update();
+        }
+        QWidget::mouseMoveEvent(event);
+    }
+
+    void leaveEvent(QEvent* event) override
+    {
+        m_hoverGroup.reset();
+        m_hoverCell.reset();
+        ShareHover();
+        update();
+        QWidget::leaveEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton) {
+            // A Shift+click is one with Shift alone held.
+            const bool shiftClick = event->modifiers() == Qt::ShiftModifier && event->buttons() == Qt::NoButton;
+            KarnaughLeftClick(m_doc, {event->position().toPoint().x(), event->position().toPoint().y()}, shiftClick);
+        }
+        QWidget::mouseReleaseEvent(event);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        const ZPoint at{event->pos().x(), event->pos().y()};
+        if (!KarnaughHitCell(at))
+            return;
+        const QPoint global = event->globalPos();
+        const int item = GetPlatform().TrackPopup(TableValuePopupItems(), ZPoint{global.x(), global.y()});
+        if (item >= 0 && item < 3)
+            KarnaughPopupValue(m_doc, at, TableValueOfPopupItem(item));
+    }
+
+private:
+    // The hovered group's AND row or annotation term, for the fuse map.
+    void ShareHover()
+    {
+        CHighlight highlight;
+        if (m_hoverGroup) {
+            const CKarnaughGroup& group =
+                m_groups[static_cast<std::size_t>(m_hoverGroup->f)][static_cast<std::size_t>(m_hoverGroup->g)];
+            highlight.andRow = group.andRow;
+            if (group.term >= 0) {
+                highlight.function = m_hoverGroup->f;
+                highlight.term = group.term;
+            }
+        }
+        m_sharing = true;
+        SharedHighlight().Set(highlight);
+        m_sharing = false;
+    }
+
+    CZYLDoc& m_doc;
+    CKarnaughGroups m_groups;
+    std::optional<CKarnaughGroupRef> m_hoverGroup;
+    std::optional<CKarnaughHit> m_hoverCell;
+    bool m_sharing = false;
+};
+
+// --- The window -------------------------------------------------------------
+
+CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
+    : CModelessDlg(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Karnaugh Maps"));
+    setModal(false);
+    auto* copy = new QPushButton(QStringLiteral("&Copy"), this);
+    auto* print = new QPushButton(QStringLiteral("&Print..."), this);
+    auto* close = new QPushButton(QStringLiteral("C&lose"), this);
+    for (QPushButton* button : {copy, print, close})
+        button->setAutoDefault(false);
+    connect(copy, &QPushButton::clicked, this, [this] { OnCopy(); });
+    connect(print, &QPushButton::clicked, this, [this] { OnPrint(); });
+    connect(close, &QPushButton::clicked, this, [this] { reject(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(copy);
+    buttons->addWidget(print);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    m_canvas = new CKarnaughCanvas(doc, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_canvas);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // A row hovered in the fuse map shows its group here.
+    m_highlightListener = SharedHighlight().AddListener([this] {
+        if (!m_canvas->Sharing() && isVisible())
+            m_canvas->update();
+    });
+}
+
+CKarnaughDlg::~CKarnaughDlg() { SharedHighlight().RemoveListener(m_highlightListener); }
+
+void CKarnaughDlg::Refill() { m_canvas->Reload(); }
+
+void CKarnaughDlg::reject()
+{
+    hide();
+    NotifyClosed();
+}
+
+void CKarnaughDlg::OnCopy()
+{
+    const ZSize size = KarnaughCanvasSize();
+    QImage image(size.cx, size.cy, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    PaintKarnaughMaps(p, m_canvas->Document(), m_canvas->Groups());
+    p.end();
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+void CKarnaughDlg::OnPrint()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter p;
+    if (!p.begin(&printer)) {
+        ShowStandardMessage("The Karnaugh maps cannot be printed: the printer could not be started.");
+        return;
+    }
+    // Logical units at 96 dpi, shrunk to fit the page, never enlarged.
+    const ZSize size = KarnaughCanvasSize();
+    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    const double scaleX = printer.logicalDpiX() / 96.0;
+    const double scaleY = printer.logicalDpiY() / 96.0;
+    const double fit = std::min({1.0, page.width() / (size.cx * scaleX), page.height() / (size.cy * scaleY)});
+    p.scale(scaleX * fit, scaleY * fit);
+    PaintKarnaughMaps(p, m_canvas->Document(), m_canvas->Groups());
+    p.end();
+}
