@@ -54,24 +54,6 @@ Set RowCover(const CAndRow& row)
     return cover;
 }
 
-// The product text a row's fuses give with the document's names.
-std::string RowText(const CZYLDoc& doc, const CAndRow& row)
-{
-    bool any = false;
-    std::string text;
-    for (int i = 0; i < kVariables; ++i) {
-        const bool t = row.m_nFuse[2 * i] == 1, c = row.m_nFuse[2 * i + 1] == 1;
-        if (t && c)
-            return "0";
-        if (t)
-            text += doc.m_strVariableName[i];
-        if (c)
-            text += "^" + doc.m_strVariableName[i];
-        any = any || t || c;
-    }
-    return any ? text : "1";
-}
-
 DocFault CheckFlags(const CZYLDoc& doc)
 {
     if (!IsFlag(doc.m_bProm) || !IsFlag(doc.m_bPal) || !IsFlag(doc.m_bPla) ||
@@ -157,8 +139,9 @@ DocFault CheckPal(const CZYLDoc& doc, int f)
         }
         if (listed != RowCover(row))
             return Fault(where + " lists other minterms than its fuses produce.");
-        if (row.m_strTerm != RowText(doc, row))
-            return Fault(where + " reads " + row.m_strTerm + " but its fuses give " + RowText(doc, row) + ".");
+        // The row's text is not checked: it keeps the variable names it was
+        // built with until the row is next programmed (a rename does not
+        // rebuild it), and a file never stores it.
         for (int m = 0; m < kRows; ++m) {
             if (((listed >> m) & 1) && doc.m_szPalTable[f][m] == '0')
                 return Fault(where + " produces minterm " + Num(m) + ", which the PAL truth table" + fn +

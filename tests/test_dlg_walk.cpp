@@ -71,14 +71,16 @@ private slots:
                                 ID_SIMPLIFY_PAL, ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS,
                                 ID_EDIT_MAXTERMS, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS,
                                 ID_SYMBOLS, ID_EDIT_NAMES};
-        // Function names only: renamed variables leave the product terms
-        // already built with their old texts, which the soundness check
-        // would take for a fault (the names tests cover that case).
+        // Renamed variables leave the product terms already built with their
+        // old texts, as the names command does; the soundness check allows it.
         const char* const names[] = {"A", "x", "", "Y0", "Y1", "F", "G1", "AB"};
+        const char* const variables[] = {"A", "B", "C", "D", "a", "P", "Q", "R"};
         platform.names = [&](CZYLDoc& doc, CNames& chosen) {
             CNamesDlg dlg(doc);
-            for (int k = 0; k < 4; ++k)
+            for (int k = 0; k < 4; ++k) {
                 dlg.FunctionEdit(k)->setText(QString::fromLatin1(names[pick(8)]));
+                dlg.VariableBox(k)->setEditText(QString::fromLatin1(variables[pick(8)]));
+            }
             dlg.accept();
             chosen = dlg.Names();
             return dlg.result() == QDialog::Accepted;
