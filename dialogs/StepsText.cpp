@@ -322,8 +322,14 @@ std::string HtmlEscape(const std::string& text)
 std::string HtmlRich(const CStepsRich& rich)
 {
     std::string text;
+    bool barred = false;
     for (const CStepsSpan& s : rich) {
         std::string part = HtmlEscape(s.text);
+        // Two complemented names side by side keep a gap between their bars,
+        // or they would read as one complemented product.
+        if (s.bar && barred)
+            text += "&#8201;";
+        barred = s.bar;
         if (s.bar)
             part = "<span style=\"text-decoration: overline\">" + part + "</span>";
         if (s.strong)

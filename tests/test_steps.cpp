@@ -150,6 +150,7 @@ TEST(Derivation, RandomFunctionsWithDontCaresAgree)
 
 // The worked examples through zyl-minimize --steps.
 #include "MinimizeTool.h"
+#include "StepsText.h"
 
 #include <sstream>
 
@@ -196,6 +197,24 @@ TEST(StepsText, WorkedExamples)
     const std::string many = Steps("1,2,3,4,5,6,8,9,10,12");
     EXPECT_EQ(many.substr(many.rfind("primes:")),
               "primes: 12\nessential: 0\nlowest cost: 24\nlowest-cost covers: 32 (10 recorded)\n");
+}
+
+} // namespace
+
+namespace {
+
+// LaTeX: complements as \overline, special characters of names escaped.
+TEST(StepsText, LatexEscapesNamesAndDrawsBars)
+{
+    const int on[] = {0, 1};
+    const CDerivation d = Derive(on, 2, nullptr, 0);
+    CStepsInput input;
+    input.variables[0] = "x_1";
+    input.function = "F&G";
+    const std::string latex = StepsLatex(LayOutSteps(d, input));
+    EXPECT_NE(latex.find("\\subsection*{Minimization steps of F\\&G}"), std::string::npos);
+    EXPECT_NE(latex.find("$\\overline{\\mbox{x\\_1}}$$\\overline{\\mbox{B}}$$\\overline{\\mbox{C}}$"), std::string::npos);
+    EXPECT_NE(latex.find("\\begin{tabular}{lllllll}"), std::string::npos);
 }
 
 } // namespace
