@@ -6,6 +6,7 @@
 #include "CZYLView.h"
 #include "CommandLine.h"
 #include "DocFile.h"
+#include "CKarnaughDlg.h"
 #include "PictureExport.h"
 #include "QtPlatform.h"
 
@@ -59,7 +60,8 @@ bool CZYLApp::InitInstanceFor(const CCommandLine& cmd, int& exitCode, bool show)
     // Printing and exporting end the program without a window: their
     // failures go to the error output, never into a message box that
     // nobody may be there to close.
-    const bool batch = cmd.action == CCommandLine::Print || cmd.action == CCommandLine::Export;
+    const bool batch = cmd.action == CCommandLine::Print || cmd.action == CCommandLine::Export ||
+                       cmd.action == CCommandLine::ExportKarnaugh;
     auto fail = [&exitCode](const std::string& message) {
         std::fputs(("zyl: " + message + "\n").c_str(), stderr);
         exitCode = 1;
@@ -88,6 +90,15 @@ bool CZYLApp::InitInstanceFor(const CCommandLine& cmd, int& exitCode, bool show)
         CZYLView* view = m_frame->View();
         if (!ExportPicture(cmd.output, CZYLView::kWidth, CZYLView::kHeight,
                            [view](QPainter& p) { view->OnDraw(p); }, cmd.scale, error))
+            return fail(error);
+        return false;
+    }
+    if (cmd.action == CCommandLine::ExportKarnaugh) {
+        std::string error;
+        const CKarnaughGroups groups = KarnaughGroups(*m_doc);
+        const ZSize size = KarnaughCanvasSize();
+        if (!ExportPicture(cmd.output, size.cx, size.cy,
+                           [this, &groups](QPainter& p) { PaintKarnaughMaps(p, *m_doc, groups); }, cmd.scale, error))
             return fail(error);
         return false;
     }

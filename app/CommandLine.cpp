@@ -13,6 +13,7 @@ namespace {
 const char kHelp[] =
     "Usage: zyl [FILE.zyl]\n"
     "       zyl --export OUT.png|OUT.svg|OUT.pdf [--scale FACTOR] [FILE.zyl]\n"
+    "       zyl --export-kmap OUT.png|OUT.svg|OUT.pdf [--scale FACTOR] [FILE.zyl]\n"
     "       zyl --print FILE.zyl\n"
     "       zyl --help | --version\n"
     "\n"
@@ -22,6 +23,8 @@ const char kHelp[] =
     "  FILE.zyl           open this document\n"
     "  --export OUT       write the fuse map of FILE.zyl (or of a fresh device)\n"
     "                     to OUT as PNG, SVG or PDF and exit without a window\n"
+    "  --export-kmap OUT  write the four Karnaugh maps of FILE.zyl (or of a fresh\n"
+    "                     device) to OUT as PNG, SVG or PDF and exit\n"
     "  --scale FACTOR     pixels per drawing unit of a PNG export, a number\n"
     "                     from 1 to 8 (default 1: 96 pixels per inch)\n"
     "  --print FILE.zyl   print the fuse map of FILE.zyl on the default printer\n"
@@ -113,6 +116,7 @@ struct CZylOptions
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringLiteral("version")};
     QCommandLineOption exportTo{QStringLiteral("export"), QString(), QStringLiteral("OUT")};
+    QCommandLineOption exportKmap{QStringLiteral("export-kmap"), QString(), QStringLiteral("OUT")};
     QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("FACTOR")};
     QCommandLineOption print{QStringLiteral("print")};
 
@@ -121,7 +125,7 @@ struct CZylOptions
         // "-platform" is one option, as Qt spells its own; "--export" and
         // "-export" are the same.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, exportTo, scale, print});
+        parser.addOptions({help, version, exportTo, exportKmap, scale, print});
         for (const char* name : kQtValueOptions)
             parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
         for (const char* name : kQtFlagOptions)
@@ -156,7 +160,7 @@ std::string FormError(const QCommandLineParser& parser, bool parsed, const CZylO
             return "option '" + bytes.Typed(QString::fromLatin1(name)) + "' takes a value, not the document '" +
                    bytes.Bytes(value) + "'.";
     }
-    for (const QCommandLineOption* once : {&o.exportTo, &o.scale, &o.print})
+    for (const QCommandLineOption* once : {&o.exportTo, &o.exportKmap, &o.scale, &o.print})
         if (parser.optionNames().count(once->names().front()) > 1)
             return "--" + once->names().front().toStdString() + " is given twice.";
     const QStringList files = parser.positionalArguments();
@@ -169,12 +173,17 @@ std::string FormError(const QCommandLineParser& parser, bool parsed, const CZylO
 std::string ReadOutput(const QCommandLineParser& parser, const CZylOptions& o, const CArgumentBytes& bytes,
                        CCommandLine& c)
 {
-    const bool exportWanted = parser.isSet(o.exportTo);
+    const bool mapWanted = parser.isSet(o.exportTo);
+    const bool kmapWanted = parser.isSet(o.exportKmap);
+    const bool exportWanted = mapWanted || kmapWanted;
     const bool printWanted = parser.isSet(o.print);
+    if (mapWanted && kmapWanted)
+        return "--export and --export-kmap cannot be combined.";
     if (exportWanted) {
-        c.output = bytes.Bytes(parser.value(o.exportTo));
+        const char* option = kmapWanted ? "--export-kmap" : "--export";
+        c.output = bytes.Bytes(parser.value(kmapWanted ? o.exportKmap : o.exportTo));
         if (!HasPictureExtension(c.output))
-            return "--export needs an output file ending in .png, .svg or .pdf, not '" + c.output + "'.";
+            return std::string(option) + " needs an output file ending in .png, .svg or .pdf, not '" + c.output + "'.";
     }
     if (parser.isSet(o.scale)) {
         const QString value = parser.value(o.scale);
@@ -185,13 +194,16 @@ std::string ReadOutput(const QCommandLineParser& parser, const CZylOptions& o, c
             return "--scale needs a number from 1 to 8, not '" + value.toStdString() + "'.";
         c.scale = factor;
         if (!exportWanted)
-            return "--scale applies only to --export.";
+            return "--scale applies only to --export and --export-kmap.";
     }
     if (exportWanted && printWanted)
-        return "--export and --print cannot be combined.";
+        return std::string(kmapWanted ? "--export-kmap" : "--export") + " and --print cannot be combined.";
     if (printWanted && c.file.empty())
         return "--print needs a document to print.";
-    c.action = exportWanted ? CCommandLine::Export : printWanted ? CCommandLine::Print : CCommandLine::Run;
+    c.action = kmapWanted  ? CCommandLine::ExportKarnaugh
+               : mapWanted ? CCommandLine::Export
+               : printWanted ? CCommandLine::Print
+                             : CCommandLine::Run;
     return {};
 }
 
@@ -246,7 +258,8 @@ std::vector<char*> QtArguments(const CCommandLine& command, int argc, char* argv
     static char platform[] = "-platform";
     static char offscreen[] = "offscreen";
     std::vector<char*> args(argv, argv + argc);
-    const bool batch = command.action == CCommandLine::Export || command.action == CCommandLine::Print;
+    const bool batch = command.action == CCommandLine::Export || command.action == CCommandLine::ExportKarnaugh ||
+                       command.action == CCommandLine::Print;
     if (batch && !command.platformGiven && !args.empty())
         args.insert(args.begin() + 1, {platform, offscreen});
     return args;

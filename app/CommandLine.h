@@ -8,6 +8,7 @@
 //
 //   zyl [FILE.zyl]                                   open FILE (Run)
 //   zyl --export OUT.png|.svg|.pdf [--scale N] [FILE] write the picture, exit
+//   zyl --export-kmap OUT.png|.svg|.pdf [--scale N] [FILE]   the Karnaugh maps
 //   zyl --print FILE.zyl                             print FILE, exit
 //   zyl --help | --version
 //
@@ -19,10 +20,10 @@
 // name that is not valid UTF-8 still reaches the file system unchanged.
 struct CCommandLine
 {
-    enum Action { Run, Export, Print, Help, Version, Error };
+    enum Action { Run, Export, ExportKarnaugh, Print, Help, Version, Error };
     Action action = Run;
     std::string file;    // document to open (may be empty)
-    std::string output;  // --export target (.png, .svg or .pdf)
+    std::string output;  // --export or --export-kmap target (.png, .svg or .pdf)
     double scale = 1.0;  // --scale: pixels per logical unit of a PNG export
     bool platformGiven = false; // a Qt -platform option was given
     std::string message; // Help / Version text, or the Error message; without
@@ -38,7 +39,7 @@ CCommandLine ParseZylCommandLine(const std::vector<std::string>& args);
 int CommandLineExitStatus(const CCommandLine& command);
 
 // The arguments to hand to QApplication: argv as given, with
-// "-platform offscreen" added for an export or a print that named no
+// "-platform offscreen" added for an export (of either picture) or a print that named no
 // platform, so that these run without a display. The pointers stay valid
 // as long as argv does.
 std::vector<char*> QtArguments(const CCommandLine& command, int argc, char* argv[]);

@@ -4,6 +4,15 @@
 #include "CModelessDlg.h"
 #include "KarnaughLogic.h"
 
+#include "Highlight.h"
+#include "Platform.h"
+#include "TruthTableLogic.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+
 #include <optional>
 #include <vector>
 
@@ -48,3 +57,132 @@ using CKarnaughEmphasis = std::vector<CKarnaughGroupRef>;
 // is a text of its own.
 void PaintKarnaughMaps(QPainter& p, const CZYLDoc& doc, const CKarnaughGroups& groups,
                        const CKarnaughEmphasis& emphasis = {});
+
+// The painted maps: caches the groups per change of the document and
+// keeps what the pointer rests on.
+class CKarnaughCanvas : public QWidget
+{
+public:
+    CKarnaughCanvas(CZYLDoc& doc, QWidget* parent)
+        : QWidget(parent)
+        , m_doc(doc)
+    {
+        const ZSize size = KarnaughCanvasSize();
+        setFixedSize(size.cx, size.cy);
+        setMouseTracking(true);
+        setAutoFillBackground(true);
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        setPalette(palette);
+    }
+
+    void Reload()
+    {
+        m_groups = KarnaughGroups(m_doc);
+        m_hoverGroup.reset();
+        update();
+    }
+
+    const CKarnaughGroups& Groups() const { return m_groups; }
+    const CZYLDoc& Document() const { return m_doc; }
+    // Whether the highlight is being changed from here (no repaint needed).
+    bool Sharing() const { return m_sharing; }
+
+    // The groups shown emphasised: the one hovered, those covering the
+    // hovered cell, or the one the fuse map's pointer means.
+    CKarnaughEmphasis Emphasis() const
+    {
+        if (m_hoverGroup)
+            return {*m_hoverGroup};
+        if (m_hoverCell)
+            return KarnaughGroupsAt(m_groups, m_hoverCell->f, KarnaughMinterm(m_hoverCell->row, m_hoverCell->column));
+        const CHighlight& shared = SharedHighlight().Get();
+        CKarnaughEmphasis linked;
+        for (int f = 0; f < 4; ++f) {
+            const std::vector<CKarnaughGroup>& list = m_groups[static_cast<std::size_t>(f)];
+            for (int g = 0; g < static_cast<int>(list.size()); ++g) {
+                const CKarnaughGroup& group = list[static_cast<std::size_t>(g)];
+                if ((shared.andRow >= 0 && group.andRow == shared.andRow) ||
+                    (shared.term >= 0 && shared.function == f && group.term == shared.term))
+                    linked.push_back({f, g});
+            }
+        }
+        return linked;
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        PaintKarnaughMaps(p, m_doc, m_groups, Emphasis());
+    }
+
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        const ZPoint at{event->position().toPoint().x(), event->position().toPoint().y()};
+        const std::optional<CKarnaughGroupRef> group = KarnaughHitGroup(m_groups, at);
+        const std::optional<CKarnaughHit> cell = group ? std::nullopt : KarnaughHitCell(at);
+        if (group != m_hoverGroup || cell != m_hoverCell) {
+            m_hoverGroup = group;
+            m_hoverCell = cell;
+            ShareHover();
+            update();
+        }
+        QWidget::mouseMoveEvent(event);
+    }
+
+    void leaveEvent(QEvent* event) override
+    {
+        m_hoverGroup.reset();
+        m_hoverCell.reset();
+        ShareHover();
+        update();
+        QWidget::leaveEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton) {
+            // A Shift+click is one with Shift alone held.
+            const bool shiftClick = event->modifiers() == Qt::ShiftModifier && event->buttons() == Qt::NoButton;
+            KarnaughLeftClick(m_doc, {event->position().toPoint().x(), event->position().toPoint().y()}, shiftClick);
+        }
+        QWidget::mouseReleaseEvent(event);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        const ZPoint at{event->pos().x(), event->pos().y()};
+        if (!KarnaughHitCell(at))
+            return;
+        const QPoint global = event->globalPos();
+        const int item = GetPlatform().TrackPopup(TableValuePopupItems(), ZPoint{global.x(), global.y()});
+        if (item >= 0 && item < 3)
+            KarnaughPopupValue(m_doc, at, TableValueOfPopupItem(item));
+    }
+
+private:
+    // The hovered group's AND row or annotation term, for the fuse map.
+    void ShareHover()
+    {
+        CHighlight highlight;
+        if (m_hoverGroup) {
+            const CKarnaughGroup& group =
+                m_groups[static_cast<std::size_t>(m_hoverGroup->f)][static_cast<std::size_t>(m_hoverGroup->g)];
+            highlight.andRow = group.andRow;
+            if (group.term >= 0) {
+                highlight.function = m_hoverGroup->f;
+                highlight.term = group.term;
+            }
+        }
+        m_sharing = true;
+        SharedHighlight().Set(highlight);
+        m_sharing = false;
+    }
+
+    CZYLDoc& m_doc;
+    CKarnaughGroups m_groups;
+    std::optional<CKarnaughGroupRef> m_hoverGroup;
+    std::optional<CKarnaughHit> m_hoverCell;
+    bool m_sharing = false;
+};

@@ -178,7 +178,7 @@ ZRect KarnaughCellRect(int f, int row, int column)
 ZPoint KarnaughTitleAt(int f)
 {
     const ZRect map = KarnaughMapRect(f);
-    return {(map.left + map.right) / 2, KarnaughBlockOrigin(f).y + 4};
+    return {(map.left + map.right) / 2, KarnaughBlockOrigin(f).y + 2};
 }
 
 ZPoint KarnaughRowNamesAt(int f)
@@ -190,7 +190,7 @@ ZPoint KarnaughRowNamesAt(int f)
 ZPoint KarnaughColumnNamesAt(int f)
 {
     const ZRect map = KarnaughMapRect(f);
-    return {map.left + 2 * L::kCell - 10, map.top - 40};
+    return {map.left + 2 * L::kCell - 10, map.top - 38};
 }
 
 ZPoint KarnaughRowLabelAt(int f, int i)

@@ -87,7 +87,7 @@ namespace KarnaughLayout {
 constexpr int kCell = 40;                       // a cell's side
 constexpr int kMargin = 12;                     // around the maps
 constexpr int kMapLeft = 54;                    // block's left to its map
-constexpr int kMapTop = 58;                     // block's top to its map
+constexpr int kMapTop = 72;                     // block's top to its map
 constexpr int kTermsGap = 22;                   // map's right to the term texts
 constexpr int kTermsWidth = 150;                // room for the term texts
 constexpr int kTermPitch = 18;                  // one term text line

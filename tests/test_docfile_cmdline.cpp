@@ -60,6 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ExportScaled", {"--scale", "2.5", "--export", "a.png", "b.zyl"}, A::Export, "b.zyl", "a.png", 2.5, ""},
         Case{"ScaleBounds", {"--export", "a.png", "--scale=8"}, A::Export, "", "a.png", 8, ""},
         Case{"Print", {"--print", "lab.zyl"}, A::Print, "lab.zyl", "", 1, ""},
+        Case{"KarnaughScaled", {"--export-kmap", "k.png", "--scale=2", "lab.zyl"}, A::ExportKarnaugh, "lab.zyl", "k.png",
+             2, ""},
+        Case{"KarnaughBadType", {"--export-kmap", "k.gif"}, A::Error, "", "", 1,
+             "--export-kmap needs an output file ending in .png, .svg or .pdf, not 'k.gif'."},
+        Case{"KarnaughAndMap", {"--export-kmap", "k.svg", "--export", "m.svg"}, A::Error, "", "", 1,
+             "--export and --export-kmap cannot be combined."},
         // Qt's own options and their values are Qt's, never a document.
         Case{"QtOptions", {"-platform", "xcb", "-style", "fusion", "lab.zyl", "-reverse"}, A::Run, "lab.zyl", "", 1, ""},
         Case{"Help", {"--help", "--bogus"}, A::Help, "", "", 1, ""},
@@ -78,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"PrintAndExport", {"--print", "a.zyl", "--export", "b.png"}, A::Error, "", "", 1,
              "--export and --print cannot be combined."},
         Case{"TwoFiles", {"a.zyl", "b.zyl"}, A::Error, "", "", 1, "more than one document given: 'a.zyl' and 'b.zyl'."},
-        Case{"ScaleAlone", {"--scale", "2"}, A::Error, "", "", 1, "--scale applies only to --export."},
+        Case{"ScaleAlone", {"--scale", "2"}, A::Error, "", "", 1, "--scale applies only to --export and --export-kmap."},
         Case{"ScaleZero", {"--export", "a.png", "--scale", "0"}, A::Error, "", "", 1,
              "--scale needs a number from 1 to 8, not '0'."},
         Case{"ScaleHex", {"--export", "a.png", "--scale", "0x2"}, A::Error, "", "", 1,
@@ -94,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CommandLineText, HelpNamesEveryFormAndBatchRunsOffscreen)
 {
     const std::string help = ParseZylCommandLine({"--help"}).message;
-    for (const char* part : {"zyl [FILE.zyl]", "--export OUT.png|OUT.svg|OUT.pdf", "--print FILE.zyl", "--version",
+    for (const char* part : {"zyl [FILE.zyl]", "--export OUT.png|OUT.svg|OUT.pdf", "--export-kmap OUT", "--print FILE.zyl", "--version",
                              "--scale"})
         EXPECT_NE(help.find(part), std::string::npos) << part;
     EXPECT_EQ(ParseZylCommandLine({"--version"}).message, "ZYL Version 1.0");
