@@ -66,23 +66,29 @@ private slots:
         m_doc.reset();
     }
 
-    void saveNamesTheWindowAndClearsModified()
+    // Saving names the window and clears the modified mark; whatever window
+    // changes the device sets it, a refresh without a change does not; New
+    // keeps the device; a file that cannot be opened is reported and kept out
+    // of the recent files.
+    void saveOpenAndTheModifiedMark()
     {
-        m_doc->SetModifiedFlag(true);
-        QVERIFY(m_frame->isWindowModified());
         QVERIFY(m_frame->SaveDocumentTo(Path("first.zyl")));
-        QVERIFY(QFile::exists(Path("first.zyl")));
         QCOMPARE(m_frame->windowTitle().remove("[*]"), QString("first.zyl - ZYL"));
-        QVERIFY(!m_frame->isWindowModified());
         QCOMPARE(m_frame->RecentFiles().value(0), Path("first.zyl"));
+        m_doc->UpdateAllViews();
+        QVERIFY(!m_doc->IsModified());
+        m_doc->m_szPromTable[0][5] = 'X';
+        m_doc->UpdateAllViews();
+        QVERIFY(m_doc->IsModified() && m_frame->isWindowModified());
+        QVERIFY(m_frame->SaveDocumentTo(Path("second.zyl")));
+        QVERIFY(!m_frame->isWindowModified());
+        QVERIFY(m_frame->OpenDocumentFile(Path("first.zyl")));
+        QCOMPARE(m_doc->m_szPromTable[0][5], '1');
+        QVERIFY(!m_doc->IsModified());
         m_frame->NewDocument();
         QCOMPARE(m_frame->windowTitle().remove("[*]"), QString("Untitled - ZYL"));
-        // New keeps the device as it is.
         QCOMPARE(m_doc->m_bProm, 1);
-    }
 
-    void openReportsFailureAndKeepsDocument()
-    {
         bool seen = false;
         DismissNextModal(&seen);
         QVERIFY(!m_frame->OpenDocumentFile(Path("missing.zyl")));
@@ -202,49 +208,25 @@ private slots:
         QCOMPARE(m_platform.suggestions.back(), Path("drawing.svg").toStdString());
     }
 
-    // Whatever window changes the device, the document becomes modified;
-    // a refresh without a change does not.
-    void changesMarkTheDocumentModified()
+    void startUp()
     {
-        QVERIFY(m_frame->SaveDocumentTo(Path("clean.zyl")));
-        m_doc->UpdateAllViews();
-        QVERIFY(!m_doc->IsModified());
-        m_doc->m_szPromTable[0][5] = 'X';
-        m_doc->UpdateAllViews();
-        QVERIFY(m_doc->IsModified());
-        QVERIFY(m_frame->isWindowModified());
-        QVERIFY(m_frame->OpenDocumentFile(Path("clean.zyl")));
-        QVERIFY(!m_doc->IsModified());
-        QCOMPARE(m_doc->m_szPromTable[0][5], '1');
-    }
-
-    void startUpWithoutArguments()
-    {
-        CZYLApp app;
-        int exitCode = -1;
-        QVERIFY(app.InitInstance({}, exitCode, false));
-        QCOMPARE(exitCode, 0);
-        QCOMPARE(app.Document().m_bProm, 1);
-        QCOMPARE(app.Frame()->windowTitle().remove("[*]"), QString("Untitled - ZYL"));
-        // The seam answers with the one document and view.
-        QCOMPARE(FindActiveDoc(), &app.Document());
-        QCOMPARE(FindActiveView(), static_cast<IZylView*>(app.Frame()->View()));
+        QVERIFY(m_frame->SaveDocumentTo(Path("start.zyl")));
+        for (const QString& file : {QString(), Path("start.zyl")}) {
+            CZYLApp app;
+            int exitCode = -1;
+            QVERIFY(app.InitInstance(file.isEmpty() ? std::vector<std::string>{} : std::vector{file.toStdString()},
+                                     exitCode, false));
+            QCOMPARE(app.Frame()->windowTitle().remove("[*]"), file.isEmpty() ? QString("Untitled - ZYL")
+                                                                              : QString("start.zyl - ZYL"));
+            // The seam answers with the one document and view.
+            QCOMPARE(FindActiveDoc(), &app.Document());
+            QCOMPARE(FindActiveView(), static_cast<IZylView*>(app.Frame()->View()));
+        }
         // Dialogs draw black on white.
         QDialog dialog;
         dialog.ensurePolished();
         QCOMPARE(dialog.palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(dialog.palette().color(QPalette::WindowText), QColor(Qt::black));
-    }
-
-    void startUpWithFile()
-    {
-        QVERIFY(m_frame->SaveDocumentTo(Path("start.zyl")));
-        {
-            CZYLApp app;
-            int exitCode = -1;
-            QVERIFY(app.InitInstance({Path("start.zyl").toStdString()}, exitCode, false));
-            QCOMPARE(app.Frame()->windowTitle().remove("[*]"), QString("start.zyl - ZYL"));
-        }
         // A file that cannot be opened ends the start-up after the message.
         CZYLApp app;
         int exitCode = 0;
@@ -255,26 +237,13 @@ private slots:
         QCOMPARE(exitCode, 1);
     }
 
-    void printScaleIsNinetySixUnitsPerInch_data()
+    // 96 units per inch; integer division of the viewport extents.
+    void printScale()
     {
-        QTest::addColumn<int>("dpi");
-        QTest::addColumn<double>("sx");
-        QTest::addColumn<double>("sy");
-        QTest::newRow("96") << 96 << 1.0 << 1.0;
-        QTest::newRow("600") << 600 << 6.25 << 6.25;
-        QTest::newRow("1200") << 1200 << 12.5 << 12.5;
-        // Integer division of the viewport extents.
-        QTest::newRow("97") << 97 << 1212.0 / 1200.0 << 808.0 / 800.0;
-        QTest::newRow("150") << 150 << 1875.0 / 1200.0 << 1250.0 / 800.0;
-    }
-    void printScaleIsNinetySixUnitsPerInch()
-    {
-        QFETCH(int, dpi);
-        QFETCH(double, sx);
-        QFETCH(double, sy);
-        const QPointF s = CZYLView::PrintScale(dpi, dpi);
-        QCOMPARE(s.x(), sx);
-        QCOMPARE(s.y(), sy);
+        const QPointF scales[] = {{1.0, 1.0}, {6.25, 6.25}, {1212.0 / 1200.0, 808.0 / 800.0}, {1875.0 / 1200.0, 1250.0 / 800.0}};
+        const int dpis[] = {96, 600, 97, 150};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(CZYLView::PrintScale(dpis[i], dpis[i]), scales[i]);
     }
 
     void printToPdfGivesOnePage()
