@@ -37,8 +37,7 @@ private slots:
     {
         QTest::addColumn<double>("scale");
         QTest::addColumn<QString>("name");
-        QTest::newRow("unit") << 1.0 << "map.png";
-        QTest::newRow("double") << 2.0 << "map.PNG";
+        QTest::newRow("double, upper-case extension") << 2.0 << "map.PNG";
         QTest::newRow("half") << 0.5 << "small.png";
     }
 
@@ -84,8 +83,6 @@ private slots:
         const QByteArray data = ReadAll(path);
         QVERIFY(data.startsWith(start));
         QVERIFY2(QRegularExpression(pattern).match(QString::fromLatin1(data)).hasMatch(), data.left(600).constData());
-        if (name.endsWith(QLatin1String(".svg")))
-            QVERIFY(data.contains("<svg"));
     }
 
     void failures_data()
@@ -102,6 +99,8 @@ private slots:
         QTest::newRow("folder") << "missing/map.pdf" << 10 << 1.0 << "";
     }
 
+    // A failed export says why and leaves an earlier file of the same name
+    // as it was, with nothing beside it.
     void failures()
     {
         QFETCH(QString, name);
@@ -110,28 +109,17 @@ private slots:
         QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
+        QFile old(path);
+        const bool hadOld = old.open(QIODevice::WriteOnly) && old.write("old") == 3;
+        old.close();
         std::string error;
         QVERIFY(!ExportPicture(path.toStdString(), width, 10, PaintSample, scale, error));
         const QString text = QString::fromStdString(error);
         QVERIFY2(text.startsWith("Cannot export " + path + ": "), error.c_str());
         if (!reason.isEmpty())
             QCOMPARE(text, "Cannot export " + path + ": " + reason + ".");
-        QVERIFY(!QFile::exists(path));
-    }
-
-    // A failed export leaves an earlier file of the same name as it was.
-    void failedExportKeepsOldFile()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("map.png");
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old");
-        old.close();
-        std::string error;
-        QVERIFY(!ExportPicture(path.toStdString(), 10, 10, PaintSample, -1.0, error));
-        QCOMPARE(ReadAll(path), QByteArray("old"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        QCOMPARE(ReadAll(path), QByteArray(hadOld ? "old" : ""));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), hadOld ? 1 : 0);
     }
 };
 
