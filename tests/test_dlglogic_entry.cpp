@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the Update of the minterm and maxterm dialogs checks, says and
 // programs: the message table of both dialogs, the maxterm round trip,
-// headings, the PAL refusal's restore of the result storage, names in PAL
+// the PAL refusal's restore of the result storage, names in PAL
 // terms, PLA, and lists too long for the storage.
 #include "CZYLDoc.h"
 #include "DocInvariants.h"
@@ -148,18 +148,6 @@ TEST_F(EntryLogic, MaxtermRoundTrip)
         EXPECT_EQ(CheckDocument(*doc), "");
     }
     EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(EntryLogic, HeadingWithEmptyAndRenamedNames)
-{
-    doc->m_strFunctionName[1] = "F";
-    doc->m_strFunctionName[2] = "";
-    doc->m_strFunctionName[3] = "Fx";
-    doc->m_strVariableName[1] = "q";
-    EXPECT_EQ(EntryHeading(*doc, 0), "Y~d0~d =   f ( A , q , C , D )  =");
-    EXPECT_EQ(EntryHeading(*doc, 1), "F =   f ( A , q , C , D )  =");
-    EXPECT_EQ(EntryHeading(*doc, 2), " =   f ( A , q , C , D )  =");
-    EXPECT_EQ(EntryHeading(*doc, 3), "F~dx~d =   f ( A , q , C , D )  =");
 }
 
 TEST_F(EntryLogic, RefusalRestoresCoverAndTerms)

@@ -116,14 +116,20 @@ TEST(NamesDialog, LettersAndPlacement)
     EXPECT_EQ(NamesDialogPosition(ZSize{300, 400}, ZSize{342, 434}), (ZPoint{0, 0}));
 }
 
-// Headings subscript the last of two characters, however many bytes each.
+// Headings subscript the last of two characters, however many bytes each;
+// an empty name leaves the rest of the heading.
 TEST(NamesCharacters, HeadingsSubscriptWholeCharacters)
 {
     auto doc = std::make_unique<CZYLDoc>();
-    doc->m_strFunctionName[1] = "\xCE\xA9\xF0\x9F\x98\x80";
     doc->m_strVariableName[0] = "\xF0\x9D\x92\x9C";
-    EXPECT_EQ(EntryHeading(*doc, 1), "\xCE\xA9~d\xF0\x9F\x98\x80~d =   f ( \xF0\x9D\x92\x9C , B , C , D )  =");
-    EXPECT_EQ(TableFunctionTitle(doc->m_strFunctionName[1]), "\xCE\xA9~d\xF0\x9F\x98\x80");
+    doc->m_strVariableName[1] = "q";
+    const std::pair<const char*, const char*> cases[] = {
+        {"Y0", "Y~d0~d"}, {"F", "F"}, {"", ""}, {"Fx", "F~dx~d"}, {"\xCE\xA9\xF0\x9F\x98\x80", "\xCE\xA9~d\xF0\x9F\x98\x80~d"}};
+    for (const auto& [name, shown] : cases) {
+        doc->m_strFunctionName[2] = name;
+        EXPECT_EQ(EntryHeading(*doc, 2), std::string(shown) + " =   f ( \xF0\x9D\x92\x9C , q , C , D )  =");
+    }
+    EXPECT_EQ(TableFunctionTitle("\xCE\xA9\xF0\x9F\x98\x80"), "\xCE\xA9~d\xF0\x9F\x98\x80");
     EXPECT_EQ(TableFunctionTitle("\xC3\xA9"), "\xC3\xA9");
 }
 
