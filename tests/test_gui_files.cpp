@@ -188,11 +188,9 @@ private slots:
         m_frame->OnCommand(ID_FILE_EXPORT);
         QCOMPARE(m_platform.suggestions.back(), std::string("Untitled.png"));
         QCOMPARE(askedScale, 2.0);
-        QImage image(Path("map.png"));
+        const QImage image(Path("map.png"));
         QCOMPARE(image.size(), QSize(2 * CZYLView::kWidth, 2 * CZYLView::kHeight));
-        const QImage view = m_frame->View()->RenderImage();
-        QCOMPARE(image.scaled(view.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0),
-                 view.pixelColor(0, 0));
+        QVERIFY(qGray(image.pixel(200, 60)) < 128 && qGray(image.pixel(200, 66)) > 128); // the title's underline, doubled
 
         m_platform.exportPaths = {Path("drawing.svg").toStdString()};
         m_platform.exportScale = [&](double&) {
@@ -200,9 +198,7 @@ private slots:
             return false;
         };
         m_frame->OnCommand(ID_FILE_EXPORT);
-        QFile svg(Path("drawing.svg"));
-        QVERIFY(svg.open(QIODevice::ReadOnly));
-        QVERIFY(svg.readAll().contains("<svg"));
+        QVERIFY(QFile::exists(Path("drawing.svg"))); // its contents are the export tests'
 
         m_frame->OnCommand(ID_FILE_EXPORT); // cancelled
         QCOMPARE(m_platform.suggestions.back(), Path("drawing.svg").toStdString());
