@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the steps window does when it opens or switches functions: the
-// derivation of one function and its layout as the window's rich text.
+// derivation of one function and its layout as the window's page.
 //
 //   WorstFunction  the slowest of all 65,536 functions without don't cares,
 //                  found once before the timing, then derived and laid out
@@ -10,7 +10,7 @@
 // A redraw must stay well under 16 ms, one frame.
 
 #include "CDerivation.h"
-#include "StepsText.h"
+#include "StepsPage.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,9 +28,14 @@ struct Function
 std::size_t DeriveAndLayOut(const Function& f)
 {
     const CDerivation d = Derive(f.on.data(), static_cast<int>(f.on.size()), f.dc.data(), static_cast<int>(f.dc.size()));
-    CStepsHtmlOptions options;
+    CStepsPalOptions options;
     options.pal = true;
-    return StepsHtml(LayOutSteps(d, CStepsInput{}), d, options).size();
+    // Text measured roughly as the window's font measures it: 7 pixels a
+    // character, 8 in bold.
+    CStepsMetrics metrics;
+    metrics.width = [](const std::string& text, bool strong) { return static_cast<int>(text.size()) * (strong ? 8 : 7); };
+    metrics.lineHeight = 20;
+    return LayOutPage(LayOutSteps(d, CStepsInput{}), d, options, 720, metrics).texts.size();
 }
 
 Function Slowest(const std::vector<Function>& functions)

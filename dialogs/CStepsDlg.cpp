@@ -3,6 +3,7 @@
 
 #include "CZYLDoc.h"
 #include "DeviceOps.h"
+#include "StepsPage.h"
 #include "StepsText.h"
 
 #include <QApplication>
@@ -12,14 +13,146 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollBar>
-#include <QTextBrowser>
-#include <QUrl>
+#include <QAbstractScrollArea>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <set>
 #include <utility>
+
+// The page of steps, scrolled; a click on a link runs the link handler.
+class CStepsPageView : public QAbstractScrollArea
+{
+public:
+    std::function<void(const std::string&)> onLink;
+
+    explicit CStepsPageView(QWidget* parent)
+        : QAbstractScrollArea(parent)
+    {
+        viewport()->setMouseTracking(true);
+        viewport()->setBackgroundRole(QPalette::Base);
+        viewport()->setAutoFillBackground(true);
+    }
+
+    void SetContent(std::vector<CStepsBlock> blocks, const CDerivation* d, CStepsPalOptions options)
+    {
+        m_blocks = std::move(blocks);
+        m_derivation = d;
+        m_options = options;
+        LayOut();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QAbstractScrollArea::resizeEvent(event);
+        LayOut();
+    }
+
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter p(viewport());
+        const QPoint offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
+        p.translate(-offset);
+        const QRect exposed = event->rect().translated(offset);
+        auto visible = [&exposed](const CStepsRect& r) { return exposed.intersects(QRect(r.x, r.y, r.w, r.h)); };
+        for (const CStepsRect& r : m_page.marked)
+            if (visible(r))
+                p.fillRect(r.x, r.y, r.w, r.h, QColor(0xff, 0xf2, 0xb3));
+        for (const CStepsRect& r : m_page.rules)
+            if (visible(r))
+                p.fillRect(r.x, r.y, r.w, r.h, palette().color(QPalette::Mid));
+        const QFontMetrics fm(font());
+        for (const CStepsPlaced& t : m_page.texts) {
+            if (!visible(t.box))
+                continue;
+            QFont f = font();
+            f.setBold(t.span.strong || t.heading);
+            f.setUnderline(!t.span.link.empty());
+            p.setFont(f);
+            p.setPen(t.span.link.empty() ? palette().color(QPalette::Text) : palette().color(QPalette::Link));
+            const int baseline = t.box.y + 2 + fm.ascent();
+            p.drawText(t.box.x, baseline, QString::fromStdString(t.span.text));
+            if (t.span.bar) // a bar of its own over each complemented name
+                p.drawLine(t.box.x + 1, baseline - fm.capHeight() - 2, t.box.x + t.box.w - 2,
+                           baseline - fm.capHeight() - 2);
+        }
+    }
+
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        viewport()->setCursor(LinkAt(event->position().toPoint()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        const CStepsPlaced* link = LinkAt(event->position().toPoint());
+        if (event->button() == Qt::LeftButton && link && onLink)
+            onLink(link->span.link);
+    }
+
+private:
+    const CStepsPlaced* LinkAt(const QPoint& pos) const
+    {
+        const QPoint at = pos + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+        for (const CStepsPlaced& t : m_page.texts)
+            if (!t.span.link.empty() && t.box.Contains(at.x(), at.y()))
+                return &t;
+        return nullptr;
+    }
+
+    void LayOut()
+    {
+        if (!m_derivation)
+            return;
+        QFont bold = font();
+        bold.setBold(true);
+        const QFontMetrics normal(font()), strong(bold);
+        // Shaping every run costs more than the rest of the layout together:
+        // ASCII runs are measured by their characters' advances, known once
+        // per font; other runs (names in other scripts) are shaped.
+        if (!m_advanceKnown || m_advanceFont != font()) {
+            m_advanceKnown = true;
+            m_advanceFont = font();
+            for (int c = 0; c < 128; ++c) {
+                m_advance[0][c] = normal.horizontalAdvance(QChar(c));
+                m_advance[1][c] = strong.horizontalAdvance(QChar(c));
+            }
+        }
+        CStepsMetrics metrics;
+        metrics.width = [&](const std::string& text, bool isStrong) {
+            int w = 0;
+            for (char c : text) {
+                if (static_cast<unsigned char>(c) >= 128)
+                    return (isStrong ? strong : normal).horizontalAdvance(QString::fromStdString(text));
+                w += m_advance[isStrong ? 1 : 0][static_cast<unsigned char>(c)];
+            }
+            return w;
+        };
+        metrics.lineHeight = normal.height() + 4;
+        m_page = LayOutPage(m_blocks, *m_derivation, m_options, viewport()->width(), metrics);
+        horizontalScrollBar()->setRange(0, std::max(0, m_page.width - viewport()->width()));
+        horizontalScrollBar()->setPageStep(viewport()->width());
+        verticalScrollBar()->setRange(0, std::max(0, m_page.height - viewport()->height()));
+        verticalScrollBar()->setPageStep(viewport()->height());
+        verticalScrollBar()->setSingleStep(metrics.lineHeight);
+        viewport()->update();
+    }
+
+    std::vector<CStepsBlock> m_blocks;
+    const CDerivation* m_derivation = nullptr;
+    CStepsPalOptions m_options;
+    CStepsPage m_page;
+    bool m_advanceKnown = false;
+    QFont m_advanceFont;
+    int m_advance[2][128] = {};
+};
 
 namespace {
 
@@ -57,8 +190,8 @@ CStepsDlg::CStepsDlg(CZYLDoc& doc, QWidget* parent)
     setWindowTitle("Minimization Steps");
     setSizeGripEnabled(true);
     m_function = new QComboBox(this);
-    m_browser = new QTextBrowser(this);
-    m_browser->setOpenLinks(false);
+    m_page = new CStepsPageView(this);
+    m_page->onLink = [this](const std::string& link) { OnLink(link); };
     auto* copyText = new QPushButton("Copy as &Text", this);
     auto* copyLatex = new QPushButton("Copy as &LaTeX", this);
     auto* close = new QPushButton("Close", this);
@@ -76,14 +209,13 @@ CStepsDlg::CStepsDlg(CZYLDoc& doc, QWidget* parent)
     bottom->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(m_browser, 1);
+    layout->addWidget(m_page, 1);
     layout->addLayout(bottom);
     resize(720, 640);
 
     for (int f = 0; f < 4; ++f)
         m_function->addItem(QString());
     connect(m_function, &QComboBox::currentIndexChanged, this, [this] { Refill(); });
-    connect(m_browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { OnLink(url); });
     connect(copyText, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(QString::fromStdString(PlainText())); });
     connect(copyLatex, &QPushButton::clicked, this,
@@ -105,13 +237,11 @@ void CStepsDlg::Refill()
     m_derivation = Derive(source.on.data(), static_cast<int>(source.on.size()), source.dc.data(),
                           static_cast<int>(source.dc.size()));
     m_programmed = m_doc.m_bPal == 1 ? FindProgrammedCover() : -1;
-    CStepsHtmlOptions options;
+    CStepsPalOptions options;
     options.pal = m_doc.m_bPal == 1;
     options.programmed = m_programmed;
-    // Keep the reader's place across a redraw.
-    const int scrolled = m_browser->verticalScrollBar()->value();
-    m_browser->setHtml(QString::fromStdString(StepsHtml(LayOutSteps(m_derivation, source.input), m_derivation, options)));
-    m_browser->verticalScrollBar()->setValue(scrolled);
+    // The page is laid out again; the scroll bars keep the reader's place.
+    m_page->SetContent(LayOutSteps(m_derivation, source.input), &m_derivation, options);
 }
 
 int CStepsDlg::FindProgrammedCover() const
@@ -168,11 +298,11 @@ bool CStepsDlg::ProgramCover(int s)
     return true;
 }
 
-void CStepsDlg::OnLink(const QUrl& url)
+void CStepsDlg::OnLink(const std::string& link)
 {
-    const QString link = url.toString();
-    if (link.startsWith("program:"))
-        ProgramCover(link.mid(8).toInt());
+    const std::string prefix = "program:";
+    if (link.rfind(prefix, 0) == 0)
+        ProgramCover(std::atoi(link.c_str() + prefix.size()));
 }
 
 std::string CStepsDlg::PlainText() const

@@ -6,8 +6,7 @@
 
 class CZYLDoc;
 class QComboBox;
-class QTextBrowser;
-class QUrl;
+class CStepsPageView;
 
 // The minimization steps of one function: from its minterms through the
 // combining table, the prime implicants and their chart to every
@@ -40,12 +39,12 @@ protected:
     void reject() override;
 
 private:
-    void OnLink(const QUrl& url);
+    void OnLink(const std::string& link);
     int FindProgrammedCover() const;
 
     CZYLDoc& m_doc;
     QComboBox* m_function = nullptr;
-    QTextBrowser* m_browser = nullptr;
+    CStepsPageView* m_page = nullptr;
     CDerivation m_derivation;
     int m_programmed = -1;
 };

@@ -7,7 +7,7 @@ namespace {
 
 CStepsRich Plain(const std::string& text, bool strong = false)
 {
-    return {CStepsSpan{text, false, strong}};
+    return {CStepsSpan{text, false, strong, {}}};
 }
 
 std::string List(const std::vector<int>& list, const char* separator = ", ")
@@ -234,28 +234,39 @@ std::size_t Width(const std::string& text)
         std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-std::string PlainTable(const CStepsBlock& b)
+// One cell as written: its markup and how many characters it takes.
+struct CCell
 {
-    std::vector<std::vector<std::string>> cells{{}};
+    std::string markup;
+    std::size_t width = 0;
+};
+
+// The table as lines of columns two characters apart, a rule under the
+// header.
+template <class Render>
+std::string AlignedTable(const CStepsBlock& b, Render render)
+{
+    std::vector<std::vector<CCell>> cells{{}};
     for (const CStepsRich& h : b.header)
-        cells[0].push_back(PlainRich(h));
+        cells[0].push_back(render(h));
     for (const auto& row : b.rows) {
         cells.emplace_back();
         for (const CStepsRich& c : row)
-            cells.back().push_back(PlainRich(c));
+            cells.back().push_back(render(c));
     }
     std::vector<std::size_t> width(b.header.size(), 0);
     for (const auto& row : cells) {
         for (std::size_t c = 0; c < row.size() && c < width.size(); ++c)
-            width[c] = std::max(width[c], Width(row[c]));
+            width[c] = std::max(width[c], row[c].width);
     }
     std::string text;
-    auto line = [&](const std::vector<std::string>& row) {
+    auto line = [&](const std::vector<CCell>& row) {
+        std::size_t last = row.size();
+        while (last > 0 && row[last - 1].width == 0)
+            --last; // no trailing blanks
         std::string l;
-        for (std::size_t c = 0; c < row.size(); ++c)
-            l += row[c] + (c + 1 < row.size() ? std::string(width[c] - Width(row[c]) + 2, ' ') : "");
-        while (!l.empty() && l.back() == ' ')
-            l.pop_back();
+        for (std::size_t c = 0; c < last; ++c)
+            l += row[c].markup + (c + 1 < last ? std::string(width[c] - row[c].width + 2, ' ') : "");
         text += l + '\n';
     };
     line(cells[0]);
@@ -266,6 +277,12 @@ std::string PlainTable(const CStepsBlock& b)
     for (std::size_t r = 1; r < cells.size(); ++r)
         line(cells[r]);
     return text;
+}
+
+CCell PlainCell(const CStepsRich& rich)
+{
+    const std::string text = PlainRich(rich);
+    return {text, Width(text)};
 }
 
 // --- LaTeX ------------------------------------------------------------------
@@ -302,43 +319,6 @@ std::string LatexRich(const CStepsRich& rich)
     return text;
 }
 
-// --- HTML -------------------------------------------------------------------
-
-std::string HtmlEscape(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
-std::string HtmlRich(const CStepsRich& rich)
-{
-    std::string text;
-    bool barred = false;
-    for (const CStepsSpan& s : rich) {
-        std::string part = HtmlEscape(s.text);
-        // Two complemented names side by side keep a gap between their bars,
-        // or they would read as one complemented product.
-        if (s.bar && barred)
-            text += "&#8201;";
-        barred = s.bar;
-        if (s.bar)
-            part = "<span style=\"text-decoration: overline\">" + part + "</span>";
-        if (s.strong)
-            part = "<b>" + part + "</b>";
-        text += part;
-    }
-    return text;
-}
-
 } // namespace
 
 CStepsRich TermRich(int ones, int zeros, const std::string* names)
@@ -351,7 +331,7 @@ CStepsRich TermRich(int ones, int zeros, const std::string* names)
         if ((ones & bit) && (zeros & bit))
             return Plain("0");
         if ((ones | zeros) & bit)
-            rich.push_back(CStepsSpan{names[v], (zeros & bit) != 0, false});
+            rich.push_back(CStepsSpan{names[v], (zeros & bit) != 0, false, {}});
     }
     return rich;
 }
@@ -364,7 +344,7 @@ CStepsRich CoverRich(const CDerivation& d, int s, const std::string* names)
     CStepsRich rich;
     for (std::size_t t = 0; t < cover.size(); ++t) {
         if (t > 0)
-            rich.push_back(CStepsSpan{" + "});
+            rich.push_back(CStepsSpan{" + ", false, false, {}});
         const CDerivationTerm& term = d.Prime(cover[t]);
         Append(rich, TermRich(term.ones, term.zeros, names));
     }
@@ -399,7 +379,7 @@ std::string StepsPlainText(const std::vector<CStepsBlock>& blocks, const CDeriva
         } else if (b.kind == CStepsBlock::Paragraph) {
             text += PlainRich(b.text) + '\n';
         } else {
-            text += PlainTable(b);
+            text += AlignedTable(b, PlainCell);
         }
     }
     return text + '\n' + StepsSummary(d);
@@ -430,45 +410,18 @@ std::string StepsLatex(const std::vector<CStepsBlock>& blocks)
     return text;
 }
 
-std::string StepsHtml(const std::vector<CStepsBlock>& blocks, const CDerivation& d, const CStepsHtmlOptions& options)
+CStepsBlock StepsPalColumn(const CStepsBlock& coverTable, const CDerivation& d, const CStepsPalOptions& options)
 {
-    std::string html = "<html><body>";
-    for (const CStepsBlock& b : blocks) {
-        if (b.kind == CStepsBlock::Heading) {
-            html += "<h3>" + HtmlRich(b.text) + "</h3>";
-            continue;
-        }
-        if (b.kind == CStepsBlock::Paragraph) {
-            html += "<p>" + HtmlRich(b.text) + "</p>";
-            continue;
-        }
-        const bool actions = b.coverTable && options.pal;
-        html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>";
-        for (const CStepsRich& h : b.header)
-            html += "<th>" + HtmlRich(h) + "</th>";
-        if (actions)
-            html += "<th>PAL</th>";
-        html += "</tr>";
-        for (std::size_t r = 0; r < b.rows.size(); ++r) {
-            const bool programmed = b.coverTable && static_cast<int>(r) == options.programmed;
-            html += programmed ? "<tr style=\"background-color: #fff2b3\">" : "<tr>";
-            for (const CStepsRich& c : b.rows[r])
-                html += "<td>" + HtmlRich(c) + "</td>";
-            if (actions) {
-                const std::size_t terms = d.covers[r].size();
-                if (programmed)
-                    html += "<td><b>programmed</b></td>";
-                else if (terms > kPalTermsPerFunction)
-                    html += "<td><font color=\"gray\">Program: needs " + std::to_string(terms) +
-                            " terms, the PAL has 4</font></td>";
-                else
-                    html += "<td><a href=\"program:" + std::to_string(r) + "\">Program</a></td>";
-            }
-            html += "</tr>";
-        }
-        html += "</table>";
-        if (actions && options.programmed < 0)
-            html += "<p><i>The rows of this function hold no listed cover (fuses set by hand).</i></p>";
+    CStepsBlock t = coverTable;
+    t.header.push_back(Plain("PAL"));
+    for (std::size_t r = 0; r < t.rows.size() && r < d.covers.size(); ++r) {
+        const std::size_t terms = d.covers[r].size();
+        if (static_cast<int>(r) == options.programmed)
+            t.rows[r].push_back(Plain("programmed", true));
+        else if (terms > kPalTermsPerFunction)
+            t.rows[r].push_back(Plain("cannot program: " + std::to_string(terms) + " terms, the PAL has 4"));
+        else
+            t.rows[r].push_back({CStepsSpan{"Program", false, false, "program:" + std::to_string(r)}});
     }
-    return html + "</body></html>";
+    return t;
 }

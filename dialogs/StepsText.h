@@ -8,15 +8,17 @@
 
 // The derivation of one function laid out as headings, paragraphs and
 // tables, independent of how it is shown: as plain UTF-8 text (complements
-// as a trailing apostrophe), as a LaTeX fragment, or as the rich text of the
+// as a trailing apostrophe), as a LaTeX fragment, or as the page of the
 // steps window. No Qt.
 
-// A run of text; bar draws it complemented, strong highlights it.
+// A run of text; bar draws it complemented, strong highlights it, and a
+// link (in the window only) makes it clickable.
 struct CStepsSpan
 {
     std::string text;
     bool bar = false;
     bool strong = false;
+    std::string link;
 };
 using CStepsRich = std::vector<CStepsSpan>;
 
@@ -54,15 +56,16 @@ std::string StepsPlainText(const std::vector<CStepsBlock>& blocks, const CDeriva
 // \overline{}, special characters escaped.
 std::string StepsLatex(const std::vector<CStepsBlock>& blocks);
 
-// The rich text of the steps window. With pal set, each cover row ends with
-// a "Program" link "program:<s>" (or the reason it cannot be programmed);
-// programmed is the cover the rows now hold, -1 for none.
-struct CStepsHtmlOptions
+// What the steps window adds in PAL mode: a column of the cover table that
+// offers each cover of at most four terms for programming (a "Program" run
+// linked to "program:<s>"), gives the reason for the others, and marks the
+// cover the rows now hold (programmed, -1 for none).
+struct CStepsPalOptions
 {
     bool pal = false;
     int programmed = -1;
 };
-std::string StepsHtml(const std::vector<CStepsBlock>& blocks, const CDerivation& d, const CStepsHtmlOptions& options);
+CStepsBlock StepsPalColumn(const CStepsBlock& coverTable, const CDerivation& d, const CStepsPalOptions& options);
 
 // The product term of the masks in the given names: "1" without literals.
 CStepsRich TermRich(int ones, int zeros, const std::string* names);
