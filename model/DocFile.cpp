@@ -244,6 +244,33 @@ std::string CharAt(std::string_view text, std::size_t i)
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// Removes the blanks at the front of rest.
+void SkipBlanks(std::string_view& rest)
+{
+    while (!rest.empty() && IsBlank(rest.front()))
+        rest.remove_prefix(1);
+}
+
+// Removes the next word of rest (blanks before it skipped) and returns it;
+// empty when rest holds only blanks.
+std::string_view NextToken(std::string_view& rest)
+{
+    SkipBlanks(rest);
+    std::size_t end = 0;
+    while (end < rest.size() && !IsBlank(rest[end]))
+        ++end;
+    const std::string_view token = rest.substr(0, end);
+    rest.remove_prefix(end);
+    return token;
+}
+
+// The digits of a value as the numbers 0 and 1, one for each digit.
+void StoreBits(const std::string& digits, int* bits)
+{
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        bits[i] = digits[i] - '0';
+}
+
 class Reader
 {
 public:
@@ -270,9 +297,39 @@ private:
     }
     bool CheckLineText(std::string_view line);
     bool ReadHeader(std::string_view line);
-    bool ReadItem(std::string_view line, Staged& staged);
     bool ReadName(std::string_view& rest, std::string& name);
     bool ReadDigits(std::string_view value, int count, const char* allowed, const char* what, std::string& digits);
+
+    // One item line being read: its rule, its place in kItems, its number
+    // (0 for an item without one) and the text not read yet.
+    struct ItemLine
+    {
+        int item = -1;
+        const ItemRule* rule = nullptr;
+        int index = 0;
+        std::string_view rest;
+    };
+    // Reads the item on line (blanks before it removed) into staged. Each
+    // step below returns false with the problem set by Fail.
+    bool ReadItem(std::string_view line, Staged& staged);
+    // The keyword and the number, refusing an item read before; leaves rest
+    // at the value.
+    bool ReadItemHead(std::string_view line, ItemLine& at);
+    // The next word of rest, which must not be empty.
+    bool ReadValue(ItemLine& at, std::string_view& value);
+    // A value of count digits from allowed, then the end of the line.
+    bool ReadDigitValue(ItemLine& at, int count, const char* allowed, const char* what, std::string& digits);
+    // Nothing but blanks may follow the value.
+    bool CheckItemEnd(ItemLine& at);
+    // One step for each kind of item: its value, the end of the line, what
+    // the value must agree with, then the value into staged.
+    bool ReadType(ItemLine& at, Staged& staged);
+    bool ReadNameItem(ItemLine& at, Staged& staged);
+    bool ReadPromColumn(ItemLine& at, Staged& staged);
+    bool ReadPalTable(ItemLine& at, Staged& staged);
+    bool ReadAndFuses(ItemLine& at, Staged& staged);
+    bool ReadToggles(ItemLine& at, Staged& staged);
+    bool ReadFlag(ItemLine& at, Staged& staged);
 
     std::string_view m_text;
     std::string m_problem;
@@ -350,174 +407,210 @@ bool Reader::ReadDigits(std::string_view value, int count, const char* allowed, 
     return true;
 }
 
+// An item line is read in this order, so that a line with several faults
+// always reports the same one: the keyword, the number, a second reading of
+// the same item, the value's own form, text after the value, and last what
+// the value must agree with (other names, the other half of a PROM column).
+// A kind's Read step does the last three; an item is marked as seen only
+// once all of them pass.
 bool Reader::ReadItem(std::string_view line, Staged& staged)
 {
-    auto nextToken = [](std::string_view& rest) {
-        while (!rest.empty() && IsBlank(rest.front()))
-            rest.remove_prefix(1);
-        std::size_t end = 0;
-        while (end < rest.size() && !IsBlank(rest[end]))
-            ++end;
-        const std::string_view token = rest.substr(0, end);
-        rest.remove_prefix(end);
-        return token;
-    };
+    ItemLine at;
+    if (!ReadItemHead(line, at))
+        return false;
+    bool read = false;
+    switch (at.rule->kind) {
+    case Kind::Type:
+        read = ReadType(at, staged);
+        break;
+    case Kind::Variable:
+    case Kind::Function:
+        read = ReadNameItem(at, staged);
+        break;
+    case Kind::PromTable:
+    case Kind::OrFuses:
+        read = ReadPromColumn(at, staged);
+        break;
+    case Kind::PalTable:
+        read = ReadPalTable(at, staged);
+        break;
+    case Kind::AndFuses:
+        read = ReadAndFuses(at, staged);
+        break;
+    case Kind::RowToggles:
+    case Kind::OutputToggles:
+        read = ReadToggles(at, staged);
+        break;
+    case Kind::Flag:
+        read = ReadFlag(at, staged);
+        break;
+    }
+    if (!read)
+        return false;
+    m_seen[at.item][at.index] = m_line;
+    return true;
+}
 
-    std::string_view rest = line;
-    const std::string_view keyword = nextToken(rest);
-    int item = -1;
+bool Reader::ReadItemHead(std::string_view line, ItemLine& at)
+{
+    at.rest = line;
+    const std::string_view keyword = NextToken(at.rest);
     for (int k = 0; k < kItemCount; ++k) {
         if (keyword == kItems[k].keyword)
-            item = k;
+            at.item = k;
     }
-    if (item < 0)
+    if (at.item < 0)
         return Fail("unknown item '" + Excerpt(keyword) + "'.");
-    const ItemRule& rule = kItems[item];
+    at.rule = &kItems[at.item];
+    const ItemRule& rule = *at.rule;
 
-    int index = 0;
     if (rule.count > 1) {
-        const std::string_view number = nextToken(rest);
+        const std::string_view number = NextToken(at.rest);
         const std::string range = " 0 to " + std::to_string(rule.count - 1);
         if (number.empty() || number.size() > 2 ||
             !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
             return Fail("'" + std::string(rule.keyword) + "' needs a " + rule.number + " number" + range + ".");
-        index = std::stoi(std::string(number));
-        if (index >= rule.count)
-            return Fail(std::string(rule.number) + " number " + std::to_string(index) + " is out of range" + range +
-                        ".");
+        at.index = std::stoi(std::string(number));
+        if (at.index >= rule.count)
+            return Fail(std::string(rule.number) + " number " + std::to_string(at.index) + " is out of range" +
+                        range + ".");
     }
-    if (m_seen[item][index] != 0)
-        return Fail("item '" + ItemName(rule, index) + "' appears twice (first on line " +
-                    std::to_string(m_seen[item][index]) + ").");
+    if (m_seen[at.item][at.index] != 0)
+        return Fail("item '" + ItemName(rule, at.index) + "' appears twice (first on line " +
+                    std::to_string(m_seen[at.item][at.index]) + ").");
+    SkipBlanks(at.rest);
+    return true;
+}
 
+bool Reader::ReadValue(ItemLine& at, std::string_view& value)
+{
+    std::string_view copy = at.rest;
+    value = NextToken(copy);
+    if (value.empty())
+        return Fail("item '" + ItemName(*at.rule, at.index) + "' has no value.");
+    at.rest = copy;
+    return true;
+}
+
+bool Reader::ReadDigitValue(ItemLine& at, int count, const char* allowed, const char* what, std::string& digits)
+{
+    std::string_view value;
+    return ReadValue(at, value) && ReadDigits(value, count, allowed, what, digits) && CheckItemEnd(at);
+}
+
+bool Reader::CheckItemEnd(ItemLine& at)
+{
+    SkipBlanks(at.rest);
+    if (!at.rest.empty())
+        return Fail("unexpected text '" + Excerpt(at.rest) + "' after the value of '" +
+                    ItemName(*at.rule, at.index) + "'.");
+    return true;
+}
+
+bool Reader::ReadType(ItemLine& at, Staged& staged)
+{
+    std::string_view value;
+    if (!ReadValue(at, value))
+        return false;
+    if (value == "PROM")
+        staged.type = 0;
+    else if (value == "PAL")
+        staged.type = 1;
+    else if (value == "PLA")
+        staged.type = 2;
+    else
+        return Fail("device type '" + Excerpt(value) + "' is not PROM, PAL or PLA.");
+    return CheckItemEnd(at);
+}
+
+bool Reader::ReadNameItem(ItemLine& at, Staged& staged)
+{
     std::string name;
-    std::string digits;
-    while (!rest.empty() && IsBlank(rest.front()))
-        rest.remove_prefix(1);
-    if (rule.kind == Kind::Variable || rule.kind == Kind::Function) {
-        if (!ReadName(rest, name))
-            return false;
-    } else {
-        std::string_view copy = rest;
-        const std::string_view value = nextToken(copy);
-        if (value.empty())
-            return Fail("item '" + ItemName(rule, index) + "' has no value.");
-        rest = copy;
-        switch (rule.kind) {
-        case Kind::Type:
-            if (value == "PROM")
-                staged.type = 0;
-            else if (value == "PAL")
-                staged.type = 1;
-            else if (value == "PLA")
-                staged.type = 2;
-            else
-                return Fail("device type '" + Excerpt(value) + "' is not PROM, PAL or PLA.");
-            break;
-        case Kind::PromTable:
-        case Kind::PalTable:
-            if (!ReadDigits(value, kRows, "01X", "truth table", digits))
-                return false;
-            break;
-        case Kind::OrFuses:
-            if (!ReadDigits(value, kRows, "01", "OR fuse", digits))
-                return false;
-            break;
-        case Kind::AndFuses:
-            if (!ReadDigits(value, kColumns, "01", "AND fuse", digits))
-                return false;
-            break;
-        case Kind::RowToggles:
-            if (!ReadDigits(value, kRows, "01", "row toggle", digits))
-                return false;
-            break;
-        case Kind::OutputToggles:
-            if (!ReadDigits(value, kFunctions, "01", "output toggle", digits))
-                return false;
-            break;
-        case Kind::Flag:
-            if (!ReadDigits(value, 1, "01", rule.keyword, digits))
-                return false;
-            break;
-        case Kind::Variable:
-        case Kind::Function:
-            break;
-        }
+    if (!ReadName(at.rest, name) || !CheckItemEnd(at))
+        return false;
+    const bool variable = at.rule->kind == Kind::Variable;
+    const std::string what = variable ? "variable" : "function";
+    const int limit = variable ? kMaxVariableName : kMaxFunctionName;
+    if (CountCharacters(name) > limit)
+        return Fail(what + " name \"" + Excerpt(name) + "\" is longer than " + std::to_string(limit) +
+                    (limit == 1 ? " character." : " characters."));
+    // "^" and "~" would re-mark every drawing the name appears in. The
+    // name is short by now, so it is quoted whole.
+    if (name.find_first_of("^~") != std::string::npos)
+        return Fail(what + " name \"" + name + "\" contains \"^\" or \"~\", which mark bars and subscripts.");
+    std::string* names = variable ? staged.variable : staged.function;
+    for (int other = 0; other < at.rule->count; ++other) {
+        if (m_seen[at.item][other] != 0 && names[other] == name)
+            return Fail(what + " name \"" + Excerpt(name) + "\" is already the name of " + what + " " +
+                        std::to_string(other) + " (line " + std::to_string(m_seen[at.item][other]) + ").");
     }
-    while (!rest.empty() && IsBlank(rest.front()))
-        rest.remove_prefix(1);
-    if (!rest.empty())
-        return Fail("unexpected text '" + Excerpt(rest) + "' after the value of '" +
-                    ItemName(rule, index) + "'.");
+    names[at.index] = name;
+    return true;
+}
 
-    // The value is sound on its own; now what it must agree with.
-    switch (rule.kind) {
-    case Kind::Type:
-        break;
-    case Kind::Variable:
-    case Kind::Function: {
-        const bool variable = rule.kind == Kind::Variable;
-        const int limit = variable ? kMaxVariableName : kMaxFunctionName;
-        if (CountCharacters(name) > limit)
-            return Fail(std::string(variable ? "variable" : "function") + " name \"" + Excerpt(name) +
-                        "\" is longer than " + std::to_string(limit) + (limit == 1 ? " character." : " characters."));
-        // "^" and "~" would re-mark every drawing the name appears in. The
-        // name is short by now, so it is quoted whole.
-        if (name.find_first_of("^~") != std::string::npos)
-            return Fail(std::string(variable ? "variable" : "function") + " name \"" + name +
-                        "\" contains \"^\" or \"~\", which mark bars and subscripts.");
-        std::string* names = variable ? staged.variable : staged.function;
-        for (int other = 0; other < rule.count; ++other) {
-            if (m_seen[item][other] != 0 && names[other] == name)
-                return Fail(std::string(variable ? "variable" : "function") + " name \"" + Excerpt(name) +
-                            "\" is already the name of " + (variable ? "variable " : "function ") +
-                            std::to_string(other) + " (line " + std::to_string(m_seen[item][other]) + ").");
-        }
-        names[index] = name;
-        break;
+// A PROM function is written as two items, its truth table and its OR
+// fuses; whichever comes second is checked against the first: a table
+// entry other than X shows its OR fuse.
+bool Reader::ReadPromColumn(ItemLine& at, Staged& staged)
+{
+    const bool table = at.rule->kind == Kind::PromTable;
+    std::string digits;
+    if (!ReadDigitValue(at, kRows, table ? "01X" : "01", table ? "truth table" : "OR fuse", digits))
+        return false;
+    const int f = at.index;
+    if (table)
+        std::copy(digits.begin(), digits.end(), staged.promTable[f]);
+    else
+        StoreBits(digits, staged.orFuse[f]);
+    const int partner = table ? at.item + 1 : at.item - 1;
+    if (m_seen[partner][f] == 0)
+        return true;
+    for (int r = 0; r < kRows; ++r) {
+        const char c = staged.promTable[f][r];
+        if (c != 'X' && c - '0' != staged.orFuse[f][r])
+            return Fail("PROM truth table of function " + std::to_string(f) + " shows " + c + " at minterm " +
+                        std::to_string(r) + " but its OR fuse is " +
+                        (staged.orFuse[f][r] == 1 ? "intact" : "blown") + ".");
     }
-    case Kind::PromTable:
-    case Kind::OrFuses: {
-        const bool table = rule.kind == Kind::PromTable;
-        for (int r = 0; r < kRows; ++r) {
-            if (table)
-                staged.promTable[index][r] = digits[r];
-            else
-                staged.orFuse[index][r] = digits[r] - '0';
-        }
-        // A PROM table entry other than X shows its OR fuse.
-        const int partner = table ? item + 1 : item - 1;
-        if (m_seen[partner][index] != 0) {
-            for (int r = 0; r < kRows; ++r) {
-                const char c = staged.promTable[index][r];
-                if (c != 'X' && c - '0' != staged.orFuse[index][r])
-                    return Fail("PROM truth table of function " + std::to_string(index) + " shows " + c +
-                                " at minterm " + std::to_string(r) + " but its OR fuse is " +
-                                (staged.orFuse[index][r] == 1 ? "intact" : "blown") + ".");
-            }
-        }
-        break;
-    }
-    case Kind::PalTable:
-        std::copy(digits.begin(), digits.end(), staged.palTable[index]);
-        break;
-    case Kind::AndFuses:
-        for (int c = 0; c < kColumns; ++c)
-            staged.andFuse[index][c] = digits[c] - '0';
-        break;
-    case Kind::RowToggles:
-        for (int r = 0; r < kRows; ++r)
-            staged.rowToggle[r] = digits[r] - '0';
-        break;
-    case Kind::OutputToggles:
-        for (int f = 0; f < kFunctions; ++f)
-            staged.outputToggle[f] = digits[f] - '0';
-        break;
-    case Kind::Flag:
-        staged.flag[rule.flag] = digits[0] - '0';
-        break;
-    }
-    m_seen[item][index] = m_line;
+    return true;
+}
+
+bool Reader::ReadPalTable(ItemLine& at, Staged& staged)
+{
+    std::string digits;
+    if (!ReadDigitValue(at, kRows, "01X", "truth table", digits))
+        return false;
+    std::copy(digits.begin(), digits.end(), staged.palTable[at.index]);
+    return true;
+}
+
+bool Reader::ReadAndFuses(ItemLine& at, Staged& staged)
+{
+    std::string digits;
+    if (!ReadDigitValue(at, kColumns, "01", "AND fuse", digits))
+        return false;
+    StoreBits(digits, staged.andFuse[at.index]);
+    return true;
+}
+
+// The row toggles (one for each row) or the output toggles (one for each
+// function), both written as one item.
+bool Reader::ReadToggles(ItemLine& at, Staged& staged)
+{
+    const bool rows = at.rule->kind == Kind::RowToggles;
+    std::string digits;
+    if (!ReadDigitValue(at, rows ? kRows : kFunctions, "01", rows ? "row toggle" : "output toggle", digits))
+        return false;
+    StoreBits(digits, rows ? staged.rowToggle : staged.outputToggle);
+    return true;
+}
+
+bool Reader::ReadFlag(ItemLine& at, Staged& staged)
+{
+    std::string digits;
+    if (!ReadDigitValue(at, 1, "01", at.rule->keyword, digits))
+        return false;
+    staged.flag[at.rule->flag] = digits[0] - '0';
     return true;
 }
 
