@@ -10,7 +10,7 @@
 
 #include <algorithm>
 #include <istream>
-#include <memory>
+#include <optional>
 #include <ostream>
 #include <streambuf>
 #include <string_view>
@@ -186,13 +186,24 @@ Result Run(const Function& function)
     return r;
 }
 
-int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+namespace {
+
+// What the command line asks for: the options given and the term lists.
+struct Options
 {
     bool all = false;
     bool batch = false;
     bool every = false;
     bool steps = false;
     std::vector<std::string> lists;
+};
+
+// Reads args in order into options. Returns the exit status when the
+// command line is answered or refused by the time its word is reached
+// (--help, --version, an unknown option), nothing when a mode is to run.
+std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options, std::ostream& out,
+                                std::ostream& err)
+{
     for (const std::string& a : args) {
         if (a == "--help" || a == "-h") {
             out << kUsage;
@@ -203,90 +214,130 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
             return 0;
         }
         if (a == "--all")
-            all = true;
+            options.all = true;
         else if (a == "--batch")
-            batch = true;
+            options.batch = true;
         else if (a == "--every")
-            every = true;
+            options.every = true;
         else if (a == "--steps")
-            steps = true;
+            options.steps = true;
         else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
             err << "zyl-minimize: unknown option " << a << " (see --help)\n";
             return 2;
         } else
-            lists.push_back(a);
+            options.lists.push_back(a);
     }
+    return std::nullopt;
+}
 
-    if (every) {
-        for (int mask = 0; mask < 65536; ++mask) {
-            Function f;
-            for (int m = 0; m < 16; ++m) {
-                if (mask & (1 << m))
-                    f.on.push_back(m);
-            }
-            const Result r = Run(f);
-            out << mask << '\t';
-            PrintFields(out, r);
+// --every: one line for each of the 65,536 functions without don't cares,
+// in the order of their ON-set masks.
+int PrintEvery(std::ostream& out)
+{
+    for (int mask = 0; mask < 65536; ++mask) {
+        Function f;
+        for (int m = 0; m < 16; ++m) {
+            if (mask & (1 << m))
+                f.on.push_back(m);
         }
-        return 0;
+        const Result r = Run(f);
+        out << mask << '\t';
+        PrintFields(out, r);
+    }
+    return 0;
+}
+
+// --batch: lines ON;DC, read in blocks and parsed as they come, so that a
+// line of any length takes constant memory. Each line is answered as it
+// ends, a refused one with ERROR on out and its message on err.
+class BatchRun
+{
+public:
+    BatchRun(std::ostream& out, std::ostream& err)
+        : m_out(out)
+        , m_err(err)
+    {
     }
 
-    if (batch) {
-        // Lines ON;DC, read in blocks and parsed as they come, so that a
-        // line of any length takes constant memory.
-        int status = 0;
-        auto on = std::make_unique<ListReader>("minterm");
-        auto dc = std::make_unique<ListReader>("don't care");
-        bool inDc = false, pendingCr = false, lineStarted = false;
-        auto endLine = [&] {
-            Function f;
-            std::string error;
-            if (on->Finish(f.on, error) && dc->Finish(f.dontCare, error) && CheckOverlap(f, error))
-                PrintFields(out, Run(f));
-            else {
-                out << "ERROR\t" << error << '\n';
-                err << "zyl-minimize: " << error << '\n';
-                status = 2;
-            }
-            on = std::make_unique<ListReader>("minterm");
-            dc = std::make_unique<ListReader>("don't care");
-            inDc = pendingCr = lineStarted = false;
-        };
-        auto feed = [&](char c) {
-            lineStarted = true;
-            if (c == ';' && !inDc)
-                inDc = true;
-            else
-                (inDc ? *dc : *on).Feed(c);
-        };
+    // Reads in to its end; the exit status, 2 once a line was refused.
+    int ReadLines(std::istream& in)
+    {
         std::vector<char> buffer(1 << 16);
         for (;;) {
             const std::streamsize n = in.rdbuf()->sgetn(buffer.data(), static_cast<std::streamsize>(buffer.size()));
             if (n <= 0)
                 break;
-            for (std::streamsize i = 0; i < n; ++i) {
-                const char c = buffer[static_cast<std::size_t>(i)];
-                if (c == '\n') {
-                    endLine(); // a "\r\n" line end drops its "\r"
-                    continue;
-                }
-                if (pendingCr)
-                    feed('\r');
-                pendingCr = c == '\r';
-                if (!pendingCr)
-                    feed(c);
-                else
-                    lineStarted = true;
-            }
+            for (std::streamsize i = 0; i < n; ++i)
+                Take(buffer[static_cast<std::size_t>(i)]);
         }
-        if (lineStarted) {
-            if (pendingCr)
-                feed('\r');
-            endLine();
+        // The last line may lack its line end.
+        if (m_lineStarted) {
+            if (m_pendingCr)
+                Feed('\r');
+            EndLine();
         }
-        return status;
+        return m_status;
     }
 
+private:
+    // One character as read: a "\r\n" line end drops its "\r", any other
+    // "\r" belongs to the line.
+    void Take(char c)
+    {
+        if (c == '\n') {
+            EndLine();
+            return;
+        }
+        if (m_pendingCr)
+            Feed('\r');
+        m_pendingCr = c == '\r';
+        if (!m_pendingCr)
+            Feed(c);
+        else
+            m_lineStarted = true;
+    }
+
+    // One character of a line: the first ';' ends the ON list.
+    void Feed(char c)
+    {
+        m_lineStarted = true;
+        if (c == ';' && !m_inDc)
+            m_inDc = true;
+        else
+            (m_inDc ? m_dc : m_on).Feed(c);
+    }
+
+    void EndLine()
+    {
+        Function f;
+        std::string error;
+        if (m_on.Finish(f.on, error) && m_dc.Finish(f.dontCare, error) && CheckOverlap(f, error))
+            PrintFields(m_out, Run(f));
+        else {
+            m_out << "ERROR\t" << error << '\n';
+            m_err << "zyl-minimize: " << error << '\n';
+            m_status = 2;
+        }
+        m_on = ListReader("minterm");
+        m_dc = ListReader("don't care");
+        m_inDc = m_pendingCr = m_lineStarted = false;
+    }
+
+    std::ostream& m_out;
+    std::ostream& m_err;
+    ListReader m_on{"minterm"};
+    ListReader m_dc{"don't care"};
+    bool m_inDc = false;        // past the line's ';'
+    bool m_pendingCr = false;   // a '\r' read, its line end not known yet
+    bool m_lineStarted = false; // the line has a character
+    int m_status = 0;
+};
+
+// ON [DC] from the command line: the first lowest-cost cover, every
+// recorded one with --all, or the steps of the tabular method with --steps.
+int RunLists(const Options& options, std::ostream& out, std::ostream& err)
+{
+    const std::vector<std::string>& lists = options.lists;
     if (lists.empty() || lists.size() > 2) {
         err << "zyl-minimize: expected ON [DC] (see --help)\n";
         return 2;
@@ -297,7 +348,7 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
         err << "zyl-minimize: " << error << '\n';
         return 2;
     }
-    if (steps) {
+    if (options.steps) {
         const CDerivation d = Derive(f.on.data(), static_cast<int>(f.on.size()), f.dontCare.data(),
                                      static_cast<int>(f.dontCare.size()));
         CStepsInput input;
@@ -306,13 +357,29 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
         return 0;
     }
     const Result r = Run(f);
-    if (all) {
+    if (options.all) {
         for (const std::string& cover : r.covers)
             out << cover << '\n';
     } else {
         out << r.covers.front() << '\n';
     }
     return 0;
+}
+
+} // namespace
+
+// --every, then --batch, then the lists on the command line: the first
+// mode given in that order runs, the others are ignored.
+int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    Options options;
+    if (const std::optional<int> status = ParseOptions(args, options, out, err))
+        return *status;
+    if (options.every)
+        return PrintEvery(out);
+    if (options.batch)
+        return BatchRun(out, err).ReadLines(in);
+    return RunLists(options, out, err);
 }
 
 } // namespace MinimizeTool
