@@ -6,6 +6,7 @@
 #include "CZYLDoc.h"
 #include "DrawRichText.h"
 #include "FuseMapLayout.h"
+#include "Highlight.h"
 #include "Pictures.h"
 
 #include <QApplication>
@@ -95,12 +96,39 @@ CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
         viewport()->update();
         m_dialogs->RefreshAll();
     });
+    m_highlightListener = SharedHighlight().AddListener([this] { viewport()->update(); });
     UpdateScrollBars();
 }
 
 CZYLView::~CZYLView()
 {
     m_doc.RemoveListener(m_listener);
+    SharedHighlight().RemoveListener(m_highlightListener);
+}
+
+// The band of AND row r, from its first fuse to its gate: where the
+// pointer picks the row and where the row is shown highlighted.
+ZRect CZYLView::AndRowBand(int r) const
+{
+    const ZRect first = m_doc.m_rcAndCell[0][r];
+    return {first.left, first.top, m_doc.m_rcRowGate[r].right, first.bottom};
+}
+
+// What the Karnaugh maps' pointer rests on: a PAL AND row, or the sum line
+// of a PROM function's annotation, tinted under the drawing.
+void CZYLView::DrawHighlight(QPainter& p)
+{
+    const CHighlight& h = SharedHighlight().Get();
+    const QColor tint(255, 220, 0, 110);
+    if (m_doc.m_bPal == 1 && h.andRow >= 0 && h.andRow < CZYLDoc::kRows) {
+        const ZRect band = AndRowBand(h.andRow);
+        p.fillRect(QRect(band.left, band.top, band.Width(), band.Height()), tint);
+    }
+    if (m_doc.m_bProm == 1 && h.term >= 0 && h.function >= 0 && h.function < CZYLDoc::kFunctions) {
+        const ZRect area = m_doc.m_rcFunctionArea[h.function];
+        const int top = area.top + L::kAnnotationTop + L::kAnnotationLinePitch;
+        p.fillRect(QRect(area.left, top, area.Width(), L::kAnnotationLinePitch), tint);
+    }
 }
 
 void CZYLView::HideDialogs() { m_dialogs->HideAll(); }
@@ -266,6 +294,7 @@ void CZYLView::OnDraw(QPainter& p)
     DrawOrGatesAndOutputLines(p);
     DrawArrayLabels(p);
     if (!DrawBlockStructure(p)) {
+        DrawHighlight(p);
         if (m_doc.m_bProm == 1)
             DrawPromFuses(p);
         if (m_doc.m_bPal == 1)
@@ -534,6 +563,12 @@ void CZYLView::mouseMoveEvent(QMouseEvent* event)
         viewport()->setCursor(m_fuseCursor);
     else
         viewport()->unsetCursor();
+    // A PAL AND row under the pointer shows its group on the Karnaugh maps.
+    CHighlight hovered;
+    for (int r = 0; r < CZYLDoc::kRows && m_doc.m_bPal == 1 && m_doc.m_bBlockStructure != 1; ++r)
+        if (AndRowBand(r).Contains(pt))
+            hovered.andRow = r;
+    SharedHighlight().Set(hovered);
 }
 
 void CZYLView::mouseReleaseEvent(QMouseEvent* event)

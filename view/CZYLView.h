@@ -122,6 +122,8 @@ private:
     void DrawPalFuses(QPainter& p);
     void DrawPlaFuses(QPainter& p);
     void DrawAnnotations(QPainter& p);
+    void DrawHighlight(QPainter& p);
+    ZRect AndRowBand(int r) const;
 
     void UpdateScrollBars();
     void ToggleSelectMode();
@@ -133,6 +135,7 @@ private:
     CCommandRows m_commands; // the view's own: region selection and copy
     std::unique_ptr<CViewDialogs> m_dialogs;
     int m_listener = 0;
+    int m_highlightListener = 0;
     QCursor m_fuseCursor;
     QCursor m_copyCursor;
 
