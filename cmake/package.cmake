@@ -4,9 +4,8 @@
 # scripts/check-package.sh unpacks that package and checks every file named
 # here, so a file added or renamed here is added or renamed there too.
 
-# One id names the desktop entry, the AppStream component, the icon and the
-# program's desktop file name (app/CZYLApp.cpp).
-set(ZYL_APP_ID io.github.zyl.ZYL)
+# ZYL_APP_ID (the top CMakeLists.txt) names the desktop entry, the AppStream
+# component, the icon and the program's desktop file name.
 set(ZYL_ICON_SIZES 16 24 32 48 64 128 256)
 
 # Man pages and the changelog are installed compressed, as Debian wants them;
@@ -74,8 +73,3 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)
-
-# The program names its desktop entry and its version with these.
-if(TARGET zyl_gui)
-    target_compile_definitions(zyl_gui PRIVATE ZYL_APP_ID="${ZYL_APP_ID}" ZYL_VERSION="${PROJECT_VERSION}")
-endif()
