@@ -138,13 +138,14 @@ private slots:
         for (const QKeySequence& k : a->shortcuts())
             shortcuts << k.toString(QKeySequence::PortableText);
         QCOMPARE(shortcuts.join('|'), keys);
-        // Enabled from the start, but for the edit items, which stay disabled,
-        // and the recent file while there is none.
+        // Enabled from the start, but for the edit items, which stay disabled
+        // (the recent file follows the remembered list, the file tests').
         m_frame->UpdateCommandUI();
-        const bool off = id == ID_EDIT_UNDO || id == ID_EDIT_CUT || id == ID_EDIT_COPY || id == ID_EDIT_PASTE ||
-                         id == ID_FILE_MRU_FILE1;
-        QCOMPARE(a->isEnabled(), !off);
-        QCOMPARE(m_frame->IsCommandEnabled(id), !off);
+        const bool off = id == ID_EDIT_UNDO || id == ID_EDIT_CUT || id == ID_EDIT_COPY || id == ID_EDIT_PASTE;
+        if (id != ID_FILE_MRU_FILE1) {
+            QCOMPARE(a->isEnabled(), !off);
+            QCOMPARE(m_frame->IsCommandEnabled(id), !off);
+        }
 
         std::map<int, QStringList> menus;
         for (QAction* top : m_frame->menuBar()->actions())
