@@ -192,54 +192,10 @@ std::string ItemName(const ItemRule& rule, int index)
     return rule.count == 1 ? std::string(rule.keyword) : std::string(rule.keyword) + " " + std::to_string(index);
 }
 
-// Length of the well-formed UTF-8 sequence at text[i], 0 if there is none
-// (overlong forms, surrogates and values beyond U+10FFFF are refused).
-int Utf8Length(std::string_view text, std::size_t i)
-{
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char c = byte(i);
-    if (c < 0x80)
-        return 1;
-    int n = 0;
-    unsigned lo = 0x80, hi = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF)
-        n = 2;
-    else if (c >= 0xE0 && c <= 0xEF) {
-        n = 3;
-        if (c == 0xE0)
-            lo = 0xA0;
-        if (c == 0xED)
-            hi = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        n = 4;
-        if (c == 0xF0)
-            lo = 0x90;
-        if (c == 0xF4)
-            hi = 0x8F;
-    } else
-        return 0;
-    if (i + n > text.size())
-        return 0;
-    for (int k = 1; k < n; ++k) {
-        const unsigned b = byte(i + k);
-        if (b < (k == 1 ? lo : 0x80u) || b > (k == 1 ? hi : 0xBFu))
-            return 0;
-    }
-    return n;
-}
-
-int CountCharacters(std::string_view text)
-{
-    int n = 0;
-    for (std::size_t i = 0; i < text.size(); i += std::max(1, Utf8Length(text, i)))
-        ++n;
-    return n;
-}
-
 // The character at text[i] for a message: one whole UTF-8 sequence.
 std::string CharAt(std::string_view text, std::size_t i)
 {
-    return std::string(text.substr(i, std::max(1, Utf8Length(text, i))));
+    return std::string(text.substr(i, Utf8::CharLength(text, i)));
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -340,7 +296,7 @@ private:
 bool Reader::CheckLineText(std::string_view line)
 {
     for (std::size_t i = 0; i < line.size();) {
-        const int n = Utf8Length(line, i);
+        const std::size_t n = Utf8::IsWellFormedAt(line, i) ? Utf8::CharLength(line, i) : 0;
         if (n == 0)
             return Fail("the text is not UTF-8 (byte " + std::to_string(static_cast<unsigned char>(line[i])) +
                         " at column " + std::to_string(i + 1) + "); this is not a ZYL document.");
@@ -395,7 +351,7 @@ bool Reader::ReadName(std::string_view& rest, std::string& name)
 bool Reader::ReadDigits(std::string_view value, int count, const char* allowed, const char* what,
                         std::string& digits)
 {
-    for (std::size_t i = 0; i < value.size(); i += std::max(1, Utf8Length(value, i))) {
+    for (std::size_t i = 0; i < value.size(); i += Utf8::CharLength(value, i)) {
         if (std::strchr(allowed, value[i]) == nullptr || value[i] == '\0')
             return Fail(std::string(what) + " value '" + CharAt(value, i) + "' is not " +
                         (std::strlen(allowed) == 3 ? "0, 1 or X." : "0 or 1."));
@@ -531,7 +487,7 @@ bool Reader::ReadNameItem(ItemLine& at, Staged& staged)
     const bool variable = at.rule->kind == Kind::Variable;
     const std::string what = variable ? "variable" : "function";
     const int limit = variable ? kMaxVariableName : kMaxFunctionName;
-    if (CountCharacters(name) > limit)
+    if (Utf8::CountChars(name) > std::size_t(limit))
         return Fail(what + " name \"" + Excerpt(name) + "\" is longer than " + std::to_string(limit) +
                     (limit == 1 ? " character." : " characters."));
     // "^" and "~" would re-mark every drawing the name appears in. The
