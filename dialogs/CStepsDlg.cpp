@@ -6,18 +6,18 @@
 #include "StepsPage.h"
 #include "StepsText.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
-#include <QAbstractScrollArea>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QVBoxLayout>
 
 #include <algorithm>
