@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 #include <sstream>
@@ -18,67 +19,53 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
-
-struct ParseCase
+// The dialogs' term lists: the count read (0 nothing, -1 refused with the
+// one message) and the numbers.
+TEST(Parser, ReadsTheTable)
 {
-    std::string input;
-    int result;
-    std::vector<int> numbers;
-};
-
-class Parser : public ::testing::TestWithParam<ParseCase>
-{
-};
-
-const std::string kMessage = "\nOnly positive integers \nseparated by comma are accepted.";
-
-} // namespace
-
-TEST_P(Parser, ReadsTheTable)
-{
-    const ParseCase& c = GetParam();
-    auto doc = std::make_unique<CZYLDoc>();
-    CRecordingPlatform platform;
-    platform.doc = doc.get();
-    CScopedPlatform scope(&platform);
-    int numbers[16];
-    const int n = ParseTermList(c.input, numbers);
-    EXPECT_EQ(n, c.result);
-    if (n > 0) {
-        EXPECT_EQ(std::vector<int>(numbers, numbers + n), c.numbers);
-    }
-    if (n == -1) {
-        ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_TRUE(platform.messages[0].zylBox);
-        EXPECT_EQ(platform.messages[0].text, kMessage);
-        EXPECT_EQ(doc->m_strMessage, kMessage);
-    } else {
-        EXPECT_TRUE(platform.messages.empty());
+    const std::string message = "\nOnly positive integers \nseparated by comma are accepted.";
+    const std::vector<int> all = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    std::vector<int> keepForty(all.begin(), all.end() - 1);
+    keepForty.push_back(40);
+    const struct
+    {
+        std::string input;
+        int result;
+        std::vector<int> numbers;
+    } cases[] = {
+        {"", 0, {}}, {"    ", 0, {}}, {",1", 0, {}}, {"1,,2", 0, {}}, {"1, ,2", 0, {}}, {",", 0, {}},
+        {" 3, 5 ,7 ", 3, {3, 5, 7}}, {"0", 1, {0}}, {"007", 1, {7}}, {"1 2", 1, {12}}, {"1 ,2", 2, {1, 2}},
+        {"1,2,", 2, {1, 2}}, {"16", 1, {16}}, {"99", 1, {99}},
+        {"1;2", -1, {}}, {"-1", -1, {}}, {"+3", -1, {}}, {"1.5", -1, {}}, {"1,\t2", -1, {}}, {"1\n", -1, {}},
+        {"x", -1, {}}, {"\xe9", -1, {}},
+        // Too large for an int: still above 15 for the callers.
+        {"99999999999999999999", 1, {INT_MAX}},
+        // More numbers than the array holds: repeats fold, nothing is lost;
+        // distinct numbers that cannot fit keep one above 15 in view.
+        {"1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,2", 2, {1, 2}},
+        {"0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,3", 16, all},
+        {"0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,40", 16, keepForty},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input);
+        auto doc = std::make_unique<CZYLDoc>();
+        CRecordingPlatform platform;
+        platform.doc = doc.get();
+        CScopedPlatform scope(&platform);
+        int numbers[16];
+        const int n = ParseTermList(c.input, numbers);
+        EXPECT_EQ(n, c.result);
+        EXPECT_EQ(std::vector<int>(numbers, numbers + std::max(n, 0)), c.numbers);
+        ASSERT_EQ(platform.messages.size(), n == -1 ? 1u : 0u);
+        if (n == -1) {
+            EXPECT_TRUE(platform.messages[0].zylBox);
+            EXPECT_EQ(platform.messages[0].text, message);
+            EXPECT_EQ(doc->m_strMessage, message);
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TermLists, Parser,
-    ::testing::Values(ParseCase{"", 0, {}}, ParseCase{"    ", 0, {}}, ParseCase{" 3, 5 ,7 ", 3, {3, 5, 7}},
-                      ParseCase{"0", 1, {0}}, ParseCase{"007", 1, {7}}, ParseCase{"1 2", 1, {12}},
-                      ParseCase{"1 ,2", 2, {1, 2}}, ParseCase{"1,2,", 2, {1, 2}}, ParseCase{",1", 0, {}},
-                      ParseCase{"1,,2", 0, {}}, ParseCase{"1, ,2", 0, {}}, ParseCase{",", 0, {}},
-                      ParseCase{"1;2", -1, {}}, ParseCase{"-1", -1, {}}, ParseCase{"+3", -1, {}},
-                      ParseCase{"1.5", -1, {}}, ParseCase{"1,\t2", -1, {}}, ParseCase{"1\n", -1, {}},
-                      ParseCase{"x", -1, {}}, ParseCase{"\xe9", -1, {}}, ParseCase{"16", 1, {16}},
-                      ParseCase{"99", 1, {99}},
-                      // Too large for an int: still above 15 for the callers.
-                      ParseCase{"99999999999999999999", 1, {INT_MAX}},
-                      // More numbers than the array holds: repeats fold, nothing is lost.
-                      ParseCase{"1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,2", 2, {1, 2}},
-                      ParseCase{"0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,3", 16,
-                                {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}},
-                      // Distinct numbers that cannot fit keep one above 15 in view.
-                      ParseCase{"0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,40", 16,
-                                {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 40}}));
-
-TEST(ParserBounds, NeverWritesPastTheArray)
+TEST(Parser, NeverWritesPastTheArray)
 {
     // Guard cells around the caller's array catch any write beyond it.
     int guarded[18];
@@ -90,79 +77,66 @@ TEST(ParserBounds, NeverWritesPastTheArray)
     EXPECT_EQ(guarded[0], 777);
     EXPECT_EQ(guarded[17], 777);
     EXPECT_GT(guarded[16], 15);
-
     EXPECT_EQ(TrimLeadingSpaces("  a b "), "a b ");
-    EXPECT_EQ(TrimTrailingSpaces("  a b  "), "  a b");
-    EXPECT_EQ(TrimTrailingSpaces("\t "), "\t");
+    EXPECT_EQ(TrimTrailingSpaces("\t  "), "\t");
 }
 
-namespace {
-
-struct ToolRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun Tool(const std::vector<std::string>& args, const std::string& input = "")
-{
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = MinimizeTool::Main(args, in, out, err);
-    return ToolRun{status, out.str(), err.str()};
-}
-
-} // namespace
-
-TEST(MinimizeCommand, SumsOfProducts)
-{
-    EXPECT_EQ(Tool({"1,3,5,7,9,11"}).out, "^AD + ^BD\n");
-    EXPECT_EQ(Tool({""}).out, "0\n");
-    EXPECT_EQ(Tool({"2", "0,1,3"}).out, "^A^B\n");
-    EXPECT_EQ(Tool({"--all", "0,1,2,5,6,7"}).out, "^A^B^C + ^AC^D + ^ABD\n^A^B^D + ^A^CD + ^ABC\n");
-    EXPECT_EQ(Tool({"0, 1 ,2,3,4,5,6,7,8,9,10,11,12,13,14,15,"}).out, "1\n");
-    EXPECT_EQ(Tool({"1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1"}).out, "^A^B^CD\n"); // repeats fold
-
-    const ToolRun batch = Tool({"--batch"}, "1,3,5,7,9,11;\n;\n2;0,1,3\r\n1,x\n3;3\n1,,3\n17\n0,3,5,6,9,10,12,15");
-    EXPECT_EQ(batch.out, "1\t6\t^AD + ^BD\n"
-                         "1\t0\t0\n"
-                         "1\t3\t^A^B\n"
-                         "ERROR\tminterm list \"1,x\": only numbers 0..15 separated by commas are accepted\n"
-                         "ERROR\tminterm 3 is also listed as a don't care\n"
-                         "ERROR\tminterm list \"1,,3\": an item is empty (a comma first or two commas in a row)\n"
-                         "ERROR\tminterm 17 is out of range (0..15)\n"
-                         "1\t40\t^A^B^C^D + ^A^BCD + ^AB^CD + ^ABC^D + A^B^CD + A^BC^D + AB^C^D + ABCD\n");
-    EXPECT_EQ(batch.status, 2);
-}
-
-TEST(MinimizeCommand, BadInput)
+// zyl-minimize: answers, refusals and exit statuses, one run per row.
+TEST(MinimizeCommand, AnswersAndRefusals)
 {
     const std::string longList = "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,x";
+    const std::string numbersOnly = ": only numbers 0..15 separated by commas are accepted";
+    const std::string empty = ": an item is empty (a comma first or two commas in a row)";
+    auto said = [](const std::string& problem) { return "zyl-minimize: " + problem + "\n"; };
     const struct
     {
         std::vector<std::string> args;
-        std::string err;
+        std::string input, out, err;
+        int status;
     } cases[] = {
-        {{"1;2"}, "minterm list \"1;2\": only numbers 0..15 separated by commas are accepted"},
-        {{longList}, "minterm list \"" + longList.substr(0, 40) + "...\": only numbers 0..15 separated by commas are accepted"},
-        {{"1,,2"}, "minterm list \"1,,2\": an item is empty (a comma first or two commas in a row)"},
-        {{"1", ",3"}, "don't care list \",3\": an item is empty (a comma first or two commas in a row)"},
-        {{"1, 016"}, "minterm 016 is out of range (0..15)"},
-        {{"99999999999999999999"}, "minterm 99999999999999999999 is out of range (0..15)"},
-        {{"1", "9 9"}, "don't care 9 9 is out of range (0..15)"},
-        {{"1,2", "2"}, "minterm 2 is also listed as a don't care"},
-        {{"--bogus"}, "unknown option --bogus (see --help)"},
-        {{}, "expected ON [DC] (see --help)"},
+        {{"1,3,5,7,9,11"}, "", "^AD + ^BD\n", "", 0},
+        {{""}, "", "0\n", "", 0},
+        {{"2", "0,1,3"}, "", "^A^B\n", "", 0},
+        {{"--all", "0,1,2,5,6,7"}, "", "^A^B^C + ^AC^D + ^ABD\n^A^B^D + ^A^CD + ^ABC\n", "", 0},
+        {{"0, 1 ,2,3,4,5,6,7,8,9,10,11,12,13,14,15,"}, "", "1\n", "", 0},
+        {{"1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1"}, "", "^A^B^CD\n", "", 0}, // repeats fold
+        {{"--batch"}, "1,3,5,7,9,11;\n;\n2;0,1,3\r\n1,x\n3;3\n1,,3\n17\n0,3,5,6,9,10,12,15",
+         "1\t6\t^AD + ^BD\n1\t0\t0\n1\t3\t^A^B\n"
+         "ERROR\tminterm list \"1,x\"" + numbersOnly + "\n"
+         "ERROR\tminterm 3 is also listed as a don't care\n"
+         "ERROR\tminterm list \"1,,3\"" + empty + "\n"
+         "ERROR\tminterm 17 is out of range (0..15)\n"
+         "1\t40\t^A^B^C^D + ^A^BCD + ^AB^CD + ^ABC^D + A^B^CD + A^BC^D + AB^C^D + ABCD\n",
+         "", 2},
+        {{"1;2"}, "", "", said("minterm list \"1;2\"" + numbersOnly), 2},
+        {{longList}, "", "", said("minterm list \"" + longList.substr(0, 40) + "...\"" + numbersOnly), 2},
+        {{"1,,2"}, "", "", said("minterm list \"1,,2\"" + empty), 2},
+        {{"1", ",3"}, "", "", said("don't care list \",3\"" + empty), 2},
+        {{"1, 016"}, "", "", said("minterm 016 is out of range (0..15)"), 2},
+        {{"99999999999999999999"}, "", "", said("minterm 99999999999999999999 is out of range (0..15)"), 2},
+        {{"1", "9 9"}, "", "", said("don't care 9 9 is out of range (0..15)"), 2},
+        {{"1,2", "2"}, "", "", said("minterm 2 is also listed as a don't care"), 2},
+        {{"--bogus"}, "", "", said("unknown option --bogus (see --help)"), 2},
+        {{}, "", "", said("expected ON [DC] (see --help)"), 2},
     };
     for (const auto& c : cases) {
-        const ToolRun run = Tool(c.args);
-        EXPECT_EQ(run.status, 2) << c.err;
-        EXPECT_EQ(run.err, "zyl-minimize: " + c.err + "\n");
-        EXPECT_EQ(run.out, "");
+        std::istringstream in(c.input);
+        std::ostringstream out, err;
+        EXPECT_EQ(MinimizeTool::Main(c.args, in, out, err), c.status) << c.out << c.err;
+        EXPECT_EQ(out.str(), c.out);
+        if (c.input.empty()) { // a batch reports on its standard output
+            EXPECT_EQ(err.str(), c.err);
+        }
     }
-    EXPECT_EQ(Tool({"--help"}).status, 0);
+    std::istringstream in;
+    std::ostringstream help, every, err;
+    EXPECT_EQ(MinimizeTool::Main({"--help"}, in, help, err), 0);
+    EXPECT_EQ(MinimizeTool::Main({"--every"}, in, every, err), 0);
+    const std::string all = every.str();
+    EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 65536);
+    EXPECT_TRUE(all.starts_with("0\t1\t0\t0\n"));
+    EXPECT_NE(all.find("\n43690\t1\t1\tD\n"), std::string::npos);
+    EXPECT_TRUE(all.ends_with("\n65535\t1\t1\t1\n"));
 }
 
 namespace {
@@ -172,34 +146,30 @@ namespace {
 class RepeatBuffer : public std::streambuf
 {
 public:
-    RepeatBuffer(std::string unit, std::size_t size)
-        : m_unit(std::move(unit)), m_left(size)
+    RepeatBuffer(const std::string& unit, std::size_t size) : m_left(size)
     {
         while (m_chunk.size() < (1 << 16))
-            m_chunk += m_unit;
+            m_chunk += unit;
     }
 
 protected:
     int_type underflow() override
     {
-        if (m_left == 0) {
-            if (m_ended)
-                return traits_type::eof();
-            m_ended = true;
-            setg(m_end, m_end, m_end + 1);
-            return '\n';
-        }
-        const std::size_t n = std::min(m_left, m_chunk.size());
-        m_left -= n;
-        setg(m_chunk.data(), m_chunk.data(), m_chunk.data() + n);
-        return traits_type::to_int_type(m_chunk[0]);
+        if (m_left == 0 && m_ended)
+            return traits_type::eof();
+        m_ended = m_left == 0;
+        const std::size_t n = m_ended ? 1 : std::min(m_left, m_chunk.size());
+        char* begin = m_ended ? &m_end : m_chunk.data();
+        m_left -= m_ended ? 0 : n;
+        setg(begin, begin, begin + n);
+        return traits_type::to_int_type(*begin);
     }
 
 private:
-    std::string m_unit, m_chunk;
+    std::string m_chunk;
     std::size_t m_left;
     bool m_ended = false;
-    char m_end[1] = {'\n'};
+    char m_end = '\n';
 };
 
 // The peak resident memory in kB of a child process that runs --batch on
@@ -235,29 +205,7 @@ TEST(MinimizeCommand, LongLinesTakeBoundedMemory)
     const long bad = BatchPeakKb("\xC3\x84", 10 << 20,
                                  "ERROR\tminterm list \"" + forty +
                                      "...\": only numbers 0..15 separated by commas are accepted\n");
-    ASSERT_GT(base, 0);
-    ASSERT_GT(valid, 0);
-    ASSERT_GT(bad, 0);
+    ASSERT_TRUE(base > 0 && valid > 0 && bad > 0) << base << " " << valid << " " << bad;
     EXPECT_LT(valid - base, 16 * 1024);
     EXPECT_LT(bad - base, 16 * 1024);
-}
-
-TEST(MinimizeCommand, EveryFunction)
-{
-    const ToolRun run = Tool({"--every"});
-    EXPECT_EQ(run.status, 0);
-    std::istringstream lines(run.out);
-    std::string line;
-    int n = 0;
-    while (std::getline(lines, line)) {
-        if (n == 0) {
-            EXPECT_EQ(line, "0\t1\t0\t0");
-        } else if (n == 65535) {
-            EXPECT_EQ(line, "65535\t1\t1\t1");
-        } else if (n == 0xAAAA) {
-            EXPECT_EQ(line, "43690\t1\t1\tD");
-        }
-        ++n;
-    }
-    EXPECT_EQ(n, 65536);
 }
