@@ -4,8 +4,11 @@
 // scrolled), clicks, Shift+clicks and popup values in the truth-table and
 // circuit-symbols dialogs, the entry dialogs' Updates with random lists and
 // the names command. After every step the document must be sound and every
-// open entry dialog must show the document's functions. ZYL_WALK_STEPS and
-// ZYL_WALK_SEED in the environment set the walk's length and seed.
+// open entry dialog must show the document's functions; every few steps the
+// annotations must describe the document, and every few hundred steps the
+// document must save and reopen in place to the same sound document.
+// ZYL_WALK_STEPS and ZYL_WALK_SEED in the environment set the walk's length
+// and seed.
 #include "CMintermDlg.h"
 #include "CModelessDlg.h"
 #include "CNamesDlg.h"
@@ -13,6 +16,7 @@
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
+#include "DocFile.h"
 #include "DocInvariants.h"
 #include "MaxtermLogic.h"
 #include "MintermLogic.h"
@@ -26,8 +30,10 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -35,6 +41,32 @@ unsigned long FromEnvironment(const char* name, unsigned long fallback)
 {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0' ? std::strtoul(value, nullptr, 10) : fallback;
+}
+
+// The annotations agree with the document: none while the block structure or
+// a PLA is shown, else some; a PROM function's cover produces its ON-set and
+// stays within its ON-set and don't cares.
+std::string AnnotationFault(CZYLDoc& doc, CViewLogic& logic)
+{
+    const bool hidden = doc.m_bBlockStructure == 1 || doc.m_bPla == 1;
+    if (logic.BuildAnnotations().empty() != hidden)
+        return hidden ? "annotations drawn while hidden" : "no annotations";
+    for (int f = 0; doc.m_bProm == 1 && !hidden && f < 4; ++f) {
+        if (doc.m_nPromMinterms[f] == 0)
+            continue;
+        std::set<int> covered;
+        for (int t = 0; t < doc.m_aCover[f][0]; ++t) {
+            const CImplicant& term = doc.m_aTerms[500 * f + t];
+            covered.insert(term.m_anMinterm, term.m_anMinterm + term.m_nMinterms);
+        }
+        const std::set<int> on(doc.m_anPromMinterms[f], doc.m_anPromMinterms[f] + doc.m_nPromMinterms[f]);
+        std::set<int> allowed(doc.m_anPromDontCares[f], doc.m_anPromDontCares[f] + doc.m_nPromDontCares[f]);
+        allowed.insert(on.begin(), on.end());
+        if (!std::includes(covered.begin(), covered.end(), on.begin(), on.end()) ||
+            !std::includes(allowed.begin(), allowed.end(), covered.begin(), covered.end()))
+            return "PROM cover of function " + std::to_string(f) + " is not its function";
+    }
+    return "";
 }
 
 } // namespace
@@ -108,6 +140,8 @@ private slots:
         bool typed[2] = {false, false};
         int changes = 0;
         int updates = 0;
+        int popups = 0;
+        int modes = 0; // bit 0 PLA, 1 PROM, 2 PAL
         doc->AddListener([&] { ++changes; });
 
         for (unsigned long step = 0; step < steps; ++step) {
@@ -123,13 +157,17 @@ private slots:
                 if (id == ID_EDIT_MINTERMS || id == ID_EDIT_MAXTERMS)
                     shownDialog = id == ID_EDIT_MINTERMS ? 0 : 1;
             } else if (kind < 7) {
-                // Mostly on the arrays, sometimes anywhere in the window.
+                // Mostly on the arrays, often on an OR fuse (where a don't
+                // care asks for its value), sometimes anywhere in the window.
                 platform.popupAnswers = {pick(4) - 1};
                 if (pick(5) == 0)
                     view.verticalScrollBar()->setValue(pick(view.verticalScrollBar()->maximum() + 1));
-                const QPoint logical(40 + pick(330), 130 + pick(440));
-                const QPoint at = pick(3) == 0 ? QPoint(pick(view.viewport()->width()), pick(view.viewport()->height()))
-                                               : logical - view.ScrollOffset();
+                const int where = pick(6);
+                const ZRect& cell = doc->m_rcOrCell[pick(4)][pick(16)];
+                const QPoint logical = where == 2 ? QPoint(cell.left + pick(cell.Width()), cell.top + pick(cell.Height()))
+                                                  : QPoint(40 + pick(330), 130 + pick(440));
+                const QPoint at = where < 2 ? QPoint(pick(view.viewport()->width()), pick(view.viewport()->height()))
+                                            : logical - view.ScrollOffset();
                 QTest::mouseClick(view.viewport(), pick(8) == 0 ? Qt::RightButton : Qt::LeftButton, {}, at);
             } else if (kind == 7) {
                 // Anywhere in the truth-table or circuit-symbols dialog:
@@ -165,6 +203,8 @@ private slots:
                 typed[0] = typed[1] = false;
             if (shownDialog >= 0)
                 typed[shownDialog] = false;
+            modes |= 1 << (doc->m_bProm + 2 * doc->m_bPal);
+            popups += int(platform.popupsShown.size());
             platform.messages.clear();
             platform.popupsShown.clear();
             if (step % 200 == 0)
@@ -174,6 +214,19 @@ private slots:
 
             const std::string fault = CheckDocument(*doc);
             QVERIFY2(fault.empty(), qPrintable(QString("step %1, %2: %3").arg(step).arg(what, fault.c_str())));
+            if (step % 10 == 0) {
+                const std::string wrong = AnnotationFault(*doc, view.Logic());
+                QVERIFY2(wrong.empty(), qPrintable(QString("step %1, %2: %3").arg(step).arg(what, wrong.c_str())));
+            }
+            // Reopened in place, the walk goes on from what the file gave back.
+            if (step % 300 == 299) {
+                const std::string saved = SaveDocumentToString(*doc);
+                std::string error;
+                QVERIFY2(LoadDocumentFromString(*doc, saved, "walk.zyl", error),
+                         qPrintable(QString("step %1: %2").arg(step).arg(error.c_str())));
+                QVERIFY2(SaveDocumentToString(*doc) == saved, qPrintable(QString("step %1 reopened").arg(step)));
+                QVERIFY2(CheckDocument(*doc).empty(), qPrintable(QString("step %1 reopened unsound").arg(step)));
+            }
             for (int which = 0; which < 2; ++which) {
                 CMintermDlg* dlg = entryDialog(which);
                 if (!dlg || typed[which])
@@ -189,10 +242,12 @@ private slots:
         }
         platform.names = {};
         platform.view = nullptr;
-        // The walk reached the dialogs and changed the device often.
+        // The walk reached the dialogs, every device type and the
+        // don't-care popup, and changed the device often.
         if (steps >= 10000)
-            QVERIFY2(updates > 300 && changes > 1000,
-                     qPrintable(QString("%1 updates, %2 changes").arg(updates).arg(changes)));
+            QVERIFY2(updates > 300 && changes > 1000 && modes == 7 && popups > 2,
+                     qPrintable(QString("%1 updates, %2 changes, modes %3, %4 popups")
+                                    .arg(updates).arg(changes).arg(modes).arg(popups)));
         qInfo("%lu steps, %d updates, %d document changes", steps, updates, changes);
     }
 };
