@@ -4,6 +4,7 @@
 #include "CViewDialogs.h"
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
+#include "DocOps.h"
 #include "DrawRichText.h"
 #include "FuseMapLayout.h"
 #include "Highlight.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -114,8 +116,10 @@ ZRect CZYLView::AndRowBand(int r) const
     return {first.left, first.top, m_doc.m_rcRowGate[r].right, first.bottom};
 }
 
-// What the Karnaugh maps' pointer rests on: a PAL AND row, or the sum line
-// of a PROM function's annotation, tinted under the drawing.
+// What the Karnaugh maps' pointer rests on: a PAL AND row, or one term of
+// the sum line of a PROM function's annotation, tinted under the drawing.
+// The term is found in the cover the annotation last drew (never
+// recomputed here); a term index past that cover tints nothing.
 void CZYLView::DrawHighlight(QPainter& p)
 {
     const CHighlight& h = SharedHighlight().Get();
@@ -124,10 +128,27 @@ void CZYLView::DrawHighlight(QPainter& p)
         const ZRect band = AndRowBand(h.andRow);
         p.fillRect(QRect(band.left, band.top, band.Width(), band.Height()), tint);
     }
-    if (m_doc.m_bProm == 1 && h.term >= 0 && h.function >= 0 && h.function < CZYLDoc::kFunctions) {
+    if (m_doc.m_bProm == 1 && h.term >= 0 && h.function >= 0 && h.function < CZYLDoc::kFunctions &&
+        h.term < m_doc.m_aCover[h.function][0]) {
+        // The sum reads "t0 + t1 + ...": measure the text before the term
+        // and the term itself as the annotation's rich text lays them out.
+        const CImplicant* terms = TermPool(m_doc, h.function);
+        std::string before;
+        for (int t = 0; t < h.term; ++t)
+            before += terms[t].m_strTerm + " + ";
+        const QFontMetrics normal(ZylArialFont(kTextPoints), p.device());
+        const QFontMetrics small(ZylArialFont(kTextPoints - 20), p.device());
+        const auto width = [&](const std::string& text) {
+            return LayoutRichText(text, [&](std::string_view c, bool isSmall) {
+                       return (isSmall ? small : normal)
+                           .horizontalAdvance(QString::fromUtf8(c.data(), static_cast<qsizetype>(c.size())));
+                   })
+                .width;
+        };
         const ZRect area = m_doc.m_rcFunctionArea[h.function];
+        const int left = area.left + L::kAnnotationTermsX + width(before);
         const int top = area.top + L::kAnnotationTop + L::kAnnotationLinePitch;
-        p.fillRect(QRect(area.left, top, area.Width(), L::kAnnotationLinePitch), tint);
+        p.fillRect(QRect(left - 1, top, width(terms[h.term].m_strTerm) + 2, L::kAnnotationLinePitch), tint);
     }
 }
 
