@@ -8,14 +8,12 @@
 #include "CZYLView.h"
 #include "Platform.h"
 #include "RecordingPlatform.h"
-#include "QtPlatform.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QSettings>
@@ -174,31 +172,28 @@ private slots:
         QCOMPARE(m_frame->ToolBar()->allowedAreas(), Qt::AllToolBarAreas);
     }
 
-    // The check marks follow the document, and an output's its own command.
+    // The check marks follow the document, after a command and after a
+    // change from elsewhere.
     void checkMarksFollowDocument()
     {
-        const int ids[] = {ID_TYPE_PROM, ID_TYPE_PAL, ID_BLOCK_STRUCTURE, ID_AND_LABEL, ID_OR_LABEL, OutputCommand(0),
-                           OutputCommand(1), OutputCommand(2), OutputCommand(3)};
         const auto checked = [&] {
             QList<int> on;
-            for (int id : ids)
+            for (int id : {int(ID_TYPE_PROM), int(ID_TYPE_PAL), int(ID_BLOCK_STRUCTURE), int(ID_OR_LABEL),
+                           OutputCommand(1), OutputCommand(2)})
                 if (m_frame->Action(id)->isChecked())
                     on << id;
             return on;
         };
-        QCOMPARE(checked(), (QList<int>{ID_TYPE_PROM, OutputCommand(0), OutputCommand(1), OutputCommand(2), OutputCommand(3)}));
+        QCOMPARE(checked(), (QList<int>{ID_TYPE_PROM, OutputCommand(1), OutputCommand(2)}));
         CRecordingPlatform platform;
         platform.doc = m_doc.get();
         CScopedPlatform scope(&platform);
         m_frame->Action(OutputCommand(1))->trigger();
-        QCOMPARE(checked(), (QList<int>{ID_TYPE_PROM, OutputCommand(0), OutputCommand(2), OutputCommand(3)}));
-        m_doc->m_nOutputToggle[2] = 0;
-        m_doc->m_bProm = 0;
-        m_doc->m_bPal = 1;
-        m_doc->m_bBlockStructure = 1;
-        m_doc->m_bOrLabel = 1;
+        QCOMPARE(checked(), (QList<int>{ID_TYPE_PROM, OutputCommand(2)}));
+        m_doc->m_bProm = m_doc->m_nOutputToggle[2] = 0;
+        m_doc->m_bPal = m_doc->m_bBlockStructure = m_doc->m_bOrLabel = 1;
         m_frame->UpdateCommandUI();
-        QCOMPARE(checked(), (QList<int>{ID_TYPE_PAL, ID_BLOCK_STRUCTURE, ID_OR_LABEL, OutputCommand(0), OutputCommand(3)}));
+        QCOMPARE(checked(), (QList<int>{ID_TYPE_PAL, ID_BLOCK_STRUCTURE, ID_OR_LABEL}));
     }
 
     // The title and the modified mark are the file tests'.
@@ -211,25 +206,16 @@ private slots:
         QStatusTipEvent leave{QString()};
         QApplication::sendEvent(m_frame.get(), &leave);
         QCOMPARE(m_frame->MessageText(), QString("Ready"));
-        QStringList indicators;
-        for (QLabel* l : m_frame->statusBar()->findChildren<QLabel*>())
-            if (l->objectName().startsWith("ID_INDICATOR"))
-                indicators << l->text();
-        QCOMPARE(indicators, (QStringList{"CAP", "NUM", "SCRL"}));
     }
 
     void barsToggleAndAreRemembered()
     {
-        QVERIFY(!m_frame->ToolBar()->isHidden());
         m_frame->OnCommand(ID_VIEW_TOOLBAR);
-        QVERIFY(m_frame->ToolBar()->isHidden());
-        QVERIFY(!m_frame->Action(ID_VIEW_TOOLBAR)->isChecked());
-        m_frame.reset();
+        QVERIFY(m_frame->ToolBar()->isHidden() && !m_frame->Action(ID_VIEW_TOOLBAR)->isChecked());
         m_frame = std::make_unique<CMainFrame>(*m_doc);
         QVERIFY(m_frame->ToolBar()->isHidden());
         m_frame->OnCommand(ID_VIEW_TOOLBAR);
-        QVERIFY(!m_frame->ToolBar()->isHidden());
-        QVERIFY(m_frame->Action(ID_VIEW_TOOLBAR)->isChecked());
+        QVERIFY(!m_frame->ToolBar()->isHidden() && m_frame->Action(ID_VIEW_TOOLBAR)->isChecked());
     }
 
     void messageAndAboutBoxes()
@@ -238,33 +224,18 @@ private slots:
         QCOMPARE(CMessageDlg::PlacementFor(QSize(1024, 768)), QPoint(362, 294));
         QCOMPARE(CMessageDlg::PlacementFor(QSize(1281, 1025)), QPoint(490, 422));
         QCOMPARE(CMessageDlg::PlacementFor(QSize(200, 100)), QPoint(-50, -40));
-        CMessageDlg dlg("\nOnly positive integers \nseparated by comma are accepted.");
-        QCOMPARE(dlg.windowTitle(), QString("ZYL Message"));
-        QCOMPARE(dlg.size(), QSize(300, 214));
-        QCOMPARE(dlg.TextControl()->geometry(), QRect(26, 66, 260, 150));
-        QCOMPARE(dlg.TextControl()->text(), QString("\nOnly positive integers \nseparated by comma are accepted."));
-        QVERIFY(!(dlg.windowFlags() & Qt::WindowSystemMenuHint));
+        const char* text = "\nOnly positive integers \nseparated by comma are accepted.";
+        CMessageDlg dlg(text);
+        QCOMPARE(dlg.windowTitle() + dlg.TextControl()->text(), "ZYL Message" + QString(text));
         const auto buttons = dlg.findChildren<QPushButton*>();
-        QCOMPARE(buttons.size(), 1);
-        QCOMPARE(buttons[0]->text(), QString("OK"));
-        QCOMPARE(buttons[0]->geometry(), QRect(60, 14, 100, 28));
-        QVERIFY(buttons[0]->isDefault());
+        QVERIFY(buttons.size() == 1 && buttons[0]->text() == "OK" && buttons[0]->isDefault());
 
         CAboutDlg about;
         QCOMPARE(about.windowTitle(), QString("About ZYL"));
-        QCOMPARE(about.size(), QSize(353, 89));
         QStringList texts;
         for (QLabel* l : about.findChildren<QLabel*>())
             texts << l->text();
         QVERIFY(texts.contains("ZYL Version 1.0"));
-        QCOMPARE(about.findChildren<QPushButton*>().size(), 1);
-    }
-
-    void platformAnswersFrame()
-    {
-        CQtPlatform platform(m_frame.get());
-        QCOMPARE(platform.FindActiveDoc(), m_doc.get());
-        QCOMPARE(platform.FindActiveView(), static_cast<IZylView*>(m_frame->View()));
     }
 };
 
