@@ -134,9 +134,11 @@ public:
     fs::path m_path;
 };
 
+// The contents of a regular file, "" for anything else.
 std::string ReadFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::error_code failed;
+    std::ifstream in(fs::is_regular_file(path, failed) ? path : "", std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
@@ -184,11 +186,15 @@ TEST(DocFile, TheDocumentedExampleIsWhatSaveWrites)
 
 // ------------------------------------------------------------ files
 
-// Opens and saves that cannot even start report the error and change
-// nothing. Only regular files are read, and anything else is refused at once
-// by its kind: a FIFO without a writer would otherwise block for ever. The
-// mode bits decide "read-only", so this holds for root too.
-TEST(DocFile, OpensAndSavesThatCannotStartReportTheError)
+// Opens and saves that fail report the error, leave the file as it was and
+// no temporary file beside it, and change nothing. Only regular files are
+// read, and anything else is refused at once by its kind: a FIFO without a
+// writer would otherwise block for ever. The mode bits decide "read-only",
+// so this holds for root too. A save may also fail while writing: the
+// file-size limit (whose signal would end the program) and injected write
+// faults, among them a write that writes nothing and would otherwise be
+// retried for ever.
+TEST(DocFile, OpensAndSavesThatFailReportTheError)
 {
     TempDir dir;
     ASSERT_EQ(::mkfifo((dir / "fifo.zyl").c_str(), 0600), 0);
@@ -200,15 +206,19 @@ TEST(DocFile, OpensAndSavesThatCannotStartReportTheError)
     std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
     ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     WriteFile(dir / "plain", "x");
+    WriteFile(dir / "lab.zyl", "ZYL 1\nold contents\n");
     WriteFile(dir / "locked.zyl", "old");
     fs::permissions(dir / "locked.zyl", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::create_symlink("locked.zyl", dir / "to-locked.zyl");
     fs::create_symlink("loop.zyl", dir / "loop.zyl");
     fs::create_directory(dir / "folder.zyl");
+    using Write = ssize_t (*)(int, const void*, std::size_t);
     const struct
     {
         bool save;
-        std::string path, problem;
+        std::string path, problem; // "" the save succeeds
+        Write write = ::write;
+        bool sizeLimit = false;
     } cases[] = {
         {false, dir / "none.zyl", "No such file or directory."},
         {false, dir.m_path.string(), "it is a folder, not a ZYL document."},
@@ -221,18 +231,39 @@ TEST(DocFile, OpensAndSavesThatCannotStartReportTheError)
         {true, dir / "locked.zyl", "the file is read-only."},
         {true, dir / "to-locked.zyl", "the file is read-only."},
         {true, dir / "loop.zyl", "Too many levels of symbolic links."},
+        {true, dir / "lab.zyl", "File too large.", ::write, true},
+        {true, dir / "lab.zyl", "Input/output error.", [](int, const void*, std::size_t) -> ssize_t { return 0; }},
+        {true, dir / "lab.zyl", "No space left on device.",
+         [](int, const void*, std::size_t) -> ssize_t { errno = ENOSPC; return -1; }},
+        {true, dir / "lab.zyl", "", [](int fd, const void* data, std::size_t) { return ::write(fd, data, 1); }},
     };
-    Deadline deadline(20);
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.path + " " + c.problem);
+        const std::string before = ReadFile(c.path);
         auto doc = std::make_unique<CZYLDoc>();
+        MakeState(*doc, 11);
+        rlimit old{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+        const rlimit tight = {c.sizeLimit ? 100 : old.rlim_cur, old.rlim_max};
+        auto* previous = std::signal(SIGXFSZ, SIG_DFL);
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        g_saveWrite = c.write;
         std::string error;
-        EXPECT_FALSE(c.save ? StoreDocument(*doc, c.path, error) : LoadDocument(*doc, c.path, error));
-        EXPECT_EQ(error, (c.save ? "Cannot save " : "Cannot open ") + c.path + ": " + c.problem);
-        EXPECT_EQ(doc->GetPathName(), "");
+        const Deadline deadline(20);
+        const bool done = c.save ? StoreDocument(*doc, c.path, error) : LoadDocument(*doc, c.path, error);
+        g_saveWrite = ::write;
+        setrlimit(RLIMIT_FSIZE, &old);
+        EXPECT_EQ(std::signal(SIGXFSZ, previous), SIG_DFL); // put back as it was
+
+        EXPECT_EQ(done, c.problem.empty());
+        EXPECT_EQ(error, done ? "" : (c.save ? "Cannot save " : "Cannot open ") + c.path + ": " + c.problem);
+        EXPECT_EQ(doc->GetPathName(), done ? c.path : "");
+        if (c.save) {
+            EXPECT_EQ(ReadFile(c.path), done ? SaveDocumentToString(*doc) : before);
+        }
     }
     ::close(sock);
-    EXPECT_EQ(ReadFile(dir / "locked.zyl"), "old");
-    EXPECT_EQ(dir.Entries(), 7);
+    EXPECT_EQ(dir.Entries(), 8);
 }
 
 // A save replaces the file, or the target of a symbolic link, which stays a
@@ -281,52 +312,6 @@ TEST(DocFile, SavesReplaceTheFileOrALinksTarget)
     WriteFile(dir / "old.zyl", "");
     ASSERT_TRUE(LoadDocument(*opened, dir / "old.zyl", error)) << error;
     EXPECT_TRUE(SameDocument(*doc, *opened));
-}
-
-// A save that fails while writing keeps the old file byte for byte and
-// leaves no temporary file: the file-size limit (whose signal would end the
-// program) and injected write faults, among them a write that writes
-// nothing and would otherwise be retried for ever.
-TEST(DocFile, ASaveThatFailsMidwayKeepsTheOldFile)
-{
-    using Write = ssize_t (*)(int, const void*, std::size_t);
-    const struct
-    {
-        Write write;
-        bool sizeLimit;
-        std::string problem; // "" the save succeeds
-    } cases[] = {
-        {::write, true, "File too large."},
-        {[](int, const void*, std::size_t) -> ssize_t { return 0; }, false, "Input/output error."},
-        {[](int, const void*, std::size_t) -> ssize_t { errno = ENOSPC; return -1; }, false, "No space left on device."},
-        {[](int fd, const void* data, std::size_t) { return ::write(fd, data, 1); }, false, ""}, // byte by byte
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.problem);
-        TempDir dir;
-        const std::string path = dir / "lab.zyl";
-        WriteFile(path, "ZYL 1\nold contents\n");
-        auto doc = std::make_unique<CZYLDoc>();
-        MakeState(*doc, 11);
-
-        rlimit old{};
-        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-        const rlimit tight = {c.sizeLimit ? 100 : old.rlim_cur, old.rlim_max};
-        auto* previous = std::signal(SIGXFSZ, SIG_DFL);
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-        g_saveWrite = c.write;
-        std::string error;
-        const Deadline deadline(20);
-        const bool saved = SaveDocument(*doc, path, error);
-        g_saveWrite = ::write;
-        setrlimit(RLIMIT_FSIZE, &old);
-        EXPECT_EQ(std::signal(SIGXFSZ, previous), SIG_DFL); // put back as it was
-
-        EXPECT_EQ(saved, c.problem.empty());
-        EXPECT_EQ(ReadFile(path), saved ? SaveDocumentToString(*doc) : "ZYL 1\nold contents\n");
-        EXPECT_EQ(error, saved ? "" : "Cannot save " + path + ": " + c.problem);
-        EXPECT_EQ(dir.Entries(), 1);
-    }
 }
 
 // ------------------------------------------------------------ bad files
