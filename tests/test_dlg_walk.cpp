@@ -30,10 +30,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include <algorithm>
 #include <cstdlib>
 #include <random>
-#include <set>
 
 namespace {
 
@@ -41,6 +39,14 @@ unsigned long FromEnvironment(const char* name, unsigned long fallback)
 {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0' ? std::strtoul(value, nullptr, 10) : fallback;
+}
+
+unsigned Mask(const int* list, int n)
+{
+    unsigned mask = 0;
+    for (int i = 0; i < n; ++i)
+        mask |= 1u << list[i];
+    return mask;
 }
 
 // The annotations agree with the document: none while the block structure or
@@ -52,18 +58,11 @@ std::string AnnotationFault(CZYLDoc& doc, CViewLogic& logic)
     if (logic.BuildAnnotations().empty() != hidden)
         return hidden ? "annotations drawn while hidden" : "no annotations";
     for (int f = 0; doc.m_bProm == 1 && !hidden && f < 4; ++f) {
-        if (doc.m_nPromMinterms[f] == 0)
-            continue;
-        std::set<int> covered;
-        for (int t = 0; t < doc.m_aCover[f][0]; ++t) {
-            const CImplicant& term = doc.m_aTerms[500 * f + t];
-            covered.insert(term.m_anMinterm, term.m_anMinterm + term.m_nMinterms);
-        }
-        const std::set<int> on(doc.m_anPromMinterms[f], doc.m_anPromMinterms[f] + doc.m_nPromMinterms[f]);
-        std::set<int> allowed(doc.m_anPromDontCares[f], doc.m_anPromDontCares[f] + doc.m_nPromDontCares[f]);
-        allowed.insert(on.begin(), on.end());
-        if (!std::includes(covered.begin(), covered.end(), on.begin(), on.end()) ||
-            !std::includes(allowed.begin(), allowed.end(), covered.begin(), covered.end()))
+        unsigned covered = 0;
+        for (int t = 0; doc.m_nPromMinterms[f] > 0 && t < doc.m_aCover[f][0]; ++t)
+            covered |= Mask(doc.m_aTerms[500 * f + t].m_anMinterm, doc.m_aTerms[500 * f + t].m_nMinterms);
+        const unsigned on = Mask(doc.m_anPromMinterms[f], doc.m_nPromMinterms[f]);
+        if ((on & ~covered) != 0 || (covered & ~(on | Mask(doc.m_anPromDontCares[f], doc.m_nPromDontCares[f]))) != 0)
             return "PROM cover of function " + std::to_string(f) + " is not its function";
     }
     return "";
