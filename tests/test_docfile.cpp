@@ -38,13 +38,6 @@ namespace {
     return ::testing::AssertionSuccess();
 }
 
-void SetMode(CZYLDoc& doc, int type)
-{
-    doc.m_bProm = type == 0;
-    doc.m_bPal = type == 1;
-    doc.m_bPla = type == 2;
-}
-
 // A device state the program can reach: inputs and outputs renamed in any
 // script, PROM outputs programmed fuse by fuse with don't cares, PAL rows
 // with edited fuses under a PAL table whose X entries may or may not be
@@ -54,6 +47,7 @@ void MakeState(CZYLDoc& doc, unsigned seed)
 {
     std::mt19937 rng(seed);
     auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    auto setMode = [&doc](int type) { doc.m_bProm = type == 0; doc.m_bPal = type == 1; doc.m_bPla = type == 2; };
     const std::vector<std::string> variables = {"A", "B", "C", "D", "P", "Q", "x", "y", "1", " ", "", "\xC3\x84",
                                                 "\"", "\\", "\xF0\x9D\x92\x9C", "\xF0\x9F\x98\x80"};
     const std::vector<std::string> functions = {"Y0", "Y1", "Y2", "F", "", "f1", "\xCE\xA9\x32", "\"\\", "  ",
@@ -72,7 +66,7 @@ void MakeState(CZYLDoc& doc, unsigned seed)
         BuildMintermLabels(doc);
     }
     // PROM: the OR array fuse by fuse; an X sits on an intact or a blown fuse.
-    SetMode(doc, 0);
+    setMode(0);
     for (int f = 0; f < 4; ++f) {
         for (int r = 0; r < 16; ++r) {
             doc.m_nOrFuse[f][r] = pick(2);
@@ -82,7 +76,7 @@ void MakeState(CZYLDoc& doc, unsigned seed)
     }
     // PAL: each variable of a row true, complemented, absent or (rarely)
     // both, which makes the row 0; the table shows what the rows produce.
-    SetMode(doc, 1);
+    setMode(1);
     for (int r = 0; r < 16; ++r) {
         for (int i = 0; i < 4; ++i) {
             const int k = pick(7);
@@ -107,7 +101,7 @@ void MakeState(CZYLDoc& doc, unsigned seed)
     for (int* flag : {&doc.m_bAndLabel, &doc.m_bOrLabel, &doc.m_bBlockStructure, &doc.m_bShowMinterms,
                        &doc.m_bShowProductTerms})
         *flag = pick(2);
-    SetMode(doc, pick(3));
+    setMode(pick(3));
 }
 
 // text with the first line that starts with prefix replaced (no line feed
@@ -119,20 +113,15 @@ std::string ReplaceLine(const std::string& text, const std::string& prefix, cons
     return text.substr(0, at) + replacement + text.substr(end + (replacement.empty() ? 1 : 0));
 }
 
-class TempDir
+struct TempDir
 {
-public:
-    TempDir()
-    {
-        char name[] = "/tmp/zyl-docfile-XXXXXX";
-        m_path = mkdtemp(name);
-    }
+    std::string m_name = "/tmp/zyl-docfile-XXXXXX";
+    fs::path m_path = mkdtemp(m_name.data());
     ~TempDir() { fs::remove_all(m_path); }
     std::string operator/(const std::string& name) const { return (m_path / name).string(); }
-    long Entries() const { return std::distance(fs::directory_iterator(m_path), fs::directory_iterator()); }
-
-    fs::path m_path;
 };
+
+long Entries(const fs::path& folder) { return std::distance(fs::directory_iterator(folder), fs::directory_iterator()); }
 
 // The contents of a regular file, "" for anything else.
 std::string ReadFile(const std::string& path)
@@ -143,13 +132,6 @@ std::string ReadFile(const std::string& path)
 }
 
 void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-
-// A file operation that hangs fails the test instead of the whole run.
-struct Deadline
-{
-    explicit Deadline(unsigned seconds) { ::alarm(seconds); }
-    ~Deadline() { ::alarm(0); }
-};
 
 } // namespace
 
@@ -265,8 +247,9 @@ TEST(DocFile, OpensAndSavesThroughFiles)
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
         g_saveWrite = c.write;
         std::string error;
-        const Deadline deadline(20);
+        ::alarm(20); // an open or save that hangs ends the run instead of blocking it
         const bool done = c.save ? StoreDocument(*doc, c.path, error) : LoadDocument(*doc, c.path, error);
+        ::alarm(0);
         g_saveWrite = ::write;
         setrlimit(RLIMIT_FSIZE, &old);
         EXPECT_EQ(std::signal(SIGXFSZ, previous), SIG_DFL); // put back as it was
@@ -283,8 +266,8 @@ TEST(DocFile, OpensAndSavesThroughFiles)
     for (const char* link : {"link.zyl", "chain.zyl", "dangling.zyl"})
         EXPECT_TRUE(fs::is_symlink(dir / link)) << link;
     EXPECT_EQ(fs::status(dir / "data/real.zyl").permissions(), mode);
-    EXPECT_EQ(dir.Entries(), 12);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "data"), fs::directory_iterator()), 3);
+    EXPECT_EQ(Entries(dir.m_path), 12);
+    EXPECT_EQ(Entries(dir / "data"), 3);
 
     // A load replaces the document and notifies its views once; an empty
     // file, as older versions wrote, opens and changes nothing.
