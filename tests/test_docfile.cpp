@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -48,21 +49,15 @@ void MakeState(CZYLDoc& doc, unsigned seed)
     std::mt19937 rng(seed);
     auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     auto setMode = [&doc](int type) { doc.m_bProm = type == 0; doc.m_bPal = type == 1; doc.m_bPla = type == 2; };
-    const std::vector<std::string> variables = {"A", "B", "C", "D", "P", "Q", "x", "y", "1", " ", "", "\xC3\x84",
-                                                "\"", "\\", "\xF0\x9D\x92\x9C", "\xF0\x9F\x98\x80"};
-    const std::vector<std::string> functions = {"Y0", "Y1", "Y2", "F", "", "f1", "\xCE\xA9\x32", "\"\\", "  ",
-                                                "\xC3\xA9\xF0\x9D\x92\x9C"};
-    auto rename = [&](std::string* names, int n, const std::vector<std::string>& pool) {
-        std::vector<std::string> left = pool;
-        for (int i = 0; i < n; ++i) {
-            const int k = pick(static_cast<int>(left.size()));
-            names[i] = left[k];
-            left.erase(left.begin() + k);
-        }
-    };
+    std::vector<std::string> variables = {"A", "B", "C", "D", "P", "Q", "x", "y", "1", " ", "", "\xC3\x84", "\"", "\\",
+                                          "\xF0\x9D\x92\x9C", "\xF0\x9F\x98\x80"};
+    std::vector<std::string> functions = {"Y0", "Y1", "Y2", "F", "", "f1", "\xCE\xA9\x32", "\"\\", "  ",
+                                          "\xC3\xA9\xF0\x9D\x92\x9C"};
     if (pick(3) != 0) {
-        rename(doc.m_strVariableName, 4, variables);
-        rename(doc.m_strFunctionName, 4, functions);
+        std::shuffle(variables.begin(), variables.end(), rng);
+        std::shuffle(functions.begin(), functions.end(), rng);
+        std::copy_n(variables.begin(), 4, doc.m_strVariableName);
+        std::copy_n(functions.begin(), 4, doc.m_strFunctionName);
         BuildMintermLabels(doc);
     }
     // PROM: the OR array fuse by fuse; an X sits on an intact or a blown fuse.
