@@ -165,18 +165,9 @@ TEST_F(ViewLogic, SwitchingKeepsEachModesDataAndPlaHidesDialogsOnce)
     EXPECT_EQ(view.hidden, 1);
 }
 
+// A single output's command is the widget test's, through its gate.
 TEST_F(ViewLogic, ArrayCommands)
 {
-    // An output command toggles by its own flag, whatever single fuse
-    // changed in between.
-    doc.m_nOrFuse[2][4] = 0;
-    doc.m_szPromTable[2][4] = '0';
-    UpdateLists(doc, 2);
-    logic.OnCommand(OutputCommand(2));
-    EXPECT_FALSE(logic.IsChecked(OutputCommand(2)));
-    EXPECT_EQ(doc.m_nPromMinterms[2], 0);
-    logic.OnCommand(OutputCommand(2));
-    EXPECT_EQ(doc.m_nPromMinterms[2], 16);
     // Reinstate all overwrites don't cares; blow all clears every output.
     SetFunction(1, {5}, {7, 9});
     logic.OnCommand(ID_OUTPUT_REINSTATE_ALL);
