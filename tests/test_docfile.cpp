@@ -298,9 +298,7 @@ TEST(DocFile, BadFilesAreRefusedWithTheirMessageAndChangeNothing)
 {
     auto source = std::make_unique<CZYLDoc>();
     const std::string valid = SaveDocumentToString(*source);
-    auto edit = [&valid](const char* prefix, const std::string& replacement) {
-        return ReplaceLine(valid, prefix, replacement);
-    };
+    auto edit = [&valid](const char* prefix, const std::string& with) { return ReplaceLine(valid, prefix, with); };
     const std::string palLast = edit("pal-table  0", "") + "pal-table  0 0000000000000000\n";
     const struct
     {
