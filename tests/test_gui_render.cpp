@@ -103,28 +103,6 @@ private slots:
         }
     }
 
-    void titleUnderlineEndsByMode_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("end");
-        QTest::newRow("PROM") << 0 << 400;
-        QTest::newRow("PAL") << 1 << 310;
-        QTest::newRow("PLA") << 2 << 310;
-    }
-    void titleUnderlineEndsByMode()
-    {
-        QFETCH(int, mode);
-        QFETCH(int, end);
-        SetMode(*m_doc, mode);
-        const QImage img = Render();
-        QVERIFY(IsDark(img.pixel(50, 30)) && IsDark(img.pixel(end - 1, 30)));
-        QVERIFY(IsWhite(img.pixel(49, 30)) && IsWhite(img.pixel(end, 30)));
-        // The title text sits in its band and covers most of the underline's length.
-        QVERIFY(DarkPixels(img, QRect(50, 6, end - 50, 22)) > 200);
-        QVERIFY(DarkPixels(img, QRect(end - 60, 6, 50, 22)) > 10);
-        QCOMPARE(DarkPixels(img, QRect(end + 40, 6, 100, 22)), 0);
-    }
-
     void linesRunThroughTheArrays()
     {
         const QImage img = Render();
@@ -143,23 +121,36 @@ private slots:
         }
     }
 
-    // Each mode's pictures in both arrays, with one AND and one OR fuse
-    // blown in the model: a PROM shows its decoder and the OR fuses, a PAL
-    // its AND fuses and the diagonal of OR dots, a PLA every fuse intact.
-    void fusePicturesByMode_data()
+    // Per mode, with one AND and one OR fuse blown in the model: the fuse
+    // pictures (a PROM its decoder dots and OR fuses, a PAL its AND fuses and
+    // the diagonal of OR dots, a PLA every fuse intact), where the title's
+    // underline ends, which label variant each array shows, and which block
+    // pictures replace the arrays while the frame (title, names, product
+    // lines) stays and nothing is right of it.
+    void modeDrawing_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::newRow("PROM") << 0;
-        QTest::newRow("PAL") << 1;
-        QTest::newRow("PLA") << 2;
+        QTest::addColumn<int>("end");
+        QTest::addColumn<int>("andSourceY");
+        QTest::addColumn<int>("orSourceY");
+        QTest::addColumn<int>("andBlock");
+        QTest::addColumn<int>("orBlock");
+        QTest::newRow("PROM: hard-wired AND") << 0 << 400 << 0 << 0 << 144 << 146;
+        QTest::newRow("PAL: hard-wired OR") << 1 << 310 << 73 << 69 << 143 << 145;
+        QTest::newRow("PLA: both programmable") << 2 << 310 << 73 << 0 << 143 << 146;
     }
-    void fusePicturesByMode()
+    void modeDrawing()
     {
         QFETCH(int, mode);
+        QFETCH(int, end);
+        QFETCH(int, andSourceY);
+        QFETCH(int, orSourceY);
+        QFETCH(int, andBlock);
+        QFETCH(int, orBlock);
         SetMode(*m_doc, mode);
         m_doc->m_andRow[3].m_nFuse[5] = 0;
         m_doc->m_nOrFuse[2][9] = 0;
-        const QImage img = Render();
+        QImage img = Render();
         int dots = 0;
         for (int r = 0; r < 16; ++r) {
             for (int c = 0; c < 8; ++c) {
@@ -175,64 +166,35 @@ private slots:
             }
         }
         QCOMPARE(dots, mode == 0 ? 64 : 0);
-    }
+        QVERIFY(IsDark(img.pixel(50, 30)) && IsDark(img.pixel(end - 1, 30)));
+        QVERIFY(IsWhite(img.pixel(49, 30)) && IsWhite(img.pixel(end, 30)));
+        QVERIFY(DarkPixels(img, QRect(end - 60, 6, 50, 22)) > 10);
+        QCOMPARE(DarkPixels(img, QRect(end + 40, 6, 100, 22)), 0);
+        QCOMPARE(DarkPixels(img, QRect(45, 565, 172, 63)), 0);
 
-    void blockStructureHidesFusesKeepsFrame_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("andBlock");
-        QTest::addColumn<int>("orBlock");
-        QTest::newRow("PROM") << 0 << 144 << 146;
-        QTest::newRow("PAL") << 1 << 143 << 145;
-        QTest::newRow("PLA") << 2 << 143 << 146;
-    }
-    void blockStructureHidesFusesKeepsFrame()
-    {
-        QFETCH(int, mode);
-        QFETCH(int, andBlock);
-        QFETCH(int, orBlock);
-        SetMode(*m_doc, mode);
+        m_doc->m_bAndLabel = 1;
+        m_doc->m_bOrLabel = 1;
+        img = Render();
+        QVERIFY(AreaIsBitmap(img, 45, 565, 133, 172, 63, 0, andSourceY));
+        QVERIFY(!AreaIsBitmap(img, 45, 565, 133, 172, 63, 0, 73 - andSourceY));
+        QVERIFY(AreaIsBitmap(img, 263, 50, 134, 103, 62, 0, orSourceY));
+        QVERIFY(!AreaIsBitmap(img, 263, 50, 134, 103, 62, 0, 69 - orSourceY));
+
+        m_doc->m_bAndLabel = 0;
+        m_doc->m_bOrLabel = 0;
         m_doc->m_bShowMinterms = 1;
         m_doc->m_bShowProductTerms = 1;
         m_doc->m_bBlockStructure = 1;
-        const QImage img = Render();
-        // Title, names and the product lines between the two blocks stay.
-        QVERIFY(DarkPixels(img, QRect(50, 6, 250, 22)) > 200);
-        QVERIFY(IsDark(img.pixel(50, 30)));
+        img = Render();
+        QVERIFY(DarkPixels(img, QRect(50, 6, 250, 22)) > 200 && IsDark(img.pixel(50, 30)));
         QVERIFY(DarkPixels(img, QRect(62, 40, 12, 16)) > 5);
         for (int r = 0; r < 16; ++r)
             QVERIFY(IsDark(img.pixel(265, 145 + 25 * r)));
-        // Nothing right of the OR block: no annotations, no row labels.
         QCOMPARE(DarkPixels(img, QRect(380, 40, 1024 - 380, 860 - 40)), 0);
         for (int k = 0; k < 4; ++k)
             QVERIFY(AreaIsBitmap(img, 50 + 42 * k, 60, 130, 32, 60));
         QVERIFY(AreaIsBitmap(img, 40, 120, andBlock, 215, 450));
         QVERIFY(AreaIsBitmap(img, 275, 120, orBlock, 100, 450));
-    }
-
-    void arrayLabelVariantByMode_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("andSourceY");
-        QTest::addColumn<int>("orSourceY");
-        QTest::newRow("PROM: hard-wired AND, programmable OR") << 0 << 0 << 0;
-        QTest::newRow("PAL: programmable AND, hard-wired OR") << 1 << 73 << 69;
-        QTest::newRow("PLA: both programmable") << 2 << 73 << 0;
-    }
-    void arrayLabelVariantByMode()
-    {
-        QFETCH(int, mode);
-        QFETCH(int, andSourceY);
-        QFETCH(int, orSourceY);
-        SetMode(*m_doc, mode);
-        QCOMPARE(DarkPixels(Render(), QRect(45, 565, 172, 63)), 0);
-        m_doc->m_bAndLabel = 1;
-        m_doc->m_bOrLabel = 1;
-        const QImage img = Render();
-        QVERIFY(AreaIsBitmap(img, 45, 565, 133, 172, 63, 0, andSourceY));
-        QVERIFY(!AreaIsBitmap(img, 45, 565, 133, 172, 63, 0, 73 - andSourceY));
-        QVERIFY(AreaIsBitmap(img, 263, 50, 134, 103, 62, 0, orSourceY));
-        QVERIFY(!AreaIsBitmap(img, 263, 50, 134, 103, 62, 0, 69 - orSourceY));
     }
 
     // A function's name under its gate: the second of two characters, of
@@ -242,7 +204,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("markup");
         QTest::newRow("one character") << "F" << "F";
-        QTest::newRow("one multi-byte") << "\u00c4" << "\u00c4";
         QTest::newRow("two characters") << "Z1" << "Z~d1";
         QTest::newRow("longer: first only") << "Out" << "O";
         QTest::newRow("longer multi-byte") << "\u00e9tat" << "\u00e9";
@@ -274,7 +235,6 @@ private slots:
         QTest::newRow("superscript") << "x~u2~u" << "x2" << QList<int>{0, 0, 0, 8, -5, 1} << none;
         QTest::newRow("gaps") << "A~aB~rC" << "ABC" << QList<int>{0, 0, 0, 18, 0, 0, 44, 0, 0} << none;
         QTest::newRow("trailing tilde") << "AB~" << "AB" << QList<int>{0, 0, 0, 8, 0, 0} << none;
-        QTest::newRow("trailing caret") << "AB^" << "AB" << QList<int>{0, 0, 0, 8, 0, 0} << none;
         // An unknown code only resets the offset; the small font stays.
         QTest::newRow("unknown code") << "~dA~xB" << "AB" << QList<int>{0, 7, 1, 5, 0, 1} << none;
         // Switching one toggle off returns to normal even while the other is on.
@@ -283,7 +243,6 @@ private slots:
         // Characters of several bytes are whole glyphs; a code consumes the
         // whole character after "~"; a bar spans one whole character.
         QTest::newRow("multi-byte subscript") << "\u03a9~d\u00e9~d=" << "\u03a9\u00e9=" << QList<int>{0, 0, 0, 8, 7, 1, 13, 0, 0} << none;
-        QTest::newRow("non-BMP subscript") << "\U0001D49C~d\U0001F600" << "\U0001D49C\U0001F600" << QList<int>{0, 0, 0, 8, 7, 1} << none;
         QTest::newRow("multi-byte code") << "A~\u00e9B" << "AB" << QList<int>{0, 0, 0, 8, 0, 0} << none;
         QTest::newRow("bars") << "^A^B" << "AB" << QList<int>{0, 0, 0, 8, 0, 0} << QList<int>{1, 7, 9, 15};
         QTest::newRow("bars over several bytes") << "^\U0001D49C^\u00e9" << "\U0001D49C\u00e9" << QList<int>{0, 0, 0, 8, 0, 0}
@@ -316,7 +275,6 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::newRow("ASCII") << "A";
-        QTest::newRow("Latin-1") << "\u00e9";
         QTest::newRow("Greek and digit") << "\u03a92";
         QTest::newRow("beyond the BMP") << "\U0001D49C";
         QTest::newRow("emoji") << "\U0001F600";
