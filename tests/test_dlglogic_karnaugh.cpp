@@ -16,6 +16,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -54,39 +55,9 @@ unsigned PieceCells(const CKarnaughPiece& p)
     return cells;
 }
 
-TEST(Karnaugh, WrappingTermsSplitIntoOpenPieces)
-{
-    const struct
-    {
-        int ones, zeros;
-        int pieces;
-        bool wrapsRows, wrapsColumns;
-    } cases[] = {
-        {0, 0b0101, 4, true, true},  // ^B^D: the four corners
-        {0, 0b0001, 2, false, true}, // ^D: left and right edge
-        {0, 0b0100, 2, true, false}, // ^B: top and bottom edge
-        {0b1000, 0b0001, 2, false, true},
-        {0b0101, 0, 1, false, false}, // BD: the middle square
-        {0, 0, 1, false, false},      // 1: the whole map
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.ones << "/" << c.zeros);
-        const std::vector<CKarnaughPiece> pieces = KarnaughPieces(c.ones, c.zeros);
-        ASSERT_EQ(static_cast<int>(pieces.size()), c.pieces);
-        for (const CKarnaughPiece& p : pieces) {
-            EXPECT_EQ(p.openTop || p.openBottom, c.wrapsRows);
-            EXPECT_EQ(p.openLeft || p.openRight, c.wrapsColumns);
-            // An open side lies on the map's edge.
-            EXPECT_TRUE(!p.openTop || p.row == 0);
-            EXPECT_TRUE(!p.openBottom || p.row + p.rows == 4);
-            EXPECT_TRUE(!p.openLeft || p.column == 0);
-            EXPECT_TRUE(!p.openRight || p.column + p.columns == 4);
-        }
-    }
-}
-
 // Every function of four variables: the groups drawn cover exactly their
-// terms' cells, piece by piece without overlap, and together the ON-set.
+// terms' cells, piece by piece without overlap, and together the ON-set; a
+// term wrapping over the edges splits into pieces open on the map's edge.
 TEST(Karnaugh, PromGroupsCoverTheirTermsCells)
 {
     auto doc = std::make_unique<CZYLDoc>();
@@ -114,10 +85,16 @@ TEST(Karnaugh, PromGroupsCoverTheirTermsCells)
             for (int k = 0; k < term.m_nMinterms; ++k)
                 termCells |= 1u << term.m_anMinterm[k];
             unsigned drawn = 0;
+            bool wrapsRows = false, wrapsColumns = false;
             for (const CKarnaughPiece& p : groups[t].pieces) {
                 ASSERT_EQ(drawn & PieceCells(p), 0u) << fn;
                 drawn |= PieceCells(p);
+                ASSERT_TRUE((!p.openTop || p.row == 0) && (!p.openBottom || p.row + p.rows == 4)) << fn;
+                ASSERT_TRUE((!p.openLeft || p.column == 0) && (!p.openRight || p.column + p.columns == 4)) << fn;
+                wrapsRows = wrapsRows || p.openTop || p.openBottom;
+                wrapsColumns = wrapsColumns || p.openLeft || p.openRight;
             }
+            ASSERT_EQ(groups[t].pieces.size(), (wrapsRows ? 2u : 1u) * (wrapsColumns ? 2u : 1u)) << fn;
             ASSERT_EQ(drawn, termCells) << fn << " term " << t;
             all |= drawn;
         }
@@ -177,39 +154,27 @@ std::string DeviceText(const CZYLDoc& d)
 TEST(Karnaugh, ClicksActAsTheTruthTables)
 {
     for (const bool pal : {false, true}) {
-        auto map = std::make_unique<CZYLDoc>();
-        auto table = std::make_unique<CZYLDoc>();
-        for (CZYLDoc* d : {map.get(), table.get()}) {
-            d->m_bProm = pal ? 0 : 1;
-            d->m_bPal = pal ? 1 : 0;
-        }
+        auto map = std::make_unique<CZYLDoc>(), table = std::make_unique<CZYLDoc>();
+        for (CZYLDoc* d : {map.get(), table.get()})
+            std::tie(d->m_bProm, d->m_bPal) = std::pair(pal ? 0 : 1, pal ? 1 : 0);
         CRecordingPlatform mapPlatform, tablePlatform;
         std::mt19937 random(pal ? 7 : 3);
         for (int step = 0; step < 2000; ++step) {
-            const int f = static_cast<int>(random() % 4);
-            const int row = static_cast<int>(random() % 4);
-            const int column = static_cast<int>(random() % 4);
-            const int kind = static_cast<int>(random() % 4);
+            int r[4]; // function, row, column, kind: 3 the popup, 2 Shift+click
+            for (int& x : r)
+                x = static_cast<int>(random() % 4);
             const char value = "01X"[random() % 3];
-            const ZPoint at = CellCentre(f, row, column);
-            const ZRect entry = TableClickRect(f, kMinterms[row][column]);
+            const ZPoint at = CellCentre(r[0], r[1], r[2]);
+            const ZRect entry = TableClickRect(r[0], kMinterms[r[1]][r[2]]);
             const ZPoint tableAt{entry.left + 5, entry.top + 5};
             SetPlatform(&mapPlatform);
-            if (kind == 3)
-                EXPECT_TRUE(KarnaughPopupValue(*map, at, value));
-            else
-                EXPECT_TRUE(KarnaughLeftClick(*map, at, kind == 2));
+            EXPECT_TRUE(r[3] == 3 ? KarnaughPopupValue(*map, at, value) : KarnaughLeftClick(*map, at, r[3] == 2));
             SetPlatform(&tablePlatform);
-            if (kind == 3)
-                TablePopupValue(*table, tableAt, value);
-            else
-                TableLeftClick(*table, tableAt, kind == 2);
+            r[3] == 3 ? TablePopupValue(*table, tableAt, value) : TableLeftClick(*table, tableAt, r[3] == 2);
             ASSERT_EQ(DeviceText(*map), DeviceText(*table)) << "step " << step;
             ASSERT_EQ(mapPlatform.messages.size(), tablePlatform.messages.size()) << "step " << step;
         }
-        if (pal) {
-            EXPECT_FALSE(mapPlatform.messages.empty()); // the walk met the four-term limit
-        }
+        EXPECT_TRUE(!pal || !mapPlatform.messages.empty()); // the PAL walk met the four-term limit
         SetPlatform(nullptr);
     }
 }
