@@ -34,7 +34,7 @@ for target in docfile termlist; do
     work=build-clang-sanitize/fuzz-$target
     mkdir -p "$work/corpus"
     # New inputs go to the scratch corpus; the seeds in tests/ stay as they are.
-    build-clang-sanitize/fuzz_$target -max_total_time="${ZYL_FUZZ_SECONDS:-60}" -timeout=10 -rss_limit_mb=2048 \
+    build-clang-sanitize/tests/fuzz_$target -max_total_time="${ZYL_FUZZ_SECONDS:-60}" -timeout=10 -rss_limit_mb=2048 \
         -max_len=4096 -print_final_stats=1 -artifact_prefix="$work/" "$work/corpus" "tests/corpus/$target" \
         2>"$work/log" || { tail -n 60 "$work/log"; exit 1; }
     grep -E "^stat::number_of_executed_units|^Done" "$work/log" || true
