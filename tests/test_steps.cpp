@@ -103,11 +103,10 @@ void Check(const std::vector<int>& on, const std::vector<int>& dc)
     for (int s = 0; s < recorded; ++s) {
         const std::vector<int>& cover = d.covers[static_cast<std::size_t>(s)];
         ASSERT_EQ(static_cast<int>(cover.size()), counts[s]) << what << " cover " << s;
-        for (int t = 0; t < counts[s]; ++t) {
-            const CImplicant& term = blocks[kBlockSize * s + t];
-            const CDerivationTerm& mine = d.Prime(cover[static_cast<std::size_t>(t)]);
-            ASSERT_TRUE(mine.ones == term.m_nOnes && mine.zeros == term.m_nZeros) << what << " cover " << s;
-        }
+        for (int t = 0; t < counts[s]; ++t) // the same terms in the same order
+            ASSERT_TRUE(d.Prime(cover[static_cast<std::size_t>(t)]).ones == blocks[kBlockSize * s + t].m_nOnes &&
+                        d.Prime(cover[static_cast<std::size_t>(t)]).zeros == blocks[kBlockSize * s + t].m_nZeros)
+                << what << " cover " << s;
     }
 }
 
