@@ -239,7 +239,6 @@ private slots:
         QTest::newRow("unknown code") << "~dA~xB" << "AB" << QList<int>{0, 7, 1, 5, 0, 1} << none;
         // Switching one toggle off returns to normal even while the other is on.
         QTest::newRow("both toggles") << "~u~dA~dB" << "AB" << QList<int>{0, 7, 1, 5, 0, 0} << none;
-        QTest::newRow("open subscript") << "Y~d0" << "Y0" << QList<int>{0, 0, 0, 8, 7, 1} << none;
         // Characters of several bytes are whole glyphs; a code consumes the
         // whole character after "~"; a bar spans one whole character.
         QTest::newRow("multi-byte subscript") << "\u03a9~d\u00e9~d=" << "\u03a9\u00e9=" << QList<int>{0, 0, 0, 8, 7, 1, 13, 0, 0} << none;
