@@ -14,6 +14,7 @@ export QT_QPA_PLATFORM=offscreen
 echo "== Tests"
 ctest --test-dir build --output-on-failure -j "$jobs"
 scripts/check-package.sh build
+scripts/count-lines.sh
 
 echo "== Whole suite under AddressSanitizer and UndefinedBehaviorSanitizer (clang)"
 # -O1 and line tables only (enough for the sanitizers' reports) keep the
