@@ -51,12 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Case{"Nothing", {}, A::Run, "", "", 1, ""},
         Case{"OpenFile", {"lab1.zyl"}, A::Run, "lab1.zyl", "", 1, ""},
-        Case{"DashDashFile", {"--", "--odd.zyl"}, A::Run, "--odd.zyl", "", 1, ""},
         // A name that is not UTF-8 reaches the file system byte for byte.
         Case{"LatinOneName", {"caf\xe9\xff.zyl"}, A::Run, "caf\xe9\xff.zyl", "", 1, ""},
-        Case{"LatinOneExport", {"--export", "\xe9.png", "\xe9.zyl"}, A::Export, "\xe9.zyl", "\xe9.png", 1, ""},
         Case{"ExportFile", {"--export", "map.svg", "lab.zyl"}, A::Export, "lab.zyl", "map.svg", 1, ""},
-        Case{"ExportFileFirst", {"lab.zyl", "--export=out/MAP.PDF"}, A::Export, "lab.zyl", "out/MAP.PDF", 1, ""},
         Case{"ExportScaled", {"--scale", "2.5", "--export", "a.png", "b.zyl"}, A::Export, "b.zyl", "a.png", 2.5, ""},
         Case{"ScaleBounds", {"--export", "a.png", "--scale=8"}, A::Export, "", "a.png", 8, ""},
         Case{"Print", {"--print", "lab.zyl"}, A::Print, "lab.zyl", "", 1, ""},
@@ -97,22 +94,11 @@ INSTANTIATE_TEST_SUITE_P(
              "option '-style' takes a value, not the document 'lab.zyl'."}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.label); });
 
-TEST(CommandLineText, HelpNamesEveryFormAndBatchRunsOffscreen)
+TEST(CommandLineText, HelpNamesEveryForm)
 {
     const std::string help = ParseZylCommandLine({"--help"}).message;
     for (const char* part : {"zyl [FILE.zyl]", "--export OUT.png|OUT.svg|OUT.pdf", "--export-kmap OUT", "--print FILE.zyl", "--version",
                              "--scale"})
         EXPECT_NE(help.find(part), std::string::npos) << part;
     EXPECT_EQ(ParseZylCommandLine({"--version"}).message, "ZYL Version 1.0");
-
-    char prog[] = "zyl", exp[] = "--export", out[] = "a.png", plat[] = "-platform", xcb[] = "xcb";
-    char* plain[] = {prog, exp, out};
-    const std::vector<char*> batch = QtArguments(ParseZylCommandLine({"--export", "a.png"}), 3, plain);
-    ASSERT_EQ(batch.size(), 5u);
-    EXPECT_STREQ(batch[1], "-platform");
-    EXPECT_STREQ(batch[2], "offscreen");
-    char* chosen[] = {prog, plat, xcb, exp, out};
-    EXPECT_EQ(QtArguments(ParseZylCommandLine({"-platform", "xcb", "--export", "a.png"}), 5, chosen).size(), 5u);
-    char* window[] = {prog};
-    EXPECT_EQ(QtArguments(ParseZylCommandLine({}), 1, window).size(), 1u);
 }
