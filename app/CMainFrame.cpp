@@ -8,6 +8,7 @@
 #include "CommandTable.h"
 #include "DocFile.h"
 #include "PictureExport.h"
+#include "SystemPath.h"
 #include "Platform.h"
 #include "Pictures.h"
 
@@ -41,17 +42,6 @@ namespace {
 QString Q(const std::string& s)
 {
     return QString::fromStdString(s);
-}
-
-// File names go to and from the system as its own bytes.
-std::string PathBytes(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-QString PathText(const std::string& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
 void StandardBox(QWidget* parent, const QString& text)

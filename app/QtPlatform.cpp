@@ -5,6 +5,7 @@
 #include "CMessageDlg.h"
 #include "CNamesDlg.h"
 #include "CZYLView.h"
+#include "SystemPath.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,8 +75,6 @@ namespace {
 
 const char* const kFilter = "ZYL Files (*.zyl)";
 
-QString PathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-std::string PathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 } // namespace
 
