@@ -9,6 +9,7 @@
 #include "CZYLView.h"
 #include "DocFile.h"
 #include "QtPlatform.h"
+#include "ShownFrame.h"
 #include "RecordingPlatform.h"
 
 #include <QApplication>
@@ -43,36 +44,16 @@ const int kAddedWindow = 33000;
 
 } // namespace
 
-class TestGuiWindows : public QObject
+class TestGuiWindows : public CShownFrameTest
 {
     Q_OBJECT
-
-    std::unique_ptr<CZYLDoc> m_doc;
-    std::unique_ptr<CQtPlatform> m_platform;
-    std::unique_ptr<CMainFrame> m_frame;
 
     CModelessDlg* Dialog(int id) { return m_frame->View()->Dialogs().Dialog(id); }
 
 private slots:
     void initTestCase() { QSettings(ZYL_SETTINGS_ORGANISATION, ZYL_SETTINGS_APPLICATION).clear(); }
-    void init()
-    {
-        m_doc = std::make_unique<CZYLDoc>();
-        m_platform = std::make_unique<CQtPlatform>();
-        SetPlatform(m_platform.get());
-        m_frame = std::make_unique<CMainFrame>(*m_doc);
-        m_platform->SetFrame(m_frame.get());
-        m_frame->resize(1000, 700);
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-    }
-    void cleanup()
-    {
-        m_frame.reset();
-        SetPlatform(nullptr);
-        m_platform.reset();
-        m_doc.reset();
-    }
+    void init() { ShowFrame(); }
+    void cleanup() { CloseFrame(); }
 
     // The four dialogs are owned by the main window and stay shown when the
     // user works in the fuse map.

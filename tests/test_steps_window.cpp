@@ -9,39 +9,20 @@
 #include "CZYLView.h"
 #include "DeviceOps.h"
 #include "QtPlatform.h"
+#include "ShownFrame.h"
 
 #include <QComboBox>
 #include <QtTest>
 
 #include <memory>
 
-class TestStepsWindow : public QObject
+class TestStepsWindow : public CShownFrameTest
 {
     Q_OBJECT
 
-    std::unique_ptr<CZYLDoc> m_doc;
-    std::unique_ptr<CQtPlatform> m_platform;
-    std::unique_ptr<CMainFrame> m_frame;
-
 private slots:
-    void init()
-    {
-        m_doc = std::make_unique<CZYLDoc>();
-        m_platform = std::make_unique<CQtPlatform>();
-        SetPlatform(m_platform.get());
-        m_frame = std::make_unique<CMainFrame>(*m_doc);
-        m_platform->SetFrame(m_frame.get());
-        m_frame->resize(1000, 700);
-        m_frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-    }
-    void cleanup()
-    {
-        m_frame.reset();
-        SetPlatform(nullptr);
-        m_platform.reset();
-        m_doc.reset();
-    }
+    void init() { ShowFrame(); }
+    void cleanup() { CloseFrame(); }
 
     void programsTheChosenCoverAndFollowsTheDocument()
     {
