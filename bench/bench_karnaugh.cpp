@@ -3,6 +3,7 @@
 // changes as the truth table changes it, the groups are computed anew (in
 // PROM mode the minimizer's cover, the dearest case) and the four maps are
 // painted into an image of the window's canvas size.
+#include "QtBenchmarkMain.h"
 #include "CKarnaughDlg.h"
 #include "CZYLDoc.h"
 #include "KarnaughLogic.h"
@@ -42,14 +43,3 @@ static void BM_KarnaughClickRedraw(benchmark::State& state)
     }
 }
 BENCHMARK(BM_KarnaughClickRedraw)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A full paint of the PROM fuse map with the default data into a
 // 1024 x 860 image, as the screen, the printer and the clipboard paint it.
+#include "QtBenchmarkMain.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
 
@@ -26,14 +27,3 @@ static void BM_PaintPromFuseMap(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PaintPromFuseMap)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
