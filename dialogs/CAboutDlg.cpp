@@ -21,9 +21,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
 
     auto* icon = new QLabel(this);
     icon->setGeometry(DluRect(kFont, 11, 17, 21, 20));
-    const QPixmap& pixmap = ZylImage(kImgAppIcon);
-    if (!pixmap.isNull())
-        icon->setPixmap(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icon->setPixmap(ZylPixmap(kImgAppIcon, devicePixelRatioF()));
 
     auto* text = new QLabel(QStringLiteral("ZYL Version 1.0"), this);
     text->setGeometry(DluRect(kFont, 40, 10, 119, 8));

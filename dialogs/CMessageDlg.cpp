@@ -26,9 +26,7 @@ CMessageDlg::CMessageDlg(const std::string& text, QWidget* parent)
 
     auto* icon = new QLabel(this);
     icon->setGeometry(DluRect(kFont, 7, 7, 16, 16));
-    const QPixmap& pixmap = ZylImage(kImgAppIcon);
-    if (!pixmap.isNull())
-        icon->setPixmap(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icon->setPixmap(ZylPixmap(kImgAppIcon, devicePixelRatioF()));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(DluRect(kFont, 30, 7, 50, 14));

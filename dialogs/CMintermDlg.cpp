@@ -30,9 +30,7 @@ QLabel* AddPicture(QWidget* parent, ImageId id, const QRect& rect)
 {
     auto* label = new QLabel(parent);
     label->setGeometry(rect);
-    const QPixmap& pixmap = ZylImage(id);
-    if (!pixmap.isNull())
-        label->setPixmap(pixmap);
+    label->setPixmap(ZylPixmap(id, label->devicePixelRatioF()));
     return label;
 }
 

@@ -80,9 +80,7 @@ void CNamesDlg::CreateControls()
 
     auto* icon = new QLabel(this);
     icon->setGeometry(DluRect(kFont, 6, 7, 16, 16));
-    const QPixmap& pixmap = ZylImage(kImgAppIcon);
-    if (!pixmap.isNull())
-        icon->setPixmap(pixmap);
+    icon->setPixmap(ZylPixmap(kImgAppIcon, devicePixelRatioF()));
 
     AddLabel(this, QStringLiteral("Functions:"), 10, 35);
     for (int f = 0; f < 4; ++f) {

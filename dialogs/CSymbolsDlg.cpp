@@ -88,15 +88,9 @@ void CSymbolsDlg::paintEvent(QPaintEvent*)
     if (picture < 0)
         return;
     QPainter p(this);
-    for (const CSymbolsBlit& blit : m_state.PaintList(picture)) {
-        const QPixmap& pixmap = ZylBitmap(blit.bitmap);
-        if (pixmap.isNull())
-            continue;
-        // A plain copy, clipped to the bitmap where the area is larger.
-        const int w = std::min(blit.area.cx, pixmap.width());
-        const int h = std::min(blit.area.cy, pixmap.height());
-        p.drawPixmap(QPoint(blit.at.x, blit.at.y), pixmap, QRect(0, 0, w, h));
-    }
+    // Each picture clipped to its own extent where the area is larger.
+    for (const CSymbolsBlit& blit : m_state.PaintList(picture))
+        DrawZylBitmap(p, blit.bitmap, blit.at.x, blit.at.y, blit.area.cx, blit.area.cy);
 }
 
 void CSymbolsDlg::mouseMoveEvent(QMouseEvent* event)

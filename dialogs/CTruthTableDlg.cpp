@@ -103,9 +103,7 @@ void CTruthTableDlg::CreateControls()
 
     auto* icon = new QLabel(this);
     icon->setGeometry(DluRect(kFont, 7, 7, 16, 16));
-    const QPixmap& pixmap = ZylImage(kImgAppIcon);
-    if (!pixmap.isNull())
-        icon->setPixmap(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icon->setPixmap(ZylPixmap(kImgAppIcon, devicePixelRatioF()));
 
     AddText(this, "Note:", 5, 280, 20, 12);
     AddText(this, "Left Click to toggle the output between 1 and 0; [Shift]+LeftClick to input Don't Care.", 30,

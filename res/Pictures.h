@@ -4,12 +4,43 @@
 #include "Resources.h"
 
 #include <QCursor>
+#include <QIcon>
 #include <QPixmap>
 
-// The pictures of Pictures.def, loaded from the resources once and kept for
-// the program's life. A picture that is missing is a null pixmap (it draws
-// nothing); a missing cursor is the arrow.
+#include <cstddef>
+
+class QPainter;
+
+// The pictures of Pictures.def, drawn for the device they are shown on.
+
+// Paints the w x h area at (sx, sy) of bitmap `id` with its top-left corner
+// at logical (x, y), clipped to the picture's extent; an unknown id paints
+// nothing. On a raster device it copies a rendering made at the painter's
+// device scale (world scale times device pixel ratio) one to one onto the
+// device pixels; on any other device (PDF, SVG, printer, QPicture), under a
+// rotation or uneven scaling, and for pictures too large to keep at that
+// scale, it paints the drawing itself, so nothing raster is embedded.
+void DrawZylBitmap(QPainter& p, int id, int x, int y, int w, int h, int sx = 0, int sy = 0);
+
+// A picture rendered for a device pixel ratio (set on the pixmap).
+QPixmap ZylPixmap(ImageId id, qreal devicePixelRatio);
+QPixmap ZylPixmap(BitmapId id, qreal devicePixelRatio);
+// Icons sharp at their size on screens of ratio 1 to 3 and larger sizes.
+QIcon ZylIcon(ImageId id);
+// Button `index` (16 x 15) of the toolbar strip kImgToolbar.
+QIcon ZylToolbarIcon(int index);
+// The cursor at the primary screen's pixel ratio, with its hot spot.
+QCursor ZylCursor(CursorId id);
+
+// What the renderings kept for DrawZylBitmap hold (at most 8 MB, the least
+// recently used dropped first), and how many renderings were ever made.
+struct ZylPictureCacheUse {
+    std::size_t bytes;
+    std::size_t renders;
+};
+ZylPictureCacheUse ZylPictureCache();
+
+// The pictures at a device scale of 1, kept for the program's life, for
+// painters that copy pixmaps; DrawZylBitmap and ZylIcon replace them.
 const QPixmap& ZylBitmap(int id);
 const QPixmap& ZylImage(ImageId id);
-// The cursor with its hot spot.
-QCursor ZylCursor(CursorId id);

@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "PictureArt.h"
 #include "Pictures.h"
 
-#include <map>
-#include <string>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QScreen>
 
-#define ZYL_BITMAP(id, number, width, height) {":/res/bmp" #number ".png", width, height},
-#define ZYL_CURSOR(id, number, x, y) {":/res/cur" #number ".png", 32, 32},
-#define ZYL_IMAGE(id, stem, width, height) {":/res/" #stem ".png", width, height},
+#include <cmath>
+#include <list>
+#include <map>
+#include <tuple>
+
+#define ZYL_BITMAP(id, number, width, height) {"bmp" #number, ZylPictureKind::Bitmap, number, width, height},
+#define ZYL_CURSOR(id, number, x, y) {"cur" #number, ZylPictureKind::Cursor, number, 32, 32},
+#define ZYL_IMAGE(id, stem, width, height) {#stem, ZylPictureKind::Image, id, width, height},
 const ZylPicture kZylPictures[] = {
 #include "Pictures.def"
 };
@@ -18,61 +27,228 @@ const std::size_t kZylPictureCount = sizeof(kZylPictures) / sizeof(kZylPictures[
 
 namespace {
 
-const QPixmap& Cached(const char* path)
+// The painting function of each picture and, for cursors, the hot spot, in
+// the order of kZylPictures.
+struct Painting {
+    void (*paint)(QPainter&);
+    int hotX;
+    int hotY;
+};
+#define ZYL_BITMAP(id, number, width, height) {Art::id, 0, 0},
+#define ZYL_CURSOR(id, number, x, y) {Art::id, x, y},
+#define ZYL_IMAGE(id, stem, width, height) {Art::id, 0, 0},
+const Painting kPaintings[] = {
+#include "Pictures.def"
+};
+#undef ZYL_BITMAP
+#undef ZYL_CURSOR
+#undef ZYL_IMAGE
+
+constexpr std::size_t kNone = std::size_t(-1);
+constexpr std::size_t kCacheBytes = std::size_t(8) << 20;
+// A rendering larger than this is not kept: the picture is painted as drawn.
+constexpr std::size_t kLargestKept = kCacheBytes / 4;
+// Device origins are rendered at sixteenths of a pixel.
+constexpr int kPhases = 16;
+
+std::size_t IndexOf(ZylPictureKind kind, int id)
 {
-    static std::map<std::string, QPixmap> cache;
-    auto it = cache.find(path);
-    if (it == cache.end())
-        it = cache.emplace(path, QPixmap(QString::fromLatin1(path))).first;
+    for (std::size_t i = 0; i < kZylPictureCount; ++i)
+        if (kZylPictures[i].kind == kind && kZylPictures[i].id == id)
+            return i;
+    return kNone;
+}
+
+QRect Extent(std::size_t i) { return QRect(0, 0, kZylPictures[i].width, kZylPictures[i].height); }
+
+// Paints picture i in its own coordinates with the painter's state as the
+// drawing expects it; bitmaps are opaque, on white.
+void PaintPicture(QPainter& p, std::size_t i)
+{
+    p.save();
+    p.setPen(QPen());
+    p.setBrush(Qt::NoBrush);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (kZylPictures[i].kind == ZylPictureKind::Bitmap)
+        p.fillRect(Extent(i), Qt::white);
+    kPaintings[i].paint(p);
+    p.restore();
+}
+
+struct Cache {
+    using Key = std::tuple<std::size_t, int, int, int>; // picture, scale, phases
+    std::list<std::pair<Key, QImage>> recent;           // most recently used first
+    std::map<Key, std::list<std::pair<Key, QImage>>::iterator> where;
+    std::size_t bytes = 0;
+    std::size_t renders = 0;
+};
+
+Cache& TheCache()
+{
+    static Cache cache;
+    return cache;
+}
+
+// The area of picture i rendered at `scale` device pixels to the unit, its
+// top-left corner `phase` pixels into the image.
+QImage Render(std::size_t i, const QRect& area, qreal scale, QPointF phase = QPointF())
+{
+    const bool opaque = kZylPictures[i].kind == ZylPictureKind::Bitmap;
+    QImage img(int(std::ceil(phase.x() + area.width() * scale - 1e-6)),
+               int(std::ceil(phase.y() + area.height() * scale - 1e-6)),
+               opaque ? QImage::Format_ARGB32_Premultiplied : QImage::Format_ARGB32);
+    img.fill(opaque ? Qt::white : Qt::transparent);
+    QPainter p(&img);
+    p.translate(phase);
+    p.scale(scale, scale);
+    p.translate(-area.topLeft());
+    PaintPicture(p, i);
+    p.end();
+    ++TheCache().renders;
+    return img;
+}
+
+const QImage& Cached(std::size_t i, qreal scale, QPoint phase)
+{
+    Cache& c = TheCache();
+    const Cache::Key key{i, qRound(scale * 4096), phase.x(), phase.y()};
+    if (const auto it = c.where.find(key); it != c.where.end()) {
+        c.recent.splice(c.recent.begin(), c.recent, it->second);
+        return it->second->second;
+    }
+    QImage img = Render(i, Extent(i), scale, QPointF(phase) / kPhases);
+    while (!c.recent.empty() && c.bytes + std::size_t(img.sizeInBytes()) > kCacheBytes) {
+        c.bytes -= std::size_t(c.recent.back().second.sizeInBytes());
+        c.where.erase(c.recent.back().first);
+        c.recent.pop_back();
+    }
+    c.bytes += std::size_t(img.sizeInBytes());
+    c.recent.emplace_front(key, std::move(img));
+    c.where[key] = c.recent.begin();
+    return c.recent.front().second;
+}
+
+// Copies the area (x, y, w, h) of picture i, whose origin is at (ox, oy),
+// from a rendering at the device scale; false where there is none to use.
+bool CopyRendering(QPainter& p, std::size_t i, const QRect& area, QPointF origin)
+{
+    const QPaintEngine* engine = p.paintEngine();
+    const QTransform t = p.deviceTransform();
+    if (!engine || engine->type() != QPaintEngine::Raster || t.type() > QTransform::TxScale || t.m11() <= 0
+        || !qFuzzyCompare(t.m11(), t.m22()))
+        return false;
+    const qreal s = t.m11();
+    const QPointF o = t.map(origin);
+    QPoint base(int(std::floor(o.x())), int(std::floor(o.y())));
+    QPoint phase(qRound((o.x() - base.x()) * kPhases), qRound((o.y() - base.y()) * kPhases));
+    if (phase.x() == kPhases)
+        phase.rx() = 0, base.rx() += 1;
+    if (phase.y() == kPhases)
+        phase.ry() = 0, base.ry() += 1;
+    const double side = 4 * std::ceil(kZylPictures[i].width * s + 1) * std::ceil(kZylPictures[i].height * s + 1);
+    if (side > double(kLargestKept))
+        return false;
+    const QRectF d = t.mapRect(QRectF(area));
+    const QRect device(QPoint(qRound(d.left()), qRound(d.top())), QPoint(qRound(d.right()) - 1, qRound(d.bottom()) - 1));
+    const QImage& img = Cached(i, s, phase);
+    const QRect source = device.translated(-base) & img.rect();
+    if (source.isEmpty())
+        return true;
+    // Undo the world, window and pixel-ratio scaling: copy pixel for pixel.
+    p.save();
+    p.setWorldTransform(t.inverted() * p.worldTransform());
+    p.drawImage(source.topLeft() + base, img, source);
+    p.restore();
+    return true;
+}
+
+QPixmap PixmapOf(std::size_t i, const QRect& area, qreal dpr)
+{
+    QPixmap pixmap = QPixmap::fromImage(Render(i, area, dpr));
+    pixmap.setDevicePixelRatio(dpr);
+    return pixmap;
+}
+
+QIcon IconOf(std::size_t i, const QRect& area)
+{
+    QIcon icon;
+    for (const qreal dpr : {0.5, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0, 8.0})
+        icon.addPixmap(PixmapOf(i, area, dpr));
+    return icon;
+}
+
+const QPixmap& AtScaleOne(std::size_t i)
+{
+    static std::map<std::size_t, QPixmap> kept;
+    static const QPixmap none;
+    if (i == kNone)
+        return none;
+    auto it = kept.find(i);
+    if (it == kept.end())
+        it = kept.emplace(i, PixmapOf(i, Extent(i), 1.0)).first;
     return it->second;
 }
 
 } // namespace
 
-const QPixmap& ZylBitmap(int id)
+void DrawZylBitmap(QPainter& p, int id, int x, int y, int w, int h, int sx, int sy)
 {
-#define ZYL_BITMAP(id, number, width, height) case number: return Cached(":/res/bmp" #number ".png");
-#define ZYL_CURSOR(id, number, x, y)
-#define ZYL_IMAGE(id, stem, width, height)
-    switch (id) {
-#include "Pictures.def"
-    }
-#undef ZYL_BITMAP
-#undef ZYL_CURSOR
-#undef ZYL_IMAGE
-    static const QPixmap none;
-    return none;
+    const std::size_t i = IndexOf(ZylPictureKind::Bitmap, id);
+    if (i == kNone || sx < 0 || sy < 0)
+        return;
+    w = std::min(w, kZylPictures[i].width - sx);
+    h = std::min(h, kZylPictures[i].height - sy);
+    if (w <= 0 || h <= 0)
+        return;
+    const QRect area(x, y, w, h);
+    if (CopyRendering(p, i, area, QPointF(x - sx, y - sy)))
+        return;
+    p.save();
+    p.setClipRect(area, Qt::IntersectClip);
+    p.translate(x - sx, y - sy);
+    PaintPicture(p, i);
+    p.restore();
 }
 
-const QPixmap& ZylImage(ImageId id)
+QPixmap ZylPixmap(ImageId id, qreal devicePixelRatio)
 {
-#define ZYL_BITMAP(id, number, width, height)
-#define ZYL_CURSOR(id, number, x, y)
-#define ZYL_IMAGE(id, stem, width, height) case id: return Cached(":/res/" #stem ".png");
-    switch (id) {
-#include "Pictures.def"
-    }
-#undef ZYL_BITMAP
-#undef ZYL_CURSOR
-#undef ZYL_IMAGE
-    static const QPixmap none;
-    return none;
+    const std::size_t i = IndexOf(ZylPictureKind::Image, id);
+    return i == kNone ? QPixmap() : PixmapOf(i, Extent(i), devicePixelRatio);
+}
+
+QPixmap ZylPixmap(BitmapId id, qreal devicePixelRatio)
+{
+    const std::size_t i = IndexOf(ZylPictureKind::Bitmap, id);
+    return i == kNone ? QPixmap() : PixmapOf(i, Extent(i), devicePixelRatio);
+}
+
+QIcon ZylIcon(ImageId id)
+{
+    const std::size_t i = IndexOf(ZylPictureKind::Image, id);
+    return i == kNone ? QIcon() : IconOf(i, Extent(i));
+}
+
+QIcon ZylToolbarIcon(int index)
+{
+    const std::size_t i = IndexOf(ZylPictureKind::Image, kImgToolbar);
+    const QRect button(16 * index, 0, 16, 15);
+    return index < 0 || !Extent(i).contains(button) ? QIcon() : IconOf(i, button);
 }
 
 QCursor ZylCursor(CursorId id)
 {
-#define ZYL_BITMAP(id, number, width, height)
-#define ZYL_CURSOR(id, number, x, y)                                                                                   \
-    case id: {                                                                                                         \
-        const QPixmap& pixmap = Cached(":/res/cur" #number ".png");                                                    \
-        return pixmap.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(pixmap, x, y);                                     \
-    }
-#define ZYL_IMAGE(id, stem, width, height)
-    switch (id) {
-#include "Pictures.def"
-    }
-#undef ZYL_BITMAP
-#undef ZYL_CURSOR
-#undef ZYL_IMAGE
-    return QCursor(Qt::ArrowCursor);
+    const std::size_t i = IndexOf(ZylPictureKind::Cursor, id);
+    if (i == kNone)
+        return QCursor(Qt::ArrowCursor);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return QCursor(PixmapOf(i, Extent(i), screen ? screen->devicePixelRatio() : 1.0), kPaintings[i].hotX,
+                   kPaintings[i].hotY);
 }
+
+ZylPictureCacheUse ZylPictureCache() { return {TheCache().bytes, TheCache().renders}; }
+
+const QPixmap& ZylBitmap(int id) { return AtScaleOne(IndexOf(ZylPictureKind::Bitmap, id)); }
+
+const QPixmap& ZylImage(ImageId id) { return AtScaleOne(IndexOf(ZylPictureKind::Image, id)); }

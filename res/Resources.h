@@ -5,7 +5,7 @@
 
 // The ids and sizes of the pictures listed in Pictures.def, without Qt, so
 // that the Qt-free view and dialog logic can name the pictures they place.
-// Pictures.h loads them.
+// Pictures.h draws them.
 
 // A bitmap's or a cursor's id is the number in its file name.
 #define ZYL_BITMAP(id, number, width, height) id = number,
@@ -38,10 +38,13 @@ enum ImageId : int {
 #undef ZYL_CURSOR
 #undef ZYL_IMAGE
 
-// Every picture: resource path (":/res/<file>") and the exact size it is
-// drawn at, in the order of Pictures.def.
+// Every picture, in the order of Pictures.def: its name (the file stem it
+// goes by in exports), its kind and id, and the size it is drawn at.
+enum class ZylPictureKind { Bitmap, Cursor, Image };
 struct ZylPicture {
-    const char* path;
+    const char* name;
+    ZylPictureKind kind;
+    int id;
     int width;
     int height;
 };

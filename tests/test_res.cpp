@@ -1,21 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The compiled-in pictures: each one present at its exact size, and the
-// pixels the painters rely on where they are expected (line rows and columns
-// that must meet the lines the view draws, patches that must fall on the
-// fuses of the symbols pictures).
+// The pictures: the pixels the painters rely on where they are expected
+// (line rows and columns that must meet the lines the view draws, patches
+// that must fall on the fuses of the symbols pictures), sharp edges on a
+// screen of pixel ratio 2, a bounded cache, and no raster image on vector
+// devices.
 
-#include "Resources.h"
+#include "Pictures.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
 #include <QtTest>
+
+#include <cstring>
+#include <memory>
 
 namespace {
 
-QImage Load(const char* name)
+const ZylPicture& Listed(const char* name)
 {
-    return QImage(QStringLiteral(":/res/%1.png").arg(QLatin1String(name))).convertToFormat(QImage::Format_ARGB32);
+    for (std::size_t i = 0; i < kZylPictureCount; ++i)
+        if (std::strcmp(kZylPictures[i].name, name) == 0)
+            return kZylPictures[i];
+    qFatal("no picture %s", name);
 }
+
+// A picture as the program shows it: a bitmap on a see-through background,
+// an icon or a cursor as its pixmap.
+QImage Picture(const ZylPicture& pic)
+{
+    QImage img(pic.width, pic.height, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    if (pic.kind == ZylPictureKind::Image)
+        img = ZylPixmap(ImageId(pic.id), 1).toImage();
+    else if (pic.kind == ZylPictureKind::Cursor)
+        img = ZylCursor(CursorId(pic.id)).pixmap().toImage();
+    else
+        DrawZylBitmap(*std::make_unique<QPainter>(&img), pic.id, 0, 0, pic.width, pic.height);
+    return img.convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage Load(const char* name) { return Picture(Listed(name)); }
 
 bool IsBlack(QRgb c) { return qAlpha(c) == 255 && qRed(c) < 60 && qGreen(c) < 60 && qBlue(c) < 60; }
 bool IsBlue(QRgb c) { return qAlpha(c) == 255 && qBlue(c) > 200 && qRed(c) < 60 && qGreen(c) < 60; }
@@ -34,31 +61,38 @@ bool PatchFits(const QImage& picture, const QImage& patch, int x, int y, int w, 
     return true;
 }
 
+// The longest run of in-between pixels (neither near white nor black or
+// blue ink) along device row `row` from x0 to x1: the widest blurred edge.
+int BlurRun(const QImage& img, int row, int x0, int x1)
+{
+    int longest = 0;
+    for (int x = x0, run = 0; x < x1; ++x) {
+        const QRgb c = img.pixel(x, row);
+        const bool clear = std::min({qRed(c), qGreen(c), qBlue(c)}) >= 224 || std::max(qRed(c), qGreen(c)) < 32;
+        longest = std::max(longest, run = clear ? 0 : run + 1);
+    }
+    return longest;
+}
+
+void DrawEveryBitmap(QPainter& p)
+{
+    for (std::size_t i = 0; i < kZylPictureCount; ++i)
+        if (kZylPictures[i].kind == ZylPictureKind::Bitmap)
+            DrawZylBitmap(p, kZylPictures[i].id, 0, 0, kZylPictures[i].width, kZylPictures[i].height);
+}
+
 } // namespace
 
 class TestRes : public QObject {
     Q_OBJECT
 private slots:
-    void everyPictureListedAtItsSize();
     void keyPixels();
     void rowsTheViewNeverShowsBlank();
     void symbolsPatchesFitTheFuses();
+    void sharpOnPixelRatioTwo();
+    void cacheBoundedAndRendersOnce();
+    void vectorDevicesGetNoRasterImage();
 };
-
-// Each listed picture loads at its size, and the view's bitmaps cover their
-// whole area, since they are copied as they are over what is drawn below.
-void TestRes::everyPictureListedAtItsSize()
-{
-    QCOMPARE(QDir(QStringLiteral(":/res")).entryList(QDir::Files).size(), qsizetype(kZylPictureCount));
-    for (std::size_t i = 0; i < kZylPictureCount; ++i) {
-        const QString path = QString::fromLatin1(kZylPictures[i].path);
-        const QImage img = QImage(path).convertToFormat(QImage::Format_ARGB32);
-        QVERIFY2(img.size() == QSize(kZylPictures[i].width, kZylPictures[i].height), qPrintable(path));
-        for (int y = 0; y < img.height() && path.contains(QLatin1String("/bmp")); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                QVERIFY2(qAlpha(img.pixel(x, y)) == 255, qPrintable(path));
-    }
-}
 
 void TestRes::keyPixels()
 {
@@ -125,6 +159,58 @@ void TestRes::symbolsPatchesFitTheFuses()
         QVERIFY(IsWhite(vlink.pixel(3, 10)) && IsBlack(prom.pixel(260 + 7 * i - 20 + 1, 258 - 30 + 11)));
         QVERIFY(IsWhite(hlink.pixel(10, 3)) && IsBlack(pal.pixel(186 - 20 + 11, 145 + 31 * r + 7 * c - 30 + 1)));
     }
+}
+
+void TestRes::sharpOnPixelRatioTwo()
+{
+    // Rows across the cross's strokes, the dot's sides and the gates' outlines.
+    const struct { const char* name; int y; } scans[] = {{"bmp135", 5}, {"bmp137", 6}, {"bmp131", 9}, {"bmp132", 12}};
+    for (const auto& scan : scans) {
+        const ZylPicture& pic = Listed(scan.name);
+        QImage img(2 * (pic.width + 6), 2 * pic.height, QImage::Format_ARGB32);
+        img.setDevicePixelRatio(2);
+        img.fill(Qt::white);
+        {
+            QPainter p(&img);
+            DrawZylBitmap(p, pic.id, 0, 0, pic.width, pic.height);
+            p.drawLine(pic.width + 3, 0, pic.width + 3, pic.height);
+        }
+        const int row = 2 * scan.y + 1;
+        const int line = BlurRun(img, row, 2 * pic.width, img.width());
+        QVERIFY2(BlurRun(img, row, 0, 2 * pic.width) <= line + 1, scan.name);
+        // Drawn at the device's resolution, not enlarged from one pixel a unit.
+        QImage blocky = Picture(pic).scaled(2 * pic.width, 2 * pic.height);
+        blocky.setDevicePixelRatio(2);
+        QVERIFY2(img.copy(0, 0, 2 * pic.width, 2 * pic.height) != blocky, scan.name);
+    }
+}
+
+void TestRes::cacheBoundedAndRendersOnce()
+{
+    QImage target(300, 300, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&target);
+    for (const qreal scale : {0.5, 0.67, 0.8, 1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 4.0, 6.0}) {
+        p.setTransform(QTransform::fromScale(scale, scale));
+        DrawEveryBitmap(p);
+        QVERIFY(ZylPictureCache().bytes <= std::size_t(8) << 20);
+    }
+    const std::size_t renders = ZylPictureCache().renders;
+    DrawEveryBitmap(p);
+    QCOMPARE(ZylPictureCache().renders, renders);
+}
+
+void TestRes::vectorDevicesGetNoRasterImage()
+{
+    QBuffer svg;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&svg);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
+    for (QPaintDevice* device : std::initializer_list<QPaintDevice*>{&generator, &writer})
+        DrawEveryBitmap(*std::make_unique<QPainter>(device));
+    QVERIFY(svg.data().contains("<path") && !svg.data().contains("<image"));
+    QVERIFY(pdf.data().size() > 1000 && !pdf.data().contains("/Subtype /Image"));
 }
 
 QTEST_MAIN(TestRes)
