@@ -11,6 +11,7 @@
 #include "SystemPath.h"
 #include "Platform.h"
 #include "Pictures.h"
+#include "ZoomControl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +34,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -73,6 +75,7 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
     BuildToolBar();
     BuildStatusBar();
     LoadSettings();
+    connect(m_view, &CZYLView::ZoomChanged, this, &CMainFrame::OnZoomChanged);
 
     QPointer<CMainFrame> self(this);
     m_doc.AddModifiedListener([self] {
@@ -225,6 +228,19 @@ void CMainFrame::BuildStatusBar()
     m_cap = indicator("CAP", "ID_INDICATOR_CAPS");
     m_num = indicator("NUM", "ID_INDICATOR_NUM");
     m_scrl = indicator("SCRL", "ID_INDICATOR_SCRL");
+    m_messageTimer = new QTimer(this);
+    m_messageTimer->setSingleShot(true);
+    connect(m_messageTimer, &QTimer::timeout, this, [this] { m_message->setText(QStringLiteral("Ready")); });
+}
+
+void CMainFrame::OnZoomChanged(int percent)
+{
+    // Told for a few seconds in the message pane, and remembered.
+    m_message->setText(ZoomText(percent));
+    m_messageTimer->start(3000);
+    QSettings(QStringLiteral(ZYL_SETTINGS_ORGANISATION), QStringLiteral(ZYL_SETTINGS_APPLICATION))
+        .setValue(QStringLiteral("Settings/Zoom"), percent);
+    UpdateCommandUI();
 }
 
 // --- Settings -----------------------------------------------------------------
@@ -240,6 +256,8 @@ void CMainFrame::LoadSettings()
     }
     m_wndToolBar->setVisible(settings.value(QStringLiteral("Settings/ShowToolbar"), true).toBool());
     statusBar()->setVisible(settings.value(QStringLiteral("Settings/ShowStatusBar"), true).toBool());
+    // The drawing comes back at its remembered zoom, from its top left.
+    m_view->SetZoom(settings.value(QStringLiteral("Settings/Zoom"), kActualZoom).toInt(), QPoint(0, 0));
     UpdateRecentMenu();
 }
 
@@ -610,6 +628,7 @@ bool CMainFrame::event(QEvent* event)
         // The message pane shows the prompt of the item under the mouse and
         // "Ready" otherwise.
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        m_messageTimer->stop();
         m_message->setText(tip.isEmpty() ? QStringLiteral("Ready") : tip);
         return true;
     }

@@ -17,6 +17,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPrinter;
+class QTimer;
 class QToolBar;
 
 // The main frame: menus, toolbar and status bar built from the command
@@ -97,6 +98,7 @@ private:
     void DoPrintSetup();
     void ReportPrintFailure(const std::string& error);
     void UpdateKeyIndicators(quint32 nativeModifiers);
+    void OnZoomChanged(int percent);
     QPrinter& Printer();
 
     CZYLDoc& m_doc;
@@ -106,6 +108,7 @@ private:
     QLabel* m_cap = nullptr;
     QLabel* m_num = nullptr;
     QLabel* m_scrl = nullptr;
+    QTimer* m_messageTimer = nullptr; // ends a passing message such as the new zoom
     std::map<int, QAction*> m_actions;
     CCommandRows m_commands; // the shell's own: files, printing, bars, About, Exit
     QAction* m_mru[4] = {};

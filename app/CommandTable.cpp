@@ -2,6 +2,7 @@
 #include "CommandTable.h"
 
 #include "Resources.h"
+#include "ZoomSteps.h"
 
 namespace {
 
@@ -18,6 +19,12 @@ const Path kOutput{"&Output Array"};
 const Path kOutputFor{"&Output Array", "Re-instate/blow F&uses for"};
 const Path kHelp{"&Help"};
 const Path kNone{};
+
+template <std::size_t N>
+std::vector<std::string> Keys(const std::array<std::string_view, N>& keys)
+{
+    return {keys.begin(), keys.end()};
+}
 
 } // namespace
 
@@ -52,6 +59,10 @@ const std::vector<CCommandEntry>& CommandTable()
         {ID_OR_LABEL, kView, "&OR Array Label", {}, -1, "View output OR Array Label.", true, false},
         {ID_SHOW_MINTERMS, kView, "PRO&M minterms", {}, 10, "Show the minterms of the PROM.", true, true},
         {ID_SHOW_PRODUCT_TERMS, kView, "PA&L product terms", {}, 11, "Show the product terms of the AND gates of the PAL.", true, false},
+        {ID_ZOOM_IN, kView, "Zoom &In\tCtrl++", Keys(kZoomInKeys), -1, "Enlarge the drawing.", false, true},
+        {ID_ZOOM_OUT, kView, "Zoom O&ut\tCtrl+-", Keys(kZoomOutKeys), -1, "Reduce the drawing.", false, false},
+        {ID_ZOOM_ACTUAL, kView, "&Actual Size\tCtrl+0", Keys(kActualSizeKeys), -1, "Show the drawing at its actual size.",
+         false, false},
         {ID_VIEW_TOOLBAR, kView, "&Toolbar", {}, -1, "Show or hide the toolbar\nToggle ToolBar", true, true},
         {ID_VIEW_STATUS_BAR, kView, "&Status Bar", {}, -1, "Show or hide the status bar\nToggle StatusBar", true, false},
         {ID_TYPE_PROM, kType, "P&ROM", {}, 7, "Set the ZYL to operate in PROM (Programmable Read-Only-Memory) mode.", true, false},

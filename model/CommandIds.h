@@ -31,7 +31,7 @@ enum ZylCommandId : int
     ID_EDIT_PASTE = 57637,
     ID_EDIT_UNDO = 57643,
 
-    // View: drawing options, row labels, the bars.
+    // View: drawing options, row labels, the bars, the zoom of the drawing.
     ID_BLOCK_STRUCTURE = 32792,
     ID_AND_LABEL = 32773,
     ID_OR_LABEL = 32774,
@@ -39,6 +39,9 @@ enum ZylCommandId : int
     ID_SHOW_PRODUCT_TERMS = 32786,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
+    ID_ZOOM_IN = 32901,
+    ID_ZOOM_OUT = 32902,
+    ID_ZOOM_ACTUAL = 32903,
 
     // Device type.
     ID_TYPE_PROM = 32789,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command table as the main frame builds it: menus, texts, prompts,
-// tool tips, accelerators, toolbar, enabled states and check marks.
+// tool tips, accelerators, toolbar, enabled states and check marks; the
+// zoom of the view.
 #include "CAboutDlg.h"
 #include "CMainFrame.h"
 #include "CMessageDlg.h"
@@ -8,6 +9,7 @@
 #include "CZYLView.h"
 #include "Platform.h"
 #include "RecordingPlatform.h"
+#include "ZoomSteps.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <QWheelEvent>
 #include <QSettings>
 #include <QtTest>
 
@@ -92,6 +95,9 @@ private slots:
         row(32774, V, "&OR Array Label", "", "View output OR Array Label.", "");
         row(32777, V, "PRO&M minterms", "", "Show the minterms of the PROM.", "");
         row(32786, V, "PA&L product terms", "", "Show the product terms of the AND gates of the PAL.", "");
+        row(32901, V, "Zoom &In\tCtrl++", "Ctrl++|Ctrl+=|Ctrl+Num++", "Enlarge the drawing.", "");
+        row(32902, V, "Zoom O&ut\tCtrl+-", "Ctrl+-|Ctrl+Num+-", "Reduce the drawing.", "");
+        row(32903, V, "&Actual Size\tCtrl+0", "Ctrl+0|Ctrl+Num+0", "Show the drawing at its actual size.", "");
         row(59392, V, "&Toolbar", "", "Show or hide the toolbar", "Toggle ToolBar");
         row(59393, V, "&Status Bar", "", "Show or hide the status bar", "Toggle StatusBar");
         row(32789, T, "P&ROM", "", "Set the ZYL to operate in PROM (Programmable Read-Only-Memory) mode.", "");
@@ -203,6 +209,31 @@ private slots:
         QVERIFY(m_frame->ToolBar()->isHidden());
         m_frame->OnCommand(ID_VIEW_TOOLBAR);
         QVERIFY(!m_frame->ToolBar()->isHidden() && m_frame->Action(ID_VIEW_TOOLBAR)->isChecked());
+    }
+
+    // Ctrl + wheel keeps the point under the mouse, the keys the middle of
+    // the view; the message pane tells each new zoom; Zoom In ends at the
+    // last step; the zoom comes back after a restart.
+    void zoomKeepsItsPointAndIsRemembered()
+    {
+        CZYLView* view = m_frame->View();
+        const QPoint mouse(120, 80), middle = view->viewport()->rect().center();
+        const ZPoint under = view->ToLogical(mouse);
+        QWheelEvent wheel(QPointF(mouse), QPointF(view->viewport()->mapToGlobal(mouse)), QPoint(),
+                          QPoint(0, 2 * kWheelNotch), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->viewport(), &wheel);
+        QCOMPARE(std::pair(view->Zoom(), m_frame->MessageText()), std::pair(150, QString("Zoom 150%")));
+        QCOMPARE(view->ToLogical(mouse), under);
+        const ZPoint centre = view->ToLogical(middle);
+        m_frame->OnCommand(ID_ZOOM_IN);
+        QCOMPARE(view->Zoom(), 200);
+        QVERIFY(std::abs(view->ToLogical(middle).x - centre.x) <= 1 && std::abs(view->ToLogical(middle).y - centre.y) <= 1);
+        for (int i = 0; i < 3; ++i)
+            m_frame->Action(ID_ZOOM_IN)->trigger();
+        QVERIFY(view->Zoom() == 400 && !m_frame->Action(ID_ZOOM_IN)->isEnabled());
+        m_frame = std::make_unique<CMainFrame>(*m_doc);
+        QCOMPARE(m_frame->View()->Zoom(), 400);
+        m_frame->OnCommand(ID_ZOOM_ACTUAL); // and the next tests start at 100 %
     }
 
     void messageAndAboutBoxes()

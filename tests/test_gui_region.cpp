@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Region selection and copy: the rubber band, the selection rectangle, the
-// copied pixels and the messages.
+// copied pixels (also zoomed) and the messages.
 #include "CZYLDoc.h"
 #include "CZYLView.h"
 #include "Platform.h"
@@ -150,6 +150,27 @@ private slots:
         QCOMPARE(copied, screen.copy(20, 10, 40, 30));
         QCOMPARE(copied, m_view->RenderImage().copy(270, 130, 40, 30));
         QVERIFY(!m_view->IsSelectMode());
+    }
+
+    // At 200 % a selection dragged over the OR array holds the pixels shown
+    // there, twice its logical size: the 100 % picture enlarged, but for
+    // the lines, which keep to their own pixels.
+    void zoomedCopyIsWhatIsShown()
+    {
+        m_view->SetZoom(200, QPoint());
+        m_view->OnCommand(ID_SELECT_REGION);
+        Drag(QPoint(554, 276), QPoint(714, 476));
+        QCOMPARE(m_view->Selection(), (ZRect{277, 138, 357, 238}));
+        m_view->OnCommand(ID_COPY_REGION);
+        const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(copied, m_view->viewport()->grab(QRect(554, 276, 160, 200)).toImage().convertToFormat(QImage::Format_RGB32));
+        m_view->SetZoom(100, QPoint());
+        const QImage actual = m_view->GrabLogicalRect(m_view->Selection()).scaled(160, 200);
+        int same = 0;
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 160; ++x)
+                same += copied.pixel(x, y) == actual.pixel(x, y) ? 1 : 0;
+        QVERIFY2(same > 160 * 200 * 85 / 100, qPrintable(QString::number(same)));
     }
 };
 

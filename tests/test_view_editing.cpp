@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuse editing with the mouse on the real view: a click lands on the fuse or
-// gate under the pointer in both arrays, also when scrolled; the don't-care
-// popup; the cursor; the block structure; the painted annotations.
+// gate under the pointer in both arrays, also when scrolled and at every
+// zoom; the don't-care popup; the cursor; the block structure; the painted
+// annotations.
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
@@ -10,6 +11,7 @@
 #include "DocOps.h"
 #include "Platform.h"
 #include "RecordingPlatform.h"
+#include "ZoomSteps.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -186,6 +188,41 @@ private slots:
                 QVERIFY(m_platform->messages.empty() && m_platform->popupsShown.empty());
             }
         }
+    }
+
+    // At every zoom a click at the centre of a cell, where the zoom shows
+    // it (scrolled into view), toggles that fuse and no other one: the OR
+    // cells of a PROM, the AND cells of a PAL.
+    void clickHitsTheCellAtEveryZoom()
+    {
+        QWidget* vp = m_view->viewport();
+        for (const int zoom : kZoomSteps) {
+            m_view->SetZoom(zoom, QPoint());
+            for (const bool pal : {false, true}) {
+                m_view->OnCommand(pal ? ID_TYPE_PAL : ID_TYPE_PROM);
+                const auto intact = [&] {
+                    int n = 0;
+                    for (int i = 0; i < 128; ++i)
+                        n += pal ? m_doc->m_andRow[i / 8].m_nFuse[i % 8] : i < 64 && m_doc->m_nOrFuse[i / 16][i % 16];
+                    return n;
+                };
+                for (int r = 0; r < 16; ++r)
+                    for (int c = 0; c < (pal ? 8 : 4); ++c) {
+                        const int& fuse = pal ? m_doc->m_andRow[r].m_nFuse[c] : m_doc->m_nOrFuse[c][r];
+                        const QPoint centre = Centre(pal ? m_doc->m_rcAndCell[c][r] : m_doc->m_rcOrCell[c][r]);
+                        const QPoint shown = centre * (zoom / 100.0); // rounded
+                        if (!vp->rect().contains(shown - m_view->ScrollOffset())) {
+                            m_view->horizontalScrollBar()->setValue(shown.x() - vp->width() / 2);
+                            m_view->verticalScrollBar()->setValue(shown.y() - vp->height() / 2);
+                        }
+                        const int before = intact(), was = fuse;
+                        QTest::mouseClick(vp, Qt::LeftButton, Qt::NoModifier, shown - m_view->ScrollOffset());
+                        QVERIFY2(fuse != was && intact() == before + fuse - was,
+                                 qPrintable(QString("zoom %1, row %2, column %3").arg(zoom).arg(r).arg(c)));
+                    }
+            }
+        }
+        QCOMPARE(CheckDocument(*m_doc), std::string());
     }
 
     void scrolledClickHitsTheFuseUnderTheMouse()

@@ -9,6 +9,7 @@
 #include "FuseMapLayout.h"
 #include "Highlight.h"
 #include "Pictures.h"
+#include "ZoomControl.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +20,7 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTransform>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -91,6 +93,9 @@ CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
 {
     m_commands.Add(ID_SELECT_REGION, [this] { ToggleSelectMode(); }, [this] { return m_bSelectMode == 1; });
     m_commands.Add(ID_COPY_REGION, [this] { CopyRegion(); });
+    // The keys and the menu keep the middle of the view in place.
+    for (const auto& [id, steps] : {std::pair(ID_ZOOM_IN, 1), std::pair(ID_ZOOM_OUT, -1), std::pair(ID_ZOOM_ACTUAL, 0)})
+        m_commands.Add(id, [this, steps] { SetZoom(ZoomAfter(m_zoom, steps), viewport()->rect().center()); });
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -161,21 +166,45 @@ QPoint CZYLView::ScrollOffset() const
 
 ZPoint CZYLView::ToLogical(const QPoint& viewportPos) const
 {
-    const QPoint p = viewportPos + ScrollOffset();
-    return ZPoint{p.x(), p.y()};
+    return DeviceToLogical(viewportPos + ScrollOffset(), ZoomFactor());
+}
+
+QPoint CZYLView::ToViewport(const QPoint& logical) const
+{
+    return QPoint(qRound(logical.x() * ZoomFactor()), qRound(logical.y() * ZoomFactor())) - ScrollOffset();
+}
+
+QRect CZYLView::ZoomedRect(const ZRect& r) const
+{
+    const double z = ZoomFactor();
+    const QPoint topLeft(qRound(r.left * z), qRound(r.top * z));
+    return QRect(topLeft, QPoint(qRound(r.right * z), qRound(r.bottom * z)) - QPoint(1, 1));
+}
+
+void CZYLView::SetZoom(int percent, const QPoint& anchor)
+{
+    percent = NearestZoomStep(percent);
+    if (percent == m_zoom)
+        return;
+    const double from = ZoomFactor();
+    m_zoom = percent;
+    ZoomScrollArea(*this, from, ZoomFactor(), anchor, [this] { UpdateScrollBars(); });
+    viewport()->update();
+    emit ZoomChanged(m_zoom);
 }
 
 void CZYLView::UpdateScrollBars()
 {
     // The default steps of a scrolling view: a page is a tenth of the
-    // total size, a line a tenth of a page.
+    // total size, a line a tenth of a page; the size is the zoomed one.
     const QSize client = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, kWidth - client.width()));
-    horizontalScrollBar()->setPageStep(kWidth / 10);
-    horizontalScrollBar()->setSingleStep(kWidth / 100);
-    verticalScrollBar()->setRange(0, std::max(0, kHeight - client.height()));
-    verticalScrollBar()->setPageStep(kHeight / 10);
-    verticalScrollBar()->setSingleStep(kHeight / 100);
+    const QSize total = ZoomedRect(ZRect{0, 0, kWidth, kHeight}).size();
+    horizontalScrollBar()->setRange(0, std::max(0, total.width() - client.width()));
+    horizontalScrollBar()->setPageStep(total.width() / 10);
+    horizontalScrollBar()->setSingleStep(total.width() / 100);
+    verticalScrollBar()->setRange(0, std::max(0, total.height() - client.height()));
+    verticalScrollBar()->setPageStep(total.height() / 10);
+    verticalScrollBar()->setSingleStep(total.height() / 100);
 }
 
 void CZYLView::resizeEvent(QResizeEvent* event)
@@ -196,8 +225,10 @@ void CZYLView::InvalidateView()
 
 void CZYLView::InvalidateViewRect(const ZRect& rect)
 {
-    const ZRect r = Normalised(rect);
-    viewport()->update(QRect(r.left, r.top, r.Width(), r.Height()).translated(-ScrollOffset()));
+    // A line drawn along the rectangle's edge may reach a pixel beyond
+    // its rounded zoomed extent.
+    const QRect shown = ZoomedRect(Normalised(rect));
+    viewport()->update((m_zoom == kActualZoom ? shown : shown.adjusted(-2, -2, 2, 2)).translated(-ScrollOffset()));
 }
 
 void CZYLView::paintEvent(QPaintEvent*)
@@ -205,6 +236,8 @@ void CZYLView::paintEvent(QPaintEvent*)
     QPainter p(viewport());
     p.fillRect(viewport()->rect(), Qt::white);
     p.translate(-ScrollOffset());
+    if (m_zoom != kActualZoom)
+        p.scale(ZoomFactor(), ZoomFactor());
     OnDraw(p);
     if (m_bBandShown)
         DrawRubberBand(p);
@@ -479,6 +512,9 @@ void CZYLView::DrawAnnotations(QPainter& p)
 
 bool CZYLView::HandlesCommand(int id) const
 {
+    // The zoom stops at the first and the last step.
+    if ((id == ID_ZOOM_IN && m_zoom == kZoomSteps.back()) || (id == ID_ZOOM_OUT && m_zoom == kZoomSteps.front()))
+        return false;
     return m_commands.Handles(id) || m_logic->HandlesCommand(id) || m_dialogs->HandlesCommand(id);
 }
 
@@ -528,13 +564,15 @@ void CZYLView::ToggleSelectMode()
 
 QImage CZYLView::GrabLogicalRect(const ZRect& rect)
 {
-    // Drawn for the rectangle itself, white behind as on the screen, so the
-    // parts beyond the drawing's extent are white too.
-    const ZRect r = Normalised(rect);
-    QImage image(std::max(1, r.Width()), std::max(1, r.Height()), QImage::Format_RGB32);
+    // Drawn for the rectangle itself as the screen draws it, white behind,
+    // so the parts beyond the drawing's extent are white too.
+    const QRect shown = ZoomedRect(Normalised(rect));
+    QImage image(std::max(1, shown.width()), std::max(1, shown.height()), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
-    p.translate(-r.left, -r.top);
+    p.translate(-shown.topLeft());
+    if (m_zoom != kActualZoom)
+        p.scale(ZoomFactor(), ZoomFactor());
     OnDraw(p);
     return image;
 }
@@ -609,4 +647,13 @@ void CZYLView::mouseReleaseEvent(QMouseEvent* event)
     const QPoint global = event->globalPosition().toPoint();
     m_logic->OnLButtonDown(ToLogical(event->position().toPoint()), ZPoint{global.x(), global.y()});
     emit CommandDone();
+}
+
+void CZYLView::wheelEvent(QWheelEvent* event)
+{
+    // Ctrl + wheel zooms a step a notch about the point under the mouse;
+    // the wheel alone scrolls.
+    if (!ZoomByCtrlWheel(*event, m_wheelRest,
+                         [this](int notches, const QPoint& at) { SetZoom(ZoomStepFrom(m_zoom, notches), at); }))
+        QAbstractScrollArea::wheelEvent(event);
 }

@@ -5,6 +5,7 @@
 #include "CommandIds.h"
 #include "Geometry.h"
 #include "Platform.h"
+#include "ZoomSteps.h"
 
 #include <QAbstractScrollArea>
 #include <QCursor>
@@ -34,8 +35,10 @@ private:
 
 
 // The scrolling fuse-map view: 1024 x 860 logical units (one unit per
-// pixel at 96 dpi). OnDraw is the one paint procedure used for the screen,
-// the printer, the clipboard, exported pictures and the tests.
+// pixel at 96 dpi), shown at a zoom of the fixed steps. OnDraw is the one
+// paint procedure used for the screen, the printer, the clipboard, exported
+// pictures and the tests; it knows no zoom: the screen and the clipboard
+// scale the painter, printing and export keep their own scale.
 class CZYLView : public QAbstractScrollArea, public IZylView
 {
     Q_OBJECT
@@ -84,13 +87,22 @@ public:
     bool IsSelectMode() const { return m_bSelectMode != 0; }
     bool IsRegionSelected() const { return m_bRegionSelected != 0; }
     ZRect Selection() const { return m_rcSelection; }
-    // The pixels of the view as shown, without the rubber band, inside a
-    // logical rectangle (normalised first).
+    // The pixels of the view as shown at the zoom, without the rubber band,
+    // inside a logical rectangle (normalised first): its size is the
+    // rectangle's size on the screen.
     QImage GrabLogicalRect(const ZRect& rect);
 
-    // The logical point under a viewport position (the scroll offset added).
+    // The one conversion of a viewport position to the logical point under
+    // it (scroll offset and zoom); every hit test goes through it.
     ZPoint ToLogical(const QPoint& viewportPos) const;
+    // The viewport position where a logical point is shown.
+    QPoint ToViewport(const QPoint& logical) const;
     QPoint ScrollOffset() const;
+
+    // The zoom in percent, one of kZoomSteps. Setting it keeps the logical
+    // point under anchor (a viewport position) in place.
+    int Zoom() const { return m_zoom; }
+    void SetZoom(int percent, const QPoint& anchor);
 
     // IZylView
     void InvalidateView() override;
@@ -100,6 +112,8 @@ public:
 signals:
     // After every command, so the frame refreshes check marks and windows.
     void CommandDone();
+    // After the zoom changed, by a command or the wheel.
+    void ZoomChanged(int percent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -108,6 +122,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // The paint steps, in order.
@@ -126,6 +141,11 @@ private:
     ZRect AndRowBand(int r) const;
 
     void UpdateScrollBars();
+    double ZoomFactor() const { return m_zoom / 100.0; }
+    // A logical rectangle as the pixels that show it, in the coordinates of
+    // the whole zoomed drawing (no scrolling); the screen and the copy
+    // round it alike.
+    QRect ZoomedRect(const ZRect& logical) const;
     void ToggleSelectMode();
     void CopyRegion();
     void DrawRubberBand(QPainter& p) const;
@@ -148,6 +168,8 @@ private:
     // The rubber band is drawn as part of the paint (XOR over the finished
     // picture) while this is set, so it never enters OnDraw's output.
     bool m_bBandShown = false;
+    int m_zoom = kActualZoom;
+    int m_wheelRest = 0; // a fine wheel's turn short of a notch
 };
 
 // A horizontal or vertical line drawn as the platform's LineTo draws it: the
