@@ -18,6 +18,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -142,6 +144,34 @@ void PaintMap(QPainter& p, const CZYLDoc& doc, int f, const std::vector<CKarnaug
     }
 }
 
+// The maps scrolled: Ctrl + wheel zooms them about the point under the
+// mouse, and the natural size shows the whole canvas.
+class CKarnaughScroll : public QScrollArea
+{
+public:
+    std::function<void(int, const QPoint&)> onZoom;
+
+    using QScrollArea::QScrollArea;
+
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return widget() ? widget()->size() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+
+protected:
+    void wheelEvent(QWheelEvent* event) override
+    {
+        if (!ZoomByCtrlWheel(*event, m_wheelRest, onZoom))
+            QScrollArea::wheelEvent(event);
+    }
+
+private:
+    int m_wheelRest = 0;
+};
+
+const QString kZoomKey = QStringLiteral("Windows/KarnaughZoom");
+
 } // namespace
 
 void PaintKarnaughMaps(QPainter& p, const CZYLDoc& doc, const CKarnaughGroups& groups, const CKarnaughEmphasis& emphasis)
@@ -157,7 +187,8 @@ void PaintKarnaughMaps(QPainter& p, const CZYLDoc& doc, const CKarnaughGroups& g
 // --- The window -------------------------------------------------------------
 
 CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
-    : CModelessDlg(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : CModelessDlg(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                               Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Karnaugh Maps"));
     setModal(false);
@@ -175,10 +206,21 @@ CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(close);
     m_canvas = new CKarnaughCanvas(doc, this);
+    m_canvas->SetZoom(StoredZoom(kZoomKey));
+    auto* scroll = new CKarnaughScroll(this);
+    scroll->setWidget(m_canvas);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->onZoom = [this](int notches, const QPoint& at) { SetZoom(ZoomStepFrom(Zoom(), notches), at); };
+    m_scroll = scroll;
+    AddZoomKeys(*this, [this](int steps) { SetZoom(ZoomAfter(Zoom(), steps), m_scroll->viewport()->rect().center()); });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addWidget(m_canvas);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_scroll, 1);
+    // Big enough for the whole maps at their zoom, as far as the screen allows.
+    QSize size = sizeHint();
+    if (const QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
     // A row hovered in the fuse map shows its group here.
     m_highlightListener = SharedHighlight().AddListener([this] {
         if (!m_canvas->Sharing() && isVisible())
@@ -189,6 +231,18 @@ CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
 CKarnaughDlg::~CKarnaughDlg() { SharedHighlight().RemoveListener(m_highlightListener); }
 
 void CKarnaughDlg::Refill() { m_canvas->Reload(); }
+
+int CKarnaughDlg::Zoom() const { return m_canvas->Zoom(); }
+
+void CKarnaughDlg::SetZoom(int percent, const QPoint& anchor)
+{
+    percent = NearestZoomStep(percent);
+    if (percent == Zoom())
+        return;
+    ZoomScrollArea(*m_scroll, Zoom() / 100.0, percent / 100.0, anchor, [&] { m_canvas->SetZoom(percent); });
+    StoreZoom(kZoomKey, percent);
+    ShowZoomTip(*m_scroll->viewport(), percent);
+}
 
 void CKarnaughDlg::reject()
 {

@@ -7,6 +7,7 @@
 #include "Highlight.h"
 #include "Platform.h"
 #include "TruthTableLogic.h"
+#include "ZoomControl.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -19,6 +20,7 @@
 class CZYLDoc;
 class CKarnaughCanvas;
 class QPainter;
+class QScrollArea;
 
 // The four functions on their Karnaugh maps. A left click on a cell acts
 // as a left click on that entry of the truth table (Shift+click a don't
@@ -26,7 +28,9 @@ class QPainter;
 // annotation's terms (PROM) or the AND rows (PAL). Hovering a group or a
 // cell highlights the groups meant, and the AND row or term in the fuse
 // map; hovering an AND row there highlights its group here. The groups are
-// computed once per change of the document, never while hovering.
+// computed once per change of the document, never while hovering. The
+// maps zoom in the steps of the fuse map, by Ctrl + wheel and the zoom keys,
+// and scroll; the window keeps its size.
 class CKarnaughDlg : public CModelessDlg
 {
 public:
@@ -40,11 +44,17 @@ public:
 
     CKarnaughCanvas& Canvas() const { return *m_canvas; }
 
+    // The zoom in percent; setting it keeps the point of the maps under
+    // anchor (a position in the scrolled area) in place, and remembers it.
+    int Zoom() const;
+    void SetZoom(int percent, const QPoint& anchor);
+
 protected:
     void reject() override;
 
 private:
     CKarnaughCanvas* m_canvas = nullptr;
+    QScrollArea* m_scroll = nullptr;
     int m_highlightListener = 0;
 };
 
@@ -85,6 +95,16 @@ public:
 
     const CKarnaughGroups& Groups() const { return m_groups; }
     const CZYLDoc& Document() const { return m_doc; }
+
+    // The zoom in percent; the canvas takes the maps' size at it.
+    int Zoom() const { return m_zoom; }
+    void SetZoom(int percent)
+    {
+        m_zoom = percent;
+        const ZSize size = KarnaughCanvasSize();
+        setFixedSize(qRound(size.cx * Factor()), qRound(size.cy * Factor()));
+        update();
+    }
     // Whether the highlight is being changed from here (no repaint needed).
     bool Sharing() const { return m_sharing; }
 
@@ -114,12 +134,14 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
+        if (m_zoom != kActualZoom)
+            p.scale(Factor(), Factor());
         PaintKarnaughMaps(p, m_doc, m_groups, Emphasis());
     }
 
     void mouseMoveEvent(QMouseEvent* event) override
     {
-        const ZPoint at{event->position().toPoint().x(), event->position().toPoint().y()};
+        const ZPoint at = Logical(event->position().toPoint());
         const std::optional<CKarnaughGroupRef> group = KarnaughHitGroup(m_groups, at);
         const std::optional<CKarnaughHit> cell = group ? std::nullopt : KarnaughHitCell(at);
         if (group != m_hoverGroup || cell != m_hoverCell) {
@@ -145,14 +167,14 @@ protected:
         if (event->button() == Qt::LeftButton) {
             // A Shift+click is one with Shift alone held.
             const bool shiftClick = event->modifiers() == Qt::ShiftModifier && event->buttons() == Qt::NoButton;
-            KarnaughLeftClick(m_doc, {event->position().toPoint().x(), event->position().toPoint().y()}, shiftClick);
+            KarnaughLeftClick(m_doc, Logical(event->position().toPoint()), shiftClick);
         }
         QWidget::mouseReleaseEvent(event);
     }
 
     void contextMenuEvent(QContextMenuEvent* event) override
     {
-        const ZPoint at{event->pos().x(), event->pos().y()};
+        const ZPoint at = Logical(event->pos());
         if (!KarnaughHitCell(at))
             return;
         const QPoint global = event->globalPos();
@@ -162,6 +184,10 @@ protected:
     }
 
 private:
+    double Factor() const { return m_zoom / 100.0; }
+    // The one conversion of a position on the canvas to the maps' units.
+    ZPoint Logical(const QPoint& pos) const { return DeviceToLogical(pos, Factor()); }
+
     // The hovered group's AND row or annotation term, for the fuse map.
     void ShareHover()
     {
@@ -185,4 +211,5 @@ private:
     std::optional<CKarnaughGroupRef> m_hoverGroup;
     std::optional<CKarnaughHit> m_hoverCell;
     bool m_sharing = false;
+    int m_zoom = kActualZoom;
 };

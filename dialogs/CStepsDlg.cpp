@@ -5,6 +5,7 @@
 #include "DeviceOps.h"
 #include "StepsPage.h"
 #include "StepsText.h"
+#include "ZoomControl.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -26,7 +27,13 @@
 #include <set>
 #include <utility>
 
-// The page of steps, scrolled; a click on a link runs the link handler.
+namespace {
+const QString kZoomKey = QStringLiteral("Windows/StepsZoom");
+} // namespace
+
+// The page of steps, scrolled and zoomed; a click on a link runs the link
+// handler. At a zoom the page is laid out for the width the window shows
+// at it, so paragraphs wrap where the window ends.
 class CStepsPageView : public QAbstractScrollArea
 {
 public:
@@ -34,10 +41,27 @@ public:
 
     explicit CStepsPageView(QWidget* parent)
         : QAbstractScrollArea(parent)
+        , m_zoom(StoredZoom(kZoomKey))
     {
         viewport()->setMouseTracking(true);
         viewport()->setBackgroundRole(QPalette::Base);
         viewport()->setAutoFillBackground(true);
+    }
+
+    int Zoom() const { return m_zoom; }
+    // Keeps the point of the page under anchor (a viewport position) in
+    // place, as far as the page wraps alike; remembers the zoom.
+    void SetZoom(int percent, const QPoint& anchor)
+    {
+        percent = NearestZoomStep(percent);
+        if (percent == m_zoom)
+            return;
+        ZoomScrollArea(*this, Factor(), percent / 100.0, anchor, [&] {
+            m_zoom = percent;
+            LayOut();
+        });
+        StoreZoom(kZoomKey, percent);
+        ShowZoomTip(*viewport(), percent);
     }
 
     void SetContent(std::vector<CStepsBlock> blocks, const CDerivation* d, CStepsPalOptions options)
@@ -60,7 +84,10 @@ protected:
         QPainter p(viewport());
         const QPoint offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
         p.translate(-offset);
-        const QRect exposed = event->rect().translated(offset);
+        p.scale(Factor(), Factor());
+        const QRect exposed = QRectF(QRectF(event->rect().translated(offset)).topLeft() / Factor(),
+                                     QRectF(event->rect()).size() / Factor())
+                                  .toAlignedRect();
         auto visible = [&exposed](const CStepsRect& r) { return exposed.intersects(QRect(r.x, r.y, r.w, r.h)); };
         for (const CStepsRect& r : m_page.marked)
             if (visible(r))
@@ -97,12 +124,20 @@ protected:
             onLink(link->span.link);
     }
 
+    void wheelEvent(QWheelEvent* event) override
+    {
+        if (!ZoomByCtrlWheel(*event, m_wheelRest,
+                             [this](int notches, const QPoint& at) { SetZoom(ZoomStepFrom(m_zoom, notches), at); }))
+            QAbstractScrollArea::wheelEvent(event);
+    }
+
 private:
     const CStepsPlaced* LinkAt(const QPoint& pos) const
     {
-        const QPoint at = pos + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+        const ZPoint at =
+            DeviceToLogical(pos + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()), Factor());
         for (const CStepsPlaced& t : m_page.texts)
-            if (!t.span.link.empty() && t.box.Contains(at.x(), at.y()))
+            if (!t.span.link.empty() && t.box.Contains(at.x, at.y))
                 return &t;
         return nullptr;
     }
@@ -136,15 +171,20 @@ private:
             return w;
         };
         metrics.lineHeight = normal.height() + 4;
-        m_page = LayOutPage(m_blocks, *m_derivation, m_options, viewport()->width(), metrics);
-        horizontalScrollBar()->setRange(0, std::max(0, m_page.width - viewport()->width()));
+        const double z = Factor();
+        m_page = LayOutPage(m_blocks, *m_derivation, m_options, static_cast<int>(viewport()->width() / z), metrics);
+        horizontalScrollBar()->setRange(0, std::max(0, qRound(m_page.width * z) - viewport()->width()));
         horizontalScrollBar()->setPageStep(viewport()->width());
-        verticalScrollBar()->setRange(0, std::max(0, m_page.height - viewport()->height()));
+        verticalScrollBar()->setRange(0, std::max(0, qRound(m_page.height * z) - viewport()->height()));
         verticalScrollBar()->setPageStep(viewport()->height());
-        verticalScrollBar()->setSingleStep(metrics.lineHeight);
+        verticalScrollBar()->setSingleStep(qRound(metrics.lineHeight * z));
         viewport()->update();
     }
 
+    double Factor() const { return m_zoom / 100.0; }
+
+    int m_zoom;
+    int m_wheelRest = 0;
     std::vector<CStepsBlock> m_blocks;
     const CDerivation* m_derivation = nullptr;
     CStepsPalOptions m_options;
@@ -221,8 +261,13 @@ CStepsDlg::CStepsDlg(CZYLDoc& doc, QWidget* parent)
     connect(copyLatex, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(QString::fromStdString(Latex())); });
     connect(close, &QPushButton::clicked, this, [this] { reject(); });
+    AddZoomKeys(*this, [this](int steps) { SetZoom(ZoomAfter(Zoom(), steps), m_page->viewport()->rect().center()); });
     Refill();
 }
+
+int CStepsDlg::Zoom() const { return m_page->Zoom(); }
+
+void CStepsDlg::SetZoom(int percent, const QPoint& anchor) { m_page->SetZoom(percent, anchor); }
 
 int CStepsDlg::Function() const { return std::max(m_function->currentIndex(), 0); }
 

@@ -6,6 +6,7 @@
 
 class CZYLDoc;
 class QComboBox;
+class QPoint;
 class CStepsPageView;
 
 // The minimization steps of one function: from its minterms through the
@@ -13,7 +14,8 @@ class CStepsPageView;
 // lowest-cost cover. It minimizes what the device programs: in PROM mode
 // the function's minterms and don't cares, in PAL mode its minterms alone.
 // In PAL mode each cover of at most four terms can be programmed into the
-// function's rows, and the cover the rows hold is marked.
+// function's rows, and the cover the rows hold is marked. The page zooms in
+// the steps of the fuse map, by Ctrl + wheel and the zoom keys.
 class CStepsDlg : public CModelessDlg
 {
 public:
@@ -33,6 +35,10 @@ public:
     // The derivation as the two copy buttons put it on the clipboard.
     std::string PlainText() const;
     std::string Latex() const;
+    // The page's zoom in percent; setting it keeps the point under anchor
+    // (a position on the page's viewport) in place and remembers it.
+    int Zoom() const;
+    void SetZoom(int percent, const QPoint& anchor);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Karnaugh maps window with real mouse events offscreen: its command
 // opens it, a click on a cell programs the PAL, hovering a group shares its
-// AND row and a row hovered elsewhere emphasises its group; the SVG export
-// of the maps is vector with each cell's value as a text.
+// AND row and a row hovered elsewhere emphasises its group, also zoomed; the
+// SVG export of the maps is vector with each
+// cell's value as a text.
 #include "CKarnaughDlg.h"
 #include "CViewDialogs.h"
 #include "CZYLDoc.h"
@@ -13,6 +14,7 @@
 #include "RecordingPlatform.h"
 
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,6 +23,8 @@ class TestDlgKarnaugh : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QSettings().clear(); }
+
     void clickAndHoverLinkTheRows()
     {
         CRecordingPlatform platform;
@@ -52,6 +56,17 @@ private slots:
         SharedHighlight().Set(CHighlight{0, -1, -1});
         QCOMPARE(dlg->Canvas().Emphasis(), (CKarnaughEmphasis{{0, 0}}));
         SharedHighlight().Set(CHighlight{});
+
+        // A step in by Ctrl + wheel on the scrolled maps, remembered; a click
+        // where the zoom shows minterm 5 of function 1 lands on it.
+        QWheelEvent wheel(QPointF(30, 30), QPointF(30, 30), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(canvas.parentWidget(), &wheel);
+        QCOMPARE(std::pair(dlg->Zoom(), QSettings().value("Windows/KarnaughZoom").toInt()), std::pair(125, 125));
+        const ZRect zoomed = KarnaughCellRect(1, 1, 1);
+        QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(zoomed.left + 20, zoomed.top + 20) * 1.25);
+        QCOMPARE(doc.m_szPalTable[1][5], '1');
+        dlg->SetZoom(100, QPoint());
     }
 
     void svgExportHoldsEveryValueAsText()

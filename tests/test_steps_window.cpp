@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The minimization steps window in the main window: choosing a cover
-// programs the PAL rows, and the window follows fuse clicks and names.
+// programs the PAL rows, and the window follows fuse clicks and names; its
+// page zooms by Ctrl + wheel.
 #include "CMainFrame.h"
 #include "CStepsDlg.h"
 #include "CViewDialogs.h"
@@ -11,7 +12,9 @@
 #include "QtPlatform.h"
 #include "ShownFrame.h"
 
+#include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QSettings>
 #include <QtTest>
 
 #include <memory>
@@ -63,6 +66,13 @@ private slots:
         const std::string text = steps->PlainText();
         QVERIFY(text.find("Minimization steps of F0") != std::string::npos);
         QVERIFY(text.find("P'B'") != std::string::npos);
+
+        QWidget* page = steps->findChild<QAbstractScrollArea*>(QString(), Qt::FindDirectChildrenOnly)->viewport();
+        QWheelEvent wheel(QPointF(20, 20), QPointF(page->mapToGlobal(QPoint(20, 20))), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(page, &wheel);
+        QCOMPARE(std::pair(steps->Zoom(), QSettings().value("Windows/StepsZoom").toInt()), std::pair(125, 125));
+        steps->SetZoom(100, QPoint());
     }
 };
 
