@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <array>
 #include <cmath>
 #include <list>
 #include <map>
@@ -53,6 +54,17 @@ constexpr int kPhases = 16;
 
 std::size_t IndexOf(ZylPictureKind kind, int id)
 {
+    // Bitmaps are looked up on every paint; their ids are small numbers.
+    static const auto bitmaps = [] {
+        std::array<std::size_t, 256> index;
+        index.fill(kNone);
+        for (std::size_t i = 0; i < kZylPictureCount; ++i)
+            if (kZylPictures[i].kind == ZylPictureKind::Bitmap && std::size_t(kZylPictures[i].id) < index.size())
+                index[std::size_t(kZylPictures[i].id)] = i;
+        return index;
+    }();
+    if (kind == ZylPictureKind::Bitmap && id >= 0 && std::size_t(id) < bitmaps.size())
+        return bitmaps[std::size_t(id)];
     for (std::size_t i = 0; i < kZylPictureCount; ++i)
         if (kZylPictures[i].kind == kind && kZylPictures[i].id == id)
             return i;
@@ -98,7 +110,7 @@ QImage Render(std::size_t i, const QRect& area, qreal scale, QPointF phase = QPo
     const bool opaque = kZylPictures[i].kind == ZylPictureKind::Bitmap;
     QImage img(int(std::ceil(phase.x() + area.width() * scale - 1e-6)),
                int(std::ceil(phase.y() + area.height() * scale - 1e-6)),
-               opaque ? QImage::Format_ARGB32_Premultiplied : QImage::Format_ARGB32);
+               opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
     img.fill(opaque ? Qt::white : Qt::transparent);
     QPainter p(&img);
     p.translate(phase);
@@ -147,8 +159,8 @@ bool CopyRendering(QPainter& p, std::size_t i, const QRect& area, QPointF origin
         phase.rx() = 0, base.rx() += 1;
     if (phase.y() == kPhases)
         phase.ry() = 0, base.ry() += 1;
-    const double side = 4 * std::ceil(kZylPictures[i].width * s + 1) * std::ceil(kZylPictures[i].height * s + 1);
-    if (side > double(kLargestKept))
+    const double bytes = 4 * std::ceil(kZylPictures[i].width * s + 1) * std::ceil(kZylPictures[i].height * s + 1);
+    if (bytes > double(kLargestKept))
         return false;
     const QRectF d = t.mapRect(QRectF(area));
     const QRect device(QPoint(qRound(d.left()), qRound(d.top())), QPoint(qRound(d.right()) - 1, qRound(d.bottom()) - 1));
@@ -156,11 +168,16 @@ bool CopyRendering(QPainter& p, std::size_t i, const QRect& area, QPointF origin
     const QRect source = device.translated(-base) & img.rect();
     if (source.isEmpty())
         return true;
+    const QPoint at = source.topLeft() + base;
+    if (t.type() <= QTransform::TxTranslate) {
+        p.drawImage(QPointF(at) - QPointF(t.dx(), t.dy()), img, source);
+        return true;
+    }
     // Undo the world, window and pixel-ratio scaling: copy pixel for pixel.
-    p.save();
-    p.setWorldTransform(t.inverted() * p.worldTransform());
-    p.drawImage(source.topLeft() + base, img, source);
-    p.restore();
+    const QTransform world = p.worldTransform();
+    p.setWorldTransform(t.inverted() * world);
+    p.drawImage(at, img, source);
+    p.setWorldTransform(world);
     return true;
 }
 
