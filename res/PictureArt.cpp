@@ -26,6 +26,8 @@ bool PixelExact(const QPainter& p)
     return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy());
 }
 
+bool Shown(const QPainter& p, const QRectF& r) { return !p.hasClipping() || p.clipBoundingRect().intersects(r); }
+
 Smooth::Smooth(QPainter& p, bool on)
     : m_p(p)
     , m_was(p.testRenderHint(QPainter::Antialiasing))
@@ -356,6 +358,8 @@ void kBmpAndArrayLabels(QPainter& p)
     const char* words[2] = {"(hard-wired)", "(programmable)"};
     for (int half = 0; half < 2; ++half) {
         const int oy = half * 73;
+        if (!Shown(p, QRectF(0, oy, 172, 73)))
+            continue;
         Brace(p, 4, 166, oy + 2, 14, true, kRed);
         p.fillRect(QRect(8, oy + 20, 156, 40), kYellow);
         Text(p, QRect(8, oy + 20, 156, 20), QStringLiteral("AND array"), Font(14, true), kBlue);
@@ -369,6 +373,8 @@ void kBmpOrArrayLabels(QPainter& p)
     const char* words[2] = {"(programmable)", "(hard-wired)"};
     for (int half = 0; half < 2; ++half) {
         const int oy = half * 69;
+        if (!Shown(p, QRectF(0, oy, 104, 69)))
+            continue;
         p.fillRect(QRect(0, oy + 1, 104, 38), kYellow);
         Text(p, QRect(0, oy + 1, 104, 19), QStringLiteral("OR array"), Font(13, true), kBlue);
         Text(p, QRect(0, oy + 19, 104, 19), QString::fromLatin1(words[half]), Font(13, true), kBlue);

@@ -44,6 +44,10 @@ inline const QColor kDarkGrey(128, 128, 128);
 // True when the painter maps logical pixels one to one onto raster pixels.
 bool PixelExact(const QPainter& p);
 
+// Whether the painter's clip, if any, reaches into r: parts of a picture
+// outside it are left out, for devices that do not clip.
+bool Shown(const QPainter& p, const QRectF& r);
+
 // Sets the antialiasing hint for its lifetime.
 class Smooth {
 public:

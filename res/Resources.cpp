@@ -74,8 +74,8 @@ std::size_t IndexOf(ZylPictureKind kind, int id)
 QRect Extent(std::size_t i) { return QRect(0, 0, kZylPictures[i].width, kZylPictures[i].height); }
 
 // Paints picture i in its own coordinates with the painter's state as the
-// drawing expects it; bitmaps are opaque, on white.
-void PaintPicture(QPainter& p, std::size_t i)
+// drawing expects it; bitmaps are opaque, on white within `area`.
+void PaintPicture(QPainter& p, std::size_t i, const QRect& area)
 {
     p.save();
     p.setPen(QPen());
@@ -84,7 +84,7 @@ void PaintPicture(QPainter& p, std::size_t i)
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (kZylPictures[i].kind == ZylPictureKind::Bitmap)
-        p.fillRect(Extent(i), Qt::white);
+        p.fillRect(area & Extent(i), Qt::white);
     kPaintings[i].paint(p);
     p.restore();
 }
@@ -116,7 +116,7 @@ QImage Render(std::size_t i, const QRect& area, qreal scale, QPointF phase = QPo
     p.translate(phase);
     p.scale(scale, scale);
     p.translate(-area.topLeft());
-    PaintPicture(p, i);
+    PaintPicture(p, i, area);
     p.end();
     ++TheCache().renders;
     return img;
@@ -222,10 +222,12 @@ void DrawZylBitmap(QPainter& p, int id, int x, int y, int w, int h, int sx, int 
     const QRect area(x, y, w, h);
     if (CopyRendering(p, i, area, QPointF(x - sx, y - sy)))
         return;
+    // Some devices (the SVG generator) ignore the clip: the white ground
+    // stays within the area, and the pictures leave out parts outside it.
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     p.translate(x - sx, y - sy);
-    PaintPicture(p, i);
+    PaintPicture(p, i, QRect(sx, sy, w, h));
     p.restore();
 }
 
