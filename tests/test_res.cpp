@@ -28,14 +28,12 @@ const ZylPicture& Listed(const char* name)
 }
 
 // A picture as the program shows it: a bitmap on a see-through background,
-// an icon or a cursor as its pixmap.
+// a cursor as its pixmap.
 QImage Picture(const ZylPicture& pic)
 {
     QImage img(pic.width, pic.height, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
-    if (pic.kind == ZylPictureKind::Image)
-        img = ZylPixmap(ImageId(pic.id), 1).toImage();
-    else if (pic.kind == ZylPictureKind::Cursor)
+    if (pic.kind == ZylPictureKind::Cursor)
         img = ZylCursor(CursorId(pic.id)).pixmap().toImage();
     else
         DrawZylBitmap(*std::make_unique<QPainter>(&img), pic.id, 0, 0, pic.width, pic.height);
