@@ -23,6 +23,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -181,6 +182,12 @@ QRect CZYLView::ZoomedRect(const ZRect& r) const
     return QRect(topLeft, QPoint(qRound(r.right * z), qRound(r.bottom * z)) - QPoint(1, 1));
 }
 
+double CZYLView::ZoomedLineWidth() const
+{
+    // 150 % draws lines two pixels wide, not one or two by their place.
+    return std::max(1.0, std::round(ZoomFactor())) / ZoomFactor();
+}
+
 void CZYLView::SetZoom(int percent, const QPoint& anchor)
 {
     percent = NearestZoomStep(percent);
@@ -238,7 +245,7 @@ void CZYLView::paintEvent(QPaintEvent*)
     p.translate(-ScrollOffset());
     if (m_zoom != kActualZoom)
         p.scale(ZoomFactor(), ZoomFactor());
-    OnDraw(p);
+    OnDraw(p, ZoomedLineWidth());
     if (m_bBandShown)
         DrawRubberBand(p);
 }
@@ -333,12 +340,12 @@ QPointF CZYLView::PrintScale(int dpiX, int dpiY)
 
 // --- Paint ------------------------------------------------------------------
 
-void CZYLView::OnDraw(QPainter& p)
+void CZYLView::OnDraw(QPainter& p, double lineWidth)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.setPen(QPen(Qt::black, 1));
+    p.setPen(QPen(Qt::black, lineWidth));
     p.setBrush(Qt::NoBrush);
 
     DrawTitle(p);
@@ -573,7 +580,7 @@ QImage CZYLView::GrabLogicalRect(const ZRect& rect)
     p.translate(-shown.topLeft());
     if (m_zoom != kActualZoom)
         p.scale(ZoomFactor(), ZoomFactor());
-    OnDraw(p);
+    OnDraw(p, ZoomedLineWidth());
     return image;
 }
 

@@ -54,7 +54,10 @@ public:
 
     // Paints the whole fuse map in logical units; reads the document only
     // (the annotations run the minimizer into the document's result area).
-    void OnDraw(QPainter& painter);
+    // lineWidth is the width of its lines in logical units: a scaled
+    // screen picture asks for whole device pixels, so that every line of
+    // the map is equally thick.
+    void OnDraw(QPainter& painter, double lineWidth = 1.0);
 
     // Renders the fuse map into an image of kWidth x kHeight, white behind.
     QImage RenderImage();
@@ -142,6 +145,8 @@ private:
 
     void UpdateScrollBars();
     double ZoomFactor() const { return m_zoom / 100.0; }
+    // The line width that shows as whole pixels at the zoom.
+    double ZoomedLineWidth() const;
     // A logical rectangle as the pixels that show it, in the coordinates of
     // the whole zoomed drawing (no scrolling); the screen and the copy
     // round it alike.
