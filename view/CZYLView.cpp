@@ -182,10 +182,11 @@ QRect CZYLView::ZoomedRect(const ZRect& r) const
     return QRect(topLeft, QPoint(qRound(r.right * z), qRound(r.bottom * z)) - QPoint(1, 1));
 }
 
-double CZYLView::ZoomedLineWidth() const
+double CZYLView::ZoomedLineWidth(double pixelRatio) const
 {
     // 150 % draws lines two pixels wide, not one or two by their place.
-    return std::max(1.0, std::round(ZoomFactor())) / ZoomFactor();
+    const double scale = ZoomFactor() * pixelRatio;
+    return std::max(1.0, std::round(scale)) / scale;
 }
 
 void CZYLView::SetZoom(int percent, const QPoint& anchor)
@@ -245,7 +246,7 @@ void CZYLView::paintEvent(QPaintEvent*)
     p.translate(-ScrollOffset());
     if (m_zoom != kActualZoom)
         p.scale(ZoomFactor(), ZoomFactor());
-    OnDraw(p, ZoomedLineWidth());
+    OnDraw(p, ZoomedLineWidth(viewport()->devicePixelRatioF()));
     if (m_bBandShown)
         DrawRubberBand(p);
 }
@@ -580,7 +581,7 @@ QImage CZYLView::GrabLogicalRect(const ZRect& rect)
     p.translate(-shown.topLeft());
     if (m_zoom != kActualZoom)
         p.scale(ZoomFactor(), ZoomFactor());
-    OnDraw(p, ZoomedLineWidth());
+    OnDraw(p, ZoomedLineWidth(1.0));
     return image;
 }
 

@@ -145,8 +145,9 @@ private:
 
     void UpdateScrollBars();
     double ZoomFactor() const { return m_zoom / 100.0; }
-    // The line width that shows as whole pixels at the zoom.
-    double ZoomedLineWidth() const;
+    // The line width that shows as whole device pixels at the zoom on a
+    // device of this pixel ratio.
+    double ZoomedLineWidth(double pixelRatio) const;
     // A logical rectangle as the pixels that show it, in the coordinates of
     // the whole zoomed drawing (no scrolling); the screen and the copy
     // round it alike.
