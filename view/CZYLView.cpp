@@ -170,11 +170,6 @@ ZPoint CZYLView::ToLogical(const QPoint& viewportPos) const
     return DeviceToLogical(viewportPos + ScrollOffset(), ZoomFactor());
 }
 
-QPoint CZYLView::ToViewport(const QPoint& logical) const
-{
-    return QPoint(qRound(logical.x() * ZoomFactor()), qRound(logical.y() * ZoomFactor())) - ScrollOffset();
-}
-
 QRect CZYLView::ZoomedRect(const ZRect& r) const
 {
     const double z = ZoomFactor();

@@ -98,8 +98,6 @@ public:
     // The one conversion of a viewport position to the logical point under
     // it (scroll offset and zoom); every hit test goes through it.
     ZPoint ToLogical(const QPoint& viewportPos) const;
-    // The viewport position where a logical point is shown.
-    QPoint ToViewport(const QPoint& logical) const;
     QPoint ScrollOffset() const;
 
     // The zoom in percent, one of kZoomSteps. Setting it keeps the logical
