@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <list>
@@ -47,8 +48,9 @@ const Painting kPaintings[] = {
 
 constexpr std::size_t kNone = std::size_t(-1);
 constexpr std::size_t kCacheBytes = std::size_t(8) << 20;
-// A rendering larger than this is not kept: the picture is painted as drawn.
+// A picture whose rendering would be larger than this is kept in tiles.
 constexpr std::size_t kLargestKept = kCacheBytes / 4;
+constexpr int kTile = 128;
 // Device origins are rendered at sixteenths of a pixel.
 constexpr int kPhases = 16;
 
@@ -90,8 +92,9 @@ void PaintPicture(QPainter& p, std::size_t i, const QRect& area)
 }
 
 struct Cache {
-    using Key = std::tuple<std::size_t, int, int, int>; // picture, scale, phases
-    std::list<std::pair<Key, QImage>> recent;           // most recently used first
+    // Picture, scale, phases, tile (-1 for the whole picture).
+    using Key = std::tuple<std::size_t, int, int, int, int, int>;
+    std::list<std::pair<Key, QImage>> recent; // most recently used first
     std::map<Key, std::list<std::pair<Key, QImage>>::iterator> where;
     std::size_t bytes = 0;
     std::size_t renders = 0;
@@ -103,34 +106,59 @@ Cache& TheCache()
     return cache;
 }
 
-// The area of picture i rendered at `scale` device pixels to the unit, its
-// top-left corner `phase` pixels into the image.
-QImage Render(std::size_t i, const QRect& area, qreal scale, QPointF phase = QPointF())
+// Picture i at `scale` device pixels to the unit, its origin `shift` device
+// pixels from the image's top-left corner, on an image of `size`; `area` is
+// the part shown.
+QImage Render(std::size_t i, QSize size, qreal scale, QPointF shift, const QRect& area)
 {
     const bool opaque = kZylPictures[i].kind == ZylPictureKind::Bitmap;
-    QImage img(int(std::ceil(phase.x() + area.width() * scale - 1e-6)),
-               int(std::ceil(phase.y() + area.height() * scale - 1e-6)),
-               opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    QImage img(size, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
     img.fill(opaque ? Qt::white : Qt::transparent);
     QPainter p(&img);
-    p.translate(phase);
+    p.translate(shift);
     p.scale(scale, scale);
-    p.translate(-area.topLeft());
     PaintPicture(p, i, area);
     p.end();
     ++TheCache().renders;
     return img;
 }
 
-const QImage& Cached(std::size_t i, qreal scale, QPoint phase)
+// The device pixels a width and height at `scale` cover from `phase` into the first pixel.
+QSize DeviceSize(QSizeF size, qreal scale, QPointF phase = QPointF())
+{
+    return QSize(int(std::ceil(phase.x() + size.width() * scale - 1e-6)),
+                 int(std::ceil(phase.y() + size.height() * scale - 1e-6)));
+}
+
+// Whether every pixel of img has one colour: such a tile is kept as one pixel.
+bool Uniform(const QImage& img)
+{
+    const QRgb first = img.pixel(0, 0);
+    for (int y = 0; y < img.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        if (std::any_of(line, line + img.width(), [first](QRgb c) { return c != first; }))
+            return false;
+    }
+    return true;
+}
+
+// Picture i at `scale`, its origin `phase` sixteenths of a pixel into the
+// first pixel: the whole of it, or tile (x, y) of kTile device pixels square.
+const QImage& Cached(std::size_t i, qreal scale, QPoint phase, QPoint tile)
 {
     Cache& c = TheCache();
-    const Cache::Key key{i, qRound(scale * 4096), phase.x(), phase.y()};
+    const Cache::Key key{i, qRound(scale * 4096), phase.x(), phase.y(), tile.x(), tile.y()};
     if (const auto it = c.where.find(key); it != c.where.end()) {
         c.recent.splice(c.recent.begin(), c.recent, it->second);
         return it->second->second;
     }
-    QImage img = Render(i, Extent(i), scale, QPointF(phase) / kPhases);
+    const QPointF shift = QPointF(phase) / kPhases;
+    const QSize whole = DeviceSize(Extent(i).size(), scale, shift);
+    const QRect part = tile.x() < 0 ? QRect(QPoint(), whole)
+                                    : QRect(tile * kTile, QSize(kTile, kTile)) & QRect(QPoint(), whole);
+    QImage img = Render(i, part.size(), scale, shift - QPointF(part.topLeft()), Extent(i));
+    if (tile.x() >= 0 && Uniform(img))
+        img = img.copy(0, 0, 1, 1);
     while (!c.recent.empty() && c.bytes + std::size_t(img.sizeInBytes()) > kCacheBytes) {
         c.bytes -= std::size_t(c.recent.back().second.sizeInBytes());
         c.where.erase(c.recent.back().first);
@@ -142,8 +170,63 @@ const QImage& Cached(std::size_t i, qreal scale, QPoint phase)
     return c.recent.front().second;
 }
 
-// Copies the area (x, y, w, h) of picture i, whose origin is at (ox, oy),
-// from a rendering at the device scale; false where there is none to use.
+// While it lives, the painter draws in device pixels: the world, window and
+// pixel-ratio scaling undone, or for a painter that only moves, the move.
+class DevicePixels {
+public:
+    DevicePixels(QPainter& p, const QTransform& t)
+        : m_p(p)
+        , m_world(p.worldTransform())
+        , m_moved(t.type() <= QTransform::TxTranslate)
+        , m_offset(m_moved ? QPointF(t.dx(), t.dy()) : QPointF())
+    {
+        if (!m_moved)
+            p.setWorldTransform(t.inverted() * m_world);
+    }
+    ~DevicePixels()
+    {
+        if (!m_moved)
+            m_p.setWorldTransform(m_world);
+    }
+    DevicePixels(const DevicePixels&) = delete;
+    DevicePixels& operator=(const DevicePixels&) = delete;
+
+    // Copies `source` of img to `at`; a tile kept as one pixel fills the
+    // source's size.
+    void Copy(QPoint at, const QImage& img, const QRect& source)
+    {
+        const QPointF to = QPointF(at) - m_offset;
+        if (img.size() == QSize(1, 1) && source.size() != QSize(1, 1))
+            m_p.fillRect(QRectF(to, source.size()), img.pixelColor(0, 0));
+        else
+            m_p.drawImage(to, img, source);
+    }
+
+private:
+    QPainter& m_p;
+    QTransform m_world;
+    bool m_moved;
+    QPointF m_offset;
+};
+
+// The device pixels the painter can reach: the part of the window being
+// painted, or the whole image, within the painter's own clip.
+QRect Reachable(const QPainter& p, const QTransform& t)
+{
+    QRect r = p.paintEngine()->systemClip().boundingRect();
+    if (r.isEmpty() && p.device()->devType() == QInternal::Image)
+        r = static_cast<const QImage*>(p.device())->rect();
+    if (r.isEmpty())
+        r = QRect(-(1 << 28), -(1 << 28), 1 << 29, 1 << 29);
+    if (p.hasClipping())
+        r &= t.mapRect(p.clipBoundingRect()).toAlignedRect();
+    return r;
+}
+
+// Copies the area of picture i, whose origin is at `origin`, from
+// renderings at the device scale: the whole picture, or the tiles in reach
+// for one too large to keep whole. False where the painter is not a raster
+// one mapping the picture upright and evenly scaled.
 bool CopyRendering(QPainter& p, std::size_t i, const QRect& area, QPointF origin)
 {
     const QPaintEngine* engine = p.paintEngine();
@@ -159,31 +242,34 @@ bool CopyRendering(QPainter& p, std::size_t i, const QRect& area, QPointF origin
         phase.rx() = 0, base.rx() += 1;
     if (phase.y() == kPhases)
         phase.ry() = 0, base.ry() += 1;
-    const double bytes = 4 * std::ceil(kZylPictures[i].width * s + 1) * std::ceil(kZylPictures[i].height * s + 1);
-    if (bytes > double(kLargestKept))
-        return false;
     const QRectF d = t.mapRect(QRectF(area));
     const QRect device(QPoint(qRound(d.left()), qRound(d.top())), QPoint(qRound(d.right()) - 1, qRound(d.bottom()) - 1));
-    const QImage& img = Cached(i, s, phase);
-    const QRect source = device.translated(-base) & img.rect();
-    if (source.isEmpty())
-        return true;
-    const QPoint at = source.topLeft() + base;
-    if (t.type() <= QTransform::TxTranslate) {
-        p.drawImage(QPointF(at) - QPointF(t.dx(), t.dy()), img, source);
+    const QSize whole = DeviceSize(Extent(i).size(), s, QPointF(phase) / kPhases);
+    if (4.0 * whole.width() * whole.height() <= double(kLargestKept)) {
+        const QImage& img = Cached(i, s, phase, QPoint(-1, -1));
+        const QRect source = device.translated(-base) & img.rect();
+        if (!source.isEmpty())
+            DevicePixels(p, t).Copy(source.topLeft() + base, img, source);
         return true;
     }
-    // Undo the world, window and pixel-ratio scaling: copy pixel for pixel.
-    const QTransform world = p.worldTransform();
-    p.setWorldTransform(t.inverted() * world);
-    p.drawImage(at, img, source);
-    p.setWorldTransform(world);
+    const QRect shown = (device & Reachable(p, t)).translated(-base) & QRect(QPoint(), whole);
+    if (shown.isEmpty())
+        return true;
+    DevicePixels pixels(p, t);
+    for (int ty = shown.top() / kTile; ty <= shown.bottom() / kTile; ++ty)
+        for (int tx = shown.left() / kTile; tx <= shown.right() / kTile; ++tx) {
+            const QPoint corner(tx * kTile, ty * kTile);
+            const QImage& img = Cached(i, s, phase, QPoint(tx, ty));
+            const QRect source = shown.translated(-corner) & QRect(0, 0, kTile, kTile);
+            if (!source.isEmpty())
+                pixels.Copy(source.topLeft() + corner + base, img, source);
+        }
     return true;
 }
 
 QPixmap PixmapOf(std::size_t i, const QRect& area, qreal dpr)
 {
-    QPixmap pixmap = QPixmap::fromImage(Render(i, area, dpr));
+    QPixmap pixmap = QPixmap::fromImage(Render(i, DeviceSize(area.size(), dpr), dpr, -QPointF(area.topLeft()) * dpr, area));
     pixmap.setDevicePixelRatio(dpr);
     return pixmap;
 }

@@ -192,6 +192,8 @@ void TestRes::cacheBoundedAndRendersOnce()
         DrawEveryBitmap(p);
         QVERIFY(ZylPictureCache().bytes <= std::size_t(8) << 20);
     }
+    p.setTransform(QTransform::fromScale(1.5, 1.5));
+    DrawEveryBitmap(p);
     const std::size_t renders = ZylPictureCache().renders;
     DrawEveryBitmap(p);
     QCOMPARE(ZylPictureCache().renders, renders);
