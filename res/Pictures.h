@@ -17,9 +17,10 @@ class QPainter;
 // at logical (x, y), clipped to the picture's extent; an unknown id paints
 // nothing. On a raster device it copies a rendering made at the painter's
 // device scale (world scale times device pixel ratio) one to one onto the
-// device pixels; on any other device (PDF, SVG, printer, QPicture), under a
-// rotation or uneven scaling, and for pictures too large to keep at that
-// scale, it paints the drawing itself, so nothing raster is embedded.
+// device pixels, rendered once and kept (in tiles where the picture is
+// large); on any other device (PDF, SVG, printer, QPicture), and under a
+// rotation or uneven scaling, it paints the drawing itself, so nothing
+// raster is embedded.
 void DrawZylBitmap(QPainter& p, int id, int x, int y, int w, int h, int sx = 0, int sy = 0);
 
 // A picture rendered for a device pixel ratio (set on the pixmap).

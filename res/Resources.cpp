@@ -49,9 +49,11 @@ const Painting kPaintings[] = {
 constexpr std::size_t kNone = std::size_t(-1);
 constexpr std::size_t kCacheBytes = std::size_t(8) << 20;
 // A picture whose rendering would be larger than this is kept in tiles.
-constexpr std::size_t kLargestKept = kCacheBytes / 4;
+constexpr std::size_t kLargestWhole = kCacheBytes / 4;
 constexpr int kTile = 128;
-// Device origins are rendered at sixteenths of a pixel.
+// A picture is rendered for where its origin falls within a device pixel,
+// in sixteenths, so at a fractional scale it lands exactly where its lines
+// would have been drawn.
 constexpr int kPhases = 16;
 
 std::size_t IndexOf(ZylPictureKind kind, int id)
@@ -245,7 +247,7 @@ bool CopyRendering(QPainter& p, std::size_t i, const QRect& area, QPointF origin
     const QRectF d = t.mapRect(QRectF(area));
     const QRect device(QPoint(qRound(d.left()), qRound(d.top())), QPoint(qRound(d.right()) - 1, qRound(d.bottom()) - 1));
     const QSize whole = DeviceSize(Extent(i).size(), s, QPointF(phase) / kPhases);
-    if (4.0 * whole.width() * whole.height() <= double(kLargestKept)) {
+    if (4.0 * whole.width() * whole.height() <= double(kLargestWhole)) {
         const QImage& img = Cached(i, s, phase, QPoint(-1, -1));
         const QRect source = device.translated(-base) & img.rect();
         if (!source.isEmpty())
