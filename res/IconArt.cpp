@@ -74,7 +74,7 @@ void ArrowCursor(QPainter& p)
       << QPoint(11, 11);
     const Smooth sharp(p, false);
     const Outline outline(p);
-    p.setPen(Pen(kBlack));
+    p.setPen(Pen(p, kBlack));
     p.setBrush(kWhite);
     p.drawPolygon(a);
     p.setBrush(Qt::NoBrush);
@@ -125,7 +125,7 @@ void Pencil(QPainter& p, int ox)
     body << QPoint(ox + 15, 7) << QPoint(ox + 13, 5) << QPoint(ox + 8, 10) << QPoint(ox + 10, 12);
     {
         const Outline outline(p);
-        p.setPen(Pen(kBlack));
+        p.setPen(Pen(p, kBlack));
         p.setBrush(kYellow);
         p.drawPolygon(body);
         p.setBrush(Qt::NoBrush);
@@ -158,7 +158,7 @@ void MiniAnd(QPainter& p, int ox)
     g.closeSubpath();
     {
         const Outline outline(p);
-        p.setPen(Pen(kBlack));
+        p.setPen(Pen(p, kBlack));
         p.setBrush(kWhite);
         p.drawPath(g);
         p.setBrush(Qt::NoBrush);
@@ -181,7 +181,7 @@ void NewButton(QPainter& p, int o)
     page << QPoint(o + 3, 1) << QPoint(o + 9, 1) << QPoint(o + 12, 4) << QPoint(o + 12, 14) << QPoint(o + 3, 14);
     {
         const Outline outline(p, false);
-        p.setPen(Pen(kBlack));
+        p.setPen(Pen(p, kBlack));
         p.setBrush(kWhite);
         p.drawPolygon(page);
         p.setBrush(Qt::NoBrush);
@@ -198,7 +198,7 @@ void OpenButton(QPainter& p, int o)
     QPolygon flap;
     flap << QPoint(o + 1, 13) << QPoint(o + 4, 7) << QPoint(o + 15, 7) << QPoint(o + 12, 13);
     const Outline outline(p);
-    p.setPen(Pen(kBlack));
+    p.setPen(Pen(p, kBlack));
     p.setBrush(QColor(200, 160, 0));
     p.drawPolygon(back);
     p.setBrush(kYellow);
@@ -220,7 +220,7 @@ void SelectButton(QPainter& p, int o)
 {
     {
         const Outline outline(p, false);
-        p.setPen(Pen(kRed));
+        p.setPen(Pen(p, kRed));
         p.drawRect(o + 1, 1, 10, 9);
     }
     Line(p, o + 14, 14, o + 9, 9, kBlue);
@@ -237,7 +237,7 @@ void CopyButton(QPainter& p, int o)
         const int y = 1 + 4 * k;
         {
             const Outline outline(p, false);
-            p.setPen(Pen(kBlack));
+            p.setPen(Pen(p, kBlack));
             p.setBrush(kWhite);
             p.drawRect(x, y, 8, 9);
             p.setBrush(Qt::NoBrush);
@@ -251,7 +251,7 @@ void PrintButton(QPainter& p, int o)
 {
     {
         const Outline outline(p, false);
-        p.setPen(Pen(kBlack));
+        p.setPen(Pen(p, kBlack));
         p.setBrush(kWhite);
         p.drawRect(o + 4, 1, 7, 5);
         p.setBrush(kGrey);
@@ -373,7 +373,7 @@ void kCurCopy(QPainter& p)
         const int y = 13 + 5 * k;
         {
             const Outline outline(p, false);
-            p.setPen(Pen(kBlack));
+            p.setPen(Pen(p, kBlack));
             p.setBrush(kWhite);
             p.drawRect(x, y, 10, 12);
             p.setBrush(Qt::NoBrush);
@@ -421,7 +421,7 @@ void kImgStepsButton(QPainter& p)
     p.fillRect(1, 0, 14, 15, kWhite);
     {
         const Outline outline(p, false);
-        p.setPen(Pen(kBlack));
+        p.setPen(Pen(p, kBlack));
         p.drawRect(1, 0, 13, 14);
     }
     for (int level = 0; level < 3; ++level)
@@ -440,7 +440,7 @@ void kImgKarnaughButton(QPainter& p)
     }
     {
         const Outline outline(p, false);
-        p.setPen(Pen(kRed));
+        p.setPen(Pen(p, kRed));
         p.drawRect(5, 5, 5, 2);
     }
     for (const QPoint corner : {QPoint(0, 0), QPoint(12, 0), QPoint(0, 12), QPoint(12, 12)})

@@ -54,10 +54,22 @@ Outline::~Outline()
         m_p.restore();
 }
 
-QPen Pen(const QColor& c, int w)
+double LineWidth(const QPainter& p)
+{
+    const QPaintEngine* engine = p.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster)
+        return 1;
+    const double scale = std::sqrt(std::abs(p.deviceTransform().determinant()));
+    return scale > 0 ? std::max(1.0, std::round(scale)) / scale : 1;
+}
+
+QPen Pen(const QPainter& p, const QColor& c)
 {
     QPen pen(c);
-    pen.setWidth(w);
+    if (PixelExact(p))
+        pen.setWidth(1);
+    else
+        pen.setWidthF(LineWidth(p));
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
@@ -66,17 +78,22 @@ QPen Pen(const QColor& c, int w)
 void Line(QPainter& p, int x1, int y1, int x2, int y2, const QColor& c)
 {
     if (PixelExact(p)) {
-        p.setPen(Pen(c));
+        p.setPen(Pen(p, c));
         p.drawLine(x1, y1, x2, y2);
-    } else if (x1 == x2 || y1 == y2) {
-        // The band of whole pixels, its edges on pixel boundaries.
-        const Smooth sharp(p, false);
-        p.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))), c);
-    } else {
-        const Smooth smooth(p, true);
-        p.setPen(QPen(c, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
+        return;
     }
+    const double w = LineWidth(p);
+    if (x1 == x2 && y1 == y2) {
+        const Smooth sharp(p, false);
+        p.fillRect(QRectF(x1 + 0.5 - w / 2, y1 + 0.5 - w / 2, w, w), c);
+        return;
+    }
+    // Straight ones sharp, on the device pixels a line of the view would
+    // take; slanted ones smooth.
+    const bool straight = x1 == x2 || y1 == y2;
+    const Smooth smooth(p, !straight);
+    p.setPen(QPen(c, w, Qt::SolidLine, straight ? Qt::SquareCap : Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
 }
 
 void Dot(QPainter& p, int cx, int cy, int d, const QColor& c)
@@ -187,7 +204,7 @@ void AndGateRight(QPainter& p, int x, int y, int w, int h)
     path.closeSubpath();
     const Outline outline(p);
     p.setBrush(kWhite);
-    p.setPen(Pen(kBlack));
+    p.setPen(Pen(p, kBlack));
     p.drawPath(path);
     p.setBrush(Qt::NoBrush);
 }
@@ -204,7 +221,7 @@ void OrGateDown(QPainter& p, double x, double y, double w, double h)
     path.cubicTo(cx - w * 0.2, y + h * 0.85, x, y + h * 0.55, x, y);
     const Outline outline(p);
     p.setBrush(kWhite);
-    p.setPen(Pen(kBlack));
+    p.setPen(Pen(p, kBlack));
     p.drawPath(path);
     p.setBrush(Qt::NoBrush);
 }
@@ -220,7 +237,7 @@ void OrGateRight(QPainter& p, double x, double y, double w, double h)
     path.cubicTo(x + w * 0.85, cy - h * 0.2, x + w * 0.55, y, x, y);
     const Outline outline(p);
     p.setBrush(kWhite);
-    p.setPen(Pen(kBlack));
+    p.setPen(Pen(p, kBlack));
     p.drawPath(path);
     p.setBrush(Qt::NoBrush);
 }
@@ -235,7 +252,7 @@ void InputBuffer(QPainter& p, int ox, int oy)
     tri << QPoint(ox + 3, oy + 10) << QPoint(ox + 29, oy + 10) << QPoint(ox + 16, oy + 34);
     {
         const Outline outline(p);
-        p.setPen(Pen(kBlack));
+        p.setPen(Pen(p, kBlack));
         p.setBrush(kWhite);
         p.drawPolygon(tri);
         p.setBrush(Qt::NoBrush);
@@ -248,7 +265,7 @@ void InputBuffer(QPainter& p, int ox, int oy)
     // out to the right-hand line.
     {
         const Outline outline(p);
-        p.setPen(Pen(kBlack));
+        p.setPen(Pen(p, kBlack));
         p.drawEllipse(QRect(ox + 20, oy + 24, 6, 6));
     }
     Line(p, ox + 26, oy + 27, ox + 27, oy + 27);

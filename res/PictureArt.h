@@ -9,8 +9,8 @@
 // out pixel for pixel as it always has: aliased one-pixel lines, discs made
 // of row spans, glyphs set pixel by pixel. Anywhere else (enlarged, reduced,
 // on PDF, SVG or paper) the helpers draw the true shapes those pixels stand
-// for: a line as a band one unit wide over the pixels it covered, a dot as a
-// circle, a pixel glyph as an outline, curves antialiased.
+// for: a line along the middle of the pixels it covered, a dot as a circle,
+// a pixel glyph as an outline, curves antialiased.
 
 #include <QColor>
 #include <QFont>
@@ -62,7 +62,7 @@ private:
 };
 
 // For shapes outlined with the one-pixel pen: away from exact pixels, shifts
-// by half a unit so the pen covers the pixels the aliased pen covers, and
+// by half a unit so the pen lies on the pixels the aliased pen covers, and
 // smooths the outline when asked (curves, slants).
 class Outline {
 public:
@@ -76,7 +76,12 @@ private:
     bool m_shifted;
 };
 
-QPen Pen(const QColor& c, int w = 1);
+// The width of the one-pixel pen: away from exact pixels, on a raster
+// device, the whole number of device pixels nearest to one unit, so that
+// every line is equally thick, as the view draws its own lines; elsewhere
+// one unit.
+double LineWidth(const QPainter& p);
+QPen Pen(const QPainter& p, const QColor& c);
 // A line over the pixels from (x1, y1) to (x2, y2), both ends included.
 void Line(QPainter& p, int x1, int y1, int x2, int y2, const QColor& c = kBlack);
 // A filled disc of diameter d centred on pixel (cx, cy).

@@ -52,9 +52,9 @@ constexpr std::size_t kCacheBytes = std::size_t(8) << 20;
 constexpr std::size_t kLargestWhole = kCacheBytes / 4;
 constexpr int kTile = 128;
 // A picture is rendered for where its origin falls within a device pixel,
-// in sixteenths, so at a fractional scale it lands exactly where its lines
-// would have been drawn.
-constexpr int kPhases = 16;
+// so at a fractional scale it lands exactly where it would have been drawn;
+// origins within the same 256th of a pixel share a rendering.
+constexpr int kPhases = 256;
 
 std::size_t IndexOf(ZylPictureKind kind, int id)
 {
@@ -87,8 +87,14 @@ void PaintPicture(QPainter& p, std::size_t i, const QRect& area)
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (kZylPictures[i].kind == ZylPictureKind::Bitmap)
+    if (kZylPictures[i].kind == ZylPictureKind::Bitmap) {
         p.fillRect(area & Extent(i), Qt::white);
+        // Pixel x of a bitmap is where the view draws its line at x: away
+        // from exact pixels the view's lines lie on their coordinates, the
+        // bitmap's drawing on the middle of its pixels.
+        if (!Art::PixelExact(p))
+            p.translate(-0.5, -0.5);
+    }
     kPaintings[i].paint(p);
     p.restore();
 }
@@ -144,17 +150,18 @@ bool Uniform(const QImage& img)
     return true;
 }
 
-// Picture i at `scale`, its origin `phase` sixteenths of a pixel into the
+// Picture i at `scale`, its origin `shift` (less than a pixel) into the
 // first pixel: the whole of it, or tile (x, y) of kTile device pixels square.
-const QImage& Cached(std::size_t i, qreal scale, QPoint phase, QPoint tile)
+// Renderings are shared by origins in the same 256th of a pixel.
+const QImage& Cached(std::size_t i, qreal scale, QPointF shift, QPoint tile)
 {
     Cache& c = TheCache();
-    const Cache::Key key{i, qRound(scale * 4096), phase.x(), phase.y(), tile.x(), tile.y()};
+    const Cache::Key key{i, qRound(scale * 4096), int(shift.x() * kPhases), int(shift.y() * kPhases), tile.x(),
+                         tile.y()};
     if (const auto it = c.where.find(key); it != c.where.end()) {
         c.recent.splice(c.recent.begin(), c.recent, it->second);
         return it->second->second;
     }
-    const QPointF shift = QPointF(phase) / kPhases;
     const QSize whole = DeviceSize(Extent(i).size(), scale, shift);
     const QRect part = tile.x() < 0 ? QRect(QPoint(), whole)
                                     : QRect(tile * kTile, QSize(kTile, kTile)) & QRect(QPoint(), whole);
@@ -238,15 +245,11 @@ bool CopyRendering(QPainter& p, std::size_t i, const QRect& area, QPointF origin
         return false;
     const qreal s = t.m11();
     const QPointF o = t.map(origin);
-    QPoint base(int(std::floor(o.x())), int(std::floor(o.y())));
-    QPoint phase(qRound((o.x() - base.x()) * kPhases), qRound((o.y() - base.y()) * kPhases));
-    if (phase.x() == kPhases)
-        phase.rx() = 0, base.rx() += 1;
-    if (phase.y() == kPhases)
-        phase.ry() = 0, base.ry() += 1;
+    const QPoint base(int(std::floor(o.x())), int(std::floor(o.y())));
+    const QPointF phase = o - QPointF(base);
     const QRectF d = t.mapRect(QRectF(area));
     const QRect device(QPoint(qRound(d.left()), qRound(d.top())), QPoint(qRound(d.right()) - 1, qRound(d.bottom()) - 1));
-    const QSize whole = DeviceSize(Extent(i).size(), s, QPointF(phase) / kPhases);
+    const QSize whole = DeviceSize(Extent(i).size(), s, phase);
     if (4.0 * whole.width() * whole.height() <= double(kLargestWhole)) {
         const QImage& img = Cached(i, s, phase, QPoint(-1, -1));
         const QRect source = device.translated(-base) & img.rect();
