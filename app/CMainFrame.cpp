@@ -62,9 +62,7 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
     BuildShellCommands();
     setAcceptDrops(true);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
-    const QPixmap& icon = ZylImage(kImgAppIcon);
-    if (!icon.isNull())
-        setWindowIcon(QIcon(icon));
+    setWindowIcon(ZylIcon(kImgAppIcon));
 
     m_view = new CZYLView(doc, this);
     setCentralWidget(m_view);
@@ -186,7 +184,6 @@ void CMainFrame::BuildToolBar()
     m_wndToolBar->setMovable(true);
     m_wndToolBar->setFloatable(true);
     m_wndToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const QPixmap& strip = ZylImage(kImgToolbar);
     for (int id : ToolbarLayout()) {
         if (id == kToolbarSeparator) {
             m_wndToolBar->addSeparator();
@@ -196,10 +193,10 @@ void CMainFrame::BuildToolBar()
         for (const CCommandEntry& e : CommandTable()) {
             if (e.id != id)
                 continue;
-            if (e.toolbarImage >= 0 && !strip.isNull())
-                action->setIcon(QIcon(strip.copy(16 * e.toolbarImage, 0, 16, 15)));
+            if (e.toolbarImage >= 0)
+                action->setIcon(ZylToolbarIcon(e.toolbarImage));
             else if (e.buttonPicture >= 0)
-                action->setIcon(QIcon(ZylImage(ImageId(e.buttonPicture))));
+                action->setIcon(ZylIcon(ImageId(e.buttonPicture)));
         }
         m_wndToolBar->addAction(action);
         if (QWidget* button = m_wndToolBar->widgetForAction(action))

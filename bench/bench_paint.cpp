@@ -22,7 +22,7 @@ static void BM_PaintPromFuseMap(benchmark::State& state)
     auto doc = std::make_unique<CZYLDoc>();
     CZYLView view(*doc);
     const double device = zoom * ratio;
-    QImage image(int(std::ceil(CZYLView::kWidth * device)), int(std::ceil(CZYLView::kHeight * device)),
+    QImage image(int(std::ceil(int(CZYLView::kWidth) * device)), int(std::ceil(int(CZYLView::kHeight) * device)),
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     for (auto _ : state) {

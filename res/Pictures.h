@@ -40,8 +40,3 @@ struct ZylPictureCacheUse {
     std::size_t renders;
 };
 ZylPictureCacheUse ZylPictureCache();
-
-// The pictures at a device scale of 1, kept for the program's life, for
-// painters that copy pixmaps; DrawZylBitmap and ZylIcon replace them.
-const QPixmap& ZylBitmap(int id);
-const QPixmap& ZylImage(ImageId id);

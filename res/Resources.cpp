@@ -287,18 +287,6 @@ QIcon IconOf(std::size_t i, const QRect& area)
     return icon;
 }
 
-const QPixmap& AtScaleOne(std::size_t i)
-{
-    static std::map<std::size_t, QPixmap> kept;
-    static const QPixmap none;
-    if (i == kNone)
-        return none;
-    auto it = kept.find(i);
-    if (it == kept.end())
-        it = kept.emplace(i, PixmapOf(i, Extent(i), 1.0)).first;
-    return it->second;
-}
-
 } // namespace
 
 void DrawZylBitmap(QPainter& p, int id, int x, int y, int w, int h, int sx, int sy)
@@ -358,7 +346,3 @@ QCursor ZylCursor(CursorId id)
 }
 
 ZylPictureCacheUse ZylPictureCache() { return {TheCache().bytes, TheCache().renders}; }
-
-const QPixmap& ZylBitmap(int id) { return AtScaleOne(IndexOf(ZylPictureKind::Bitmap, id)); }
-
-const QPixmap& ZylImage(ImageId id) { return AtScaleOne(IndexOf(ZylPictureKind::Image, id)); }

@@ -109,7 +109,18 @@ private slots:
             QVERIFY2(run.status == 0, run.err.constData());
             QFile file(out);
             QVERIFY(file.open(QIODevice::ReadOnly));
-            QVERIFY(file.read(5) == (QByteArray(type) == "svg" ? "<?xml" : "%PDF-"));
+            const QByteArray data = file.readAll();
+            QVERIFY(data.startsWith(QByteArray(type) == "svg" ? "<?xml" : "%PDF-"));
+            // Vector only: no embedded raster picture. pdfimages lists one
+            // row per image after its two header lines.
+            if (QByteArray(type) == "svg") {
+                QVERIFY(!data.contains("<image"));
+            } else {
+                QProcess images;
+                images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), out});
+                QVERIFY2(images.waitForFinished(30000) && images.exitCode() == 0, "pdfimages (poppler-utils) must run");
+                QCOMPARE(images.readAllStandardOutput().trimmed().split('\n').size(), 2);
+            }
         }
     }
 

@@ -4,6 +4,7 @@
 #include "CZYLDoc.h"
 #include "CZYLView.h"
 #include "DrawRichText.h"
+#include "Pictures.h"
 
 #include <QImage>
 #include <QPainter>
@@ -31,7 +32,7 @@ int DarkPixels(const QImage& img, const QRect& r)
 // source (sx, sy).
 bool AreaIsBitmap(const QImage& img, int x, int y, int id, int w, int h, int sx = 0, int sy = 0)
 {
-    const QImage pic = CViewBitmaps::Get().Bitmap(id).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage pic = ZylPixmap(BitmapId(id), 1.0).toImage().convertToFormat(QImage::Format_RGB32);
     w = std::min(w, pic.width() - sx);
     h = std::min(h, pic.height() - sy);
     for (int dy = 0; dy < h; ++dy)

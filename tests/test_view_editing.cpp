@@ -6,6 +6,7 @@
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
+#include "Pictures.h"
 #include "DocFile.h"
 #include "DocInvariants.h"
 #include "DocOps.h"
@@ -259,7 +260,7 @@ private slots:
         QVERIFY(Dark(img, QRect(500, 380, 30, 16)) > 5 && Dark(img, QRect(550, 380, 300, 16)) > 100 &&
                 Dark(img, QRect(520, 405, 30, 16)) > 3);
         QCOMPARE(Dark(img, QRect(380, 130, 110, 420)), 0);
-        const QPixmap& sigma = CViewBitmaps::Get().Bitmap(140);
+        const QPixmap sigma = ZylPixmap(kBmpSigma, 1.0);
         QCOMPARE(img.copy(535, 140, 11, 15).convertToFormat(QImage::Format_RGB32),
                  sigma.toImage().convertToFormat(QImage::Format_RGB32));
         m_view->OnCommand(ID_SHOW_MINTERMS);

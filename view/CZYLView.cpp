@@ -43,17 +43,6 @@ ZRect Normalised(const ZRect& r)
 
 // --- Pictures ---------------------------------------------------------------
 
-const CViewBitmaps& CViewBitmaps::Get()
-{
-    static const CViewBitmaps bitmaps;
-    return bitmaps;
-}
-
-const QPixmap& CViewBitmaps::Bitmap(int id) const
-{
-    return ZylBitmap(id);
-}
-
 void DrawGdiLine(QPainter& p, int x1, int y1, int x2, int y2)
 {
     if (x1 == x2 && y1 == y2)
@@ -65,21 +54,9 @@ void DrawGdiLine(QPainter& p, int x1, int y1, int x2, int y2)
     p.drawLine(x1, y1, x2, y2);
 }
 
-void DrawBitmapArea(QPainter& p, int id, int x, int y, int w, int h, int sx, int sy)
-{
-    const QPixmap& pixmap = CViewBitmaps::Get().Bitmap(id);
-    if (pixmap.isNull())
-        return;
-    w = std::min(w, pixmap.width() - sx);
-    h = std::min(h, pixmap.height() - sy);
-    if (w <= 0 || h <= 0)
-        return;
-    p.drawPixmap(x, y, pixmap, sx, sy, w, h);
-}
-
 void DrawBitmapArea(QPainter& p, int id, const ZRect& area, int sy)
 {
-    DrawBitmapArea(p, id, area.left, area.top, area.Width(), area.Height(), 0, sy);
+    DrawZylBitmap(p, id, area.left, area.top, area.Width(), area.Height(), 0, sy);
 }
 
 // --- View -------------------------------------------------------------------
@@ -501,12 +478,10 @@ void CZYLView::DrawAnnotations(QPainter& p)
         case CDrawItem::PlainText:
             p.drawText(QPoint(item.x, item.y + ascent), QString::fromStdString(item.text));
             break;
-        case CDrawItem::Bitmap: {
-            const QPixmap& pixmap = CViewBitmaps::Get().Bitmap(item.bitmapId);
-            if (!pixmap.isNull())
-                p.drawPixmap(item.x, item.y, pixmap);
+        case CDrawItem::Bitmap:
+            // The call clips to the picture's own extent.
+            DrawZylBitmap(p, item.bitmapId, item.x, item.y, kWidth, kHeight);
             break;
-        }
         }
     }
 }

@@ -21,19 +21,6 @@ class QPainter;
 class QPrinter;
 class QTransform;
 
-// The pictures of the fuse map by their BitmapId, loaded once from the
-// resources. A picture that is missing is a null pixmap and draws nothing.
-class CViewBitmaps
-{
-public:
-    static const CViewBitmaps& Get();
-    const QPixmap& Bitmap(int id) const;
-
-private:
-    CViewBitmaps() = default;
-};
-
-
 // The scrolling fuse-map view: 1024 x 860 logical units (one unit per
 // pixel at 96 dpi), shown at a zoom of the fixed steps. OnDraw is the one
 // paint procedure used for the screen, the printer, the clipboard, exported
@@ -179,8 +166,5 @@ private:
 // A horizontal or vertical line drawn as the platform's LineTo draws it: the
 // end point itself is left out.
 void DrawGdiLine(QPainter& p, int x1, int y1, int x2, int y2);
-// Copies a w x h area of a picture from source (sx, sy) to (x, y), clipped
-// to the picture's own extent.
-void DrawBitmapArea(QPainter& p, int id, int x, int y, int w, int h, int sx = 0, int sy = 0);
-// Copies the picture into an area of the fuse map, from source (0, sy).
+// Paints the picture into an area of the fuse map, from source (0, sy).
 void DrawBitmapArea(QPainter& p, int id, const ZRect& area, int sy = 0);
