@@ -15,7 +15,9 @@
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QImage>
+#include <QFontInfo>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
@@ -355,8 +357,40 @@ void CZYLView::DrawTitle(QPainter& p)
     }
     if (!title)
         return;
-    p.drawText(QPoint(L::kTitle.x, L::kTitle.y + p.fontMetrics().ascent()), QString::fromLatin1(title));
+    DrawLargeText(p, QPoint(L::kTitle.x, L::kTitle.y + p.fontMetrics().ascent()), QString::fromLatin1(title));
     DrawGdiLine(p, L::kTitle.x, L::kTitleUnderlineY, end, L::kTitleUnderlineY);
+}
+
+// Qt keeps no glyphs taller than 64 device pixels and draws such text as
+// outlines on every paint: the title at 400 % (or 200 % on a screen of
+// ratio 2) took ten times the rest of the paint. On a raster device at such
+// a scale the text is drawn once into an image at the device scale and
+// copied from it; smaller text, and every vector device, draw it directly.
+void CZYLView::DrawLargeText(QPainter& p, const QPoint& baseline, const QString& text)
+{
+    const QTransform t = p.deviceTransform();
+    const qreal scale = t.m11();
+    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+    if (!raster || t.type() > QTransform::TxScale || !qFuzzyCompare(scale, t.m22()) ||
+        QFontInfo(p.font()).pixelSize() * scale < 60) {
+        p.drawText(baseline, text);
+        return;
+    }
+    if (m_largeText.text != text || m_largeText.scale != scale || m_largeText.font != p.font()) {
+        const QRectF box = QFontMetricsF(p.font()).boundingRect(text).adjusted(-2, -2, 2, 2);
+        QImage image(int(std::ceil(box.width() * scale)), int(std::ceil(box.height() * scale)),
+                     QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        image.setDevicePixelRatio(scale);
+        QPainter ip(&image);
+        ip.setRenderHints(p.renderHints());
+        ip.setFont(p.font());
+        ip.setPen(p.pen());
+        ip.drawText(-box.topLeft(), text);
+        ip.end();
+        m_largeText = {text, p.font(), scale, image, box.topLeft()};
+    }
+    p.drawImage(QPointF(baseline) + m_largeText.offset, m_largeText.image);
 }
 
 void CZYLView::DrawNames(QPainter& p)

@@ -9,6 +9,8 @@
 
 #include <QAbstractScrollArea>
 #include <QCursor>
+#include <QFont>
+#include <QImage>
 #include <QPixmap>
 
 #include <memory>
@@ -115,6 +117,7 @@ protected:
 private:
     // The paint steps, in order.
     void DrawTitle(QPainter& p);
+    void DrawLargeText(QPainter& p, const QPoint& baseline, const QString& text);
     void DrawNames(QPainter& p);
     void DrawBuffersAndInputLines(QPainter& p);
     void DrawProductLinesAndAndGates(QPainter& p);
@@ -159,6 +162,15 @@ private:
     // The rubber band is drawn as part of the paint (XOR over the finished
     // picture) while this is set, so it never enters OnDraw's output.
     bool m_bBandShown = false;
+    // The last text DrawLargeText rendered, at its device scale; offset is
+    // the image's top left from the baseline's start, in units.
+    struct LargeText {
+        QString text;
+        QFont font;
+        qreal scale = 0;
+        QImage image;
+        QPointF offset;
+    } m_largeText;
     int m_zoom = kActualZoom;
     int m_wheelRest = 0; // a fine wheel's turn short of a notch
 };
