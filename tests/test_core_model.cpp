@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The document's own computations where a wrong answer would not show as a
 // broken invariant in the random walks: the table character of an uncovered
-// don't care, the rows a short or an overlong cover programs, and the
-// fuse-map rectangles the clicks and the drawing share.
+// don't care and the rows a short or an overlong cover programs.
 #include "CZYLDoc.h"
 #include "DocOps.h"
 
@@ -63,23 +62,4 @@ TEST_F(PalDoc, CoveredDontCareBecomesOneAndCoverLoadsOnlyItsRows)
     doc->m_aCover[0][0] = 7;
     LoadPalRows(*doc, 0);
     EXPECT_EQ(doc->m_andRow[4].m_strTerm, "0");
-}
-
-// The first and last rectangle of each kind; the pitches in between are
-// proven by the clicks and pictures of the widget tests.
-TEST(Document, FuseMapRectangles)
-{
-    const auto doc = std::make_unique<CZYLDoc>();
-    const std::pair<ZRect, ZRect> cases[] = {
-        {doc->m_rcAndCell[0][0], ZRect{48, 138, 63, 153}},
-        {doc->m_rcAndCell[7][15], ZRect{195, 513, 210, 528}},
-        {doc->m_andRow[15].m_rcCell[7], ZRect{195, 513, 210, 528}},
-        {doc->m_rcOrCell[0][0], ZRect{277, 138, 292, 153}},
-        {doc->m_rcOrCell[3][15], ZRect{340, 513, 355, 528}},
-        {doc->m_rcRowGate[15], ZRect{225, 513, 255, 528}},
-        {doc->m_rcOutputGate[3], ZRect{341, 540, 353, 565}},
-        {doc->m_rcFunctionArea[3], ZRect{500, 320, 1100, 620}},
-    };
-    for (const auto& [actual, expected] : cases)
-        EXPECT_EQ(actual, expected);
 }
