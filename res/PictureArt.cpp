@@ -89,10 +89,19 @@ void Line(QPainter& p, int x1, int y1, int x2, int y2, const QColor& c)
         return;
     }
     // Straight ones sharp, on the device pixels a line of the view would
-    // take; slanted ones smooth.
-    const bool straight = x1 == x2 || y1 == y2;
-    const Smooth smooth(p, !straight);
-    p.setPen(QPen(c, w, Qt::SolidLine, straight ? Qt::SquareCap : Qt::RoundCap, Qt::RoundJoin));
+    // take, and along their length the whole pixels they cover at scale 1,
+    // so one that ends at the picture's edge meets the view's line beyond
+    // it; slanted ones smooth.
+    if (x1 == x2 || y1 == y2) {
+        const Smooth sharp(p, false);
+        const QRectF along = QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2) + 1, std::max(y1, y2) + 1));
+        p.fillRect(x1 == x2 ? QRectF(x1 + 0.5 - w / 2, along.top(), w, along.height())
+                            : QRectF(along.left(), y1 + 0.5 - w / 2, along.width(), w),
+                   c);
+        return;
+    }
+    const Smooth smooth(p, true);
+    p.setPen(QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
 }
 

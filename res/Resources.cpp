@@ -87,14 +87,8 @@ void PaintPicture(QPainter& p, std::size_t i, const QRect& area)
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (kZylPictures[i].kind == ZylPictureKind::Bitmap) {
+    if (kZylPictures[i].kind == ZylPictureKind::Bitmap)
         p.fillRect(area & Extent(i), Qt::white);
-        // Pixel x of a bitmap is where the view draws its line at x: away
-        // from exact pixels the view's lines lie on their coordinates, the
-        // bitmap's drawing on the middle of its pixels.
-        if (!Art::PixelExact(p))
-            p.translate(-0.5, -0.5);
-    }
     kPaintings[i].paint(p);
     p.restore();
 }
@@ -236,7 +230,7 @@ QRect Reachable(const QPainter& p, const QTransform& t)
 // renderings at the device scale: the whole picture, or the tiles in reach
 // for one too large to keep whole. False where the painter is not a raster
 // one mapping the picture upright and evenly scaled.
-bool CopyRendering(QPainter& p, std::size_t i, const QRect& area, QPointF origin)
+bool CopyRendering(QPainter& p, std::size_t i, const QRectF& area, QPointF origin)
 {
     const QPaintEngine* engine = p.paintEngine();
     const QTransform t = p.deviceTransform();
@@ -247,7 +241,7 @@ bool CopyRendering(QPainter& p, std::size_t i, const QRect& area, QPointF origin
     const QPointF o = t.map(origin);
     const QPoint base(int(std::floor(o.x())), int(std::floor(o.y())));
     const QPointF phase = o - QPointF(base);
-    const QRectF d = t.mapRect(QRectF(area));
+    const QRectF d = t.mapRect(area);
     const QRect device(QPoint(qRound(d.left()), qRound(d.top())), QPoint(qRound(d.right()) - 1, qRound(d.bottom()) - 1));
     const QSize whole = DeviceSize(Extent(i).size(), s, phase);
     if (4.0 * whole.width() * whole.height() <= double(kLargestWhole)) {
@@ -298,14 +292,20 @@ void DrawZylBitmap(QPainter& p, int id, int x, int y, int w, int h, int sx, int 
     h = std::min(h, kZylPictures[i].height - sy);
     if (w <= 0 || h <= 0)
         return;
-    const QRect area(x, y, w, h);
-    if (CopyRendering(p, i, area, QPointF(x - sx, y - sy)))
+    // Pixel x of a bitmap is where the view draws its line at x. Away from
+    // exact pixels the view's lines lie on their coordinates, so pixel x
+    // covers x - 0.5 .. x + 0.5 and the whole picture moves by half a unit:
+    // its lines then meet the view's at its edges, with no white seam.
+    const qreal half = Art::PixelExact(p) ? 0 : 0.5;
+    const QRectF area(x - half, y - half, w, h);
+    const QPointF origin(x - sx - half, y - sy - half);
+    if (CopyRendering(p, i, area, origin))
         return;
     // Some devices (the SVG generator) ignore the clip: the white ground
     // stays within the area, and the pictures leave out parts outside it.
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
-    p.translate(x - sx, y - sy);
+    p.translate(origin);
     PaintPicture(p, i, QRect(sx, sy, w, h));
     p.restore();
 }
