@@ -14,6 +14,7 @@
 #include <QSvgGenerator>
 #include <QtTest>
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -88,6 +89,7 @@ private slots:
     void rowsTheViewNeverShowsBlank();
     void symbolsPatchesFitTheFuses();
     void sharpOnPixelRatioTwo();
+    void linesMeetTheViewsAtEveryScale();
     void cacheBoundedAndRendersOnce();
     void vectorDevicesGetNoRasterImage();
 };
@@ -181,6 +183,36 @@ void TestRes::sharpOnPixelRatioTwo()
         blocky.setDevicePixelRatio(2);
         QVERIFY2(img.copy(0, 0, 2 * pic.width, 2 * pic.height) != blocky, scan.name);
     }
+}
+
+void TestRes::linesMeetTheViewsAtEveryScale()
+{
+    // A blown fuse whose crossing lies on a line of each direction drawn as
+    // the view draws them: at every zoom, on screens of ratio 1 and 2, the
+    // lines run through the cell with no gap at its edges.
+    for (const qreal ratio : {1.0, 2.0})
+        for (const qreal zoom : {0.5, 0.67, 0.8, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0}) {
+            const qreal s = zoom * ratio;
+            QImage img(int(60 * s), int(60 * s), QImage::Format_RGB32);
+            img.setDevicePixelRatio(ratio);
+            img.fill(Qt::white);
+            {
+                QPainter p(&img);
+                p.scale(zoom, zoom);
+                p.setPen(QPen(Qt::black, std::max(1.0, std::round(s)) / s));
+                p.drawLine(QLineF(0, 20, 59, 20));
+                p.drawLine(QLineF(30, 0, 30, 59));
+                DrawZylBitmap(p, kBmpFuseBlown, 23, 13, 15, 15);
+            }
+            int row = 0, column = 0;
+            while (row < img.height() && !IsBlack(img.pixel(int(5 * s), row)))
+                ++row;
+            while (column < img.width() && !IsBlack(img.pixel(column, int(5 * s))))
+                ++column;
+            for (int d = int(2 * s); d < int(57 * s); ++d)
+                QVERIFY2(IsBlack(img.pixel(d, row)) && IsBlack(img.pixel(column, d)),
+                         qPrintable(QStringLiteral("zoom %1 ratio %2 at %3").arg(zoom).arg(ratio).arg(d)));
+        }
 }
 
 void TestRes::cacheBoundedAndRendersOnce()
