@@ -3,12 +3,10 @@
 // both diagrams, what a click toggles and redraws, and which bitmaps a
 // paint copies for the fuses and the call-outs.
 
-#include "CZYLDoc.h"
 #include "SymbolsLogic.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -85,16 +83,6 @@ TEST(SymbolsState, ClicksAndCallOutsRedrawAndPaint)
     EXPECT_TRUE(s.Click(-1, ZPoint{298, 268}).empty());
     EXPECT_EQ(s.ToggleAnnotation(-1), "");
     EXPECT_EQ(s.ToggleAnnotation(kSymbolsPal), "Show Annotation");
-}
-
-TEST(SymbolsState, PictureOfTheDeviceType)
-{
-    auto doc = std::make_unique<CZYLDoc>();
-    EXPECT_EQ(SymbolsPicture(doc.get()), kSymbolsProm);
-    doc->m_bProm = 0;
-    doc->m_bPla = 1;
-    EXPECT_EQ(SymbolsPicture(doc.get()), -1);
-    EXPECT_EQ(SymbolsPicture(nullptr), -1);
 }
 
 } // namespace
