@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The platform of the tests: records every message in order and answers
 // every question from a script. Popups take their answers in order (-1 once
-// the script is used up); the file questions take theirs likewise ("" once
-// used up, as a cancelled dialog); the names dialog runs a test's function.
+// the script is used up); the export question takes its paths likewise (""
+// once used up, as a cancelled dialog); the names dialog runs a test's
+// function.
 #pragma once
 
 #include "CNames.h"
@@ -32,7 +33,7 @@ public:
     std::function<SaveAnswer(const std::string& documentName)> saveChanges = [](const std::string&) {
         return SaveAnswer::Cancel;
     };
-    std::deque<std::string> openPaths, savePaths, exportPaths;
+    std::deque<std::string> exportPaths; // the open and save questions are always cancelled
     int openQuestions = 0;
     std::vector<std::string> suggestions; // what the save and export questions suggested, in order
     std::function<bool(double& scale)> exportScale = [](double&) { return false; };
@@ -54,31 +55,17 @@ public:
     CZYLDoc* FindActiveDoc() override { return doc; }
     IZylView* FindActiveView() override { return view; }
     SaveAnswer AskSaveChanges(const std::string& name) override { return saveChanges(name); }
-    std::string AskOpenPath() override
-    {
-        ++openQuestions;
-        return Next(openPaths);
-    }
-    std::string AskSavePath(const std::string& suggested) override
-    {
-        suggestions.push_back(suggested);
-        return Next(savePaths);
-    }
+    std::string AskOpenPath() override { ++openQuestions; return {}; }
+    std::string AskSavePath(const std::string& suggested) override { suggestions.push_back(suggested); return {}; }
     std::string AskExportPath(const std::string& suggested) override
     {
         suggestions.push_back(suggested);
-        return Next(exportPaths);
+        if (exportPaths.empty())
+            return {};
+        std::string answer = std::move(exportPaths.front());
+        exportPaths.pop_front();
+        return answer;
     }
     bool AskExportScale(double& scale) override { return exportScale(scale); }
     bool AskNames(CZYLDoc& d, CNames& n) override { return names && names(d, n); }
-
-private:
-    static std::string Next(std::deque<std::string>& answers)
-    {
-        if (answers.empty())
-            return {};
-        std::string answer = std::move(answers.front());
-        answers.pop_front();
-        return answer;
-    }
 };
