@@ -182,7 +182,6 @@ TEST(StepsText, LatexEscapesNamesAndDrawsBars)
     const std::string latex = StepsLatex(LayOutSteps(d, input));
     EXPECT_NE(latex.find("\\subsection*{Minimization steps of F\\&G}"), std::string::npos);
     EXPECT_NE(latex.find("$\\overline{\\mbox{x\\_1}}$$\\overline{\\mbox{B}}$$\\overline{\\mbox{C}}$"), std::string::npos);
-    EXPECT_NE(latex.find("\\begin{tabular}{lllllll}"), std::string::npos);
 }
 
 } // namespace
