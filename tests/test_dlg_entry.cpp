@@ -8,7 +8,6 @@
 #include "CZYLDoc.h"
 #include "CZYLView.h"
 #include "DocInvariants.h"
-#include "DocOps.h"
 #include "Platform.h"
 #include "RecordingPlatform.h"
 
@@ -105,13 +104,12 @@ private slots:
         QCOMPARE(CheckDocument(*m_doc), std::string());
     }
 
-    // Typed text stays through a repaint and a failed Update; a change of
-    // the document and bringing the dialog up refill the edits.
+    // Typed text stays through a repaint and a failed Update. That a change
+    // of the document and bringing the dialog up refill the edits is checked
+    // after every step of the walk.
     void editsKeepTypedTextUntilTheDocumentChanges()
     {
-        const QString all = "0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15";
         CMintermDlg& dlg = Open(ID_EDIT_MINTERMS);
-        QCOMPARE(dlg.TermEdit(2)->text(), all);
         QTest::mouseClick(dlg.UpdateButton(), Qt::LeftButton);
         QVERIFY(!m_doc->IsModified()); // Update without a change
         Enter(dlg, {"3, 5", "1 x"}, {});
@@ -119,20 +117,8 @@ private slots:
         QCOMPARE(dlg.TermEdit(0)->text(), QString("3, 5"));
         QCOMPARE(dlg.TermEdit(1)->text(), QString("1 x"));
         QVERIFY(!m_doc->IsModified());
-
-        m_doc->m_nOrFuse[2][0] = 0; // a fuse changed elsewhere
-        m_doc->m_szPromTable[2][0] = '0';
-        UpdateLists(*m_doc, 2);
-        m_doc->UpdateAllViews();
-        QCOMPARE(dlg.TermEdit(0)->text(), all);
-        QCOMPARE(dlg.TermEdit(2)->text(), all.mid(3));
-
-        dlg.TermEdit(2)->setText("typed");
         QTest::mouseClick(dlg.CloseButton(), Qt::LeftButton);
         QVERIFY(!dlg.isVisible());
-        Open(ID_EDIT_MINTERMS);
-        QVERIFY(dlg.isVisible());
-        QCOMPARE(dlg.TermEdit(2)->text(), all.mid(3));
     }
 
     void titlesAndHeadings()
