@@ -92,7 +92,6 @@ private slots:
         dialogs.OnCommand(ID_SYMBOLS);
         auto* dlg = static_cast<CSymbolsDlg*>(dialogs.Dialog(ID_SYMBOLS));
         QVERIFY(dlg && dlg->isVisible());
-        QVERIFY(dialogs.IsChecked(ID_SYMBOLS));
 
         QTest::mouseClick(dlg, Qt::LeftButton, Qt::NoModifier, Centre(SymbolsDetailLink(kSymbolsProm, 5)));
         QCOMPARE(dlg->State().m_nLink[kSymbolsProm][5], 0);

@@ -105,7 +105,6 @@ TEST(NamesDialog, LettersAndPlacement)
     EXPECT_EQ(CheckFunctionField("\xF0\x9F\x98\x80x"), nullptr);
     EXPECT_EQ(CheckFunctionField("A~"), kNameHoldsMarkup);
     EXPECT_EQ(NamesDialogPosition(ZSize{1024, 768}, ZSize{342, 434}), (ZPoint{341, 167}));
-    EXPECT_EQ(NamesDialogPosition(ZSize{300, 400}, ZSize{342, 434}), (ZPoint{0, 0}));
 }
 
 // Headings subscript the last of two characters, however many bytes each;
