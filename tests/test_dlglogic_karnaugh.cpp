@@ -4,6 +4,7 @@
 // truth table's.
 
 #include "CZYLDoc.h"
+#include "DocFile.h"
 #include "DocOps.h"
 #include "KarnaughLogic.h"
 #include "Minimize.h"
@@ -134,18 +135,6 @@ TEST(Karnaugh, PalGroupsAreTheRowsAsProgrammed)
     EXPECT_EQ(KarnaughGroupsAt(groups, 1, 15).size(), 1u);
 }
 
-std::string DeviceText(const CZYLDoc& d)
-{
-    std::string s(&d.m_szPromTable[0][0], sizeof d.m_szPromTable);
-    s.append(&d.m_szPalTable[0][0], sizeof d.m_szPalTable);
-    for (int f = 0; f < 4; ++f)
-        for (int r = 0; r < 16; ++r)
-            s += static_cast<char>('0' + d.m_nOrFuse[f][r]);
-    for (const CAndRow& row : d.m_andRow)
-        s += row.m_strTerm + ";";
-    return s;
-}
-
 // Random clicks, Shift+clicks and popup values on the maps give the same
 // device and the same messages as on the truth table.
 TEST(Karnaugh, ClicksActAsTheTruthTables)
@@ -168,7 +157,7 @@ TEST(Karnaugh, ClicksActAsTheTruthTables)
             EXPECT_TRUE(r[3] == 3 ? KarnaughPopupValue(*map, at, value) : KarnaughLeftClick(*map, at, r[3] == 2));
             SetPlatform(&tablePlatform);
             r[3] == 3 ? TablePopupValue(*table, tableAt, value) : TableLeftClick(*table, tableAt, r[3] == 2);
-            ASSERT_EQ(DeviceText(*map), DeviceText(*table)) << "step " << step;
+            ASSERT_EQ(SaveDocumentToString(*map), SaveDocumentToString(*table)) << "step " << step;
             ASSERT_EQ(mapPlatform.messages.size(), tablePlatform.messages.size()) << "step " << step;
         }
         EXPECT_TRUE(!pal || !mapPlatform.messages.empty()); // the PAL walk met the four-term limit
