@@ -23,6 +23,15 @@ public:
         std::string text;
     };
     std::vector<Message> messages;
+    // The messages so far, each "Z:" (the "ZYL Message" box) or "S:" (the
+    // standard box) and its text.
+    std::vector<std::string> Recorded() const
+    {
+        std::vector<std::string> out;
+        for (const Message& m : messages)
+            out.push_back((m.zylBox ? "Z:" : "S:") + m.text);
+        return out;
+    }
     std::vector<int> popupAnswers;
     std::vector<std::vector<std::string>> popupsShown;
     ZSize screen{1024, 768};

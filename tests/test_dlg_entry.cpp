@@ -19,15 +19,6 @@
 
 namespace {
 
-// "Z:" for the "ZYL Message" box, "S:" for the standard box.
-QStringList Recorded(const CRecordingPlatform& platform)
-{
-    QStringList out;
-    for (const auto& m : platform.messages)
-        out << (m.zylBox ? "Z:" : "S:") + QString::fromStdString(m.text);
-    return out;
-}
-
 // The truth tables of the current mode.
 QStringList Tables(const CZYLDoc& doc)
 {
@@ -99,7 +90,7 @@ private slots:
         QVERIFY(m_platform->messages.empty());
         QCOMPARE(Tables(*m_doc)[0], QString("01010X0000000000"));
         Enter(Open(ID_EDIT_MAXTERMS), {"x", "1"}, {QString(), "0"});
-        QCOMPARE(Recorded(*m_platform), QStringList{"Z:\nOnly positive integers \nseparated by comma are accepted."});
+        QCOMPARE(m_platform->Recorded(), std::vector<std::string>{"Z:\nOnly positive integers \nseparated by comma are accepted."});
         QCOMPARE(Tables(*m_doc)[1], QString("X011111111111111"));
         QCOMPARE(CheckDocument(*m_doc), std::string());
     }

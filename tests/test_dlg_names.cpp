@@ -88,14 +88,6 @@ class TestDlgNames : public QObject
         }
     }
 
-    // "Z:" for the "ZYL Message" box, "S:" for the standard box.
-    QStringList Recorded() const
-    {
-        QStringList out;
-        for (const auto& m : m_platform->messages)
-            out << (m.zylBox ? "Z:" : "S:") + QString::fromStdString(m.text);
-        return out;
-    }
     QStringList Stored() const
     {
         QStringList out;
@@ -135,7 +127,8 @@ private slots:
             QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
             QVERIFY(!dlg.isVisible());
         });
-        QCOMPARE(Recorded(), (QStringList{"S:" + QString(kVariableNameFieldTooLong), "S:" + QString(kVariableNamesDuplicated)}));
+        QCOMPARE(m_platform->Recorded(),
+                 (std::vector<std::string>{"S:" + std::string(kVariableNameFieldTooLong), "S:" + std::string(kVariableNamesDuplicated)}));
         QCOMPARE(Stored(), before);
     }
 

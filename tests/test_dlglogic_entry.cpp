@@ -119,10 +119,7 @@ TEST_P(EntryUpdate, MessagesAndTables)
 
     (c.maxterms ? UpdateFromMaxterms : UpdateFromMinterms)(*doc, lists);
 
-    std::vector<std::string> shown;
-    for (const auto& m : platform.messages)
-        shown.push_back((m.zylBox ? "Z:" : "S:") + m.text);
-    EXPECT_EQ(shown, c.messages);
+    EXPECT_EQ(platform.Recorded(), c.messages);
     EXPECT_EQ(Tables(*doc), expected);
     EXPECT_EQ(CheckDocument(*doc), "");
 }
@@ -166,8 +163,7 @@ TEST_F(EntryLogic, RefusalRestoresCoverAndTerms)
     const CEntryOutcome outcome = UpdateFromMinterms(*doc, lists);
     EXPECT_TRUE(outcome.refused);
     EXPECT_EQ(outcome.applied, (std::array<bool, 4>{true, false, false, false}));
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, kEntryTermLimitMessage);
+    EXPECT_EQ(platform.Recorded(), std::vector<std::string>{"S:" + std::string(kEntryTermLimitMessage)});
     // The cover record is the one the rows were loaded from again.
     EXPECT_EQ(doc->m_aCover[1][0], 1);
     EXPECT_EQ(doc->m_aTerms[500].m_strTerm, "^ABD");

@@ -157,11 +157,8 @@ TEST_P(TableLogic, StepsGiveTableFusesAndMessage)
     for (int r = 4 * c.f; r < 4 * c.f + 4 && c.mode == Pal; ++r)
         fuses += (r > 4 * c.f ? "|" : "") + doc->m_andRow[r].m_strTerm;
     EXPECT_EQ(fuses, c.fuses);
-    ASSERT_EQ(platform.messages.size(), *c.message ? 1u : 0u);
-    if (*c.message) {
-        EXPECT_EQ(platform.messages[0].text, c.message);
-        EXPECT_FALSE(platform.messages[0].zylBox);
-    }
+    EXPECT_EQ(platform.Recorded(), *c.message ? std::vector<std::string>{"S:" + std::string(c.message)}
+                                              : std::vector<std::string>{});
     EXPECT_EQ(last.refused, *c.message != 0);
     EXPECT_EQ(doc->IsModified(), c.modified);
     EXPECT_TRUE(updates > 0 || !c.modified); // every change is shown
