@@ -175,7 +175,6 @@ private slots:
         }
         RunNames([](CNamesDlg& dlg) {
             QCOMPARE(dlg.windowTitle(), QString("Edit Functions & Variables Name"));
-            QCOMPARE(dlg.size(), QSize(342, 434));
             QCOMPARE(dlg.VariableBox(0)->currentText(), QString("x"));
             QCOMPARE(dlg.VariableBox(0)->currentIndex(), -1);
             QCOMPARE(dlg.VariableBox(2)->currentIndex(), 2);

@@ -13,7 +13,6 @@
 #include "RecordingPlatform.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
