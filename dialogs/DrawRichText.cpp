@@ -8,6 +8,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 CRichLayout LayoutRichText(const std::string& text, const RichWidth& width)
 {
@@ -98,6 +100,41 @@ QFont ZylArialFont(int pointSize)
     return font;
 }
 
+namespace {
+
+// The laid-out texts of recent paints: the fuse map draws the same few
+// dozen texts on every repaint, and measuring each character is most of
+// their cost. Keyed by text, size and the device's dots per inch; cleared
+// when it grows past what one paint draws, so it stays small.
+struct LayoutKey
+{
+    std::string text;
+    int pointSize;
+    int dpiX;
+    int dpiY;
+    bool operator<(const LayoutKey& o) const
+    {
+        return std::tie(pointSize, dpiX, dpiY, text) < std::tie(o.pointSize, o.dpiX, o.dpiY, o.text);
+    }
+};
+
+const CRichLayout& CachedLayout(const std::string& text, int pointSize, const QFontMetrics& fmNormal,
+                                const QFontMetrics& fmSmall, const QPaintDevice* device)
+{
+    static std::map<LayoutKey, CRichLayout> kept;
+    LayoutKey key{text, pointSize, device ? device->logicalDpiX() : 0, device ? device->logicalDpiY() : 0};
+    if (const auto it = kept.find(key); it != kept.end())
+        return it->second;
+    if (kept.size() >= 512)
+        kept.clear();
+    CRichLayout layout = LayoutRichText(text, [&](std::string_view ch, bool isSmall) {
+        return (isSmall ? fmSmall : fmNormal).horizontalAdvance(QString::fromUtf8(ch.data(), qsizetype(ch.size())));
+    });
+    return kept.emplace(std::move(key), std::move(layout)).first->second;
+}
+
+} // namespace
+
 void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int pointSize, const QColor& textColour,
                   const QColor& backgroundColour)
 {
@@ -106,20 +143,21 @@ void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int 
     const QFont small = ZylArialFont(pointSize - 20);
     const QFontMetrics fmNormal(normal, painter.device());
     const QFontMetrics fmSmall(small, painter.device());
-
-    const auto qtext = [](std::string_view ch) { return QString::fromUtf8(ch.data(), qsizetype(ch.size())); };
-    const CRichLayout layout = LayoutRichText(text, [&](std::string_view ch, bool isSmall) {
-        return (isSmall ? fmSmall : fmNormal).horizontalAdvance(qtext(ch));
-    });
+    const CRichLayout& layout = CachedLayout(text, pointSize, fmNormal, fmSmall, painter.device());
 
     painter.setPen(QPen(textColour, 1));
     painter.setBackground(backgroundColour);
     painter.setBackgroundMode(Qt::OpaqueMode);
+    const int ascent[2] = {fmNormal.ascent(), fmSmall.ascent()};
+    int font = -1;
     for (const CRichGlyph& g : layout.glyphs) {
-        const QFontMetrics& fm = g.small ? fmSmall : fmNormal;
-        painter.setFont(g.small ? small : normal);
+        if (font != int(g.small)) {
+            font = int(g.small);
+            painter.setFont(g.small ? small : normal);
+        }
         // Top alignment: the glyph cell starts at the given y.
-        painter.drawText(QPoint(x + g.x, y + g.dy + fm.ascent()), qtext(g.text));
+        painter.drawText(QPoint(x + g.x, y + g.dy + ascent[font]),
+                         QString::fromUtf8(g.text.data(), qsizetype(g.text.size())));
     }
     painter.setBackgroundMode(Qt::TransparentMode);
     for (const CRichBar& b : layout.bars)
