@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStaticText>
 
 #include <algorithm>
 #include <map>
@@ -133,6 +134,23 @@ const CRichLayout& CachedLayout(const std::string& text, int pointSize, const QF
     return kept.emplace(std::move(key), std::move(layout)).first->second;
 }
 
+// One character shaped in a font, kept: drawText shapes it anew on every
+// call, which made the annotations most of a repaint.
+const QStaticText& StaticGlyph(const std::string& ch, const QFont& font)
+{
+    static std::map<std::pair<std::string, QString>, QStaticText> kept;
+    const auto key = std::make_pair(ch, font.key());
+    if (const auto it = kept.find(key); it != kept.end())
+        return it->second;
+    if (kept.size() >= 1024)
+        kept.clear();
+    QStaticText glyph(QString::fromUtf8(ch.data(), qsizetype(ch.size())));
+    glyph.setTextFormat(Qt::PlainText);
+    glyph.setPerformanceHint(QStaticText::AggressiveCaching);
+    glyph.prepare(QTransform(), font);
+    return kept.emplace(key, std::move(glyph)).first->second;
+}
+
 } // namespace
 
 void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int pointSize, const QColor& textColour,
@@ -146,8 +164,10 @@ void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int 
     const CRichLayout& layout = CachedLayout(text, pointSize, fmNormal, fmSmall, painter.device());
 
     painter.setPen(QPen(textColour, 1));
-    painter.setBackground(backgroundColour);
-    painter.setBackgroundMode(Qt::OpaqueMode);
+    // Each character as drawText draws it in opaque mode: its cell (the
+    // advance by the font's height from the baseline) filled with the
+    // background, then the glyphs, whose shaping is kept between paints.
+    const QFontMetricsF cell[2] = {QFontMetricsF(normal, painter.device()), QFontMetricsF(small, painter.device())};
     const int ascent[2] = {fmNormal.ascent(), fmSmall.ascent()};
     int font = -1;
     for (const CRichGlyph& g : layout.glyphs) {
@@ -155,11 +175,14 @@ void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int 
             font = int(g.small);
             painter.setFont(g.small ? small : normal);
         }
+        const QStaticText& glyph = StaticGlyph(g.text, g.small ? small : normal);
         // Top alignment: the glyph cell starts at the given y.
-        painter.drawText(QPoint(x + g.x, y + g.dy + ascent[font]),
-                         QString::fromUtf8(g.text.data(), qsizetype(g.text.size())));
+        const QPointF baseline(x + g.x, y + g.dy + ascent[font]);
+        painter.fillRect(QRectF(baseline.x(), baseline.y() - cell[font].ascent(), glyph.size().width(),
+                                cell[font].ascent() + cell[font].descent()),
+                         backgroundColour);
+        painter.drawStaticText(QPointF(baseline.x(), baseline.y() - cell[font].ascent()), glyph);
     }
-    painter.setBackgroundMode(Qt::TransparentMode);
     for (const CRichBar& b : layout.bars)
         painter.drawLine(x + b.x1, y - 1, x + b.x2, y - 1);
     painter.restore();
