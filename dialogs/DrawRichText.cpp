@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QStaticText>
 
@@ -169,20 +170,29 @@ void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int 
     // background, then the glyphs, whose shaping is kept between paints.
     const QFontMetricsF cell[2] = {QFontMetricsF(normal, painter.device()), QFontMetricsF(small, painter.device())};
     const int ascent[2] = {fmNormal.ascent(), fmSmall.ascent()};
+    const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
     int font = -1;
     for (const CRichGlyph& g : layout.glyphs) {
         if (font != int(g.small)) {
             font = int(g.small);
             painter.setFont(g.small ? small : normal);
         }
-        const QStaticText& glyph = StaticGlyph(g.text, g.small ? small : normal);
         // Top alignment: the glyph cell starts at the given y.
         const QPointF baseline(x + g.x, y + g.dy + ascent[font]);
+        if (!raster) {
+            // Vector devices keep the characters as text (an SVG's <text>).
+            painter.setBackgroundMode(Qt::OpaqueMode);
+            painter.setBackground(backgroundColour);
+            painter.drawText(baseline, QString::fromUtf8(g.text.data(), qsizetype(g.text.size())));
+            continue;
+        }
+        const QStaticText& glyph = StaticGlyph(g.text, g.small ? small : normal);
         painter.fillRect(QRectF(baseline.x(), baseline.y() - cell[font].ascent(), glyph.size().width(),
                                 cell[font].ascent() + cell[font].descent()),
                          backgroundColour);
         painter.drawStaticText(QPointF(baseline.x(), baseline.y() - cell[font].ascent()), glyph);
     }
+    painter.setBackgroundMode(Qt::TransparentMode);
     for (const CRichBar& b : layout.bars)
         painter.drawLine(x + b.x1, y - 1, x + b.x2, y - 1);
     painter.restore();
