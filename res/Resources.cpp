@@ -3,6 +3,7 @@
 #include "Pictures.h"
 
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -273,13 +274,66 @@ QPixmap PixmapOf(std::size_t i, const QRect& area, qreal dpr)
     return pixmap;
 }
 
-QIcon IconOf(std::size_t i, const QRect& area)
-{
-    QIcon icon;
-    for (const qreal dpr : {0.5, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0, 8.0})
-        icon.addPixmap(PixmapOf(i, area, dpr));
-    return icon;
-}
+// An icon drawn when a size is first asked for, at that size: making every
+// size up front took most of the start-up. Pixmaps are kept per size and
+// mode; the disabled look is the picture in light grey, as styles show it.
+class PictureIconEngine : public QIconEngine {
+public:
+    PictureIconEngine(std::size_t i, const QRect& area)
+        : m_i(i)
+        , m_area(area)
+    {
+    }
+    QIconEngine* clone() const override { return new PictureIconEngine(m_i, m_area); }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        // Never larger than the picture, as a pixmap icon of it would be.
+        return m_area.size().boundedTo(size).isValid() && !m_area.size().boundedTo(size).isEmpty()
+                   ? m_area.size().scaled(m_area.size().boundedTo(size), Qt::KeepAspectRatio)
+                   : QSize();
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {m_area.size()}; }
+    // size is in device pixels: the picture scaled to fit it.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        if (size.isEmpty())
+            return QPixmap();
+        const qreal scale = std::min(size.width() / qreal(m_area.width()), size.height() / qreal(m_area.height()));
+        const auto key = std::make_pair(qRound(scale * 1024), mode == QIcon::Disabled);
+        if (const auto it = m_kept.find(key); it != m_kept.end())
+            return it->second;
+        QPixmap pixmap = PixmapOf(m_i, m_area, scale);
+        pixmap.setDevicePixelRatio(1);
+        if (mode == QIcon::Disabled)
+            pixmap = QPixmap::fromImage(Greyed(pixmap.toImage()));
+        return m_kept.emplace(key, pixmap).first->second;
+    }
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal dpr = p->device() ? p->device()->devicePixelRatioF() : 1.0;
+        p->drawPixmap(rect, pixmap(rect.size() * dpr, mode, state));
+    }
+
+private:
+    static QImage Greyed(QImage img)
+    {
+        img = img.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < img.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+            for (int x = 0; x < img.width(); ++x) {
+                const int grey = 128 + qGray(line[x]) / 2;
+                line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
+            }
+        }
+        return img;
+    }
+
+    std::size_t m_i;
+    QRect m_area;
+    std::map<std::pair<int, bool>, QPixmap> m_kept;
+};
+
+QIcon IconOf(std::size_t i, const QRect& area) { return QIcon(new PictureIconEngine(i, area)); }
 
 } // namespace
 
