@@ -3,6 +3,7 @@
 
 #include "Utf8.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPaintEngine>
@@ -137,9 +138,21 @@ const CRichLayout& CachedLayout(const std::string& text, int pointSize, const QF
 
 // One character shaped in a font, kept: drawText shapes it anew on every
 // call, which made the annotations most of a repaint.
-const QStaticText& StaticGlyph(const std::string& ch, const QFont& font)
+std::map<std::pair<std::string, QString>, QStaticText>& KeptGlyphs()
 {
     static std::map<std::pair<std::string, QString>, QStaticText> kept;
+    static const bool cleared = [] {
+        // The glyphs hold font engines, which must go before Qt's fonts do.
+        qAddPostRoutine([] { KeptGlyphs().clear(); });
+        return true;
+    }();
+    (void)cleared;
+    return kept;
+}
+
+const QStaticText& StaticGlyph(const std::string& ch, const QFont& font)
+{
+    auto& kept = KeptGlyphs();
     const auto key = std::make_pair(ch, font.key());
     if (const auto it = kept.find(key); it != kept.end())
         return it->second;

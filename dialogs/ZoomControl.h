@@ -20,11 +20,12 @@
 // notches, the keys and the remembered step.
 
 // The logical point whose area holds the centre of a device pixel: the
-// pixel a painter scaled by factor fills for that point.
-inline ZPoint DeviceToLogical(const QPoint& device, double factor)
+// pixel a painter scaled by factor fills for that point. With a shift of
+// 0.5, unit x covers x - 0.5 .. x + 0.5 rather than x .. x + 1.
+inline ZPoint DeviceToLogical(const QPoint& device, double factor, double shift = 0)
 {
-    return ZPoint{static_cast<int>(std::floor((device.x() + 0.5) / factor)),
-                  static_cast<int>(std::floor((device.y() + 0.5) / factor))};
+    return ZPoint{static_cast<int>(std::floor((device.x() + 0.5) / factor + shift)),
+                  static_cast<int>(std::floor((device.y() + 0.5) / factor + shift))};
 }
 
 // Changes the zoom of a scrolled drawing from one factor to another:

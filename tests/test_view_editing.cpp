@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -183,8 +184,8 @@ private slots:
         }
     }
 
-    // At every zoom a click at the centre of a cell, where the zoom shows
-    // it (scrolled towards the middle as far as it goes), toggles that fuse
+    // At every zoom a click at the centre of a cell, or just inside its
+    // drawn corner, where the zoom shows it (scrolled towards the middle as far as it goes), toggles that fuse
     // and no other one: the OR cells of a PROM, the AND cells of a PAL.
     void clickHitsTheCellAtEveryZoom()
     {
@@ -202,14 +203,21 @@ private slots:
                 for (int r = 0; r < 16; ++r)
                     for (int c = 0; c < (pal ? 8 : 4); ++c) {
                         const int& fuse = pal ? m_doc->m_andRow[r].m_nFuse[c] : m_doc->m_nOrFuse[c][r];
-                        const QPoint centre = Centre(pal ? m_doc->m_rcAndCell[c][r] : m_doc->m_rcOrCell[c][r]);
-                        const QPoint shown = centre * (zoom / 100.0); // rounded
-                        m_view->horizontalScrollBar()->setValue(shown.x() - vp->width() / 2);
-                        m_view->verticalScrollBar()->setValue(shown.y() - vp->height() / 2);
-                        const int before = intact(), was = fuse;
-                        QTest::mouseClick(vp, Qt::LeftButton, Qt::NoModifier, shown - m_view->ScrollOffset());
-                        QVERIFY2(fuse != was && intact() == before + fuse - was,
-                                 qPrintable(QString("zoom %1, row %2, column %3").arg(zoom).arg(r).arg(c)));
+                        const ZRect& cell = pal ? m_doc->m_rcAndCell[c][r] : m_doc->m_rcOrCell[c][r];
+                        // Away from 100 % a unit's picture covers x - 0.5 .. x + 0.5:
+                        // the cell's first device pixel inside that counts too.
+                        const double z = zoom / 100.0, half = zoom == kActualZoom ? 0 : 0.5;
+                        const QPoint corner(int(std::floor((cell.left - half) * z + 1)),
+                                            int(std::floor((cell.top - half) * z + 1)));
+                        for (const QPoint shown : {Centre(cell) * z, corner}) { // rounded
+                            m_view->horizontalScrollBar()->setValue(shown.x() - vp->width() / 2);
+                            m_view->verticalScrollBar()->setValue(shown.y() - vp->height() / 2);
+                            const int before = intact(), was = fuse;
+                            QTest::mouseClick(vp, Qt::LeftButton, Qt::NoModifier, shown - m_view->ScrollOffset());
+                            QVERIFY2(fuse != was && intact() == before + fuse - was,
+                                     qPrintable(QString("zoom %1, row %2, column %3, (%4, %5)")
+                                                    .arg(zoom).arg(r).arg(c).arg(shown.x()).arg(shown.y())));
+                        }
                     }
             }
         }

@@ -74,8 +74,10 @@ CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
     m_commands.Add(ID_SELECT_REGION, [this] { ToggleSelectMode(); }, [this] { return m_bSelectMode == 1; });
     m_commands.Add(ID_COPY_REGION, [this] { CopyRegion(); });
     // The keys and the menu keep the middle of the view in place.
-    for (const auto& [id, steps] : {std::pair(ID_ZOOM_IN, 1), std::pair(ID_ZOOM_OUT, -1), std::pair(ID_ZOOM_ACTUAL, 0)})
-        m_commands.Add(id, [this, steps] { SetZoom(ZoomAfter(m_zoom, steps), viewport()->rect().center()); });
+    for (const auto& command : {std::pair(ID_ZOOM_IN, 1), std::pair(ID_ZOOM_OUT, -1), std::pair(ID_ZOOM_ACTUAL, 0)}) {
+        const int steps = command.second;
+        m_commands.Add(command.first, [this, steps] { SetZoom(ZoomAfter(m_zoom, steps), viewport()->rect().center()); });
+    }
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -146,7 +148,9 @@ QPoint CZYLView::ScrollOffset() const
 
 ZPoint CZYLView::ToLogical(const QPoint& viewportPos) const
 {
-    return DeviceToLogical(viewportPos + ScrollOffset(), ZoomFactor());
+    // Away from 100 % the map's lines lie on their coordinates and the
+    // pictures with them, so unit x is drawn over x - 0.5 .. x + 0.5.
+    return DeviceToLogical(viewportPos + ScrollOffset(), ZoomFactor(), m_zoom == kActualZoom ? 0.0 : 0.5);
 }
 
 QRect CZYLView::ZoomedRect(const ZRect& r) const
@@ -210,7 +214,8 @@ void CZYLView::InvalidateViewRect(const ZRect& rect)
     // A line drawn along the rectangle's edge may reach a pixel beyond
     // its rounded zoomed extent.
     const QRect shown = ZoomedRect(Normalised(rect));
-    viewport()->update((m_zoom == kActualZoom ? shown : shown.adjusted(-2, -2, 2, 2)).translated(-ScrollOffset()));
+    const bool exact = m_zoom == kActualZoom && viewport()->devicePixelRatioF() == 1.0;
+    viewport()->update((exact ? shown : shown.adjusted(-2, -2, 2, 2)).translated(-ScrollOffset()));
 }
 
 void CZYLView::paintEvent(QPaintEvent*)
@@ -317,6 +322,13 @@ QPointF CZYLView::PrintScale(int dpiX, int dpiY)
 
 void CZYLView::OnDraw(QPainter& p, double lineWidth)
 {
+    if (lineWidth <= 0) {
+        // On a raster device every line is a whole number of pixels wide,
+        // as the pictures' lines are; vector devices draw one unit.
+        const double scale = p.deviceTransform().m11();
+        const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+        lineWidth = raster && scale > 0 ? std::max(1.0, std::round(scale)) / scale : 1.0;
+    }
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);

@@ -43,10 +43,10 @@ public:
 
     // Paints the whole fuse map in logical units; reads the document only
     // (the annotations run the minimizer into the document's result area).
-    // lineWidth is the width of its lines in logical units: a scaled
-    // screen picture asks for whole device pixels, so that every line of
-    // the map is equally thick.
-    void OnDraw(QPainter& painter, double lineWidth = 1.0);
+    // lineWidth is the width of its lines in logical units; 0 takes whole
+    // device pixels on a raster device (so that every line of the map is
+    // equally thick at any scale) and one unit on a vector one.
+    void OnDraw(QPainter& painter, double lineWidth = 0);
 
     // Renders the fuse map into an image of kWidth x kHeight, white behind.
     QImage RenderImage();
