@@ -92,12 +92,15 @@ void Line(QPainter& p, int x1, int y1, int x2, int y2, const QColor& c)
     // take, and along their length the whole pixels they cover at scale 1,
     // so one that ends at the picture's edge meets the view's line beyond
     // it; slanted ones smooth.
+    // A line, not a filled rectangle, so that it keeps a device pixel where
+    // the scale makes it thinner than one (print preview).
     if (x1 == x2 || y1 == y2) {
         const Smooth sharp(p, false);
-        const QRectF along = QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2) + 1, std::max(y1, y2) + 1));
-        p.fillRect(x1 == x2 ? QRectF(x1 + 0.5 - w / 2, along.top(), w, along.height())
-                            : QRectF(along.left(), y1 + 0.5 - w / 2, along.width(), w),
-                   c);
+        p.setPen(QPen(c, w, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        if (x1 == x2)
+            p.drawLine(QPointF(x1 + 0.5, std::min(y1, y2)), QPointF(x1 + 0.5, std::max(y1, y2) + 1));
+        else
+            p.drawLine(QPointF(std::min(x1, x2), y1 + 0.5), QPointF(std::max(x1, x2) + 1, y1 + 0.5));
         return;
     }
     const Smooth smooth(p, true);
