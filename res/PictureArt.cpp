@@ -201,6 +201,21 @@ void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& c, double width,
 
 // --- Logic symbols ----------------------------------------------------------
 
+namespace {
+
+// A gate's outline, filled white so that wires drawn into it before are
+// hidden.
+void GateBody(QPainter& p, const QPainterPath& path)
+{
+    const Outline outline(p);
+    p.setBrush(kWhite);
+    p.setPen(Pen(p, kBlack));
+    p.drawPath(path);
+    p.setBrush(Qt::NoBrush);
+}
+
+} // namespace
+
 // AND gate pointing right: flat back at x, top y, w wide (straight part plus
 // a half circle of radius h / 2), h high. The body is filled white so wires
 // drawn into it before are hidden.
@@ -214,11 +229,7 @@ void AndGateRight(QPainter& p, int x, int y, int w, int h)
     path.arcTo(QRectF(x + straight - r, y, 2 * r, h), 90, -180);
     path.lineTo(x, y + h);
     path.closeSubpath();
-    const Outline outline(p);
-    p.setBrush(kWhite);
-    p.setPen(Pen(p, kBlack));
-    p.drawPath(path);
-    p.setBrush(Qt::NoBrush);
+    GateBody(p, path);
 }
 
 // OR gate pointing down: back (top) at y, w wide, h high, tip at
@@ -231,11 +242,7 @@ void OrGateDown(QPainter& p, double x, double y, double w, double h)
     path.quadTo(cx, y + h * 0.28, x + w, y);
     path.cubicTo(x + w, y + h * 0.55, cx + w * 0.2, y + h * 0.85, cx, y + h);
     path.cubicTo(cx - w * 0.2, y + h * 0.85, x, y + h * 0.55, x, y);
-    const Outline outline(p);
-    p.setBrush(kWhite);
-    p.setPen(Pen(p, kBlack));
-    p.drawPath(path);
-    p.setBrush(Qt::NoBrush);
+    GateBody(p, path);
 }
 
 // OR gate pointing right: back at x, top y, w long, h high.
@@ -247,11 +254,7 @@ void OrGateRight(QPainter& p, double x, double y, double w, double h)
     path.quadTo(x + w * 0.28, cy, x, y + h);
     path.cubicTo(x + w * 0.55, y + h, x + w * 0.85, cy + h * 0.2, x + w, cy);
     path.cubicTo(x + w * 0.85, cy - h * 0.2, x + w * 0.55, y, x, y);
-    const Outline outline(p);
-    p.setBrush(kWhite);
-    p.setPen(Pen(p, kBlack));
-    p.drawPath(path);
-    p.setBrush(Qt::NoBrush);
+    GateBody(p, path);
 }
 
 // Input buffer in a 33 x 60 box at (ox, oy): the input comes from above at
