@@ -229,22 +229,26 @@ void SelectButton(QPainter& p, int o)
     Line(p, o + 9, 9, o + 9, 13, kBlue);
 }
 
+// A page outlined at (x, y), w x h, with `lines` grey lines of text two
+// apart, the first `first` below its top.
+void Page(QPainter& p, int x, int y, int w, int h, int lines, int first)
+{
+    {
+        const Outline outline(p, false);
+        p.setPen(Pen(p, kBlack));
+        p.setBrush(kWhite);
+        p.drawRect(x, y, w, h);
+        p.setBrush(Qt::NoBrush);
+    }
+    for (int l = 0; l < lines; ++l)
+        Line(p, x + 2, y + first + 2 * l, x + w - 2, y + first + 2 * l, kDarkGrey);
+}
+
 // Two overlapping pages.
 void CopyButton(QPainter& p, int o)
 {
-    for (int k = 0; k < 2; ++k) {
-        const int x = o + 1 + 5 * k;
-        const int y = 1 + 4 * k;
-        {
-            const Outline outline(p, false);
-            p.setPen(Pen(p, kBlack));
-            p.setBrush(kWhite);
-            p.drawRect(x, y, 8, 9);
-            p.setBrush(Qt::NoBrush);
-        }
-        for (int l = 0; l < 3; ++l)
-            Line(p, x + 2, y + 2 + 2 * l, x + 6, y + 2 + 2 * l, kDarkGrey);
-    }
+    for (int k = 0; k < 2; ++k)
+        Page(p, o + 1 + 5 * k, 1 + 4 * k, 8, 9, 3, 2);
 }
 
 void PrintButton(QPainter& p, int o)
@@ -368,19 +372,8 @@ void kCurPencil(QPainter& p)
 void kCurCopy(QPainter& p)
 {
     ArrowCursor(p);
-    for (int k = 0; k < 2; ++k) {
-        const int x = 14 + 5 * k;
-        const int y = 13 + 5 * k;
-        {
-            const Outline outline(p, false);
-            p.setPen(Pen(p, kBlack));
-            p.setBrush(kWhite);
-            p.drawRect(x, y, 10, 12);
-            p.setBrush(Qt::NoBrush);
-        }
-        for (int l = 0; l < 4; ++l)
-            Line(p, x + 2, y + 3 + 2 * l, x + 8, y + 3 + 2 * l, kDarkGrey);
-    }
+    for (int k = 0; k < 2; ++k)
+        Page(p, 14 + 5 * k, 13 + 5 * k, 10, 12, 4, 3);
 }
 
 // The strip of toolbar buttons, 16 x 15 each.

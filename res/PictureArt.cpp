@@ -5,6 +5,7 @@
 // y = 10, the OR gate's output line at x = 9, the input buffer's true and
 // complemented lines at x = 5 and x = 26.
 #include "PictureArt.h"
+#include "Pictures.h"
 
 #include <QFontMetrics>
 #include <QPaintEngine>
@@ -54,7 +55,9 @@ Outline::~Outline()
         m_p.restore();
 }
 
-double LineWidth(const QPainter& p)
+} // namespace Art
+
+double ZylLineWidth(const QPainter& p)
 {
     const QPaintEngine* engine = p.paintEngine();
     if (!engine || engine->type() != QPaintEngine::Raster)
@@ -63,13 +66,15 @@ double LineWidth(const QPainter& p)
     return scale > 0 ? std::max(1.0, std::round(scale)) / scale : 1;
 }
 
+namespace Art {
+
 QPen Pen(const QPainter& p, const QColor& c)
 {
     QPen pen(c);
     if (PixelExact(p))
         pen.setWidth(1);
     else
-        pen.setWidthF(LineWidth(p));
+        pen.setWidthF(ZylLineWidth(p));
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
@@ -82,7 +87,7 @@ void Line(QPainter& p, int x1, int y1, int x2, int y2, const QColor& c)
         p.drawLine(x1, y1, x2, y2);
         return;
     }
-    const double w = LineWidth(p);
+    const double w = ZylLineWidth(p);
     if (x1 == x2 && y1 == y2) {
         const Smooth sharp(p, false);
         p.fillRect(QRectF(x1 + 0.5 - w / 2, y1 + 0.5 - w / 2, w, w), c);

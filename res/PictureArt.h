@@ -76,11 +76,6 @@ private:
     bool m_shifted;
 };
 
-// The width of the one-pixel pen: away from exact pixels, on a raster
-// device, the whole number of device pixels nearest to one unit, so that
-// every line is equally thick, as the view draws its own lines; elsewhere
-// one unit.
-double LineWidth(const QPainter& p);
 QPen Pen(const QPainter& p, const QColor& c);
 // A line over the pixels from (x1, y1) to (x2, y2), both ends included.
 void Line(QPainter& p, int x1, int y1, int x2, int y2, const QColor& c = kBlack);

@@ -23,6 +23,12 @@ class QPainter;
 // raster is embedded.
 void DrawZylBitmap(QPainter& p, int id, int x, int y, int w, int h, int sx = 0, int sy = 0);
 
+// The width of a one-unit line for the painter, as the pictures and the
+// fuse map draw theirs: on a raster device the whole number of device
+// pixels nearest to one unit (at least one), so that every line is equally
+// thick at any scale; on any other device one unit.
+double ZylLineWidth(const QPainter& p);
+
 // A picture rendered for a device pixel ratio (set on the pixmap).
 QPixmap ZylPixmap(ImageId id, qreal devicePixelRatio);
 QPixmap ZylPixmap(BitmapId id, qreal devicePixelRatio);

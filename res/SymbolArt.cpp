@@ -121,6 +121,18 @@ void PromDetail(QPainter& p)
     LineNames(p, lineX[2], lineX[3], 236, QStringLiteral("B"));
 }
 
+// The OR gates of a simplified diagram, 21 apart from x, their backs at y,
+// each with its output line and its name Y0, Y1, ...
+void SimpleOutputs(QPainter& p, int x, int y, int count)
+{
+    for (int c = 0; c < count; ++c) {
+        const int left = x + 21 * c;
+        OrGateDown(p, left, y, 16, 26);
+        Line(p, left + 8, y + 26, left + 8, y + 36);
+        TextAt(p, left + 2, y + 37, QStringLiteral("Y%1").arg(c), Font(11, true), kBlack);
+    }
+}
+
 // Inputs at x = 470, 491, 512, 533; rows at y = 162 + 25r; OR columns at
 // x = 627 + 21c.
 void PromSimple(QPainter& p)
@@ -139,11 +151,7 @@ void PromSimple(QPainter& p)
         for (int c = 0; c < 4; ++c)
             FuseCell(p, 620 + 21 * c, 155 + 25 * r, Fuse::Intact);
     }
-    for (int c = 0; c < 4; ++c) {
-        OrGateDown(p, 619 + 21 * c, 250, 16, 26);
-        Line(p, 627 + 21 * c, 276, 627 + 21 * c, 286);
-        TextAt(p, 621 + 21 * c, 287, QStringLiteral("Y%1").arg(c), Font(11, true), kBlack);
-    }
+    SimpleOutputs(p, 619, 250, 4);
 }
 
 void PromCanvas(QPainter& p)
@@ -206,11 +214,7 @@ void PalSimple(QPainter& p)
         AndGateRight(p, 543, y - 9, 25, 18);
         Dot(p, r < 2 ? 590 : 611, y, 7, kBlue);
     }
-    for (int f = 0; f < 2; ++f) {
-        OrGateDown(p, 582 + 21 * f, 256, 16, 26);
-        Line(p, 590 + 21 * f, 282, 590 + 21 * f, 292);
-        TextAt(p, 584 + 21 * f, 293, QStringLiteral("Y%1").arg(f), Font(11, true), kBlack);
-    }
+    SimpleOutputs(p, 582, 256, 2);
 }
 
 void PalCanvas(QPainter& p)

@@ -160,13 +160,6 @@ QRect CZYLView::ZoomedRect(const ZRect& r) const
     return QRect(topLeft, QPoint(qRound(r.right * z), qRound(r.bottom * z)) - QPoint(1, 1));
 }
 
-double CZYLView::ZoomedLineWidth(double pixelRatio) const
-{
-    // 150 % draws lines two pixels wide, not one or two by their place.
-    const double scale = ZoomFactor() * pixelRatio;
-    return std::max(1.0, std::round(scale)) / scale;
-}
-
 void CZYLView::SetZoom(int percent, const QPoint& anchor)
 {
     percent = NearestZoomStep(percent);
@@ -225,7 +218,7 @@ void CZYLView::paintEvent(QPaintEvent*)
     p.translate(-ScrollOffset());
     if (m_zoom != kActualZoom)
         p.scale(ZoomFactor(), ZoomFactor());
-    OnDraw(p, ZoomedLineWidth(viewport()->devicePixelRatioF()));
+    OnDraw(p);
     if (m_bBandShown)
         DrawRubberBand(p);
 }
@@ -320,19 +313,12 @@ QPointF CZYLView::PrintScale(int dpiX, int dpiY)
 
 // --- Paint ------------------------------------------------------------------
 
-void CZYLView::OnDraw(QPainter& p, double lineWidth)
+void CZYLView::OnDraw(QPainter& p)
 {
-    if (lineWidth <= 0) {
-        // On a raster device every line is a whole number of pixels wide,
-        // as the pictures' lines are; vector devices draw one unit.
-        const double scale = p.deviceTransform().m11();
-        const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
-        lineWidth = raster && scale > 0 ? std::max(1.0, std::round(scale)) / scale : 1.0;
-    }
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.setPen(QPen(Qt::black, lineWidth));
+    p.setPen(QPen(Qt::black, ZylLineWidth(p)));
     p.setBrush(Qt::NoBrush);
 
     DrawTitle(p);
@@ -597,7 +583,7 @@ QImage CZYLView::GrabLogicalRect(const ZRect& rect)
     p.translate(-shown.topLeft());
     if (m_zoom != kActualZoom)
         p.scale(ZoomFactor(), ZoomFactor());
-    OnDraw(p, ZoomedLineWidth(1.0));
+    OnDraw(p);
     return image;
 }
 

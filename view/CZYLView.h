@@ -43,10 +43,9 @@ public:
 
     // Paints the whole fuse map in logical units; reads the document only
     // (the annotations run the minimizer into the document's result area).
-    // lineWidth is the width of its lines in logical units; 0 takes whole
-    // device pixels on a raster device (so that every line of the map is
-    // equally thick at any scale) and one unit on a vector one.
-    void OnDraw(QPainter& painter, double lineWidth = 0);
+    // Its lines are as wide as ZylLineWidth gives for the painter, so that
+    // at 150 % every line is two pixels wide, not one or two by its place.
+    void OnDraw(QPainter& painter);
 
     // Renders the fuse map into an image of kWidth x kHeight, white behind.
     QImage RenderImage();
@@ -135,7 +134,6 @@ private:
     double ZoomFactor() const { return m_zoom / 100.0; }
     // The line width that shows as whole device pixels at the zoom on a
     // device of this pixel ratio.
-    double ZoomedLineWidth(double pixelRatio) const;
     // A logical rectangle as the pixels that show it, in the coordinates of
     // the whole zoomed drawing (no scrolling); the screen and the copy
     // round it alike.
