@@ -4,9 +4,11 @@
 // don't care and the rows a short or an overlong cover programs.
 #include "CZYLDoc.h"
 #include "DocOps.h"
+#include "ProductTerm.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,4 +64,27 @@ TEST_F(PalDoc, CoveredDontCareBecomesOneAndCoverLoadsOnlyItsRows)
     doc->m_aCover[0][0] = 7;
     LoadPalRows(*doc, 0);
     EXPECT_EQ(doc->m_andRow[4].m_strTerm, "0");
+}
+
+// The term type reads every fuse pattern of a row as the row operations do:
+// the same text and the same covered minterms, and it gives the fuses back.
+TEST_F(PalDoc, TermOfEveryFusePatternAgreesWithTheRow)
+{
+    for (int pattern = 0; pattern < 256; ++pattern) {
+        std::array<bool, 8> intact{};
+        char fuses[9] = {};
+        for (int c = 0; c < 8; ++c) {
+            intact[c] = (pattern >> c) & 1;
+            fuses[c] = intact[c] ? '1' : '0';
+        }
+        SetRow(0, fuses);
+        const ProductTerm term = ProductTerm::FromAndFuses(intact);
+        EXPECT_EQ(term.AndFuses(), intact) << fuses;
+        EXPECT_EQ(term.Text(), doc->m_andRow[0].m_strTerm) << fuses;
+        std::vector<int> covered;
+        for (int m = 0; m < 16; ++m)
+            if ((term.MintermMask() >> m) & 1)
+                covered.push_back(m);
+        EXPECT_EQ(covered, Vec(doc->m_andRow[0].m_anMinterm, doc->m_andRow[0].m_nMinterms)) << fuses;
+    }
 }
