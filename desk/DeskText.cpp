@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DeskText.h"
+
+#include <cstdint>
+
+namespace DeskText {
+
+namespace {
+
+// The length of the well-formed UTF-8 sequence at text[i] (RFC 3629: no
+// overlong forms, no surrogates, nothing beyond U+10FFFF), 0 when there is
+// none.
+std::size_t SequenceAt(std::string_view text, std::size_t i)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned lead = byte(i);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned low = 0x80, high = 0xBF; // range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high)
+        return 0;
+    for (std::size_t k = 2; k < length; ++k) {
+        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+void AppendHex(std::string& out, const char* prefix, unsigned value, int digits)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    out += prefix;
+    for (int d = digits - 1; d >= 0; --d)
+        out += kHex[(value >> (4 * d)) & 15];
+}
+
+// text with every byte outside a well-formed sequence written as \xNN.
+std::string WellFormed(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = SequenceAt(text, i);
+        if (length == 0) {
+            AppendHex(out, "\\x", static_cast<unsigned char>(text[i]), 2);
+            ++i;
+        } else {
+            out.append(text.substr(i, length));
+            i += length;
+        }
+    }
+    return out;
+}
+
+// WellFormed(text), each character handed to write (as its bytes).
+template <typename Write>
+std::string EachCharacter(std::string_view text, Write write)
+{
+    const std::string valid = WellFormed(text);
+    std::string out;
+    out.reserve(valid.size());
+    for (std::size_t i = 0; i < valid.size();) {
+        const std::size_t length = SequenceAt(valid, i);
+        write(out, std::string_view(valid).substr(i, length));
+        i += length;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string Display(std::string_view bytes)
+{
+    return EachCharacter(bytes, [](std::string& out, std::string_view c) {
+        const auto first = static_cast<unsigned char>(c[0]);
+        if (c.size() == 1 && (first < 0x20 || first == 0x7F))
+            AppendHex(out, "\\x", first, 2);
+        else if (first == 0xC2 && static_cast<unsigned char>(c[1]) < 0xA0) // U+0080 to U+009F
+            AppendHex(out, "\\x", static_cast<unsigned char>(c[1]), 2);
+        else
+            out += c;
+    });
+}
+
+std::string Json(std::string_view bytes)
+{
+    return '"' + EachCharacter(bytes, [](std::string& out, std::string_view c) {
+        const char first = c[0];
+        if (first == '"' || first == '\\') {
+            out += '\\';
+            out += first;
+        } else if (c.size() == 1 && static_cast<unsigned char>(first) < 0x20) {
+            static const char kShort[] = "btn\\fr"; // short escapes of U+0008 to U+000D; none for U+000B
+            const unsigned code = static_cast<unsigned char>(first);
+            if (code >= 8 && code <= 13 && kShort[code - 8] != '\\')
+                out += std::string{'\\', kShort[code - 8]};
+            else
+                AppendHex(out, "\\u", code, 4);
+        } else {
+            out += c;
+        }
+    }) + '"';
+}
+
+std::string Csv(std::string_view bytes)
+{
+    const std::string text = WellFormed(bytes);
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + '"';
+}
+
+std::string List(const std::vector<int>& numbers, std::string_view separator)
+{
+    std::string text;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (i > 0)
+            text += separator;
+        text += std::to_string(numbers[i]);
+    }
+    return text;
+}
+
+} // namespace DeskText

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DeviceFacts.h"
+
+const char* DeviceTypeName(DeviceType type)
+{
+    switch (type) {
+    case DeviceType::Prom:
+        return "PROM";
+    case DeviceType::Pal:
+        return "PAL";
+    case DeviceType::Pla:
+        break;
+    }
+    return "PLA";
+}
+
+std::uint16_t FusesOfColumn(const TruthColumn& column)
+{
+    std::uint16_t fuses = 0;
+    for (int m = 0; m < 16; ++m) {
+        const char v = column[static_cast<std::size_t>(m)];
+        if (v == '1' || v == 'X')
+            fuses = static_cast<std::uint16_t>(fuses | (1u << m));
+    }
+    return fuses;
+}
