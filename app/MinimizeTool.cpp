@@ -20,7 +20,7 @@ namespace MinimizeTool {
 namespace {
 
 const char kUsage[] =
-    "Usage: zyl-minimize [--all | --steps] ON [DC]\n"
+    "Usage: zyl-minimize [--all | --steps [--latex]] ON [DC]\n"
     "       zyl-minimize --batch   (lines ON;DC on standard input)\n"
     "       zyl-minimize --every   (all 65,536 functions without don't cares)\n"
     "\n"
@@ -30,7 +30,8 @@ const char kUsage[] =
     "solution, one per line. --batch and --every print RECORDED, COST and the\n"
     "sum of products separated by tabs (--every starts each line with the ON-set\n"
     "as a 16-bit mask). --steps prints every step of the tabular method, ending\n"
-    "with the lines primes:, essential:, lowest cost: and lowest-cost covers:.\n"
+    "with the lines primes:, essential:, lowest cost: and lowest-cost covers:;\n"
+    "--steps --latex prints them as a LaTeX document for pdflatex.\n"
     "Bad input exits with status 2.\n";
 
 // Reads one term list a character at a time, in constant memory however
@@ -195,6 +196,7 @@ struct Options
     bool batch = false;
     bool every = false;
     bool steps = false;
+    bool latex = false;
     std::vector<std::string> lists;
 };
 
@@ -221,6 +223,8 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
             options.every = true;
         else if (a == "--steps")
             options.steps = true;
+        else if (a == "--latex")
+            options.latex = true;
         else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
             err << "zyl-minimize: unknown option " << a << " (see --help)\n";
             return 2;
@@ -353,7 +357,8 @@ int RunLists(const Options& options, std::ostream& out, std::ostream& err)
                                      static_cast<int>(f.dontCare.size()));
         CStepsInput input;
         input.function = "F";
-        out << StepsPlainText(LayOutSteps(d, input), d);
+        const std::vector<CStepsBlock> blocks = LayOutSteps(d, input);
+        out << (options.latex ? StepsLatexDocument(blocks) : StepsPlainText(blocks, d));
         return 0;
     }
     const Result r = Run(f);

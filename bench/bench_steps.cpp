@@ -28,14 +28,14 @@ struct Function
 std::size_t DeriveAndLayOut(const Function& f)
 {
     const CDerivation d = Derive(f.on.data(), static_cast<int>(f.on.size()), f.dc.data(), static_cast<int>(f.dc.size()));
-    CStepsPalOptions options;
-    options.pal = true;
+    CStepsInput input;
+    input.pal = true;
     // Text measured roughly as the window's font measures it: 7 pixels a
     // character, 8 in bold.
     CStepsMetrics metrics;
     metrics.width = [](const std::string& text, bool strong) { return static_cast<int>(text.size()) * (strong ? 8 : 7); };
     metrics.lineHeight = 20;
-    return LayOutPage(LayOutSteps(d, CStepsInput{}), d, options, 720, metrics).texts.size();
+    return LayOutPage(LayOutSteps(d, input), 720, metrics).texts.size();
 }
 
 Function Slowest(const std::vector<Function>& functions)

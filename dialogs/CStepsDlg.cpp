@@ -8,6 +8,7 @@
 #include "ZoomControl.h"
 
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -18,17 +19,81 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <set>
+#include <unordered_map>
 #include <utility>
 
 namespace {
+
 const QString kZoomKey = QStringLiteral("Windows/StepsZoom");
+
+// Contrast of two colours as WCAG rates it, 1 (equal) to 21.
+double Luminance(const QColor& c)
+{
+    auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// colour where it differs from background by ratio, else the least mix
+// of it with black or white (whichever differs more) that does.
+QColor StandingOut(const QColor& colour, const QColor& background, double ratio)
+{
+    const QColor extreme = Contrast(Qt::black, background) > Contrast(Qt::white, background) ? Qt::black : Qt::white;
+    QColor c = colour;
+    for (int step = 1; step <= 10 && Contrast(c, background) < ratio; ++step) {
+        const double t = step / 10.0;
+        c = QColor::fromRgbF(static_cast<float>(colour.redF() * (1 - t) + extreme.redF() * t),
+                             static_cast<float>(colour.greenF() * (1 - t) + extreme.greenF() * t),
+                             static_cast<float>(colour.blueF() * (1 - t) + extreme.blueF() * t));
+    }
+    return c;
+}
+
+// The page's colours from the palette: text and links on the page's
+// ground, the table rules; the marks (rows: pale yellow, key cells: a
+// deeper one) each with a text colour of its own, dark ones on a dark page.
+struct CPageColours
+{
+    QColor ground, link, rule;
+    QColor fill[3], ink[3]; // by CStepsShade
+
+    explicit CPageColours(const QPalette& palette)
+    {
+        ground = palette.color(QPalette::Base);
+        const bool dark = ground.lightness() < 128;
+        fill[0] = ground;
+        fill[1] = dark ? QColor(0x4d, 0x40, 0x00) : QColor(0xff, 0xf2, 0xb3);
+        fill[2] = dark ? QColor(0x80, 0x66, 0x00) : QColor(0xff, 0xd2, 0x4d);
+        ink[0] = StandingOut(palette.color(QPalette::Text), ground, 4.5);
+        ink[1] = ink[2] = dark ? QColor(Qt::white) : QColor(Qt::black);
+        link = StandingOut(palette.color(QPalette::Link), ground, 4.5);
+        rule = StandingOut(palette.color(QPalette::Mid), ground, 3);
+    }
+};
+
+// The functions whose pages were the widest when every function without
+// don't cares was laid out in PAL mode, and 200,000 random ones with don't
+// cares in PROM mode: a level of the combining table where every minterm
+// is ON or a don't care, and covers of seven terms beside the PAL column.
+const int kWidestOn[] = {6, 12, 13, 14, 15};
+const int kWidestDc[] = {0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 11};
+const int kWidestPal[] = {0, 2, 3, 4, 5, 7, 8, 9, 11, 13, 14};
+
 } // namespace
 
 // The page of steps, scrolled and zoomed; a click on a link runs the link
@@ -64,12 +129,26 @@ public:
         ShowZoomTip(*viewport(), percent);
     }
 
-    void SetContent(std::vector<CStepsBlock> blocks, const CDerivation* d, CStepsPalOptions options)
+    void SetContent(std::vector<CStepsBlock> blocks)
     {
         m_blocks = std::move(blocks);
-        m_derivation = d;
-        m_options = options;
+        m_laidOut = true;
         LayOut();
+    }
+
+    const CStepsPage& Page() const { return m_page; }
+
+    // How wide the page of blocks is at the zoom, in pixels.
+    int NaturalWidth(const std::vector<CStepsBlock>& blocks)
+    {
+        return qRound(LayOutPage(blocks, 0, Metrics()).width * Factor());
+    }
+
+    // Home, Ctrl+Home: the page's top left; End, Ctrl+End: its bottom.
+    void ScrollTo(bool end)
+    {
+        horizontalScrollBar()->setValue(0);
+        verticalScrollBar()->setValue(end ? verticalScrollBar()->maximum() : 0);
     }
 
 protected:
@@ -89,12 +168,16 @@ protected:
                                      QRectF(event->rect()).size() / Factor())
                                   .toAlignedRect();
         auto visible = [&exposed](const CStepsRect& r) { return exposed.intersects(QRect(r.x, r.y, r.w, r.h)); };
+        const CPageColours colours(palette());
         for (const CStepsRect& r : m_page.marked)
             if (visible(r))
-                p.fillRect(r.x, r.y, r.w, r.h, QColor(0xff, 0xf2, 0xb3));
+                p.fillRect(r.x, r.y, r.w, r.h, colours.fill[1]);
+        for (const CStepsRect& r : m_page.keys)
+            if (visible(r))
+                p.fillRect(r.x, r.y, r.w, r.h, colours.fill[2]);
         for (const CStepsRect& r : m_page.rules)
             if (visible(r))
-                p.fillRect(r.x, r.y, r.w, r.h, palette().color(QPalette::Mid));
+                p.fillRect(r.x, r.y, r.w, r.h, colours.rule);
         const QFontMetrics fm(font());
         for (const CStepsPlaced& t : m_page.texts) {
             if (!visible(t.box))
@@ -102,9 +185,14 @@ protected:
             QFont f = font();
             f.setBold(t.span.strong || t.heading);
             f.setUnderline(!t.span.link.empty());
+            int baseline = t.box.y + 2 + fm.ascent();
+            if (t.span.subscript) {
+                f.setPointSizeF(f.pointSizeF() * 0.75);
+                baseline += fm.ascent() / 4;
+            }
             p.setFont(f);
-            p.setPen(t.span.link.empty() ? palette().color(QPalette::Text) : palette().color(QPalette::Link));
-            const int baseline = t.box.y + 2 + fm.ascent();
+            const auto shade = static_cast<std::size_t>(t.shade);
+            p.setPen(t.span.link.empty() ? colours.ink[shade] : StandingOut(colours.link, colours.fill[shade], 4.5));
             p.drawText(t.box.x, baseline, QString::fromStdString(t.span.text));
             if (t.span.bar) // a bar of its own over each complemented name
                 p.drawLine(t.box.x + 1, baseline - fm.capHeight() - 2, t.box.x + t.box.w - 2,
@@ -142,37 +230,39 @@ private:
         return nullptr;
     }
 
-    void LayOut()
+    // Widths as the painter draws the runs: shaped, kerning and all. Runs
+    // repeat (numbers, patterns, words of the table heads), so each is
+    // shaped once per font.
+    CStepsMetrics Metrics()
     {
-        if (!m_derivation)
-            return;
-        QFont bold = font();
-        bold.setBold(true);
-        const QFontMetrics normal(font()), strong(bold);
-        // Shaping every run costs more than the rest of the layout together:
-        // ASCII runs are measured by their characters' advances, known once
-        // per font; other runs (names in other scripts) are shaped.
-        if (!m_advanceKnown || m_advanceFont != font()) {
-            m_advanceKnown = true;
-            m_advanceFont = font();
-            for (int c = 0; c < 128; ++c) {
-                m_advance[0][c] = normal.horizontalAdvance(QChar(c));
-                m_advance[1][c] = strong.horizontalAdvance(QChar(c));
-            }
+        if (m_widthFont != font()) {
+            m_widthFont = font();
+            m_widths[0].clear();
+            m_widths[1].clear();
         }
         CStepsMetrics metrics;
-        metrics.width = [&](const std::string& text, bool isStrong) {
-            int w = 0;
-            for (char c : text) {
-                if (static_cast<unsigned char>(c) >= 128)
-                    return (isStrong ? strong : normal).horizontalAdvance(QString::fromStdString(text));
-                w += m_advance[isStrong ? 1 : 0][static_cast<unsigned char>(c)];
-            }
+        metrics.width = [this](const std::string& text, bool strong) {
+            auto& known = m_widths[strong ? 1 : 0];
+            const auto found = known.find(text);
+            if (found != known.end())
+                return found->second;
+            QFont f = font();
+            f.setBold(strong);
+            const int w = QFontMetrics(f).horizontalAdvance(QString::fromStdString(text));
+            known.emplace(text, w);
             return w;
         };
-        metrics.lineHeight = normal.height() + 4;
+        metrics.lineHeight = QFontMetrics(font()).height() + 4;
+        return metrics;
+    }
+
+    void LayOut()
+    {
+        if (!m_laidOut)
+            return;
+        const CStepsMetrics metrics = Metrics();
         const double z = Factor();
-        m_page = LayOutPage(m_blocks, *m_derivation, m_options, static_cast<int>(viewport()->width() / z), metrics);
+        m_page = LayOutPage(m_blocks, static_cast<int>(viewport()->width() / z), metrics);
         horizontalScrollBar()->setRange(0, std::max(0, qRound(m_page.width * z) - viewport()->width()));
         horizontalScrollBar()->setPageStep(viewport()->width());
         verticalScrollBar()->setRange(0, std::max(0, qRound(m_page.height * z) - viewport()->height()));
@@ -186,12 +276,10 @@ private:
     int m_zoom;
     int m_wheelRest = 0;
     std::vector<CStepsBlock> m_blocks;
-    const CDerivation* m_derivation = nullptr;
-    CStepsPalOptions m_options;
+    bool m_laidOut = false;
     CStepsPage m_page;
-    bool m_advanceKnown = false;
-    QFont m_advanceFont;
-    int m_advance[2][128] = {};
+    QFont m_widthFont;
+    std::unordered_map<std::string, int> m_widths[2];
 };
 
 namespace {
@@ -251,7 +339,33 @@ CStepsDlg::CStepsDlg(CZYLDoc& doc, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(m_page, 1);
     layout->addLayout(bottom);
-    resize(720, 640);
+
+    // Wide enough for the widest page of any function and tall, as far as
+    // the screen allows.
+    int widest = 0;
+    for (const bool pal : {false, true}) {
+        CStepsInput input;
+        input.pal = pal;
+        const CDerivation d = pal ? Derive(kWidestPal, static_cast<int>(std::size(kWidestPal)), nullptr, 0)
+                                  : Derive(kWidestOn, static_cast<int>(std::size(kWidestOn)), kWidestDc,
+                                           static_cast<int>(std::size(kWidestDc)));
+        widest = std::max(widest, m_page->NaturalWidth(LayOutSteps(d, input)));
+    }
+    const QMargins margins = layout->contentsMargins();
+    const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    resize(std::min(widest + margins.left() + margins.right() + 2 * m_page->frameWidth() +
+                        m_page->verticalScrollBar()->sizeHint().width(),
+                    screen.width() - 32),
+           std::min(860, screen.height() - 64));
+
+    for (const bool end : {false, true}) {
+        auto* keys = new QAction(this);
+        keys->setShortcuts({QKeySequence(end ? Qt::Key_End : Qt::Key_Home),
+                            QKeySequence(Qt::CTRL | (end ? Qt::Key_End : Qt::Key_Home))});
+        keys->setShortcutContext(Qt::WindowShortcut);
+        connect(keys, &QAction::triggered, this, [this, end] { m_page->ScrollTo(end); });
+        addAction(keys);
+    }
 
     for (int f = 0; f < 4; ++f)
         m_function->addItem(QString());
@@ -282,12 +396,24 @@ void CStepsDlg::Refill()
     m_derivation = Derive(source.on.data(), static_cast<int>(source.on.size()), source.dc.data(),
                           static_cast<int>(source.dc.size()));
     m_programmed = m_doc.m_bPal == 1 ? FindProgrammedCover() : -1;
-    CStepsPalOptions options;
-    options.pal = m_doc.m_bPal == 1;
-    options.programmed = m_programmed;
-    // The page is laid out again; the scroll bars keep the reader's place.
-    m_page->SetContent(LayOutSteps(m_derivation, source.input), &m_derivation, options);
+    // The page is laid out again; the scroll bars keep the reader's place
+    // while the function stays, another function starts at its top.
+    m_page->SetContent(Blocks());
+    if (f != m_shown)
+        m_page->ScrollTo(false);
+    m_shown = f;
 }
+
+std::vector<CStepsBlock> CStepsDlg::Blocks() const
+{
+    CStepsInput input = SourceOf(m_doc, Function()).input;
+    input.programmed = m_programmed;
+    return LayOutSteps(m_derivation, input);
+}
+
+const CStepsPage& CStepsDlg::Page() const { return m_page->Page(); }
+
+QWidget* CStepsDlg::PageViewport() const { return m_page->viewport(); }
 
 int CStepsDlg::FindProgrammedCover() const
 {
@@ -350,17 +476,9 @@ void CStepsDlg::OnLink(const std::string& link)
         ProgramCover(std::atoi(link.c_str() + prefix.size()));
 }
 
-std::string CStepsDlg::PlainText() const
-{
-    const CStepsSource source = SourceOf(m_doc, Function());
-    return StepsPlainText(LayOutSteps(m_derivation, source.input), m_derivation);
-}
+std::string CStepsDlg::PlainText() const { return StepsPlainText(Blocks(), m_derivation); }
 
-std::string CStepsDlg::Latex() const
-{
-    const CStepsSource source = SourceOf(m_doc, Function());
-    return StepsLatex(LayOutSteps(m_derivation, source.input));
-}
+std::string CStepsDlg::Latex() const { return StepsLatex(Blocks()); }
 
 void CStepsDlg::closeEvent(QCloseEvent* event)
 {

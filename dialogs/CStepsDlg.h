@@ -3,6 +3,7 @@
 
 #include "CDerivation.h"
 #include "CModelessDlg.h"
+#include "StepsPage.h"
 
 class CZYLDoc;
 class QComboBox;
@@ -15,7 +16,9 @@ class CStepsPageView;
 // the function's minterms and don't cares, in PAL mode its minterms alone.
 // In PAL mode each cover of at most four terms can be programmed into the
 // function's rows, and the cover the rows hold is marked. The page zooms in
-// the steps of the fuse map, by Ctrl + wheel and the zoom keys.
+// the steps of the fuse map, by Ctrl + wheel and the zoom keys; Home and
+// End (also with Ctrl) scroll to its top and bottom. Its colours follow
+// the palette, dark ones included.
 class CStepsDlg : public CModelessDlg
 {
 public:
@@ -39,6 +42,9 @@ public:
     // (a position on the page's viewport) in place and remembers it.
     int Zoom() const;
     void SetZoom(int percent, const QPoint& anchor);
+    // The page as laid out, in logical units, and the widget it is drawn on.
+    const CStepsPage& Page() const;
+    QWidget* PageViewport() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,10 +53,12 @@ protected:
 private:
     void OnLink(const std::string& link);
     int FindProgrammedCover() const;
+    std::vector<CStepsBlock> Blocks() const;
 
     CZYLDoc& m_doc;
     QComboBox* m_function = nullptr;
     CStepsPageView* m_page = nullptr;
     CDerivation m_derivation;
     int m_programmed = -1;
+    int m_shown = -1; // the function the page shows
 };

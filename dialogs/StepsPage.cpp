@@ -8,6 +8,24 @@ namespace {
 const int kMargin = 8;
 const int kCellPad = 5;
 const int kBlockGap = 6;
+const int kCellCharacters = 40;
+
+// A run placed in a box of text: x and line from the box's top left.
+struct CRun
+{
+    CStepsSpan span;
+    int x = 0;
+    int line = 0;
+    int w = 0;
+};
+
+// Rich text set in lines, broken at spaces only.
+struct CLines
+{
+    std::vector<CRun> runs;
+    int width = 0; // of the longest line, without trailing spaces
+    int lines = 1;
+};
 
 class CPager
 {
@@ -16,88 +34,105 @@ public:
         : m_page(page)
         , m_m(m)
         , m_right(std::max(pageWidth - kMargin, kMargin + 200))
+        , m_cell(kCellCharacters * m.width("0", false))
     {
         m_y = kMargin;
     }
 
-    int RichWidth(const CStepsRich& rich) const
+    // The words of rich (each a run of pieces, the last ending with its
+    // space) set in lines no wider than width where words allow.
+    CLines Set(const CStepsRich& rich, bool strong, int width) const
     {
-        int w = 0;
-        for (const CStepsSpan& s : rich)
-            w += m_m.width(s.text, s.strong);
-        return w;
+        std::vector<CRun> pieces;
+        for (const CStepsSpan& span : rich) {
+            for (std::size_t start = 0; start < span.text.size();) {
+                std::size_t end = span.text.find(' ', start);
+                end = end == std::string::npos ? span.text.size() : end + 1;
+                CRun piece{span, 0, 0, 0};
+                piece.span.text = span.text.substr(start, end - start);
+                piece.span.strong = span.strong || strong;
+                piece.w = m_m.width(piece.span.text, piece.span.strong);
+                pieces.push_back(std::move(piece));
+                start = end;
+            }
+        }
+        CLines set;
+        int x = 0;
+        for (std::size_t first = 0; first < pieces.size();) {
+            std::size_t last = first;
+            int w = pieces[first].w;
+            while (pieces[last].span.text.back() != ' ' && last + 1 < pieces.size())
+                w += pieces[++last].w;
+            const int trailing = pieces[last].span.text.back() == ' ' ? m_m.width(" ", pieces[last].span.strong) : 0;
+            if (x > 0 && x + w - trailing > width) {
+                x = 0;
+                ++set.lines;
+            }
+            for (; first <= last; ++first) {
+                pieces[first].x = x;
+                pieces[first].line = set.lines - 1;
+                x += pieces[first].w;
+                set.runs.push_back(pieces[first]);
+            }
+            set.width = std::max(set.width, x - trailing);
+        }
+        return set;
     }
 
-    // A run at x on the current line; returns the x after it.
-    int Put(int x, int y, const CStepsSpan& span, bool heading)
+    void Place(const CLines& set, int left, int top, bool heading, CStepsShade shade)
     {
-        const int w = m_m.width(span.text, span.strong || heading);
-        m_page.texts.push_back({{x, y, w, m_m.lineHeight}, span, heading});
-        m_page.width = std::max(m_page.width, x + w + kMargin);
-        return x + w;
+        for (const CRun& run : set.runs) {
+            const CStepsRect box{left + run.x, top + run.line * m_m.lineHeight, run.w, m_m.lineHeight};
+            m_page.texts.push_back({box, run.span, heading, run.span.key ? CStepsShade::Key : shade});
+        }
+        m_page.width = std::max(m_page.width, left + set.width + kMargin);
     }
 
     // Words wrapped at the page's right edge; spans keep their looks.
     void Flow(const CStepsRich& rich, bool heading)
     {
-        int x = kMargin;
-        const int space = m_m.width(" ", heading);
-        for (const CStepsSpan& span : rich) {
-            std::size_t start = 0;
-            while (start < span.text.size()) {
-                std::size_t end = span.text.find(' ', start);
-                end = end == std::string::npos ? span.text.size() : end + 1;
-                CStepsSpan word = span;
-                word.text = span.text.substr(start, end - start);
-                const int w = m_m.width(word.text, span.strong || heading);
-                if (x > kMargin && x + w - (word.text.back() == ' ' ? space : 0) > m_right) {
-                    x = kMargin;
-                    m_y += m_m.lineHeight;
-                }
-                x = Put(x, m_y, word, heading);
-                start = end;
-            }
-        }
-        m_y += m_m.lineHeight + kBlockGap;
+        const CLines set = Set(rich, heading, m_right - kMargin);
+        Place(set, kMargin, m_y, heading, CStepsShade::Page);
+        m_y += set.lines * m_m.lineHeight + kBlockGap;
     }
 
-    void Table(const CStepsBlock& b, int marked)
+    void Table(const CStepsBlock& b)
     {
         const std::size_t columns = b.header.size();
+        std::vector<std::vector<CLines>> cells;
         std::vector<int> width(columns, 0);
-        auto measure = [&](const std::vector<CStepsRich>& row, bool strong) {
+        auto set = [&](const std::vector<CStepsRich>& row, bool strong) {
+            cells.emplace_back();
             for (std::size_t c = 0; c < row.size() && c < columns; ++c) {
-                int w = 0;
-                for (const CStepsSpan& s : row[c])
-                    w += m_m.width(s.text, s.strong || strong);
-                width[c] = std::max(width[c], w + 2 * kCellPad);
+                cells.back().push_back(Set(row[c], strong, m_cell));
+                width[c] = std::max(width[c], cells.back().back().width + 2 * kCellPad);
             }
         };
-        measure(b.header, true);
+        set(b.header, true);
         for (const auto& row : b.rows)
-            measure(row, false);
+            set(row, false);
         std::vector<int> left(columns + 1, kMargin);
         for (std::size_t c = 0; c < columns; ++c)
             left[c + 1] = left[c] + width[c];
         const int top = m_y;
-        const int rowHeight = m_m.lineHeight + 4;
-        auto row = [&](const std::vector<CStepsRich>& cells, bool strong) {
+        for (std::size_t r = 0; r < cells.size(); ++r) {
+            int lines = 1;
+            for (const CLines& cell : cells[r])
+                lines = std::max(lines, cell.lines);
+            const int height = lines * m_m.lineHeight + 4;
+            const bool marked = r > 0 && std::find(b.markedRows.begin(), b.markedRows.end(),
+                                                   static_cast<int>(r - 1)) != b.markedRows.end();
+            if (marked)
+                m_page.marked.push_back({kMargin, m_y, left[columns] - kMargin, height});
             m_page.rules.push_back({kMargin, m_y, left[columns] - kMargin, 1});
-            for (std::size_t c = 0; c < cells.size() && c < columns; ++c) {
-                int x = left[c] + kCellPad;
-                for (const CStepsSpan& s : cells[c]) {
-                    CStepsSpan look = s;
-                    look.strong = s.strong || strong;
-                    x = Put(x, m_y + 2, look, false);
-                }
+            for (std::size_t c = 0; c < cells[r].size(); ++c) {
+                const std::vector<CRun>& runs = cells[r][c].runs;
+                if (std::any_of(runs.begin(), runs.end(), [](const CRun& run) { return run.span.key; }))
+                    m_page.keys.push_back({left[c], m_y, width[c], height});
+                Place(cells[r][c], left[c] + kCellPad, m_y + 2, false,
+                      marked ? CStepsShade::Row : CStepsShade::Page);
             }
-            m_y += rowHeight;
-        };
-        row(b.header, true);
-        for (std::size_t r = 0; r < b.rows.size(); ++r) {
-            if (static_cast<int>(r) == marked)
-                m_page.marked.push_back({kMargin, m_y, left[columns] - kMargin, rowHeight});
-            row(b.rows[r], false);
+            m_y += height;
         }
         m_page.rules.push_back({kMargin, m_y, left[columns] - kMargin, 1});
         for (std::size_t c = 0; c <= columns; ++c)
@@ -114,13 +149,13 @@ private:
     CStepsPage& m_page;
     const CStepsMetrics& m_m;
     int m_right;
+    int m_cell; // where a table cell wraps
     int m_y = 0;
 };
 
 } // namespace
 
-CStepsPage LayOutPage(const std::vector<CStepsBlock>& blocks, const CDerivation& d, const CStepsPalOptions& options,
-                      int pageWidth, const CStepsMetrics& metrics)
+CStepsPage LayOutPage(const std::vector<CStepsBlock>& blocks, int pageWidth, const CStepsMetrics& metrics)
 {
     CStepsPage page;
     CPager pager(page, metrics, pageWidth);
@@ -134,14 +169,7 @@ CStepsPage LayOutPage(const std::vector<CStepsBlock>& blocks, const CDerivation&
             pager.Flow(b.text, false);
             break;
         case CStepsBlock::Table:
-            if (b.coverTable && options.pal) {
-                pager.Table(StepsPalColumn(b, d, options), options.programmed);
-                if (options.programmed < 0)
-                    pager.Flow({CStepsSpan{"The rows of this function hold none of these covers (fuses set by hand).",
-                                           false, false, {}}},
-                               false);
-            } else
-                pager.Table(b, -1);
+            pager.Table(b);
             break;
         }
     }

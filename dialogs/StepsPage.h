@@ -19,18 +19,23 @@ struct CStepsRect
     bool Contains(int px, int py) const { return px >= x && px < x + w && py >= y && py < y + h; }
 };
 
+// What lies under a run: the page, a marked row or a key cell.
+enum class CStepsShade { Page, Row, Key };
+
 struct CStepsPlaced
 {
     CStepsRect box; // the run's text box: top at the line's top
     CStepsSpan span;
     bool heading = false;
+    CStepsShade shade = CStepsShade::Page;
 };
 
 struct CStepsPage
 {
     std::vector<CStepsPlaced> texts;
     std::vector<CStepsRect> rules;  // thin lines: w or h is 1
-    std::vector<CStepsRect> marked; // highlighted areas (the cover the rows hold)
+    std::vector<CStepsRect> marked; // the blocks' marked rows
+    std::vector<CStepsRect> keys;   // the cells of key spans
     int width = 0;
     int height = 0;
 };
@@ -42,7 +47,6 @@ struct CStepsMetrics
     int lineHeight = 16;
 };
 
-// pageWidth is where paragraphs wrap; tables keep their natural width. With
-// options.pal the cover table gets the PAL column as StepsPalColumn makes it.
-CStepsPage LayOutPage(const std::vector<CStepsBlock>& blocks, const CDerivation& d, const CStepsPalOptions& options,
-                      int pageWidth, const CStepsMetrics& metrics);
+// pageWidth is where paragraphs wrap; a table is as wide as its columns,
+// where a cell wider than about 40 characters wraps at its spaces.
+CStepsPage LayOutPage(const std::vector<CStepsBlock>& blocks, int pageWidth, const CStepsMetrics& metrics);

@@ -2,12 +2,46 @@
 #include "StepsText.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string_view>
 
 namespace {
 
+CStepsSpan Span(const std::string& text, bool strong = false)
+{
+    CStepsSpan span;
+    span.text = text;
+    span.strong = strong;
+    return span;
+}
+
 CStepsRich Plain(const std::string& text, bool strong = false)
 {
-    return {CStepsSpan{text, false, strong, {}}};
+    return {Span(text, strong)};
+}
+
+CStepsRich PatternRich(const std::string& pattern)
+{
+    CStepsSpan span = Span(pattern);
+    span.pattern = true;
+    return {span};
+}
+
+// A function name of two characters is written with the second as a
+// subscript, as the device's drawings write it.
+CStepsRich FunctionRich(const std::string& name)
+{
+    std::size_t second = name.empty() ? 0 : 1;
+    while (second < name.size() && (static_cast<unsigned char>(name[second]) & 0xC0) == 0x80)
+        ++second;
+    std::size_t third = second < name.size() ? second + 1 : second;
+    while (third < name.size() && (static_cast<unsigned char>(name[third]) & 0xC0) == 0x80)
+        ++third;
+    if (second == name.size() || third != name.size())
+        return Plain(name);
+    CStepsSpan sub = Span(name.substr(second));
+    sub.subscript = true;
+    return {Span(name.substr(0, second)), sub};
 }
 
 std::string List(const std::vector<int>& list, const char* separator = ", ")
@@ -26,12 +60,17 @@ std::string Pattern(int m)
     return term.Pattern();
 }
 
-CStepsBlock Heading(const std::string& text)
+CStepsBlock Heading(CStepsRich text)
 {
     CStepsBlock b;
     b.kind = CStepsBlock::Heading;
-    b.text = Plain(text);
+    b.text = std::move(text);
     return b;
+}
+
+CStepsBlock Heading(const std::string& text)
+{
+    return Heading(Plain(text));
 }
 
 CStepsBlock Paragraph(CStepsRich text)
@@ -70,11 +109,12 @@ void LayOutMinterms(const CDerivation& d, const CStepsInput& in, std::vector<CSt
         out.push_back(Paragraph(Plain("Don't cares not used by the PAL programming: " + List(in.unusedDontCares))));
     CStepsBlock t = Table({"Minterm", in.variables[0] + in.variables[1] + in.variables[2] + in.variables[3], "Kind"});
     for (int m : d.onSet)
-        t.rows.push_back({Plain(std::to_string(m)), Plain(Pattern(m)), Plain("ON-set")});
+        t.rows.push_back({Plain(std::to_string(m)), PatternRich(Pattern(m)), Plain("ON-set")});
     for (int m : d.dontCares)
-        t.rows.push_back({Plain(std::to_string(m)), Plain(Pattern(m)), Plain("don't care")});
+        t.rows.push_back({Plain(std::to_string(m)), PatternRich(Pattern(m)), Plain("don't care")});
     for (int m : in.unusedDontCares)
-        t.rows.push_back({Plain(std::to_string(m)), Plain(Pattern(m)), Plain("don't care, not used by the PAL")});
+        t.rows.push_back(
+            {Plain(std::to_string(m)), PatternRich(Pattern(m)), Plain("don't care, not used by the PAL")});
     if (!t.rows.empty())
         out.push_back(t);
 }
@@ -117,7 +157,7 @@ void LayOutLevels(const CDerivation& d, const CStepsInput& in, std::vector<CStep
             mark(term.dontCareOnly, "only don't cares");
             mark(term.prime, "prime");
             t.rows.push_back({Plain(std::to_string(i + 1)), Plain(std::to_string(term.OnesCount())),
-                              Plain(term.Pattern()), Plain(Members(term)),
+                              PatternRich(term.Pattern()), Plain(Members(term)),
                               TermRich(term.ones, term.zeros, in.variables), Plain(from), Plain(marks)});
         }
         out.push_back(t);
@@ -136,8 +176,9 @@ void LayOutPrimes(const CDerivation& d, const CStepsInput& in, std::vector<CStep
     CStepsBlock t = Table({"Prime", "Term", "Pattern", "Minterms", "Level"});
     for (int p = 0; p < static_cast<int>(d.primes.size()); ++p) {
         const CDerivationTerm& term = d.Prime(p);
-        t.rows.push_back({Plain(PrimeLabel(p)), TermRich(term.ones, term.zeros, in.variables), Plain(term.Pattern()),
-                          Plain(Members(term)), Plain(std::to_string(d.primes[static_cast<std::size_t>(p)].level))});
+        t.rows.push_back({Plain(PrimeLabel(p)), TermRich(term.ones, term.zeros, in.variables),
+                          PatternRich(term.Pattern()), Plain(Members(term)),
+                          Plain(std::to_string(d.primes[static_cast<std::size_t>(p)].level))});
     }
     out.push_back(t);
 
@@ -148,23 +189,33 @@ void LayOutPrimes(const CDerivation& d, const CStepsInput& in, std::vector<CStep
         chart.header.push_back(Plain(std::to_string(m) + (single ? "*" : ""), single));
     }
     chart.header.push_back(Plain("Essential"));
+    // An essential prime's row is marked, its label strong, and so is the
+    // entry of each minterm that it alone covers: "(X)".
     for (int p = 0; p < static_cast<int>(d.primes.size()); ++p) {
         const CDerivationTerm& term = d.Prime(p);
+        const bool essential = d.essential[static_cast<std::size_t>(p)];
         CStepsRich label = Plain(PrimeLabel(p) + " ");
         Append(label, TermRich(term.ones, term.zeros, in.variables));
+        for (CStepsSpan& s : label)
+            s.strong = essential;
         std::vector<CStepsRich> row{label};
         for (int m : d.onSet) {
             const bool covers = std::find(term.minterms.begin(), term.minterms.end(), m) != term.minterms.end();
-            row.push_back(Plain(covers ? "X" : ""));
+            const bool single = std::find(d.singleCover.begin(), d.singleCover.end(), m) != d.singleCover.end();
+            CStepsSpan cell = Span(covers ? (single ? "(X)" : "X") : "", covers && single);
+            cell.key = covers && single;
+            row.push_back({cell});
         }
-        const bool essential = d.essential[static_cast<std::size_t>(p)];
         row.push_back(Plain(essential ? "essential" : "", essential));
+        if (essential)
+            chart.markedRows.push_back(p);
         chart.rows.push_back(row);
     }
     out.push_back(chart);
     out.push_back(Paragraph(Plain(d.singleCover.empty()
                                       ? "No minterm is covered by only one prime: no prime is essential."
-                                      : "* covered by only one prime, which is therefore essential.")));
+                                      : "* covered by only one prime, which is therefore essential; (X) marks "
+                                        "that prime's entry.")));
 }
 
 void LayOutCovers(const CDerivation& d, const CStepsInput& in, std::vector<CStepsBlock>& out)
@@ -184,15 +235,16 @@ void LayOutCovers(const CDerivation& d, const CStepsInput& in, std::vector<CStep
                                           : "Left to cover after the essential primes: " + List(d.uncovered) +
                                                 ". Every combination of the other primes is tried, fewest first.")));
         const std::vector<int>& first = d.covers.front();
-        std::string sum = std::to_string(first.size());
+        int literals = 0;
         for (int p : first) {
-            const int literals = d.Prime(p).LiteralCount();
-            if (literals > 1)
-                sum += " + " + std::to_string(literals);
+            if (d.Prime(p).LiteralCount() > 1)
+                literals += d.Prime(p).LiteralCount();
         }
-        out.push_back(Paragraph(Plain("Lowest cost: " + sum + " = " + std::to_string(d.lowestCost) + " (" +
-                                      std::to_string(first.size()) + (first.size() == 1 ? " term" : " terms") +
-                                      ", plus the literals of every term of two or more literals).")));
+        out.push_back(Paragraph(Plain("Lowest cost: " + std::to_string(first.size()) +
+                                      (first.size() == 1 ? " term + " : " terms + ") + std::to_string(literals) +
+                                      (literals == 1 ? " literal = " : " literals = ") +
+                                      std::to_string(d.lowestCost) +
+                                      " (one per term, plus the literals of every term of two or more literals).")));
     }
     const int k = static_cast<int>(d.covers.size());
     out.push_back(Paragraph(Plain(
@@ -203,13 +255,28 @@ void LayOutCovers(const CDerivation& d, const CStepsInput& in, std::vector<CStep
                                                               std::to_string(d.RecordedCount())) +
                      ", and the first is its result.")));
     CStepsBlock t = Table({"#", "Cover", "Terms", "Recorded"});
-    t.coverTable = true;
+    if (in.pal)
+        t.header.push_back(Plain("PAL"));
     for (int s = 0; s < k; ++s) {
-        t.rows.push_back({Plain(std::to_string(s + 1)), CoverRich(d, s, in.variables),
-                          Plain(std::to_string(d.covers[static_cast<std::size_t>(s)].size())),
+        const std::size_t terms = d.covers[static_cast<std::size_t>(s)].size();
+        t.rows.push_back({Plain(std::to_string(s + 1)), CoverRich(d, s, in.variables), Plain(std::to_string(terms)),
                           Plain(s < CDerivation::kRecordedCovers ? "recorded" : "")});
+        if (!in.pal)
+            continue;
+        if (s == in.programmed) {
+            t.rows.back().push_back(Plain("programmed", true));
+            t.markedRows.push_back(s);
+        } else if (terms > kPalTermsPerFunction) {
+            t.rows.back().push_back(Plain("cannot program: " + std::to_string(terms) + " terms, the PAL has 4"));
+        } else {
+            CStepsSpan link = Span("Program");
+            link.link = "program:" + std::to_string(s);
+            t.rows.back().push_back({link});
+        }
     }
     out.push_back(t);
+    if (in.pal && in.programmed < 0)
+        out.push_back(Paragraph(Plain("The rows of this function hold none of these covers (fuses set by hand).")));
     if (in.pal && static_cast<int>(d.covers.front().size()) > kPalTermsPerFunction) {
         out.push_back(Paragraph(Plain("The PAL has four product terms per output: the first lowest-cost cover needs " +
                                       std::to_string(d.covers.front().size()) +
@@ -219,11 +286,17 @@ void LayOutCovers(const CDerivation& d, const CStepsInput& in, std::vector<CStep
 
 // --- Plain text -------------------------------------------------------------
 
+const std::size_t kTextColumns = 100;
+
+// What a run says in plain text: a complement as a trailing apostrophe;
+// links belong to the window.
 std::string PlainRich(const CStepsRich& rich)
 {
     std::string text;
-    for (const CStepsSpan& s : rich)
-        text += s.text + (s.bar ? "'" : "");
+    for (const CStepsSpan& s : rich) {
+        if (s.link.empty())
+            text += s.text + (s.bar ? "'" : "");
+    }
     return text;
 }
 
@@ -234,91 +307,320 @@ std::size_t Width(const std::string& text)
         std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-// One cell as written: its markup and how many characters it takes.
-struct CCell
+// The text as lines of at most width characters, broken at spaces; a word
+// longer than that has a line of its own.
+std::vector<std::string> Wrap(const std::string& text, std::size_t width)
 {
-    std::string markup;
-    std::size_t width = 0;
-};
+    std::vector<std::string> lines{""};
+    bool fresh = true;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(' ', start);
+        const std::string word = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        if (!fresh && Width(lines.back()) + 1 + Width(word) > width)
+            lines.push_back(word);
+        else
+            lines.back() += (fresh ? "" : " ") + word;
+        fresh = false;
+        if (end == std::string::npos)
+            return lines;
+        start = end + 1;
+    }
+}
+
+std::size_t LongestWord(const std::string& text)
+{
+    std::size_t longest = 0;
+    for (const std::string& word : Wrap(text, 0))
+        longest = std::max(longest, Width(word));
+    return longest;
+}
 
 // The table as lines of columns two characters apart, a rule under the
-// header.
-template <class Render>
-std::string AlignedTable(const CStepsBlock& b, Render render)
+// header. While a line would be wider than kTextColumns, the widest column
+// that has room to wrap gives up a character.
+std::string PlainTable(const CStepsBlock& b)
 {
-    std::vector<std::vector<CCell>> cells{{}};
+    const std::size_t n = b.header.size();
+    std::vector<std::vector<std::string>> cells(1);
     for (const CStepsRich& h : b.header)
-        cells[0].push_back(render(h));
+        cells[0].push_back(PlainRich(h));
     for (const auto& row : b.rows) {
         cells.emplace_back();
         for (const CStepsRich& c : row)
-            cells.back().push_back(render(c));
+            cells.back().push_back(PlainRich(c));
     }
-    std::vector<std::size_t> width(b.header.size(), 0);
+    std::vector<std::size_t> width(n, 0), least(n, 0);
     for (const auto& row : cells) {
-        for (std::size_t c = 0; c < row.size() && c < width.size(); ++c)
-            width[c] = std::max(width[c], row[c].width);
+        for (std::size_t c = 0; c < row.size() && c < n; ++c) {
+            width[c] = std::max(width[c], Width(row[c]));
+            least[c] = std::max(least[c], LongestWord(row[c]));
+        }
+    }
+    std::size_t total = 2 * n - 2;
+    for (std::size_t w : width)
+        total += w;
+    while (total > kTextColumns) {
+        std::size_t widest = n;
+        for (std::size_t c = 0; c < n; ++c) {
+            if (width[c] > least[c] && (widest == n || width[c] > width[widest]))
+                widest = c;
+        }
+        if (widest == n)
+            break;
+        --width[widest];
+        --total;
     }
     std::string text;
-    auto line = [&](const std::vector<CCell>& row) {
-        std::size_t last = row.size();
-        while (last > 0 && row[last - 1].width == 0)
-            --last; // no trailing blanks
-        std::string l;
-        for (std::size_t c = 0; c < last; ++c)
-            l += row[c].markup + (c + 1 < last ? std::string(width[c] - row[c].width + 2, ' ') : "");
-        text += l + '\n';
+    auto put = [&](const std::vector<std::string>& row) {
+        std::vector<std::vector<std::string>> parts;
+        std::size_t lines = 1;
+        for (std::size_t c = 0; c < n; ++c) {
+            parts.push_back(Wrap(c < row.size() ? row[c] : std::string(), width[c]));
+            lines = std::max(lines, parts.back().size());
+        }
+        for (std::size_t i = 0; i < lines; ++i) {
+            std::string line;
+            for (std::size_t c = 0; c < n; ++c) {
+                const std::string part = i < parts[c].size() ? parts[c][i] : std::string();
+                line += part + (c + 1 < n ? std::string(width[c] - Width(part) + 2, ' ') : "");
+            }
+            text += line.erase(line.find_last_not_of(' ') + 1) + '\n';
+        }
     };
-    line(cells[0]);
-    std::size_t total = 0;
-    for (std::size_t w : width)
-        total += w + 2;
-    text += std::string(total - 2, '-') + '\n';
+    put(cells[0]);
+    text += std::string(total, '-') + '\n';
     for (std::size_t r = 1; r < cells.size(); ++r)
-        line(cells[r]);
+        put(cells[r]);
     return text;
-}
-
-CCell PlainCell(const CStepsRich& rich)
-{
-    const std::string text = PlainRich(rich);
-    return {text, Width(text)};
 }
 
 // --- LaTeX ------------------------------------------------------------------
 
+// Text for LaTeX's roman font. TeX's special characters are escaped, and
+// so are those that the font encodings set as other glyphs or take from a
+// font of their own (<, >, |, ^, ~, ", $, _, `) or join into ligatures
+// (--, '', ,,, !`): an ASCII name prints as typed (an apostrophe as a
+// typeset one). A comma before a digit lets a list of minterms break there.
 std::string LatexEscape(const std::string& text)
 {
+    static const std::string joins = "-',!?";
     std::string out;
-    for (char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const char next = i + 1 < text.size() ? text[i + 1] : ' ';
         switch (c) {
         case '\\': out += "\\textbackslash{}"; break;
-        case '^': out += "\\textasciicircum{}"; break;
-        case '~': out += "\\textasciitilde{}"; break;
-        case '{': case '}': case '$': case '&': case '#': case '_': case '%':
+        case '<': out += "\\textless{}"; break;
+        case '>': out += "\\textgreater{}"; break;
+        case '|': out += "\\textbar{}"; break;
+        case '^': out += "\\texttt{\\char94}"; break;
+        case '~': out += "\\texttt{\\char126}"; break;
+        case '"': out += "\\texttt{\\char34}"; break;
+        case '$': out += "\\texttt{\\char36}"; break;
+        case '_': out += "\\texttt{\\char95}"; break;
+        case '`': out += "\\texttt{\\char18}"; break;
+        case '[': case ']': out += std::string("{") + c + "}"; break;
+        case '{': case '}': case '&': case '#': case '%':
             out += '\\';
             out += c;
             break;
-        default: out += c;
+        default:
+            if (c == ',' && next >= '0' && next <= '9') {
+                out += ",\\allowbreak{}";
+                break;
+            }
+            out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+            // Where the next character (or the next run) could join it.
+            if (joins.find(c) != std::string::npos && (i + 1 == text.size() || joins.find(next) != std::string::npos))
+                out += "{}";
         }
     }
     return out;
 }
 
-std::string LatexRich(const CStepsRich& rich)
+std::string LatexRich(const CStepsRich& rich, bool strong = false)
 {
     std::string text;
     for (const CStepsSpan& s : rich) {
+        if (!s.link.empty())
+            continue;
         std::string part = LatexEscape(s.text);
+        if (s.pattern)
+            part = "\\texttt{" + part + "}";
         if (s.bar)
-            part = "$\\overline{\\mbox{" + part + "}}$";
-        if (s.strong)
+            part = "\\ZylBar{" + part + "}";
+        if (s.subscript)
+            part = "\\textsubscript{" + part + "}";
+        if ((s.strong || strong) && !part.empty())
             part = "\\textbf{" + part + "}";
         text += part;
     }
     return text;
 }
 
+// How wide a rich text is set in the tables' font, in em, roughly: the
+// whole run and its longest piece that cannot break (at a space or after a
+// comma before a digit).
+struct CEm
+{
+    double whole = 0;
+    double longest = 0;
+};
+
+CEm EmWidth(const CStepsRich& rich, bool strong)
+{
+    CEm em;
+    double piece = 0;
+    for (const CStepsSpan& s : rich) {
+        if (!s.link.empty())
+            continue;
+        const double scale = (s.strong || strong ? 1.15 : 1.0) * (s.subscript ? 0.7 : 1.0);
+        for (std::size_t i = 0; i < s.text.size(); ++i) {
+            const auto c = static_cast<unsigned char>(s.text[i]);
+            if ((c & 0xC0) == 0x80)
+                continue;
+            const double w = s.pattern               ? 0.53
+                             : c == ' '              ? 0.34
+                             : c >= '0' && c <= '9'  ? 0.5
+                             : c >= 'A' && c <= 'Z'  ? 0.76
+                             : c == 'm' || c == 'w'  ? 0.84
+                             : c >= 'a' && c <= 'z'  ? 0.52
+                             : std::string_view(".,;:!?'()[]-*").find(static_cast<char>(c)) != std::string_view::npos
+                                 ? 0.4
+                                 : 0.9; // symbols, other scripts
+            em.whole += w * scale;
+            piece = c == ' ' ? 0 : piece + w * scale;
+            em.longest = std::max(em.longest, piece);
+            if (c == ',' && i + 1 < s.text.size() && s.text[i + 1] >= '0' && s.text[i + 1] <= '9')
+                piece = 0;
+        }
+    }
+    return em;
+}
+
+// A width in em as the preamble writes it, in tenths: "3.2em".
+std::string Em(double em)
+{
+    const long long tenths = std::llround(em * 10);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "em";
+}
+
+// The tables are set \small with 3 pt between a column and its rules; they
+// are made for lines of at least 345 pt (an article's text width). Each
+// column's natural width and the width of its longest piece, in tenths of
+// an em with some room to spare; and what a line of n columns leaves them.
+struct CLatexColumns
+{
+    std::vector<double> natural, least;
+
+    explicit CLatexColumns(const CStepsBlock& b)
+        : natural(b.header.size(), 0)
+        , least(b.header.size(), 0)
+    {
+        auto measure = [&](const std::vector<CStepsRich>& row, bool strong) {
+            for (std::size_t c = 0; c < row.size() && c < natural.size(); ++c) {
+                const CEm em = EmWidth(row[c], strong);
+                natural[c] = std::max(natural[c], std::ceil(em.whole * 10.5 + 3) / 10);
+                least[c] = std::max(least[c], std::ceil(em.longest * 10.5 + 3) / 10);
+            }
+        };
+        measure(b.header, true);
+        for (const auto& row : b.rows)
+            measure(row, false);
+    }
+
+    static double Line(std::size_t n)
+    {
+        return (345.0 - static_cast<double>(n) * 6 - static_cast<double>(n + 1) * 0.4) / 9.25; // \small's em
+    }
+};
+
+// The longtable preamble. A table that fits the line has fixed widths, its
+// natural ones; in a wider table the columns that can wrap share what the
+// others leave of the line, in proportion to their natural widths, none
+// narrower than its longest piece.
+std::string LatexColumns(const CStepsBlock& b)
+{
+    CLatexColumns widths(b);
+    std::vector<double>& natural = widths.natural;
+    const std::size_t n = natural.size();
+    const double line = CLatexColumns::Line(n);
+    std::vector<bool> shared(n, false);
+    double fixed = 0, sharedNatural = 0;
+    for (std::size_t c = 0; c < n; ++c) {
+        shared[c] = natural[c] > widths.least[c] + 0.01;
+        (shared[c] ? sharedNatural : fixed) += natural[c];
+    }
+    if (fixed + sharedNatural <= line) {
+        shared.assign(n, false);
+        fixed += sharedNatural;
+    }
+    // A shared column whose share would be narrower than its longest piece
+    // keeps that width instead.
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (std::size_t c = 0; c < n; ++c) {
+            if (shared[c] && (line - fixed) * natural[c] / sharedNatural < widths.least[c]) {
+                shared[c] = false;
+                sharedNatural -= natural[c];
+                natural[c] = widths.least[c];
+                fixed += natural[c];
+                changed = true;
+            }
+        }
+    }
+    std::string columns = "|";
+    for (std::size_t c = 0; c < n; ++c) {
+        const std::string width =
+            shared[c] ? "\\dimexpr(\\linewidth-" + Em(fixed) + "-" + std::to_string(2 * n) + "\\tabcolsep-" +
+                            std::to_string(n + 1) + "\\arrayrulewidth)*" +
+                            std::to_string(static_cast<int>(1000 * natural[c] / sharedNatural)) + "/1000\\relax"
+                      : Em(natural[c]);
+        columns += ">{\\raggedright\\arraybackslash}p{" + width + "}|";
+    }
+    return columns;
+}
+
+// A table as one longtable, or as several that repeat its first column
+// when the others do not fit one line even at their narrowest (a chart of
+// many minterms).
+std::string LatexTable(const CStepsBlock& b)
+{
+    const CLatexColumns widths(b);
+    std::vector<std::vector<std::size_t>> parts{{0}};
+    double used = widths.least[0];
+    for (std::size_t c = 1; c < b.header.size(); ++c) {
+        if (parts.back().size() > 1 && used + widths.least[c] > CLatexColumns::Line(parts.back().size() + 1)) {
+            parts.push_back({0});
+            used = widths.least[0];
+        }
+        parts.back().push_back(c);
+        used += widths.least[c];
+    }
+    auto row = [](const std::vector<CStepsRich>& cells, const std::vector<std::size_t>& part, bool strong) {
+        std::string text;
+        for (std::size_t c : part)
+            text += (c ? " & " : "") + (c < cells.size() ? LatexRich(cells[c], strong) : std::string());
+        return text + " \\\\\n";
+    };
+    std::string text;
+    for (const std::vector<std::size_t>& part : parts) {
+        CStepsBlock columns;
+        for (std::size_t c : part)
+            columns.header.push_back(b.header[c]);
+        for (const auto& r : b.rows) {
+            columns.rows.emplace_back();
+            for (std::size_t c : part)
+                columns.rows.back().push_back(c < r.size() ? r[c] : CStepsRich());
+        }
+        text += "\\begingroup\\small\\setlength{\\tabcolsep}{3pt}\n\\begin{longtable}{" + LatexColumns(columns) +
+                "}\n\\hline\n" + row(b.header, part, true) + "\\hline\n\\endhead\n\\hline\n\\endfoot\n";
+        for (const auto& r : b.rows)
+            text += row(r, part, false);
+        text += "\\end{longtable}\n\\endgroup\n\n";
+    }
+    return text;
+}
 } // namespace
 
 CStepsRich TermRich(int ones, int zeros, const std::string* names)
@@ -331,7 +633,11 @@ CStepsRich TermRich(int ones, int zeros, const std::string* names)
         if ((ones & bit) && (zeros & bit))
             return Plain("0");
         if ((ones | zeros) & bit)
-            rich.push_back(CStepsSpan{names[v], (zeros & bit) != 0, false, {}});
+        {
+            CStepsSpan name = Span(names[v]);
+            name.bar = (zeros & bit) != 0;
+            rich.push_back(name);
+        }
     }
     return rich;
 }
@@ -344,7 +650,7 @@ CStepsRich CoverRich(const CDerivation& d, int s, const std::string* names)
     CStepsRich rich;
     for (std::size_t t = 0; t < cover.size(); ++t) {
         if (t > 0)
-            rich.push_back(CStepsSpan{" + ", false, false, {}});
+            rich.push_back(Span(" + "));
         const CDerivationTerm& term = d.Prime(cover[t]);
         Append(rich, TermRich(term.ones, term.zeros, names));
     }
@@ -354,7 +660,9 @@ CStepsRich CoverRich(const CDerivation& d, int s, const std::string* names)
 std::vector<CStepsBlock> LayOutSteps(const CDerivation& d, const CStepsInput& input)
 {
     std::vector<CStepsBlock> out;
-    out.push_back(Heading("Minimization steps of " + input.function));
+    CStepsRich heading = Plain("Minimization steps of ");
+    Append(heading, FunctionRich(input.function));
+    out.push_back(Heading(heading));
     LayOutMinterms(d, input, out);
     LayOutLevels(d, input, out);
     LayOutPrimes(d, input, out);
@@ -377,9 +685,10 @@ std::string StepsPlainText(const std::vector<CStepsBlock>& blocks, const CDeriva
             const std::string h = PlainRich(b.text);
             text += (text.empty() ? "" : "\n") + h + '\n' + std::string(Width(h), '=') + '\n';
         } else if (b.kind == CStepsBlock::Paragraph) {
-            text += PlainRich(b.text) + '\n';
+            for (const std::string& line : Wrap(PlainRich(b.text), kTextColumns))
+                text += line + '\n';
         } else {
-            text += AlignedTable(b, PlainCell);
+            text += PlainTable(b);
         }
     }
     return text + '\n' + StepsSummary(d);
@@ -387,41 +696,32 @@ std::string StepsPlainText(const std::vector<CStepsBlock>& blocks, const CDeriva
 
 std::string StepsLatex(const std::vector<CStepsBlock>& blocks)
 {
-    std::string text;
-    for (const CStepsBlock& b : blocks) {
-        if (b.kind == CStepsBlock::Heading) {
-            text += "\\subsection*{" + LatexRich(b.text) + "}\n";
-        } else if (b.kind == CStepsBlock::Paragraph) {
-            text += LatexRich(b.text) + "\n\n";
-        } else {
-            text += "\\begin{tabular}{" + std::string(b.header.size(), 'l') + "}\n";
-            auto row = [&text](const std::vector<CStepsRich>& cells) {
-                for (std::size_t c = 0; c < cells.size(); ++c)
-                    text += (c ? " & " : "") + LatexRich(cells[c]);
-                text += " \\\\\n";
-            };
-            row(b.header);
-            text += "\\hline\n";
-            for (const auto& r : b.rows)
-                row(r);
-            text += "\\end{tabular}\n\n";
+    // A bar a name, a little shorter than the name, so that bars over
+    // neighbouring names stay apart.
+    std::string text = "% The minimization steps from ZYL; the preamble loads the packages array and longtable.\n"
+                       "\\providecommand{\\ZylBar}[1]{\\ensuremath{\\mkern1.5mu\\overline{\\mkern-1.5mu\\mbox{#1}"
+                       "\\mkern-1.5mu}\\mkern1.5mu}}\n";
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const CStepsBlock& b = blocks[i];
+        if (b.kind == CStepsBlock::Table) {
+            text += LatexTable(b);
+            continue;
         }
+        // A heading, or a line that introduces a table, starts a new page
+        // where the rest of the page could not hold the start of what it
+        // leads to (longtable would break the page after it).
+        const bool introduces = i + 1 < blocks.size() && blocks[i + 1].kind == CStepsBlock::Table;
+        if (b.kind == CStepsBlock::Heading || (introduces && i > 0 && blocks[i - 1].kind != CStepsBlock::Heading))
+            text += "\\par\\penalty-100\\relax"
+                    "\\ifdim\\dimexpr\\pagegoal-\\pagetotal\\relax<7\\baselineskip\\newpage\\fi\n";
+        text += b.kind == CStepsBlock::Heading ? "\\subsection*{" + LatexRich(b.text) + "}\n"
+                                               : LatexRich(b.text) + "\n\n";
     }
     return text;
 }
 
-CStepsBlock StepsPalColumn(const CStepsBlock& coverTable, const CDerivation& d, const CStepsPalOptions& options)
+std::string StepsLatexDocument(const std::vector<CStepsBlock>& blocks)
 {
-    CStepsBlock t = coverTable;
-    t.header.push_back(Plain("PAL"));
-    for (std::size_t r = 0; r < t.rows.size() && r < d.covers.size(); ++r) {
-        const std::size_t terms = d.covers[r].size();
-        if (static_cast<int>(r) == options.programmed)
-            t.rows[r].push_back(Plain("programmed", true));
-        else if (terms > kPalTermsPerFunction)
-            t.rows[r].push_back(Plain("cannot program: " + std::to_string(terms) + " terms, the PAL has 4"));
-        else
-            t.rows[r].push_back({CStepsSpan{"Program", false, false, "program:" + std::to_string(r)}});
-    }
-    return t;
+    return "\\documentclass[a4paper]{article}\n\\usepackage{array}\n\\usepackage{longtable}\n\\begin{document}\n" +
+           StepsLatex(blocks) + "\\end{document}\n";
 }

@@ -8,17 +8,23 @@
 
 // The derivation of one function laid out as headings, paragraphs and
 // tables, independent of how it is shown: as plain UTF-8 text (complements
-// as a trailing apostrophe), as a LaTeX fragment, or as the page of the
-// steps window. No Qt.
+// as a trailing apostrophe, lines of at most 100 columns), as LaTeX, or as
+// the page of the steps window. No Qt.
 
 // A run of text; bar draws it complemented, strong highlights it, and a
-// link (in the window only) makes it clickable.
+// link (in the window only; the copies leave it out) makes it clickable.
+// A pattern of 0, 1 and - is set in a monospaced font where the output has
+// fonts; a subscript is the second character of a function name. A key
+// span marks its cell: the chart entry that makes a prime essential.
 struct CStepsSpan
 {
     std::string text;
     bool bar = false;
     bool strong = false;
     std::string link;
+    bool pattern = false;
+    bool subscript = false;
+    bool key = false;
 };
 using CStepsRich = std::vector<CStepsSpan>;
 
@@ -29,7 +35,7 @@ struct CStepsBlock
     CStepsRich text;                          // heading or paragraph
     std::vector<CStepsRich> header;           // table
     std::vector<std::vector<CStepsRich>> rows; // table
-    bool coverTable = false;                  // row s is lowest-cost cover s
+    std::vector<int> markedRows;              // highlighted: essential primes, the programmed cover
 };
 
 // What the caller minimizes and for what.
@@ -40,7 +46,12 @@ struct CStepsInput
     // Don't cares of the function that the minimized lists leave out (PAL
     // programming ignores them); listed and marked as not used.
     std::vector<int> unusedDontCares;
-    bool pal = false; // covers of more than four terms do not fit
+    // PAL: covers of more than four terms do not fit; the cover table gets
+    // a column that offers each other cover for programming (a "Program"
+    // link to "program:<s>") and marks the cover the rows hold (programmed,
+    // -1 for none).
+    bool pal = false;
+    int programmed = -1;
 };
 
 enum { kPalTermsPerFunction = 4 };
@@ -50,22 +61,18 @@ std::vector<CStepsBlock> LayOutSteps(const CDerivation& d, const CStepsInput& in
 // The four lines scripts read: primes, essential, lowest cost and
 // lowest-cost covers with the number recorded.
 std::string StepsSummary(const CDerivation& d);
-// The layout as aligned plain text, followed by the summary.
+// The layout as aligned plain text, followed by the summary: paragraphs
+// wrap at 100 columns, and so do table cells, as far as their longest
+// words allow.
 std::string StepsPlainText(const std::vector<CStepsBlock>& blocks, const CDerivation& d);
-// The layout as a LaTeX fragment: tables as tabular, complements as
-// \overline{}, special characters escaped.
+// The layout as a LaTeX fragment for a document that loads the packages
+// array and longtable: tables as longtable with p{} columns that fit the
+// line and break across pages, patterns in \texttt, one bar a complemented
+// name, every special character of a name escaped.
 std::string StepsLatex(const std::vector<CStepsBlock>& blocks);
-
-// What the steps window adds in PAL mode: a column of the cover table that
-// offers each cover of at most four terms for programming (a "Program" run
-// linked to "program:<s>"), gives the reason for the others, and marks the
-// cover the rows now hold (programmed, -1 for none).
-struct CStepsPalOptions
-{
-    bool pal = false;
-    int programmed = -1;
-};
-CStepsBlock StepsPalColumn(const CStepsBlock& coverTable, const CDerivation& d, const CStepsPalOptions& options);
+// The fragment as a whole article that pdflatex compiles with the
+// packages of a basic LaTeX installation (run twice for the tables).
+std::string StepsLatexDocument(const std::vector<CStepsBlock>& blocks);
 
 // The product term of the masks in the given names: "1" without literals.
 CStepsRich TermRich(int ones, int zeros, const std::string* names);

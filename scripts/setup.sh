@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev
           qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation xvfb xauth
           clang libclang-rt-14-dev desktop-file-utils appstream man-db dpkg-dev binutils
-          poppler-utils mame-tools iverilog)
+          poppler-utils mame-tools iverilog texlive-latex-base)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The derivation against an independent brute force over the 81 cubes and
 // against Minimize's recorded covers, for every function without don't
-// cares and for random functions with them.
+// cares and for random functions with them; its text and LaTeX.
 #include "CDerivation.h"
 #include "CoverSelection.h"
 #include "Minimize.h"
@@ -12,6 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
 
@@ -129,59 +132,105 @@ TEST(Derivation, AgreesWithBruteForceAndMinimize)
 
 // The worked examples through zyl-minimize --steps.
 
-std::string Steps(const std::string& on)
+std::string Steps(const std::string& on, const std::string& dc = "", bool latex = false)
 {
     std::istringstream in;
     std::ostringstream out, err;
-    EXPECT_EQ(MinimizeTool::Main({"--steps", on}, in, out, err), 0);
+    std::vector<std::string> args{"--steps", on, dc};
+    if (latex)
+        args.push_back("--latex");
+    EXPECT_EQ(MinimizeTool::Main(args, in, out, err), 0);
     return out.str();
-}
-
-// The minterm column of the table below "Level L: ..." in production order.
-std::vector<std::string> LevelMinterms(const std::string& text, int L)
-{
-    std::istringstream lines(text);
-    std::string line;
-    std::vector<std::string> minterms;
-    bool inLevel = false;
-    while (std::getline(lines, line)) {
-        if (line.rfind("Level ", 0) == 0 && line.size() > 6 && std::isdigit(static_cast<unsigned char>(line[6])))
-            inLevel = line.rfind("Level " + std::to_string(L) + ": ", 0) == 0;
-        else if (inLevel && !line.empty() && std::isdigit(static_cast<unsigned char>(line[0]))) {
-            std::string index, ones, pattern, members;
-            std::istringstream(line) >> index >> ones >> pattern >> members;
-            minterms.push_back(members);
-        }
-    }
-    return minterms;
 }
 
 TEST(StepsText, WorkedExamples)
 {
-    const std::string six = Steps("0,1,2,5,6,7");
-    EXPECT_EQ(LevelMinterms(six, 0), (std::vector<std::string>{"0", "1", "2", "5", "6", "7"}));
-    EXPECT_EQ(LevelMinterms(six, 1), (std::vector<std::string>{"0,1", "0,2", "1,5", "2,6", "5,7", "6,7"}));
-    EXPECT_NE(six.find("Level 2: empty"), std::string::npos);
+    const int on[] = {0, 1, 2, 5, 6, 7};
+    std::vector<std::vector<int>> made; // level 1 in production order
+    for (const CDerivationTerm& t : Derive(on, 6, nullptr, 0).levels[1])
+        made.push_back(t.minterms);
+    EXPECT_EQ(made, (std::vector<std::vector<int>>{{0, 1}, {0, 2}, {1, 5}, {2, 6}, {5, 7}, {6, 7}}));
+    EXPECT_NE(Steps("0,1,2,5,6,7").find("\nLevel 2: empty"), std::string::npos);
 
     const std::string twice = Steps("1,3,5,7,9,11");
     EXPECT_NE(twice.find("1,3,5,7   A'D   1,3 with 5,7; again 1,5 with 3,7"), std::string::npos) << twice;
+    EXPECT_NE(twice.find("\nP1 A'D  X  X  (X)  (X)            essential\n"), std::string::npos) << twice;
+    EXPECT_NE(twice.find("\nLowest cost: 2 terms + 4 literals = 6 (one per term,"), std::string::npos) << twice;
 
     const std::string many = Steps("1,2,3,4,5,6,8,9,10,12");
     EXPECT_EQ(many.substr(many.rfind("primes:")),
               "primes: 12\nessential: 0\nlowest cost: 24\nlowest-cost covers: 32 (10 recorded)\n");
 }
 
-// LaTeX: complements as \overline, special characters of names escaped.
-TEST(StepsText, LatexEscapesNamesAndDrawsBars)
+// The hard cases: the function of 51 lowest-cost covers and the full
+// function (long "made from" lists). Their text wraps at 100 columns.
+const char* const kHard[][2] = {{"0,5,6,12,13,14,15", "1,2,3,7,8,9,10"},
+                                {"0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15", ""}};
+
+TEST(StepsText, TextWrapsAt100Columns)
+{
+    for (const auto& hard : kHard) {
+        std::istringstream lines(Steps(hard[0], hard[1]));
+        for (std::string line; std::getline(lines, line);)
+            EXPECT_LE(line.size(), 100u) << line;
+    }
+}
+
+CStepsInput PalInput(const char* variables, const std::string& function, int programmed)
+{
+    CStepsInput input;
+    for (int v = 0; v < 4; ++v)
+        input.variables[v] = std::string(1, variables[v]);
+    input.function = function;
+    input.pal = true;
+    input.programmed = programmed;
+    return input;
+}
+
+// LaTeX: a subscript for the function name's second character, one bar a
+// complemented name, patterns in typewriter type with their dashes apart.
+TEST(StepsText, LatexDrawsBarsAndPatterns)
 {
     const int on[] = {0, 1};
     const CDerivation d = Derive(on, 2, nullptr, 0);
-    CStepsInput input;
-    input.variables[0] = "x_1";
-    input.function = "F&G";
-    const std::string latex = StepsLatex(LayOutSteps(d, input));
-    EXPECT_NE(latex.find("\\subsection*{Minimization steps of F\\&G}"), std::string::npos);
-    EXPECT_NE(latex.find("$\\overline{\\mbox{x\\_1}}$$\\overline{\\mbox{B}}$$\\overline{\\mbox{C}}$"), std::string::npos);
+    const std::string latex = StepsLatex(LayOutSteps(d, PalInput("x<|D", "F&", 0)));
+    EXPECT_NE(latex.find("\\subsection*{Minimization steps of F\\textsubscript{\\&}}"), std::string::npos);
+    EXPECT_NE(latex.find("\\ZylBar{x}\\ZylBar{\\textless{}}\\ZylBar{\\textbar{}} & "), std::string::npos) << latex;
+    EXPECT_NE(latex.find("& \\texttt{000-{}} &"), std::string::npos);
+}
+
+// The LaTeX document through pdflatex (run twice, as longtable needs) and
+// pdftotext, where they are installed: the basic packages suffice, no box
+// is overfull, and the patterns, names and marks read as written.
+TEST(StepsText, LatexDocumentCompiles)
+{
+    if (std::system("command -v pdflatex >/dev/null && command -v pdftotext >/dev/null") != 0)
+        GTEST_SKIP() << "pdflatex or pdftotext is not installed";
+    std::string dir = testing::TempDir() + "zyl-latex-XXXXXX";
+    ASSERT_NE(mkdtemp(dir.data()), nullptr);
+    const int names[] = {1, 2, 3, 4, 8, 9, 10, 11, 12};
+    const CDerivation palFunction = Derive(names, 9, nullptr, 0);
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {Steps(kHard[0][0], kHard[0][1], true), {"00--", "-0-0", "--01", "\n51 lowest-cost covers"}},
+        {Steps(kHard[1][0], kHard[1][1], true), {"----", "0,1,2,3,4,5,6,7 with"}},
+        {StepsLatexDocument(LayOutSteps(palFunction, PalInput("<\\{~", "|$", 0))),
+         {"Minimization steps of |$", "<\\{~", "programmed"}},
+        {StepsLatexDocument(LayOutSteps(palFunction, PalInput(">&_^", "#%", -1))),
+         {"Minimization steps of #%", ">&_^", "(fuses set by hand)"}},
+    };
+    for (const auto& [document, seen] : cases) {
+        std::ofstream(dir + "/steps.tex") << document;
+        const std::string run =
+            "cd " + dir + " && pdflatex -interaction=nonstopmode -halt-on-error steps.tex >/dev/null";
+        ASSERT_EQ(std::system((run + " && " + run + " && pdftotext steps.pdf").c_str()), 0) << document;
+        std::stringstream log, text;
+        log << std::ifstream(dir + "/steps.log").rdbuf();
+        text << std::ifstream(dir + "/steps.txt").rdbuf();
+        EXPECT_EQ(log.str().find("Overfull"), std::string::npos) << log.str();
+        for (const std::string& words : seen)
+            EXPECT_NE(text.str().find(words), std::string::npos) << words << " in\n" << text.str();
+    }
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace
