@@ -220,21 +220,29 @@ private slots:
             QCOMPARE(CZYLView::PrintScale(dpi, dpi), scale);
     }
 
-    void printToPdfGivesOnePage()
+    // Print Setup starts from the landscape page and its choice (A5
+    // upright) is the page File > Print prints on: one page.
+    void printSetupPageIsPrinted()
     {
         const QString pdf = Path("map.pdf");
-        {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            std::string error;
-            QVERIFY2(m_frame->PrintFuseMap(printer, error), error.c_str());
-        }
+        CPageSetup asked;
+        m_platform.pageSetup = [&asked](CPageSetup& setup) {
+            asked = setup;
+            std::tie(setup.paperWidth, setup.paperHeight, setup.landscape) = std::tuple(148.0, 210.0, false);
+            return true;
+        };
+        m_frame->OnCommand(ID_FILE_PRINT_SETUP);
+        QVERIFY(asked.landscape && asked.paperWidth > 0);
+        m_frame->Printer().setOutputFileName(pdf);
+        std::string error;
+        QVERIFY2(m_frame->PrintFuseMap(m_frame->Printer(), error), error.c_str());
+        m_frame.reset(); // the printer ends the file
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll();
         QVERIFY(data.startsWith("%PDF") && data.size() > 2000);
         QCOMPARE(data.count("/Type /Page") - data.count("/Type /Pages"), 1); // one page
+        QVERIFY(data.contains("/MediaBox [0 0 420.000000 595.000000]")); // A5, upright
     }
 };
 
