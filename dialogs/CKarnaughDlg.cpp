@@ -43,7 +43,8 @@ const QColor kGroupHues[] = {QColor(220, 30, 30), QColor(30, 100, 220), QColor(2
 const double kTintShare = 45.0 / 255.0;
 const double kReadable = 4.5;
 
-// The contrast of two colours as WCAG 2 measures it (1 to 21).
+// The relative luminance of a colour and the contrast of two colours (1 to
+// 21), as WCAG 2 measures them.
 double Luminance(const QColor& c)
 {
     const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
@@ -216,9 +217,9 @@ const QString kZoomKey = QStringLiteral("Windows/KarnaughZoom");
 
 } // namespace
 
-CKarnaughColours::CKarnaughColours(const QColor& background_, const QColor& text_)
-    : background(background_)
-    , text(text_)
+CKarnaughColours::CKarnaughColours(const QColor& paper, const QColor& ink)
+    : background(paper)
+    , text(ink)
 {
     for (const QColor& hue : kGroupHues) {
         // Towards the text colour until it reads on the background.

@@ -81,7 +81,7 @@ struct CKarnaughColours
     std::vector<QColor> groups; // by a group's place in its list, repeating
     std::vector<QColor> tints;  // the cells of an emphasised group, opaque
 
-    explicit CKarnaughColours(const QColor& background = Qt::white, const QColor& text = Qt::black);
+    explicit CKarnaughColours(const QColor& paper = Qt::white, const QColor& ink = Qt::black);
     static CKarnaughColours FromPalette(const QPalette& palette);
     const QColor& Group(int g) const { return groups[static_cast<std::size_t>(g) % groups.size()]; }
     const QColor& Tint(int g) const { return tints[static_cast<std::size_t>(g) % tints.size()]; }
