@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -103,7 +104,12 @@ void DrawPiece(QPainter& p, const QPen& pen, const ZRect& r, const ZRect& map, b
     path.addRoundedRect(outline, radius, radius);
     QPainterPath inside;
     inside.addRect(map.left, map.top, map.Width(), map.Height());
-    p.fillPath(QPainterPathStroker(pen).createStroke(path).intersected(inside), pen.color());
+    QPainterPath shape = QPainterPathStroker(pen).createStroke(path).intersected(inside);
+    // The cut leaves two contours that run along the border both ways; a
+    // file keeps one outline, which no SVG or PDF reader can show as a seam.
+    if (p.paintEngine() && p.paintEngine()->type() != QPaintEngine::Raster)
+        shape = shape.simplified();
+    p.fillPath(shape, pen.color());
 }
 
 void PaintMap(QPainter& p, const CZYLDoc& doc, int f, const std::vector<CKarnaughGroup>& groups,
