@@ -8,6 +8,7 @@
 #include "CommandTable.h"
 #include "DocFile.h"
 #include "PictureExport.h"
+#include "QtPlatform.h"
 #include "SystemPath.h"
 #include "Platform.h"
 #include "Pictures.h"
@@ -16,7 +17,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +30,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -606,15 +605,11 @@ void CMainFrame::DoPrintPreview()
 
 void CMainFrame::DoPrintSetup()
 {
-    // The printer and its options, paper and orientation among them.
-    QPrintDialog dialog(&Printer(), this);
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
-    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
-    // It sets up the printer; printing is File > Print.
-    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
-        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
-            ok->setText(QStringLiteral("OK"));
-    dialog.exec();
+    // The printer (when one is installed), its paper and orientation, for
+    // File > Print and Print Preview; printing is File > Print.
+    CPageSetup setup = PageSetupOf(Printer());
+    if (GetPlatform().AskPageSetup(setup))
+        ApplyPageSetup(Printer(), setup);
 }
 
 // --- Events -------------------------------------------------------------------

@@ -64,6 +64,9 @@ public:
     // Prints one page to the printer (no dialog); false with the reason
     // when printing could not start.
     bool PrintFuseMap(QPrinter& printer, std::string& error);
+    // The printer File > Print and Print Preview use, with the page that
+    // Print Setup chose (landscape until then, as the fuse map is wide).
+    QPrinter& Printer();
 
     // Title "<document name>[*] - ZYL", the marker bound to the modified flag.
     void UpdateTitle();
@@ -99,7 +102,6 @@ private:
     void ReportPrintFailure(const std::string& error);
     void UpdateKeyIndicators(quint32 nativeModifiers);
     void OnZoomChanged(int percent);
-    QPrinter& Printer();
 
     CZYLDoc& m_doc;
     CZYLView* m_view = nullptr;

@@ -14,7 +14,13 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
+#include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QScreen>
 
 QWidget* CQtPlatform::Owner() const
@@ -126,5 +132,65 @@ bool CQtPlatform::AskNames(CZYLDoc& doc, CNames& names)
     if (dlg.exec() != QDialog::Accepted)
         return false;
     names = dlg.Names();
+    return true;
+}
+
+CPageSetup PageSetupOf(const QPrinter& printer)
+{
+    const QPageLayout layout = printer.pageLayout();
+    const QSizeF paper = layout.pageSize().size(QPageSize::Millimeter);
+    const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+    CPageSetup setup;
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+        setup.printer = printer.printerName().toStdString();
+    setup.paperWidth = paper.width();
+    setup.paperHeight = paper.height();
+    setup.landscape = layout.orientation() == QPageLayout::Landscape;
+    setup.margins[0] = margins.left();
+    setup.margins[1] = margins.top();
+    setup.margins[2] = margins.right();
+    setup.margins[3] = margins.bottom();
+    return setup;
+}
+
+void ApplyPageSetup(QPrinter& printer, const CPageSetup& setup)
+{
+    if (!setup.printer.empty() && !QPrinterInfo::printerInfo(QString::fromStdString(setup.printer)).isNull())
+        printer.setPrinterName(QString::fromStdString(setup.printer));
+    // A known paper by its size comes back with its name (A4, Letter).
+    const QPageSize paper(QSizeF(setup.paperWidth, setup.paperHeight), QPageSize::Millimeter, QString(),
+                          QPageSize::FuzzyMatch);
+    if (paper.isValid())
+        printer.setPageSize(paper);
+    printer.setPageOrientation(setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(setup.margins[0], setup.margins[1], setup.margins[2], setup.margins[3]),
+                           QPageLayout::Millimeter);
+}
+
+bool CQtPlatform::AskPageSetup(CPageSetup& setup)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    const bool printers = !QPrinterInfo::availablePrinterNames().isEmpty();
+    if (!printers)
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    ApplyPageSetup(printer, setup);
+    int answer = QDialog::Rejected;
+    if (printers) {
+        QPrintDialog dialog(&printer, Owner());
+        dialog.setWindowTitle(QStringLiteral("Print Setup"));
+        dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+        // It sets up the printer; printing is File > Print.
+        if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+            if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+                ok->setText(QStringLiteral("OK"));
+        answer = dialog.exec();
+    } else {
+        QPageSetupDialog dialog(&printer, Owner());
+        dialog.setWindowTitle(QStringLiteral("Print Setup"));
+        answer = dialog.exec();
+    }
+    if (answer != QDialog::Accepted)
+        return false;
+    setup = PageSetupOf(printer);
     return true;
 }

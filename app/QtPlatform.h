@@ -4,11 +4,13 @@
 #include "Platform.h"
 
 class CMainFrame;
+class QPrinter;
 class QWidget;
 
 // The platform seam on Qt: the "ZYL Message" box, the standard box titled
 // "ZYL", popup menus, the save question, the file dialogs, the export scale,
-// the names dialog, the screen size and the frame's document and view.
+// the names dialog, Print Setup, the screen size and the frame's document
+// and view.
 class CQtPlatform : public IPlatform
 {
 public:
@@ -25,6 +27,10 @@ public:
     std::string AskExportPath(const std::string& suggested) override;
     bool AskExportScale(double& scale) override;
     bool AskNames(CZYLDoc& doc, CNames& names) override;
+    // With a printer installed, the print dialog without its print range
+    // (the printer, its paper and orientation); without one, the page
+    // setup dialog on a PDF printer (paper, orientation, margins).
+    bool AskPageSetup(CPageSetup& setup) override;
     CZYLDoc* FindActiveDoc() override;
     IZylView* FindActiveView() override;
 
@@ -35,3 +41,7 @@ public:
 private:
     CMainFrame* m_frame;
 };
+
+// The page a printer prints on, and the printer set to a page.
+CPageSetup PageSetupOf(const QPrinter& printer);
+void ApplyPageSetup(QPrinter& printer, const CPageSetup& setup);

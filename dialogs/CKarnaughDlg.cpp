@@ -13,8 +13,10 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -23,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -33,13 +36,34 @@ const int kNumberPoints = 70;
 const int kLabelPoints = 100;
 const int kTitlePoints = 120;
 
-// One colour a group, by its place in its function's list; a PROM cover
+// One hue a group, by its place in its function's list; a PROM cover
 // may have eight terms.
-const QColor kGroupColours[] = {QColor(220, 30, 30),  QColor(30, 100, 220), QColor(20, 150, 60),
-                                QColor(200, 120, 0),  QColor(150, 40, 190), QColor(0, 150, 160),
-                                QColor(190, 60, 120), QColor(110, 110, 40)};
+const QColor kGroupHues[] = {QColor(220, 30, 30), QColor(30, 100, 220), QColor(20, 150, 60), QColor(200, 120, 0),
+                             QColor(150, 40, 190), QColor(0, 150, 160), QColor(190, 60, 120), QColor(110, 110, 40)};
+// How much of its group's hue an emphasised cell takes.
+const double kTintShare = 45.0 / 255.0;
+const double kReadable = 4.5;
 
-QColor GroupColour(int g) { return kGroupColours[g % static_cast<int>(std::size(kGroupColours))]; }
+// The relative luminance of a colour and the contrast of two colours (1 to
+// 21), as WCAG 2 measures them.
+double Luminance(const QColor& c)
+{
+    const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor Mix(const QColor& from, const QColor& to, double share)
+{
+    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * share),
+                            float(from.greenF() + (to.greenF() - from.greenF()) * share),
+                            float(from.blueF() + (to.blueF() - from.blueF()) * share));
+}
 
 QRect ToQRect(const ZRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
@@ -62,23 +86,50 @@ bool Emphasised(const CKarnaughEmphasis& emphasis, int f, int g)
     return std::find(emphasis.begin(), emphasis.end(), CKarnaughGroupRef{f, g}) != emphasis.end();
 }
 
+// One piece of a group's outline. A piece open on a side, whose outline
+// runs past the map, is drawn as the pen's stroke of the outline cut to the
+// map and filled: every output looks the same, an SVG included, and no line
+// runs along the border where the group is cut.
+void DrawPiece(QPainter& p, const QPen& pen, const ZRect& r, const ZRect& map, bool open)
+{
+    const QRectF outline(r.left, r.top, r.Width(), r.Height());
+    const qreal radius = std::min(9.0, std::min(outline.width(), outline.height()) / 2 - 1);
+    if (!open) {
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(outline, radius, radius);
+        return;
+    }
+    QPainterPath path;
+    path.addRoundedRect(outline, radius, radius);
+    QPainterPath inside;
+    inside.addRect(map.left, map.top, map.Width(), map.Height());
+    QPainterPath shape = QPainterPathStroker(pen).createStroke(path).intersected(inside);
+    // The cut leaves two contours that run along the border both ways; a
+    // file keeps one outline, which no SVG or PDF reader can show as a seam.
+    if (p.paintEngine() && p.paintEngine()->type() != QPaintEngine::Raster)
+        shape = shape.simplified();
+    p.fillPath(shape, pen.color());
+}
+
 void PaintMap(QPainter& p, const CZYLDoc& doc, int f, const std::vector<CKarnaughGroup>& groups,
-              const CKarnaughEmphasis& emphasis)
+              const CKarnaughEmphasis& emphasis, const CKarnaughColours& colours)
 {
     const ZRect map = KarnaughMapRect(f);
-    p.setPen(QPen(Qt::black, 1));
+    const QColor& ink = colours.text;
+    const QColor& paper = colours.background;
+    p.setPen(QPen(ink, 1));
 
     // The title, centred over the map.
     const std::string title = FuseMapFunctionName(doc.m_strFunctionName[f]);
     const ZPoint titleAt = KarnaughTitleAt(f);
-    DrawRichText(p, titleAt.x - RichWidthOf(title, kTitlePoints) / 2, titleAt.y, title, kTitlePoints, Qt::black,
-                 Qt::white);
+    DrawRichText(p, titleAt.x - RichWidthOf(title, kTitlePoints) / 2, titleAt.y, title, kTitlePoints, ink, paper);
 
     // The axes: AB down the left, CD along the top, split by the corner's diagonal.
     const ZPoint rowNames = KarnaughRowNamesAt(f);
     const ZPoint columnNames = KarnaughColumnNamesAt(f);
-    DrawRichText(p, rowNames.x, rowNames.y, Pair(doc, 0), kLabelPoints, Qt::black, Qt::white);
-    DrawRichText(p, columnNames.x, columnNames.y, Pair(doc, 2), kLabelPoints, Qt::black, Qt::white);
+    DrawRichText(p, rowNames.x, rowNames.y, Pair(doc, 0), kLabelPoints, ink, paper);
+    DrawRichText(p, columnNames.x, columnNames.y, Pair(doc, 2), kLabelPoints, ink, paper);
     p.drawLine(map.left - 30, map.top - 30, map.left, map.top);
     p.setFont(ZylArialFont(kLabelPoints));
     static const char* const kCodes[] = {"00", "01", "11", "10"};
@@ -93,12 +144,10 @@ void PaintMap(QPainter& p, const CZYLDoc& doc, int f, const std::vector<CKarnaug
     for (int g = 0; g < static_cast<int>(groups.size()); ++g) {
         if (!Emphasised(emphasis, f, g))
             continue;
-        QColor tint = GroupColour(g);
-        tint.setAlpha(45);
         for (int m = 0; m < 16; ++m)
             if (groups[static_cast<std::size_t>(g)].cells & (1u << m)) {
                 const CKarnaughCell cell = KarnaughCellOf(m);
-                p.fillRect(ToQRect(KarnaughCellRect(f, cell.row, cell.column)), tint);
+                p.fillRect(ToQRect(KarnaughCellRect(f, cell.row, cell.column)), colours.Tint(g));
             }
     }
 
@@ -114,12 +163,12 @@ void PaintMap(QPainter& p, const CZYLDoc& doc, int f, const std::vector<CKarnaug
             const int m = KarnaughMinterm(row, column);
             const QRect cell = ToQRect(KarnaughCellRect(f, row, column));
             const char value = KarnaughCellValue(doc, f, m);
-            p.setPen(Qt::black);
+            p.setPen(ink);
             if (value != 0) {
                 p.setFont(valueFont);
                 p.drawText(cell, Qt::AlignCenter, QString(QChar::fromLatin1(value)));
             }
-            p.setPen(Qt::darkGray);
+            p.setPen(colours.numbers);
             p.setFont(numberFont);
             p.drawText(cell.adjusted(3, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, QString::number(m));
         }
@@ -128,19 +177,19 @@ void PaintMap(QPainter& p, const CZYLDoc& doc, int f, const std::vector<CKarnaug
     // where it runs on over the edge; the term texts beside the map.
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setClipRect(ToQRect(map).adjusted(-1, -1, 1, 1));
-    p.setBrush(Qt::NoBrush);
     for (int g = 0; g < static_cast<int>(groups.size()); ++g) {
-        p.setPen(QPen(GroupColour(g), Emphasised(emphasis, f, g) ? 3.5 : 1.6));
-        for (const CKarnaughPiece& piece : groups[static_cast<std::size_t>(g)].pieces)
-            p.drawRoundedRect(ToQRect(KarnaughPieceRect(f, g, piece)), 9, 9);
+        const CKarnaughGroup& group = groups[static_cast<std::size_t>(g)];
+        const QPen pen(colours.Group(g), Emphasised(emphasis, f, g) ? 3.5 : 1.6);
+        for (const CKarnaughPiece& piece : group.pieces)
+            DrawPiece(p, pen, KarnaughPieceRect(f, group, piece), map,
+                      piece.openLeft || piece.openRight || piece.openTop || piece.openBottom);
     }
     p.restore();
     for (int g = 0; g < static_cast<int>(groups.size()); ++g) {
         const ZRect at = KarnaughTermRect(f, g);
         const std::string& text = groups[static_cast<std::size_t>(g)].text;
         DrawRichText(p, at.left, at.top + 1, text, Emphasised(emphasis, f, g) ? kTitlePoints : kLabelPoints,
-                     GroupColour(g), Qt::white);
+                     colours.Group(g), paper);
     }
 }
 
@@ -174,13 +223,46 @@ const QString kZoomKey = QStringLiteral("Windows/KarnaughZoom");
 
 } // namespace
 
-void PaintKarnaughMaps(QPainter& p, const CZYLDoc& doc, const CKarnaughGroups& groups, const CKarnaughEmphasis& emphasis)
+CKarnaughColours::CKarnaughColours(const QColor& paper, const QColor& ink)
+    : background(paper)
+    , text(ink)
+{
+    for (const QColor& hue : kGroupHues) {
+        // Towards the text colour until it reads on the background.
+        QColor colour = hue;
+        for (int step = 1; step <= 20 && Contrast(colour, background) < kReadable; ++step)
+            colour = Mix(hue, text, step / 20.0);
+        groups.push_back(colour);
+        tints.push_back(Mix(background, colour, kTintShare));
+    }
+    // Half way to the background at most, as far as the background and
+    // every tint still let the numbers read.
+    const auto readsEverywhere = [this](const QColor& c) {
+        if (Contrast(c, background) < kReadable)
+            return false;
+        return std::all_of(tints.begin(), tints.end(), [&c](const QColor& t) { return Contrast(c, t) >= kReadable; });
+    };
+    numbers = text;
+    for (int step = 10; step > 0; --step)
+        if (const QColor c = Mix(text, background, step / 20.0); readsEverywhere(c)) {
+            numbers = c;
+            break;
+        }
+}
+
+CKarnaughColours CKarnaughColours::FromPalette(const QPalette& palette)
+{
+    return CKarnaughColours(palette.color(QPalette::Base), palette.color(QPalette::Text));
+}
+
+void PaintKarnaughMaps(QPainter& p, const CZYLDoc& doc, const CKarnaughGroups& groups, const CKarnaughEmphasis& emphasis,
+                       const CKarnaughColours& colours)
 {
     p.save();
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setBackgroundMode(Qt::TransparentMode);
     for (int f = 0; f < CZYLDoc::kFunctions; ++f)
-        PaintMap(p, doc, f, groups[static_cast<std::size_t>(f)], emphasis);
+        PaintMap(p, doc, f, groups[static_cast<std::size_t>(f)], emphasis, colours);
     p.restore();
 }
 
@@ -250,6 +332,12 @@ void CKarnaughDlg::reject()
     NotifyClosed();
 }
 
+void CKarnaughDlg::hideEvent(QHideEvent* event)
+{
+    SharedHighlight().Set(CHighlight{});
+    CModelessDlg::hideEvent(event);
+}
+
 void CKarnaughDlg::OnCopy()
 {
     const ZSize size = KarnaughCanvasSize();
@@ -264,6 +352,9 @@ void CKarnaughDlg::OnCopy()
 void CKarnaughDlg::OnPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
+    // The page turned as the maps are: wider than high, landscape.
+    const ZSize size = KarnaughCanvasSize();
+    printer.setPageOrientation(size.cx > size.cy ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -273,7 +364,6 @@ void CKarnaughDlg::OnPrint()
         return;
     }
     // Logical units at 96 dpi, shrunk to fit the page, never enlarged.
-    const ZSize size = KarnaughCanvasSize();
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
     const double scaleX = printer.logicalDpiX() / 96.0;
     const double scaleY = printer.logicalDpiY() / 96.0;

@@ -9,9 +9,11 @@
 #include "TruthTableLogic.h"
 #include "ZoomControl.h"
 
+#include <QColor>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QWidget>
 
 #include <optional>
@@ -51,6 +53,8 @@ public:
 
 protected:
     void reject() override;
+    // Hidden, the window links nothing: what the pointer rested on is let go.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     CKarnaughCanvas* m_canvas = nullptr;
@@ -61,12 +65,36 @@ private:
 // The groups to draw emphasised (thicker, their cells tinted).
 using CKarnaughEmphasis = std::vector<CKarnaughGroupRef>;
 
+// The colours of the maps, made from a background and its text colour: the
+// window's from its palette (Base and Text), the paper's (clipboard,
+// printer, export) black on white. Every colour drawn keeps a contrast of
+// at least 4.5 : 1 to what it is drawn on: the groups' hues are moved
+// towards the text colour as far as that needs, the tint of an emphasised
+// group's cells stays near the background, and the minterm numbers are
+// the text colour softened only as far as the background and every tint
+// allow.
+struct CKarnaughColours
+{
+    QColor background;
+    QColor text; // titles, labels, grid and values
+    QColor numbers;
+    std::vector<QColor> groups; // by a group's place in its list, repeating
+    std::vector<QColor> tints;  // the cells of an emphasised group, opaque
+
+    explicit CKarnaughColours(const QColor& paper = Qt::white, const QColor& ink = Qt::black);
+    static CKarnaughColours FromPalette(const QPalette& palette);
+    const QColor& Group(int g) const { return groups[static_cast<std::size_t>(g) % groups.size()]; }
+    const QColor& Tint(int g) const { return tints[static_cast<std::size_t>(g) % tints.size()]; }
+};
+
 // Paints the four maps of the document with these groups on a canvas of
 // KarnaughCanvasSize(), in logical units; the window, the clipboard, the
 // printer and the picture export all draw through here. Each cell's value
-// is a text of its own.
+// is a text of its own. The background is left to the caller. Every
+// piece of a group is drawn already cut to its map (no clipping, which an
+// SVG would drop).
 void PaintKarnaughMaps(QPainter& p, const CZYLDoc& doc, const CKarnaughGroups& groups,
-                       const CKarnaughEmphasis& emphasis = {});
+                       const CKarnaughEmphasis& emphasis = {}, const CKarnaughColours& colours = CKarnaughColours());
 
 // The painted maps: caches the groups per change of the document and
 // keeps what the pointer rests on.
@@ -80,10 +108,9 @@ public:
         const ZSize size = KarnaughCanvasSize();
         setFixedSize(size.cx, size.cy);
         setMouseTracking(true);
+        // The maps lie on the palette's base colour, as a document does.
+        setBackgroundRole(QPalette::Base);
         setAutoFillBackground(true);
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, Qt::white);
-        setPalette(palette);
     }
 
     void Reload()
@@ -136,7 +163,7 @@ protected:
         QPainter p(this);
         if (m_zoom != kActualZoom)
             p.scale(Factor(), Factor());
-        PaintKarnaughMaps(p, m_doc, m_groups, Emphasis());
+        PaintKarnaughMaps(p, m_doc, m_groups, Emphasis(), CKarnaughColours::FromPalette(palette()));
     }
 
     void mouseMoveEvent(QMouseEvent* event) override

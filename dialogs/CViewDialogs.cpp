@@ -14,9 +14,11 @@
 #include "Platform.h"
 
 #include <QEvent>
+#include <QRegion>
 #include <QSettings>
 #include <QWidget>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -49,6 +51,37 @@ private:
     QString m_key;
 };
 
+// Which of the dialogs came up last: a window activated or shown lies over
+// those before it (the dialogs are siblings over the main window), so a
+// later one may cover an earlier one.
+class CStackingWatch : public QObject
+{
+public:
+    void Watch(QWidget& window)
+    {
+        window.installEventFilter(this);
+        Raised(window);
+    }
+    void Raised(const QWidget& window) { m_order[&window] = ++m_last; }
+    unsigned long long Order(const QWidget& window) const
+    {
+        const auto it = m_order.find(&window);
+        return it == m_order.end() ? 0 : it->second;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
+            Raised(*static_cast<QWidget*>(watched));
+        return false;
+    }
+
+private:
+    std::map<const QWidget*, unsigned long long> m_order;
+    unsigned long long m_last = 0;
+};
+
 struct CExtraWindow
 {
     int id;
@@ -68,6 +101,7 @@ struct CViewDialogs::Impl
     int bSymbolsShown = 0;
     CCommandRows commands;
     std::vector<CExtraWindow> extras;
+    std::unique_ptr<CStackingWatch> stacking;
 
     QWidget* Owner() const { return view ? view->window() : nullptr; }
 
@@ -97,6 +131,7 @@ struct CViewDialogs::Impl
         if (!extra.window) {
             extra.window = extra.create(doc, Owner());
             new CGeometryKeeper(*extra.window, extra.settingsKey);
+            stacking->Watch(*extra.window);
         }
         BringUp(*extra.window);
     }
@@ -105,19 +140,22 @@ struct CViewDialogs::Impl
     template <class T>
     CModelessDlg& Ensure(std::unique_ptr<T>& slot)
     {
-        if (!slot)
+        if (!slot) {
             slot = std::make_unique<T>(doc, Owner());
+            stacking->Watch(*slot);
+        }
         return *slot;
     }
 
     // Brings a dialog up over its owner, active, with the focus on its
-    // first control, whether it was hidden, shown or minimized.
-    static void BringUp(CModelessDlg& dlg)
+    // first control, whether it was hidden, shown, minimized or covered.
+    void BringUp(CModelessDlg& dlg)
     {
         dlg.Refill();
         dlg.setWindowState(dlg.windowState() & ~Qt::WindowMinimized);
         dlg.show();
         dlg.raise();
+        stacking->Raised(dlg);
         dlg.activateWindow();
         for (QWidget* w = dlg.nextInFocusChain(); w && w != &dlg; w = w->nextInFocusChain()) {
             if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(&dlg)) {
@@ -160,6 +198,22 @@ struct CViewDialogs::Impl
         BringUp(*dlg);
     }
 
+    // Whether the windows that came up after the dialog hide more than
+    // half of it.
+    bool Covered(const QWidget& dlg) const
+    {
+        const QRect frame = dlg.frameGeometry();
+        QRegion shown(frame);
+        for (const CModelessDlg* other : Existing())
+            if (other != &dlg && other->isVisible() && !other->isMinimized() &&
+                stacking->Order(*other) > stacking->Order(dlg))
+                shown -= other->frameGeometry();
+        long long area = 0;
+        for (const QRect& r : shown)
+            area += static_cast<long long>(r.width()) * r.height();
+        return 2 * area < static_cast<long long>(frame.width()) * frame.height();
+    }
+
     void ToggleSymbols()
     {
         if (doc.m_bPla == 1) {
@@ -167,8 +221,9 @@ struct CViewDialogs::Impl
             return;
         }
         // The command hides a dialog the user can see; one hidden by the
-        // window system (minimized with its owner) is brought up instead.
-        if (symbols && bSymbolsShown == 1 && symbols->isVisible() && !symbols->isMinimized()) {
+        // window system (minimized with its owner) or covered by another
+        // of the program's windows is brought up instead.
+        if (symbols && bSymbolsShown == 1 && symbols->isVisible() && !symbols->isMinimized() && !Covered(*symbols)) {
             symbols->hide();
             bSymbolsShown = 0;
             return;
@@ -183,7 +238,7 @@ struct CViewDialogs::Impl
 };
 
 CViewDialogs::CViewDialogs(CZYLDoc& doc, QWidget* view)
-    : m_impl(std::make_unique<Impl>(Impl{doc, view, {}, {}, {}, {}, 0, {}, {}}))
+    : m_impl(std::make_unique<Impl>(Impl{doc, view, {}, {}, {}, {}, 0, {}, {}, std::make_unique<CStackingWatch>()}))
 {
     Impl& impl = *m_impl;
     for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS})

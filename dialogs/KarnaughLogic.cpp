@@ -6,6 +6,7 @@
 #include "TruthTableLogic.h"
 
 #include <algorithm>
+#include <bit>
 #include <vector>
 
 namespace L = KarnaughLayout;
@@ -143,14 +144,41 @@ std::vector<CKarnaughPiece> KarnaughPieces(int ones, int zeros)
     return pieces;
 }
 
+void KarnaughAssignInsets(std::vector<CKarnaughGroup>& groups)
+{
+    // Larger groups first (outside); of equal ones the earlier.
+    std::vector<std::size_t> order(groups.size());
+    for (std::size_t g = 0; g < order.size(); ++g)
+        order[g] = g;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return std::popcount(groups[a].cells) > std::popcount(groups[b].cells);
+    });
+    // Each group the first level that no group sharing cells with it has.
+    std::vector<int> level(groups.size(), -1);
+    int levels = 1;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        unsigned taken = 0;
+        for (std::size_t j = 0; j < i; ++j)
+            if (groups[order[i]].cells & groups[order[j]].cells)
+                taken |= 1u << level[order[j]];
+        level[order[i]] = std::countr_one(taken);
+        levels = std::max(levels, level[order[i]] + 1);
+    }
+    const int step = levels > 1 ? std::min(L::kInsetStep, (L::kMaxInset - L::kFirstInset) / (levels - 1)) : 0;
+    for (std::size_t g = 0; g < groups.size(); ++g)
+        groups[g].inset = L::kFirstInset + level[g] * step;
+}
+
 CKarnaughGroups KarnaughGroups(const CZYLDoc& doc)
 {
     CKarnaughGroups groups;
     for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
+        std::vector<CKarnaughGroup>& list = groups[static_cast<std::size_t>(f)];
         if (doc.m_bProm == 1)
-            groups[static_cast<std::size_t>(f)] = PromGroups(doc, f);
+            list = PromGroups(doc, f);
         else if (doc.m_bPal == 1)
-            groups[static_cast<std::size_t>(f)] = PalGroups(doc, f);
+            list = PalGroups(doc, f);
+        KarnaughAssignInsets(list);
     }
     return groups;
 }
@@ -213,14 +241,22 @@ ZRect KarnaughTermRect(int f, int t)
     return {x, y, x + L::kTermsWidth, y + L::kTermPitch};
 }
 
-ZRect KarnaughPieceRect(int f, int g, const CKarnaughPiece& p)
+ZRect KarnaughPieceRect(int f, const CKarnaughGroup& group, const CKarnaughPiece& p)
 {
     const ZRect first = KarnaughCellRect(f, p.row, p.column);
     const ZRect last = KarnaughCellRect(f, p.row + p.rows - 1, p.column + p.columns - 1);
-    const int inset = L::kFirstInset + g * L::kInsetStep;
+    const int inset = std::clamp(group.inset, 0, L::kMaxInset);
     const int past = L::kCell / 2;
     return {p.openLeft ? first.left - past : first.left + inset, p.openTop ? first.top - past : first.top + inset,
             p.openRight ? last.right + past : last.right - inset, p.openBottom ? last.bottom + past : last.bottom - inset};
+}
+
+ZRect KarnaughVisiblePieceRect(int f, const CKarnaughGroup& group, const CKarnaughPiece& p)
+{
+    const ZRect r = KarnaughPieceRect(f, group, p);
+    const ZRect map = KarnaughMapRect(f);
+    return {std::max(r.left, map.left), std::max(r.top, map.top), std::min(r.right, map.right),
+            std::min(r.bottom, map.bottom)};
 }
 
 // --- Hit tests -------------------------------------------------------------------
@@ -239,6 +275,7 @@ std::optional<CKarnaughGroupRef> KarnaughHitGroup(const CKarnaughGroups& groups,
 {
     std::optional<CKarnaughGroupRef> nearest;
     int nearestDistance = L::kOutlineReach + 1;
+    int nearestInset = -1;
     for (int f = 0; f < 4; ++f) {
         const std::vector<CKarnaughGroup>& list = groups[static_cast<std::size_t>(f)];
         const bool inMap = KarnaughMapRect(f).Contains(point);
@@ -247,11 +284,13 @@ std::optional<CKarnaughGroupRef> KarnaughHitGroup(const CKarnaughGroups& groups,
                 return CKarnaughGroupRef{f, g};
             if (!inMap)
                 continue;
-            // The nearest outline; of equally near ones the later, inner one.
-            for (const CKarnaughPiece& piece : list[static_cast<std::size_t>(g)].pieces) {
-                const int distance = OutlineDistance(KarnaughPieceRect(f, g, piece), point);
-                if (distance <= nearestDistance) {
+            // The nearest outline; of equally near ones the inner, then the later one.
+            const CKarnaughGroup& group = list[static_cast<std::size_t>(g)];
+            for (const CKarnaughPiece& piece : group.pieces) {
+                const int distance = OutlineDistance(KarnaughPieceRect(f, group, piece), point);
+                if (distance < nearestDistance || (distance == nearestDistance && group.inset >= nearestInset)) {
                     nearestDistance = distance;
+                    nearestInset = group.inset;
                     nearest = CKarnaughGroupRef{f, g};
                 }
             }

@@ -20,6 +20,25 @@ class CZYLDoc;
 // (Gray code: neighbouring cells, the edges included, differ in one
 // variable). Minterm m has A as its bit 3 and D as its bit 0.
 
+namespace KarnaughLayout {
+
+constexpr int kCell = 40;                       // a cell's side
+constexpr int kMargin = 12;                     // around the maps
+constexpr int kMapLeft = 54;                    // block's left to its map
+constexpr int kMapTop = 72;                     // block's top to its map
+constexpr int kTermsGap = 22;                   // map's right to the term texts
+constexpr int kTermsWidth = 150;                // room for the term texts
+constexpr int kTermPitch = 18;                  // one term text line
+constexpr int kBlockWidth = kMapLeft + 4 * kCell + kTermsGap + kTermsWidth;
+constexpr int kBlockHeight = kMapTop + 4 * kCell + 26;
+constexpr int kFirstInset = 3;                  // an outline from its cells
+constexpr int kInsetStep = 4;                   // between overlapping outlines
+// The deepest inset: a one-cell outline stays kCell - 2 * kMaxInset wide.
+constexpr int kMaxInset = 12;
+constexpr int kOutlineReach = 3;                // how near an outline a point hits it
+
+} // namespace KarnaughLayout
+
 // --- Gray-code placement -------------------------------------------------------
 
 // The two-variable value of Gray position i (0..3): 0, 1, 3, 2.
@@ -41,7 +60,8 @@ CKarnaughCell KarnaughCellOf(int m);
 // One rectangular piece of a group, in cells: rows row .. row + rows - 1 and
 // columns column .. column + columns - 1. A group that wraps around an
 // edge is split into pieces, each open on the side where it runs on over
-// the edge (drawn past the map's border and cut off there).
+// the edge (its outline runs past the map's border and is drawn cut off
+// there).
 struct CKarnaughPiece
 {
     int row = 0;
@@ -64,14 +84,23 @@ struct CKarnaughGroup
     int term = -1;         // PROM: its place in the annotation's sum; PAL: -1
     std::uint16_t cells{}; // bit m: minterm m is covered
     std::vector<CKarnaughPiece> pieces;
+    int inset = KarnaughLayout::kFirstInset; // of its outline from its cells
 };
 
 // The pieces of the term with these masks, in reading order.
 std::vector<CKarnaughPiece> KarnaughPieces(int ones, int zeros);
 
+// Sets the insets of one map's groups: a group sharing no cell with an
+// earlier one keeps kFirstInset; the larger groups go outside, and each
+// group sharing cells with others takes the first inset none of them has,
+// so identical and nested groups stay apart (also told apart by colour).
+// The steps shrink when many groups share cells, so that no inset passes
+// kMaxInset and every outline stays a visible ring around its own cells.
+void KarnaughAssignInsets(std::vector<CKarnaughGroup>& groups);
+
 using CKarnaughGroups = std::array<std::vector<CKarnaughGroup>, 4>;
 
-// The groups each function's map shows. PROM: the minimizer's first
+// The groups each function's map shows, their insets set. PROM: the minimizer's first
 // lowest-cost cover of the function's minterms and don't cares, as the
 // annotations write it (none for an empty ON-set). PAL: the function's
 // four AND rows as their fuses stand, in row order; a row that is the
@@ -82,22 +111,6 @@ CKarnaughGroups KarnaughGroups(const CZYLDoc& doc);
 
 // --- Layout --------------------------------------------------------------------
 
-namespace KarnaughLayout {
-
-constexpr int kCell = 40;                       // a cell's side
-constexpr int kMargin = 12;                     // around the maps
-constexpr int kMapLeft = 54;                    // block's left to its map
-constexpr int kMapTop = 72;                     // block's top to its map
-constexpr int kTermsGap = 22;                   // map's right to the term texts
-constexpr int kTermsWidth = 150;                // room for the term texts
-constexpr int kTermPitch = 18;                  // one term text line
-constexpr int kBlockWidth = kMapLeft + 4 * kCell + kTermsGap + kTermsWidth;
-constexpr int kBlockHeight = kMapTop + 4 * kCell + 26;
-constexpr int kInsetStep = 4;                   // between a function's groups
-constexpr int kFirstInset = 3;                  // the first group from its cells
-constexpr int kOutlineReach = 3;                // how near an outline a point hits it
-
-} // namespace KarnaughLayout
 
 // The whole canvas: maps of functions 0 and 1 above 2 and 3.
 ZSize KarnaughCanvasSize();
@@ -117,10 +130,12 @@ ZPoint KarnaughColumnLabelAt(int f, int i);
 // The line of term t of f's map, right of the map.
 ZRect KarnaughTermRect(int f, int t);
 
-// The rectangle piece p of group g (its index in f's list) is outlined on:
-// its cells inset by the group's own step, so identical and nested groups
-// stay apart; an open side runs one cell's half past the map's border.
-ZRect KarnaughPieceRect(int f, int g, const CKarnaughPiece& p);
+// The rectangle a piece of a group of f is outlined on: its cells inset by
+// the group's inset; an open side runs half a cell past the map's border,
+// so its rounded corners fall outside the map and are cut off.
+ZRect KarnaughPieceRect(int f, const CKarnaughGroup& group, const CKarnaughPiece& p);
+// What of that outline shows: the rectangle cut to the map.
+ZRect KarnaughVisiblePieceRect(int f, const CKarnaughGroup& group, const CKarnaughPiece& p);
 
 // --- Hit tests -----------------------------------------------------------------
 
@@ -141,7 +156,8 @@ struct CKarnaughGroupRef
     friend bool operator==(const CKarnaughGroupRef&, const CKarnaughGroupRef&) = default;
 };
 // The group whose term text is under the point, else the one whose outline
-// is nearest (within kOutlineReach), the inner one of two equally near.
+// is nearest (within kOutlineReach), the inner one of two equally near
+// (the later one of two as deep).
 std::optional<CKarnaughGroupRef> KarnaughHitGroup(const CKarnaughGroups& groups, const ZPoint& point);
 // The groups of f covering the minterm.
 std::vector<CKarnaughGroupRef> KarnaughGroupsAt(const CKarnaughGroups& groups, int f, int m);

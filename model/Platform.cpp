@@ -18,6 +18,7 @@ public:
     std::string AskExportPath(const std::string&) override { return {}; }
     bool AskExportScale(double&) override { return false; }
     bool AskNames(CZYLDoc&, CNames&) override { return false; }
+    bool AskPageSetup(CPageSetup&) override { return false; }
     CZYLDoc* FindActiveDoc() override { return nullptr; }
     IZylView* FindActiveView() override { return nullptr; }
 };

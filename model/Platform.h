@@ -22,9 +22,21 @@ public:
     virtual void HideDialogs() {}
 };
 
+// The page File > Print and Print Preview print on, as Print Setup shows
+// and changes it. The paper is given by its size, so any paper the
+// platform knows (or a custom one) passes unchanged.
+struct CPageSetup
+{
+    std::string printer;      // the printer's name; "" for none (a PDF file)
+    double paperWidth = 0;    // the paper upright, in millimetres
+    double paperHeight = 0;
+    bool landscape = true;
+    double margins[4] = {};   // left, top, right, bottom, in millimetres
+};
+
 // Everything modal the program asks of the windowing system, behind one
-// small interface: messages, popup menus, the file and save questions and
-// the names dialog, and the screen size. A test installs its own answers
+// small interface: messages, popup menus, the file and save questions, the
+// names dialog and Print Setup, and the screen size. A test installs its own answers
 // instead of blocking in a modal loop. Paths are the system's bytes.
 class IPlatform
 {
@@ -53,6 +65,9 @@ public:
     // The names dialog on the document's names; true with the names the
     // user accepted.
     virtual bool AskNames(CZYLDoc& doc, CNames& names) = 0;
+    // Print Setup on the page as it stands, also without a printer; true
+    // with the page the user accepted.
+    virtual bool AskPageSetup(CPageSetup& setup) = 0;
     // The active document and view of the main frame, or nullptr.
     virtual CZYLDoc* FindActiveDoc() = 0;
     virtual IZylView* FindActiveView() = 0;

@@ -46,8 +46,9 @@ public:
     int openQuestions = 0;
     std::vector<std::string> suggestions; // what the save and export questions suggested, in order
     std::function<bool(double& scale)> exportScale = [](double&) { return false; };
-    // The names dialog: empty declines it.
+    // The names dialog and Print Setup: empty declines them.
     std::function<bool(CZYLDoc& doc, CNames& names)> names;
+    std::function<bool(CPageSetup& setup)> pageSetup;
 
     void ShowZylMessage(const std::string& text) override { messages.push_back({true, text}); }
     void ShowMessageBox(const std::string& text) override { messages.push_back({false, text}); }
@@ -77,4 +78,5 @@ public:
     }
     bool AskExportScale(double& scale) override { return exportScale(scale); }
     bool AskNames(CZYLDoc& d, CNames& n) override { return names && names(d, n); }
+    bool AskPageSetup(CPageSetup& s) override { return pageSetup && pageSetup(s); }
 };

@@ -2,11 +2,12 @@
 // The Karnaugh maps window with real mouse events offscreen: its command
 // opens it, a click on a cell programs the PAL, hovering a group shares its
 // AND row and a row hovered elsewhere emphasises its group, also zoomed; the
-// SVG export of the maps is vector with each
-// cell's value as a text.
+// SVG export holds the values as texts and the groups cut to their maps; the
+// colours read under a dark palette.
 #include "CKarnaughDlg.h"
 #include "CViewDialogs.h"
 #include "CZYLDoc.h"
+#include "DocOps.h"
 #include "CommandIds.h"
 #include "Highlight.h"
 #include "PictureExport.h"
@@ -16,7 +17,10 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
+
+#include <cmath>
 
 class TestDlgKarnaugh : public QObject
 {
@@ -44,10 +48,9 @@ private slots:
         QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(cell.left + 20, cell.top + 20));
         QCOMPARE(doc.m_szPalTable[0][5], '1');
         const CKarnaughGroups& groups = dlg->Canvas().Groups();
-        QCOMPARE(groups[0].size(), std::size_t(1));
-        QCOMPARE(groups[0][0].andRow, 0);
+        QVERIFY(groups[0].size() == 1 && groups[0][0].andRow == 0);
 
-        const ZRect outline = KarnaughPieceRect(0, 0, groups[0][0].pieces[0]);
+        const ZRect outline = KarnaughPieceRect(0, groups[0][0], groups[0][0].pieces[0]);
         QTest::mouseMove(&canvas, QPoint(outline.left, outline.top + 10));
         QCOMPARE(SharedHighlight().Get().andRow, 0);
         QTest::mouseMove(&canvas, QPoint(2, 2));
@@ -67,35 +70,83 @@ private slots:
         QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(zoomed.left + 20, zoomed.top + 20) * 1.25);
         QCOMPARE(doc.m_szPalTable[1][5], '1');
         dlg->SetZoom(100, QPoint());
+
+        // Under a dark palette the maps are dark, and every text and line
+        // keeps a contrast of 4.5 : 1 to what it is drawn on.
+        const auto lum = [](const QColor& c) {
+            const auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF()) + 0.05;
+        };
+        const auto contrast = [&](const QColor& a, const QColor& b) { return std::max(lum(a), lum(b)) / std::min(lum(a), lum(b)); };
+        QPalette dark(QColor(230, 230, 230), QColor(53, 53, 53));
+        dark.setColor(QPalette::Base, QColor(42, 42, 42));
+        dlg->setPalette(dark);
+        const CKarnaughColours colours = CKarnaughColours::FromPalette(canvas.palette());
+        QCOMPARE(canvas.grab().toImage().pixelColor(2, 2), QColor(42, 42, 42));
+        QVERIFY(contrast(colours.text, colours.background) >= 4.5 && contrast(colours.numbers, colours.background) >= 4.5);
+        for (std::size_t g = 0; g < colours.groups.size(); ++g) // outlines and terms; values and numbers on a tint
+            QVERIFY(contrast(colours.groups[g], colours.background) >= 4.5 && contrast(colours.text, colours.tints[g]) >= 4.5 &&
+                    contrast(colours.numbers, colours.tints[g]) >= 4.5);
     }
 
-    void svgExportHoldsEveryValueAsText()
+    // The SVG export is vector with each cell's value as a text, and every
+    // piece of every group (the XOR's eight, the corners' four) is a shape
+    // already cut to its map (the painter is not moved at scale 1), at
+    // least 16 units each way.
+    void svgExportHoldsValuesAndGroupsInsideTheMaps()
     {
         CZYLDoc doc;
-        for (int f = 0; f < 4; ++f)
-            for (int r = 0; r < 16; ++r)
-                doc.m_szPromTable[f][r] = "01X"[(f + r * 7) % 3];
+        for (int f = 0; f < 4; ++f) {
+            for (int r = 0; r < 16; ++r) {
+                const char v = f > 1 ? "01X"[(f + r * 7) % 3] : f ? "10"[(r & 5) != 0] : "0110100110010110"[r];
+                doc.m_szPromTable[f][r] = v;
+                doc.m_nOrFuse[f][r] = v == '1';
+            }
+            UpdateLists(doc, f);
+        }
         QTemporaryDir dir;
         const std::string path = dir.filePath(QStringLiteral("maps.svg")).toStdString();
         std::string error;
         const ZSize size = KarnaughCanvasSize();
-        QVERIFY2(ExportPicture(path, size.cx, size.cy,
-                               [&doc](QPainter& p) { PaintKarnaughMaps(p, doc, KarnaughGroups(doc)); }, 1.0, error),
+        const CKarnaughGroups groups = KarnaughGroups(doc);
+        QVERIFY2(ExportPicture(path, size.cx, size.cy, [&](QPainter& p) { PaintKarnaughMaps(p, doc, groups); }, 1.0,
+                               error),
                  error.c_str());
         QFile file(QString::fromStdString(path));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString svg = QString::fromUtf8(file.readAll());
-        QVERIFY(!svg.contains(QStringLiteral("<image")));
-        // The values are the texts in the large font, map by map in Gray order.
-        static const QRegularExpression value(QStringLiteral("<text[^>]*font-size=\"21\"[^>]*>\\s*([01X])\\s*</text>"));
-        QString found, expected;
-        for (auto it = value.globalMatch(svg); it.hasNext();)
-            found += it.next().captured(1);
-        for (int f = 0; f < 4; ++f)
-            for (int row = 0; row < 4; ++row)
-                for (int column = 0; column < 4; ++column)
-                    expected += QChar::fromLatin1(doc.m_szPromTable[f][KarnaughMinterm(row, column)]);
-        QCOMPARE(found, expected);
+        QXmlStreamReader svg(&file);
+        QString values, expected;
+        std::size_t pieces = 0, shapes = 0;
+        static const QRegularExpression point(QStringLiteral("(-?[0-9.]+),(-?[0-9.]+)"));
+        while (!svg.atEnd()) {
+            if (svg.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            QVERIFY(svg.name() != u"image");
+            if (svg.name() == u"text" && svg.attributes().value(QStringLiteral("font-size")) == u"21")
+                values += svg.readElementText().trimmed(); // the values, in the large font
+            if (svg.name() != u"path")
+                continue;
+            QPolygonF points;
+            for (auto it = point.globalMatch(svg.attributes().value(QStringLiteral("d"))); it.hasNext();) {
+                const QRegularExpressionMatch m = it.next();
+                points << QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
+            }
+            const QRectF box = points.boundingRect();
+            const std::optional<CKarnaughHit> in = KarnaughHitCell({int(box.center().x()), int(box.center().y())});
+            const ZRect map = KarnaughMapRect(in ? in->f : 0);
+            QVERIFY(in && QRectF(map.left, map.top, map.Width(), map.Height()).contains(box) && box.width() >= 16 &&
+                    box.height() >= 16);
+            ++shapes;
+        }
+        for (int f = 0; f < 4; ++f) {
+            for (const CKarnaughGroup& group : groups[std::size_t(f)])
+                pieces += group.pieces.size();
+            for (int m = 0; m < 16; ++m)
+                expected += QChar::fromLatin1(doc.m_szPromTable[f][KarnaughMinterm(m / 4, m % 4)]);
+        }
+        QCOMPARE(values, expected); // all read: the SVG parsed to its end
+        QCOMPARE(groups[0].size() + groups[1][0].pieces.size(), std::size_t(12));
+        QCOMPARE(shapes, pieces);
     }
 };
 

@@ -211,30 +211,27 @@ private slots:
         QCOMPARE(exitCode, 1);
     }
 
-    // 96 units per inch; integer division of the viewport extents.
-    void printScale()
-    {
-        const std::pair<int, QPointF> cases[] = {
-            {96, {1.0, 1.0}}, {600, {6.25, 6.25}}, {97, {1212.0 / 1200.0, 808.0 / 800.0}}, {150, {1875.0 / 1200.0, 1250.0 / 800.0}}};
-        for (const auto& [dpi, scale] : cases)
-            QCOMPARE(CZYLView::PrintScale(dpi, dpi), scale);
-    }
-
-    void printToPdfGivesOnePage()
+    // Print Setup starts from the landscape page and its choice (A5
+    // upright) is the page File > Print prints on: one page.
+    void printSetupPageIsPrinted()
     {
         const QString pdf = Path("map.pdf");
-        {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            std::string error;
-            QVERIFY2(m_frame->PrintFuseMap(printer, error), error.c_str());
-        }
+        m_platform.pageSetup = [](CPageSetup& setup) {
+            const bool fromLandscape = setup.landscape; // else nothing changes and the page is A4
+            std::tie(setup.paperWidth, setup.paperHeight, setup.landscape) = std::tuple(148.0, 210.0, false);
+            return fromLandscape;
+        };
+        m_frame->OnCommand(ID_FILE_PRINT_SETUP);
+        m_frame->Printer().setOutputFileName(pdf);
+        std::string error;
+        QVERIFY2(m_frame->PrintFuseMap(m_frame->Printer(), error), error.c_str());
+        m_frame.reset(); // the printer ends the file
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll();
         QVERIFY(data.startsWith("%PDF") && data.size() > 2000);
         QCOMPARE(data.count("/Type /Page") - data.count("/Type /Pages"), 1); // one page
+        QVERIFY(data.contains("/MediaBox [0 0 420.000000 595.000000]")); // A5, upright
     }
 };
 

@@ -75,8 +75,8 @@ private slots:
     }
 
     // A command for a dialog already shown brings it up, active, with the
-    // focus on its first control; a minimized circuit-symbols dialog is
-    // brought up rather than hidden.
+    // focus on its first control; a minimized or covered circuit-symbols
+    // dialog is brought up rather than hidden.
     void commandBringsTheDialogUp()
     {
         for (int id : kFunctionDialogs)
@@ -93,9 +93,13 @@ private slots:
         symbols->showMinimized();
         m_frame->OnCommand(ID_SYMBOLS);
         QVERIFY(symbols->isVisible() && !symbols->isMinimized());
-        QVERIFY(m_frame->View()->IsChecked(ID_SYMBOLS));
-        m_frame->OnCommand(ID_SYMBOLS);
-        QVERIFY(!symbols->isVisible());
+        // Covered by a window that came up later, it is raised, then hidden.
+        m_frame->OnCommand(ID_EDIT_KARNAUGH);
+        Dialog(ID_EDIT_KARNAUGH)->setGeometry(symbols->geometry().adjusted(-5, -5, 5, 5));
+        for (const bool shown : {true, false}) {
+            m_frame->OnCommand(ID_SYMBOLS);
+            QVERIFY(symbols->isVisible() == shown && m_frame->View()->IsChecked(ID_SYMBOLS) == shown);
+        }
     }
 
     // A message raised by a dialog's own Update is owned by that dialog,

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuse editing with the mouse on the real view: a click lands on the fuse or
 // gate under the pointer in both arrays, at every zoom and scrolled; the
-// don't-care popup; the cursor; the block structure; the painted annotations.
+// don't-care popup; the cursor; the block structure; the painted annotations;
+// the hover tint, only while the Karnaugh maps are shown.
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
@@ -9,6 +10,7 @@
 #include "DocFile.h"
 #include "DocInvariants.h"
 #include "DocOps.h"
+#include "Highlight.h"
 #include "Platform.h"
 #include "RecordingPlatform.h"
 #include "ZoomSteps.h"
@@ -258,6 +260,38 @@ private slots:
         // In PLA mode nothing is annotated.
         m_view->OnCommand(ID_TYPE_PLA);
         QCOMPARE(Dark(m_view->RenderImage(), QRect(380, 130, 600, 420)), 0);
+    }
+
+    // Hover draws nothing unless the Karnaugh maps are shown; there it tints
+    // the AND row until the pointer leaves, and the term a PROM group means
+    // behind its text; no picture ever carries the tint.
+    void hoverTintsOnlyWithTheMapsShown()
+    {
+        m_view->OnCommand(ID_TYPE_PAL);
+        const QImage clean = m_view->RenderImage(), shown = m_view->viewport()->grab().toImage();
+        const QPoint row = Centre(m_doc->m_rcAndCell[3][5]);
+        ShapeOver(row);
+        QCOMPARE(m_view->viewport()->grab().toImage(), shown);
+        m_view->OnCommand(ID_EDIT_KARNAUGH);
+        ShapeOver(row);
+        QVERIFY(SharedHighlight().Get().andRow == 5 && m_view->viewport()->grab().toImage() != shown);
+        QVERIFY(m_view->RenderImage() == clean && m_view->GrabLogicalRect({0, 0, 400, 600}) == clean.copy(0, 0, 400, 600));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(m_view->viewport(), &leave);
+        QCOMPARE(SharedHighlight().Get().andRow, -1);
+
+        m_view->OnCommand(ID_TYPE_PROM);
+        SharedHighlight().Set(CHighlight{-1, 3, 0});
+        const QImage tinted = m_view->viewport()->grab().toImage();
+        const ZRect area = m_doc->m_rcFunctionArea[3];
+        int yellow = 0; // on the line of the term "1", round its letter
+        for (int i = 0; i < 25 * 13; ++i) {
+            const QRgb c = tinted.pixel(area.left + 35 + i % 25, area.top + 85 + i / 25);
+            yellow += qBlue(c) < 150 && qRed(c) > 200;
+        }
+        QVERIFY2(yellow > 60, qPrintable(QString::number(yellow)));
+        m_view->OnCommand(ID_TYPE_PLA); // hides the maps
+        QVERIFY(SharedHighlight().Get().Empty());
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CZYLView.h"
 
+#include "CModelessDlg.h"
 #include "CViewDialogs.h"
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
@@ -104,10 +105,11 @@ ZRect CZYLView::AndRowBand(int r) const
 }
 
 // What the Karnaugh maps' pointer rests on: a PAL AND row, or one term of
-// the sum line of a PROM function's annotation, tinted under the drawing.
-// The term is found in the cover the annotation last drew (never
-// recomputed here); a term index past that cover tints nothing.
-void CZYLView::DrawHighlight(QPainter& p)
+// the sum line of a PROM function's annotation, tinted under the drawing
+// (that sum line is then drawn over the tint without its white). The term
+// is found in the cover the annotation last drew (never recomputed here); a
+// term index past that cover tints nothing.
+std::optional<ZPoint> CZYLView::DrawHighlight(QPainter& p)
 {
     const CHighlight& h = SharedHighlight().Get();
     const QColor tint(255, 220, 0, 110);
@@ -133,10 +135,20 @@ void CZYLView::DrawHighlight(QPainter& p)
                 .width;
         };
         const ZRect area = m_doc.m_rcFunctionArea[h.function];
-        const int left = area.left + L::kAnnotationTermsX + width(before);
-        const int top = area.top + L::kAnnotationTop + L::kAnnotationLinePitch;
-        p.fillRect(QRect(left - 1, top, width(terms[h.term].m_strTerm) + 2, L::kAnnotationLinePitch), tint);
+        const ZPoint line{area.left + L::kAnnotationTermsX, area.top + L::kAnnotationTop + L::kAnnotationLinePitch};
+        // The term's characters with their bars (a unit above the text).
+        p.fillRect(QRect(line.x + width(before) - 2, line.y - 3, width(terms[h.term].m_strTerm) + 4,
+                         normal.height() + 5),
+                   tint);
+        return line;
     }
+    return std::nullopt;
+}
+
+bool CZYLView::KarnaughShown() const
+{
+    const CModelessDlg* maps = m_dialogs->Dialog(ID_EDIT_KARNAUGH);
+    return maps && maps->isVisible() && !maps->isMinimized();
 }
 
 void CZYLView::HideDialogs() { m_dialogs->HideAll(); }
@@ -218,7 +230,7 @@ void CZYLView::paintEvent(QPaintEvent*)
     p.translate(-ScrollOffset());
     if (m_zoom != kActualZoom)
         p.scale(ZoomFactor(), ZoomFactor());
-    OnDraw(p);
+    Paint(p, KarnaughShown());
     if (m_bBandShown)
         DrawRubberBand(p);
 }
@@ -313,7 +325,9 @@ QPointF CZYLView::PrintScale(int dpiX, int dpiY)
 
 // --- Paint ------------------------------------------------------------------
 
-void CZYLView::OnDraw(QPainter& p)
+void CZYLView::OnDraw(QPainter& p) { Paint(p, false); }
+
+void CZYLView::Paint(QPainter& p, bool linked)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -328,14 +342,14 @@ void CZYLView::OnDraw(QPainter& p)
     DrawOrGatesAndOutputLines(p);
     DrawArrayLabels(p);
     if (!DrawBlockStructure(p)) {
-        DrawHighlight(p);
+        const std::optional<ZPoint> tinted = linked ? DrawHighlight(p) : std::nullopt;
         if (m_doc.m_bProm == 1)
             DrawPromFuses(p);
         if (m_doc.m_bPal == 1)
             DrawPalFuses(p);
         if (m_doc.m_bPla == 1)
             DrawPlaFuses(p);
-        DrawAnnotations(p);
+        DrawAnnotations(p, tinted);
     }
     p.restore();
 }
@@ -494,7 +508,7 @@ void CZYLView::DrawPlaFuses(QPainter& p)
             DrawBitmapArea(p, kBmpFuseIntact, cell);
 }
 
-void CZYLView::DrawAnnotations(QPainter& p)
+void CZYLView::DrawAnnotations(QPainter& p, const std::optional<ZPoint>& clearAt)
 {
     // Row labels and function annotations of the current mode.
     const std::vector<CDrawItem> items = m_logic->BuildAnnotations();
@@ -505,7 +519,8 @@ void CZYLView::DrawAnnotations(QPainter& p)
     for (const CDrawItem& item : items) {
         switch (item.kind) {
         case CDrawItem::RichText:
-            DrawRichText(p, item.x, item.y, item.text, kTextPoints, Qt::black, Qt::white);
+            DrawRichText(p, item.x, item.y, item.text, kTextPoints, Qt::black,
+                         clearAt && clearAt->x == item.x && clearAt->y == item.y ? Qt::transparent : Qt::white);
             break;
         case CDrawItem::PlainText:
             p.drawText(QPoint(item.x, item.y + ascent), QString::fromStdString(item.text));
@@ -632,12 +647,23 @@ void CZYLView::mouseMoveEvent(QMouseEvent* event)
         viewport()->setCursor(m_fuseCursor);
     else
         viewport()->unsetCursor();
-    // A PAL AND row under the pointer shows its group on the Karnaugh maps.
+    // A PAL AND row under the pointer shows its group on the Karnaugh maps,
+    // while they are shown; otherwise hover draws nothing.
+    if (!KarnaughShown())
+        return;
     CHighlight hovered;
     for (int r = 0; r < CZYLDoc::kRows && m_doc.m_bPal == 1 && m_doc.m_bBlockStructure != 1; ++r)
         if (AndRowBand(r).Contains(pt))
             hovered.andRow = r;
     SharedHighlight().Set(hovered);
+}
+
+bool CZYLView::viewportEvent(QEvent* event)
+{
+    // The pointer leaves the fuse map: the row it rested on is let go.
+    if (event->type() == QEvent::Leave && SharedHighlight().Get().andRow >= 0)
+        SharedHighlight().Set(CHighlight{});
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void CZYLView::mouseReleaseEvent(QMouseEvent* event)

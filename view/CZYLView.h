@@ -14,6 +14,7 @@
 #include <QPixmap>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class CZYLDoc;
@@ -45,6 +46,8 @@ public:
     // (the annotations run the minimizer into the document's result area).
     // Its lines are as wide as ZylLineWidth gives for the painter, so that
     // at 150 % every line is two pixels wide, not one or two by its place.
+    // It never shows what the pointer rests on: print, export and copy
+    // carry no hover tint.
     void OnDraw(QPainter& painter);
 
     // Renders the fuse map into an image of kWidth x kHeight, white behind.
@@ -111,9 +114,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    // OnDraw, on the screen with the tint of what the pointer rests on in
+    // the Karnaugh maps or here, while those maps are shown.
+    void Paint(QPainter& p, bool linked);
+    // The fuse map is linked to the Karnaugh maps only while they are shown.
+    bool KarnaughShown() const;
     // The paint steps, in order.
     void DrawTitle(QPainter& p);
     void DrawLargeText(QPainter& p, const QPoint& baseline, const QString& text);
@@ -126,8 +135,11 @@ private:
     void DrawPromFuses(QPainter& p);
     void DrawPalFuses(QPainter& p);
     void DrawPlaFuses(QPainter& p);
-    void DrawAnnotations(QPainter& p);
-    void DrawHighlight(QPainter& p);
+    // clearAt: the start of the one rich text drawn without its background
+    // (the tinted term's sum line), if any.
+    void DrawAnnotations(QPainter& p, const std::optional<ZPoint>& clearAt);
+    // Returns where the tinted PROM sum line starts.
+    std::optional<ZPoint> DrawHighlight(QPainter& p);
     ZRect AndRowBand(int r) const;
 
     void UpdateScrollBars();
