@@ -53,6 +53,9 @@ if(ZYL_BUILD_GUI)
                 RENAME ${ZYL_APP_ID}.png)
     endforeach()
     install(FILES res/icons/${ZYL_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+    # Example documents, made and saved by the program: a PROM and a PAL lab.
+    file(GLOB ZYL_EXAMPLES CONFIGURE_DEPENDS examples/*.zyl)
+    install(FILES ${ZYL_EXAMPLES} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zyl/examples)
 endif()
 
 set(CPACK_PACKAGE_NAME zyl)

@@ -92,6 +92,21 @@ for program in zyl zyl-minimize; do
     fi
 done
 
+# --- Examples: each shipped as it is in examples/, and each opens -----------
+for example in examples/*.zyl; do
+    shipped=$share/doc/zyl/examples/$(basename "$example")
+    if ! cmp -s "$example" "$shipped"; then
+        fault "/usr/share/doc/zyl/examples/$(basename "$example") is not examples/$(basename "$example")"
+    elif [ -x "$root/usr/bin/zyl" ]; then
+        # As a script runs it: no display, no environment; silent on success.
+        if ! env -i "$root/usr/bin/zyl" --export "$work/example.png" "$shipped" >"$work/out" 2>&1 \
+            || grep -q . "$work/out"; then
+            cat "$work/out" >&2
+            fault "zyl cannot open the example $(basename "$example")"
+        fi
+    fi
+done
+
 # --- One version: the programs, the metainfo, the man pages, the changelog --
 for program in zyl zyl-minimize; do
     [ -x "$root/usr/bin/$program" ] || continue
