@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StartMessages.h"
 
-
 #include <cstdio>
 #include <cstdlib>
 
