@@ -463,6 +463,7 @@ bool CMainFrame::OpenDocumentPath(const std::string& path)
     AddRecentFile(PathText(absolute));
     UpdateTitle();
     m_doc.UpdateAllViews();
+    UpdateCommandUI(); // the type and flags of the document opened, also at start-up
     return true;
 }
 

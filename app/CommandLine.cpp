@@ -34,7 +34,7 @@ const char kHelp[] =
     "\n"
     "Qt's own options (-platform, -display, -style ...) are passed to Qt.";
 
-const char kVersion[] = "ZYL Version 1.0";
+const char kVersion[] = "ZYL Version " ZYL_VERSION;
 
 // Qt's options that take a value, and those that do not. They are read here
 // only so that they are never taken for a document; QApplication acts on them.

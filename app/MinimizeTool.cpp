@@ -212,7 +212,7 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& o
             return 0;
         }
         if (a == "--version") {
-            out << "zyl-minimize 1.0\n";
+            out << "zyl-minimize " ZYL_VERSION "\n";
             return 0;
         }
         if (a == "--all")

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CZYLApp.h"
 #include "CommandLine.h"
+#include "StartMessages.h"
 
 #include <QApplication>
 
@@ -26,7 +27,9 @@ int main(int argc, char* argv[])
     std::vector<char*> qtArgs = QtArguments(command, argc, argv);
     int qtArgc = static_cast<int>(qtArgs.size());
     qtArgs.push_back(nullptr);
+    CStartMessages messages(command);
     QApplication app(qtArgc, qtArgs.data());
+    messages.Started();
     CZYLApp zyl;
     int exitCode = 0;
     if (!zyl.InitInstanceFor(command, exitCode))

@@ -8,23 +8,33 @@
 # component, the icon and the program's desktop file name.
 set(ZYL_ICON_SIZES 16 24 32 48 64 128 256)
 
+set(ZYL_PACKAGING ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+
+# The man pages, the changelog and the AppStream metainfo carry the version
+# and the release date of the top CMakeLists.txt (@PROJECT_VERSION@,
+# @ZYL_RELEASE_DATE@). A new release writes its number into CMake only; its
+# changelog entry and metainfo release go on top with the placeholders, the
+# previous ones keeping their numbers written out.
+foreach(src docs/man/zyl.1 docs/man/zyl-minimize.1 cmake/debian/changelog
+            app/desktop/${ZYL_APP_ID}.metainfo.xml)
+    get_filename_component(name ${src} NAME)
+    configure_file(${src} ${ZYL_PACKAGING}/${name} @ONLY)
+endforeach()
+
 # Man pages and the changelog are installed compressed, as Debian wants them;
 # -n keeps the name and time out, so the same source gives the same bytes.
 find_program(ZYL_GZIP gzip REQUIRED)
 set(ZYL_GZIPPED)
-foreach(src docs/man/zyl.1 docs/man/zyl-minimize.1 cmake/debian/changelog)
-    get_filename_component(name ${src} NAME)
-    set(out ${CMAKE_CURRENT_BINARY_DIR}/packaging/${name}.gz)
+foreach(name zyl.1 zyl-minimize.1 changelog)
+    set(out ${ZYL_PACKAGING}/${name}.gz)
     add_custom_command(OUTPUT ${out}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/packaging
-        COMMAND ${ZYL_GZIP} -9n -c ${CMAKE_CURRENT_SOURCE_DIR}/${src} > ${out}
-        DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${src}
+        COMMAND ${ZYL_GZIP} -9n -c ${ZYL_PACKAGING}/${name} > ${out}
+        DEPENDS ${ZYL_PACKAGING}/${name}
         VERBATIM)
     list(APPEND ZYL_GZIPPED ${out})
 endforeach()
 add_custom_target(zyl_packaging_files ALL DEPENDS ${ZYL_GZIPPED})
 
-set(ZYL_PACKAGING ${CMAKE_CURRENT_BINARY_DIR}/packaging)
 install(FILES ${ZYL_PACKAGING}/zyl.1.gz ${ZYL_PACKAGING}/zyl-minimize.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # A native package (no Debian revision): its changelog is changelog.gz.
@@ -35,7 +45,7 @@ if(ZYL_BUILD_GUI)
     # The menu entry that opens .zyl files, its AppStream description, the
     # "ZYL Document" type and the application icon in the hicolor theme.
     install(FILES app/desktop/${ZYL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES app/desktop/${ZYL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES ${ZYL_PACKAGING}/${ZYL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     install(FILES app/desktop/zyl-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME zyl.xml)
     foreach(size ${ZYL_ICON_SIZES})
         install(FILES res/icons/zyl-${size}.png
@@ -43,11 +53,16 @@ if(ZYL_BUILD_GUI)
                 RENAME ${ZYL_APP_ID}.png)
     endforeach()
     install(FILES res/icons/${ZYL_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+    # Example documents, made and saved by the program: a PROM and a PAL lab.
+    file(GLOB ZYL_EXAMPLES CONFIGURE_DEPENDS examples/*.zyl)
+    install(FILES ${ZYL_EXAMPLES} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zyl/examples)
 endif()
 
 set(CPACK_PACKAGE_NAME zyl)
 set(CPACK_PACKAGE_VENDOR "ZYL developers")
-set(CPACK_PACKAGE_CONTACT "ZYL developers <dev@zyl.local>")
+# The project runs no mail host: the address is under the reserved .invalid
+# domain (RFC 2606), which claims no real host.
+set(CPACK_PACKAGE_CONTACT "ZYL developers <maintainers@zyl.invalid>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching simulator of a fuse-programmable logic device")
 # CPack indents these lines for the control file and turns the empty line

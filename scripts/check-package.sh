@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes the Debian package from a built tree (default build/), unpacks it
-# into a throwaway folder and checks what a Linux desktop expects of it: the
-# programs (stripped), the desktop entry, the AppStream metainfo, the MIME
+# Makes the Debian package from a built tree (default build/, an optimized
+# build), unpacks it into a throwaway folder and checks what a Linux desktop
+# and Debian expect of it: lintian reports no error; the programs are
+# stripped and hardened; the desktop entry, the AppStream metainfo, the MIME
 # type, the icon at every hicolor size and as SVG, the man pages, the
-# copyright and the changelog, and that the validators accept them.
+# examples, the copyright and the changelog are there and the validators
+# accept them; the programs, the metainfo, the man pages and the changelog
+# give the package's version.
 # Usage: scripts/check-package.sh [build folder]
 # Prints one line per fault and exits non-zero if there is any.
 set -euo pipefail
@@ -12,7 +15,7 @@ cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
 id=io.github.zyl.ZYL # as ZYL_APP_ID in cmake/package.cmake
 
-for tool in cpack dpkg-deb dpkg-shlibdeps readelf desktop-file-validate appstreamcli man; do
+for tool in cpack dpkg-deb dpkg-shlibdeps readelf desktop-file-validate appstreamcli man mandoc lintian; do
     command -v "$tool" >/dev/null || { echo "check-package: $tool is not installed" >&2; exit 1; }
 done
 
@@ -58,12 +61,57 @@ for f in "${files[@]}"; do
     [ -s "$root/$f" ] || fault "missing: /$f"
 done
 
-# --- Programs: stripped of symbols and debugging information ---------------
+# --- lintian: no error ---------------------------------------------------------
+# Errors (E:) fail; warnings and notes are shown.
+lintian --fail-on none "$deb" 2>&1 | grep -v '^running with root privileges' >"$work/lintian" || true
+grep -v '^E: ' "$work/lintian" | sed 's/^/lintian: /' >&2 || true
+while read -r tag; do
+    fault "lintian: $tag"
+done < <(grep '^E: ' "$work/lintian" || true)
+
+# --- Programs: stripped of symbols and debugging information, hardened -------
+# Hardened as Debian builds: position independent, relocations resolved at
+# start (BIND_NOW) and then read-only (GNU_RELRO), a stack protector, and
+# fortified string and memory functions. zyl-minimize passes only sizes that
+# are known when it runs, so nothing in it can be fortified; zyl has calls
+# that can.
 for program in zyl zyl-minimize; do
-    [ -f "$root/usr/bin/$program" ] || continue
-    if readelf -S -W "$root/usr/bin/$program" | grep -qE '\.symtab|\.debug_'; then
+    bin=$root/usr/bin/$program
+    [ -f "$bin" ] || continue
+    if readelf -S -W "$bin" | grep -qE '\.symtab|\.debug_'; then
         fault "/usr/bin/$program is not stripped"
     fi
+    readelf -d -W "$bin" >"$work/dynamic"
+    grep -qE '\(FLAGS\).*BIND_NOW|\(FLAGS_1\).*NOW' "$work/dynamic" || fault "/usr/bin/$program is not linked with -z now"
+    grep -qE '\(FLAGS_1\).*PIE' "$work/dynamic" || fault "/usr/bin/$program is not position independent"
+    readelf -l -W "$bin" | grep -q GNU_RELRO || fault "/usr/bin/$program is not linked with -z relro"
+    readelf --dyn-syms -W "$bin" >"$work/symbols"
+    grep -q '__stack_chk_fail' "$work/symbols" || fault "/usr/bin/$program has no stack protector"
+    if [ "$program" = zyl ] && ! grep -qE ' __[a-z]+_chk@' "$work/symbols"; then
+        fault "/usr/bin/$program calls no fortified function (-D_FORTIFY_SOURCE=2)"
+    fi
+done
+
+# --- Examples: each shipped as it is in examples/, and each opens -----------
+for example in examples/*.zyl; do
+    shipped=$share/doc/zyl/examples/$(basename "$example")
+    if ! cmp -s "$example" "$shipped"; then
+        fault "/usr/share/doc/zyl/examples/$(basename "$example") is not examples/$(basename "$example")"
+    elif [ -x "$root/usr/bin/zyl" ]; then
+        # As a script runs it: no display, no environment; silent on success.
+        if ! env -i "$root/usr/bin/zyl" --export "$work/example.png" "$shipped" >"$work/out" 2>&1 \
+            || grep -q . "$work/out"; then
+            cat "$work/out" >&2
+            fault "zyl cannot open the example $(basename "$example")"
+        fi
+    fi
+done
+
+# --- One version: the programs, the metainfo, the man pages, the changelog --
+for program in zyl zyl-minimize; do
+    [ -x "$root/usr/bin/$program" ] || continue
+    said=$("$root/usr/bin/$program" --version 2>&1 | head -1 || true)
+    [ "${said##* }" = "$version" ] || fault "$program --version says '$said', the package is $version"
 done
 
 # --- Icons: each PNG has the size its folder names --------------------------
@@ -96,7 +144,7 @@ fi
 grep -q 'type="application/x-zyl"' "$share/mime/packages/zyl.xml" 2>/dev/null \
     || fault "zyl.xml does not define application/x-zyl"
 
-# --- Man pages render without warnings ---------------------------------------
+# --- Man pages render without warnings, with the package's version ---------
 for page in zyl zyl-minimize; do
     gz=$share/man/man1/$page.1.gz
     [ -f "$gz" ] || continue
@@ -105,6 +153,8 @@ for page in zyl zyl-minimize; do
         cat "$work/out" >&2
         fault "man cannot show $page.1"
     fi
+    mandoc -Tlint -Wwarning "$gz" >&2 || fault "mandoc -Tlint warns about $page.1"
+    zcat "$gz" | grep -q "^\.TH .* \"ZYL $version\"" || fault "$page.1 does not give version $version"
 done
 
 # --- Copyright and changelog --------------------------------------------------

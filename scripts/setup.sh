@@ -1,14 +1,53 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what ZYL needs on Debian (when missing), then configures and
-# builds it in build/. Usage: scripts/setup.sh [extra cmake arguments]
+# builds it in build/.
+#   scripts/setup.sh run   what running needs: the packages to build the two
+#                          programs, and only the programs
+#   scripts/setup.sh test  also what testing needs, and every test and
+#                          benchmark
+# Usage: scripts/setup.sh run|test [extra cmake arguments]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+mode=${1:-}
+case "$mode" in
+    run | test) shift ;;
+    *) echo "Usage: scripts/setup.sh run|test [extra cmake arguments]" >&2; exit 2 ;;
+esac
 
-packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation xvfb xauth
-          clang libclang-rt-14-dev desktop-file-utils appstream man-db dpkg-dev binutils
-          poppler-utils mame-tools iverilog texlive-latex-base)
+# One package a line, so that lists changed side by side merge cleanly.
+run_packages=(
+    cmake
+    ninja-build
+    g++
+    pkg-config
+    qt6-base-dev
+    qt6-svg-dev
+    libgl-dev
+    fonts-liberation
+)
+test_packages=(
+    libgtest-dev
+    libbenchmark-dev
+    xvfb
+    xauth
+    clang
+    libclang-rt-14-dev
+    desktop-file-utils
+    appstream
+    man-db
+    mandoc
+    dpkg-dev
+    binutils
+    lintian
+    poppler-utils
+    texlive-latex-base
+    mame-tools
+    iverilog
+)
+packages=("${run_packages[@]}")
+[ "$mode" = test ] && packages+=("${test_packages[@]}")
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -27,5 +66,17 @@ if ((${#missing[@]})); then
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-ninja -C build -j "$jobs"
+if [ "$mode" = run ]; then
+    # A new build folder leaves the tests and benchmarks out; one that
+    # scripts/test.sh has set up keeps them. Either way only the two
+    # programs are built.
+    if [ ! -f build/CMakeCache.txt ]; then
+        cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZYL_BUILD_TESTS=OFF -DZYL_BUILD_BENCH=OFF \
+              "$@" >/dev/null
+    fi
+    ninja -C build -j "$jobs" zyl zyl-minimize
+else
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZYL_BUILD_TESTS=ON -DZYL_BUILD_BENCH=ON \
+          "$@" >/dev/null
+    ninja -C build -j "$jobs"
+fi

@@ -190,6 +190,7 @@ private slots:
 
     void startUp()
     {
+        m_frame->OnCommand(ID_TYPE_PAL);
         QVERIFY(m_frame->SaveDocumentTo(Path("start.zyl")));
         for (const QString& file : {QString(), Path("start.zyl")}) {
             CZYLApp app;
@@ -198,6 +199,7 @@ private slots:
                                      exitCode, false));
             QCOMPARE(app.Frame()->windowTitle().remove("[*]"), file.isEmpty() ? QString("Untitled - ZYL")
                                                                               : QString("start.zyl - ZYL"));
+            QCOMPARE(app.Frame()->Action(ID_TYPE_PAL)->isChecked(), !file.isEmpty()); // the document's type
             // The seam answers with the one document and view.
             QCOMPARE(FindActiveDoc(), &app.Document());
             QCOMPARE(FindActiveView(), static_cast<IZylView*>(app.Frame()->View()));
