@@ -29,7 +29,7 @@ std::string Shell(const std::string& command, const std::vector<std::string>& te
     fs::create_directories(kDir);
     for (std::size_t k = 0; k < texts.size(); ++k)
         std::ofstream(kDir / (std::to_string(100000 + k) + ext), std::ios::binary) << texts[k];
-    std::system(("cd " + kDir.string() + " && (" + command + ") >out 2>&1").c_str());
+    [[maybe_unused]] const int status = std::system(("cd " + kDir.string() + " && (" + command + ") >out 2>&1").c_str());
     std::stringstream out;
     out << std::ifstream(kDir / "out").rdbuf();
     fs::remove_all(kDir);
