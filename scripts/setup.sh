@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation xvfb xauth
+          qt6-base-dev qt6-svg-dev libicu-dev libgl-dev fonts-liberation xvfb xauth
           clang libclang-rt-14-dev desktop-file-utils appstream man-db dpkg-dev binutils
           poppler-utils)
 missing=()
