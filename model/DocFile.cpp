@@ -180,11 +180,12 @@ const ItemRule kItems[] = {
 constexpr int kItemCount = static_cast<int>(std::size(kItems));
 
 // User text quoted in a message: at most 40 characters, cut between
-// characters, so that a huge value gives a short message.
+// characters, so that a huge value gives a short message, and invisible
+// ones shown escaped.
 std::string Excerpt(std::string_view text)
 {
     const std::string_view cut = Utf8::Truncate(text, 40);
-    return std::string(cut) + (cut.size() < text.size() ? "..." : "");
+    return Utf8::Escaped(cut) + (cut.size() < text.size() ? "..." : "");
 }
 
 std::string ItemName(const ItemRule& rule, int index)
@@ -195,7 +196,7 @@ std::string ItemName(const ItemRule& rule, int index)
 // The character at text[i] for a message: one whole UTF-8 sequence.
 std::string CharAt(std::string_view text, std::size_t i)
 {
-    return std::string(text.substr(i, Utf8::CharLength(text, i)));
+    return Utf8::Escaped(text.substr(i, Utf8::CharLength(text, i)));
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -484,9 +485,15 @@ bool Reader::ReadNameItem(ItemLine& at, Staged& staged)
     std::string name;
     if (!ReadName(at.rest, name) || !CheckItemEnd(at))
         return false;
+    // Read in the form the names dialog stores, which the checks below
+    // and the comparison with the other names assume.
+    name = Utf8::ToNfc(name);
     const bool variable = at.rule->kind == Kind::Variable;
     const std::string what = variable ? "variable" : "function";
     const int limit = variable ? kMaxVariableName : kMaxFunctionName;
+    // Printable first, so that every name a later message quotes is.
+    if (const std::string fault = NameCharacterFault(name); !fault.empty())
+        return Fail(what + " name " + fault);
     if (Utf8::CountChars(name) > std::size_t(limit))
         return Fail(what + " name \"" + Excerpt(name) + "\" is longer than " + std::to_string(limit) +
                     (limit == 1 ? " character." : " characters."));
@@ -505,29 +512,18 @@ bool Reader::ReadNameItem(ItemLine& at, Staged& staged)
 }
 
 // A PROM function is written as two items, its truth table and its OR
-// fuses; whichever comes second is checked against the first: a table
-// entry other than X shows its OR fuse.
+// fuses; that they agree (a table entry other than X shows its OR fuse) is
+// checked with the whole document, which reports the first line of the two.
 bool Reader::ReadPromColumn(ItemLine& at, Staged& staged)
 {
     const bool table = at.rule->kind == Kind::PromTable;
     std::string digits;
     if (!ReadDigitValue(at, kRows, table ? "01X" : "01", table ? "truth table" : "OR fuse", digits))
         return false;
-    const int f = at.index;
     if (table)
-        std::copy(digits.begin(), digits.end(), staged.promTable[f]);
+        std::copy(digits.begin(), digits.end(), staged.promTable[at.index]);
     else
-        StoreBits(digits, staged.orFuse[f]);
-    const int partner = table ? at.item + 1 : at.item - 1;
-    if (m_seen[partner][f] == 0)
-        return true;
-    for (int r = 0; r < kRows; ++r) {
-        const char c = staged.promTable[f][r];
-        if (c != 'X' && c - '0' != staged.orFuse[f][r])
-            return Fail("PROM truth table of function " + std::to_string(f) + " shows " + c + " at minterm " +
-                        std::to_string(r) + " but its OR fuse is " +
-                        (staged.orFuse[f][r] == 1 ? "intact" : "blown") + ".");
-    }
+        StoreBits(digits, staged.orFuse[at.index]);
     return true;
 }
 

@@ -327,6 +327,18 @@ TEST(DocFile, BadFilesAreRefusedWithTheirMessageAndChangeNothing)
          "line 12: variable name \"^\" contains \"^\" or \"~\", which mark bars and subscripts."},
         {edit("function 1", "function 1 \"Y~\""),
          "line 15: function name \"Y~\" contains \"^\" or \"~\", which mark bars and subscripts."},
+        // Names are printable: no control or invisible character, no lone
+        // combining mark; whatever a message quotes is shown escaped.
+        {edit("variable 2", "variable 2 \"\t\""), "line 12: variable name holds U+0009, a control or invisible character."},
+        {edit("function 1", "function 1 \"Y\xC2\x85\""), "line 15: function name holds U+0085, a control or invisible character."},
+        {edit("function 1", "function 1 \"\xE2\x80\xA8\""), "line 15: function name holds U+2028, a control or invisible character."},
+        {edit("function 1", "function 1 \"\xE2\x80\xAE\""), "line 15: function name holds U+202E, a control or invisible character."},
+        {edit("function 1", "function 1 \"A\xE2\x80\x8D\""), "line 15: function name holds U+200D, a control or invisible character."},
+        {edit("function 1", "function 1 \"\xEF\xBB\xBF\""), "line 15: function name holds U+FEFF, a control or invisible character."},
+        {edit("function 1", "function 1 \"\xEF\xBF\xBE\""), "line 15: function name holds U+FFFE, a control or invisible character."},
+        {edit("variable 2", "variable 2 \"\xEF\xBF\xBF\""), "line 12: variable name holds U+FFFF, a control or invisible character."},
+        {edit("function 1", "function 1 \"\xCC\x81\""), "line 15: function name starts with U+0301, a combining mark."},
+        {edit("type", "\xE2\x80\xAEtype PROM"), "line 7: unknown item '\\u202Etype'."},
         {edit("variable 2", "variable 2 A"), "line 12: the name must be written in double quotes, for example \"A\"."},
         {edit("variable 2", "variable 2 \"A"), "line 12: the name has no closing double quote."},
         {edit("variable 2", "variable 2 \"\\n\""), "line 12: a backslash in a name must be followed by \" or \\."},
@@ -338,9 +350,9 @@ TEST(DocFile, BadFilesAreRefusedWithTheirMessageAndChangeNothing)
         {edit("variable 2", "variable 2 \"A\""), "line 12: variable name \"A\" is already the name of variable 0 (line 10)."},
         {edit("function 3", "function 3 \"Y1\""), "line 17: function name \"Y1\" is already the name of function 1 (line 15)."},
         {edit("or-fuses   2", "or-fuses   2 1111101111111111"),
-         "line 28: PROM truth table of function 2 shows 1 at minterm 5 but its OR fuse is blown."},
+         "line 27: PROM truth table of function 2 shows 1 at minterm 5 but its OR fuse is blown."},
         {edit("prom-table 0", "prom-table 0 XXXXXXXXXXXXXXX0"),
-         "line 24: PROM truth table of function 0 shows 0 at minterm 15 but its OR fuse is intact."},
+         "line 23: PROM truth table of function 0 shows 0 at minterm 15 but its OR fuse is intact."},
         // Row 0 programmed A.B' in any device type feeds output 0 outside its table.
         {ReplaceLine(edit("type", "type PAL"), "and-fuses  0", "and-fuses  0 10010000"),
          "line 34: AND row 0 produces minterm 8, which the PAL truth table of function 0 shows as 0."},
@@ -375,10 +387,12 @@ TEST(DocFile, BadFilesAreRefusedWithTheirMessageAndChangeNothing)
     relaxed = ReplaceLine(relaxed, "or-fuses   1", "or-fuses 1 0111111111111111\r\n\n# note");
     relaxed = ReplaceLine(relaxed, "pal-table  0", "pal-table 0 00000000X1X1X000");
     relaxed = ReplaceLine(relaxed, "and-fuses  0", "and-fuses  0 10010000");
+    relaxed = ReplaceLine(relaxed, "function 1", "function 1 \"Ye\xCC\x81\""); // read as NFC: two characters
     std::string error;
     EXPECT_TRUE(LoadDocumentFromString(*doc, relaxed, "f.zyl", error)) << error;
     EXPECT_EQ(doc->m_szPromTable[1][0], 'X');
     EXPECT_EQ(doc->m_nOrFuse[1][0], 0);
     EXPECT_EQ(doc->m_nPromDontCares[1], 1);
     EXPECT_EQ(doc->m_andRow[0].m_strTerm, "A^B");
+    EXPECT_EQ(doc->m_strFunctionName[1], "Y\xC3\xA9");
 }
