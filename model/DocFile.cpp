@@ -4,11 +4,11 @@
 #include "CZYLDoc.h"
 #include "DocInvariants.h"
 #include "DocOps.h"
+#include "FileWrite.h"
 #include "Utf8.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -666,87 +666,10 @@ std::string ErrnoText(int code)
 // Why a path that is not a regular file cannot be opened as a document.
 std::string NotAFile(mode_t mode)
 {
-    const char* kind = S_ISDIR(mode)                     ? "a folder"
-                       : S_ISFIFO(mode)                  ? "a named pipe (FIFO)"
-                       : S_ISSOCK(mode)                  ? "a socket"
-                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
-                                                         : "a special file";
-    return std::string("it is ") + kind + ", not a ZYL document.";
+    return std::string("it is ") + FileKindName(mode) + ", not a ZYL document.";
 }
-
-// All of data, or false with errno set. A write that makes no progress
-// (returns 0) is an error, not a reason to try again for ever.
-bool WriteAll(int fd, const std::string& data)
-{
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = g_saveWrite(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// The file a save replaces: path with its symbolic links followed (also a
-// link to a file that does not exist yet), so that the link stays and its
-// target gets the new text. Fails with errno set (ELOOP for a cycle).
-bool ResolveLinks(std::string path, std::string& target)
-{
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-            target = path;
-            return true;
-        }
-        std::vector<char> buffer(static_cast<std::size_t>(std::max<off_t>(info.st_size, 255)) + 1);
-        const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
-        if (n < 0)
-            return false;
-        if (static_cast<std::size_t>(n) >= buffer.size()) { // grew meanwhile: read it again
-            continue;
-        }
-        const std::string link(buffer.data(), static_cast<std::size_t>(n));
-        const std::size_t slash = path.rfind('/');
-        path = link.starts_with('/') || slash == std::string::npos ? link : path.substr(0, slash + 1) + link;
-    }
-    errno = ELOOP;
-    return false;
-}
-
-// SIGXFSZ ignored while it lives, so that a write over the file-size limit
-// fails with EFBIG instead of ending the program.
-class IgnoreFileSizeSignal
-{
-public:
-    IgnoreFileSizeSignal()
-    {
-        struct sigaction ignore {};
-        ignore.sa_handler = SIG_IGN;
-        sigemptyset(&ignore.sa_mask);
-        m_ok = ::sigaction(SIGXFSZ, &ignore, &m_old) == 0;
-    }
-    ~IgnoreFileSizeSignal()
-    {
-        if (m_ok)
-            ::sigaction(SIGXFSZ, &m_old, nullptr);
-    }
-    IgnoreFileSizeSignal(const IgnoreFileSizeSignal&) = delete;
-    IgnoreFileSizeSignal& operator=(const IgnoreFileSizeSignal&) = delete;
-
-private:
-    struct sigaction m_old {};
-    bool m_ok = false;
-};
 
 } // namespace
-
-ssize_t (*g_saveWrite)(int, const void*, std::size_t) = ::write;
 
 void RebuildDerivedFields(CZYLDoc& doc)
 {
@@ -865,64 +788,11 @@ bool LoadDocument(CZYLDoc& doc, const std::string& path, std::string& error)
 
 bool SaveDocument(const CZYLDoc& doc, const std::string& path, std::string& error)
 {
-    const std::string text = SaveDocumentToString(doc);
-    auto fail = [&](int code) {
-        error = "Cannot save " + path + ": " + ErrnoText(code) + ".";
-        return false;
-    };
-    if (path.empty() || path.back() == '/')
-        return fail(EISDIR);
-    std::string target;
-    if (!ResolveLinks(path, target))
-        return fail(errno);
-
-    // The new file gets the old one's permissions, or the usual ones. A
-    // file without any write permission stays as it is, whoever runs the
-    // program (root could write it).
-    struct stat old {};
-    mode_t mode;
-    if (::stat(target.c_str(), &old) == 0) {
-        if (S_ISDIR(old.st_mode))
-            return fail(EISDIR);
-        if ((old.st_mode & 0222) == 0) {
-            error = "Cannot save " + path + ": the file is read-only.";
-            return false;
-        }
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-
-    // The temporary file lies next to the target, so the rename stays on one
-    // file system and replaces the old file in one step (which also splits a
-    // hard link). Its short name keeps it legal however long the target's.
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    std::vector<char> temp(folder.begin(), folder.end());
-    const char name[] = ".zyl-XXXXXX";
-    temp.insert(temp.end(), name, name + sizeof name);
-    IgnoreFileSizeSignal noSignal;
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return fail(errno);
-
-    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
-    int code = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        code = errno;
-    }
-    if (ok && ::rename(temp.data(), target.c_str()) != 0) {
-        ok = false;
-        code = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.data());
-        return fail(code);
-    }
-    return true;
+    std::string reason;
+    if (ReplaceFile(path, SaveDocumentToString(doc), reason))
+        return true;
+    error = "Cannot save " + path + ": " + reason;
+    return false;
 }
 
 bool StoreDocument(CZYLDoc& doc, const std::string& path, std::string& error)

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
-
-#include <sys/types.h>
 
 class CZYLDoc;
 
@@ -22,19 +19,15 @@ class CZYLDoc;
 // minimizer's scratch area, the message text and the fixed geometry are not
 // stored.
 
-// Save writes through a temporary file in the same folder and a rename, so a
-// failed save leaves the previous file as it was and leaves no temporary
-// file. A symbolic link is followed: its target is replaced, in the
-// target's folder, with the target's permissions. A file without any write
-// permission in its mode is refused ("the file is read-only"), also for
-// root. A write over the file-size limit is an error like a full disk. It
-// does not touch the document; StoreDocument below also records the path
-// and clears the modified flag. On failure: false, error
+// Save writes the text through ReplaceFile (FileWrite.h): a failed save
+// leaves the previous file as it was and nothing beside it, a symbolic link
+// is followed to its target, only a regular file is replaced, a file
+// without any write permission in its mode is refused ("the file is
+// read-only"), also for root, and the file keeps its permissions, owner and
+// group. It does not touch the document; StoreDocument below also records
+// the path and clears the modified flag. On failure: false, error
 // "Cannot save PATH: reason."
 bool SaveDocument(const CZYLDoc& doc, const std::string& path, std::string& error);
-
-// The write(2) that saves go through; tests put a failing one in its place.
-extern ssize_t (*g_saveWrite)(int fd, const void* data, std::size_t size);
 
 // SaveDocument, then on success doc.SetPathName(path) and
 // doc.SetModifiedFlag(false).

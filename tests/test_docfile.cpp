@@ -3,6 +3,7 @@
 #include "DocFile.h"
 #include "DocInvariants.h"
 #include "DocOps.h"
+#include "FileWrite.h"
 
 #include <gtest/gtest.h>
 
@@ -167,17 +168,20 @@ TEST(DocFile, TheDocumentedExampleIsWhatSaveWrites)
 // the target of a symbolic link, which stays a link and keeps its
 // permissions, through a temporary file in the target's folder whose name
 // stays short beside a name as long as the system allows. A save may fail
-// before or while writing: the file-size limit (whose signal would end the
-// program) and injected write faults, among them a write that writes nothing
-// and would otherwise be retried for ever. Only regular files are read, and
-// anything else is refused at once by its kind: a FIFO without a writer would
-// otherwise block for ever. The mode bits decide "read-only", so this holds
+// before or while writing: the file-size limit (whose signal the programs
+// ignore) and injected write faults, among them a write that writes nothing
+// and would otherwise be retried for ever. Only regular files are read or
+// replaced, anything else is refused at once by its kind, also through a
+// link: a FIFO without a writer would otherwise block for ever, and one
+// replaced would be lost. The mode bits decide "read-only", so this holds
 // for root too. What fails reports the error, leaves the file as it was and
 // no temporary file beside it, and changes nothing.
 TEST(DocFile, OpensAndSavesThroughFiles)
 {
     TempDir dir;
+    std::signal(SIGXFSZ, SIG_IGN); // as main() does
     ASSERT_EQ(::mkfifo((dir / "fifo.zyl").c_str(), 0600), 0);
+    fs::create_symlink("fifo.zyl", dir / "to-fifo.zyl");
     const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -219,6 +223,9 @@ TEST(DocFile, OpensAndSavesThroughFiles)
         {true, dir / "locked.zyl", "the file is read-only."},
         {true, dir / "to-locked.zyl", "the file is read-only."},
         {true, dir / "loop.zyl", "Too many levels of symbolic links."},
+        {true, dir / "fifo.zyl", "it is a named pipe (FIFO), not a regular file."},
+        {true, dir / "to-fifo.zyl", "it is a named pipe (FIFO), not a regular file."},
+        {true, socketPath, "it is a socket, not a regular file."},
         {true, dir / "lab.zyl", "File too large.", ::write, true},
         {true, dir / "lab.zyl", "Input/output error.", [](int, const void*, std::size_t) -> ssize_t { return 0; }},
         {true, dir / "lab.zyl", "No space left on device.",
@@ -238,7 +245,6 @@ TEST(DocFile, OpensAndSavesThroughFiles)
         rlimit old{};
         ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
         const rlimit tight = {c.sizeLimit ? 100 : old.rlim_cur, old.rlim_max};
-        auto* previous = std::signal(SIGXFSZ, SIG_DFL);
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
         g_saveWrite = c.write;
         std::string error;
@@ -247,7 +253,6 @@ TEST(DocFile, OpensAndSavesThroughFiles)
         ::alarm(0);
         g_saveWrite = ::write;
         setrlimit(RLIMIT_FSIZE, &old);
-        EXPECT_EQ(std::signal(SIGXFSZ, previous), SIG_DFL); // put back as it was
 
         EXPECT_EQ(done, c.problem.empty());
         EXPECT_EQ(error, done ? "" : (c.save ? "Cannot save " : "Cannot open ") + c.path + ": " + c.problem);
@@ -261,7 +266,8 @@ TEST(DocFile, OpensAndSavesThroughFiles)
     for (const char* link : {"link.zyl", "chain.zyl", "dangling.zyl"})
         EXPECT_TRUE(fs::is_symlink(dir / link)) << link;
     EXPECT_EQ(fs::status(dir / "data/real.zyl").permissions(), mode);
-    EXPECT_EQ(Entries(dir.m_path), 12);
+    EXPECT_EQ(fs::symlink_status(dir / "fifo.zyl").type(), fs::file_type::fifo);
+    EXPECT_EQ(Entries(dir.m_path), 13);
     EXPECT_EQ(Entries(dir / "data"), 3);
 
     // A load replaces the document and notifies its views once; an empty
@@ -281,6 +287,13 @@ TEST(DocFile, OpensAndSavesThroughFiles)
     WriteFile(dir / "old.zyl", "");
     ASSERT_TRUE(LoadDocument(*opened, dir / "old.zyl", error)) << error;
     EXPECT_TRUE(SameDocument(*saved, *opened));
+
+    // Another user's file keeps its owner and group (only root can make one).
+    struct stat owner {};
+    if (::geteuid() == 0 && ::chown(longest.c_str(), 4321, 4322) == 0) {
+        EXPECT_TRUE(SaveDocument(*saved, longest, error) && ::stat(longest.c_str(), &owner) == 0 &&
+                    owner.st_uid == 4321 && owner.st_gid == 4322) << error;
+    }
 }
 
 // ------------------------------------------------------------ bad files
