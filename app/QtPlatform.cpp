@@ -5,12 +5,12 @@
 #include "CMessageDlg.h"
 #include "CNamesDlg.h"
 #include "CZYLView.h"
+#include "FileWrite.h"
 #include "SystemPath.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
@@ -93,23 +93,37 @@ IPlatform::SaveAnswer CQtPlatform::AskSaveChanges(const std::string& documentNam
     }
 }
 
+// The bytes of the file the dialog chose; a choice that names no single
+// file is refused with a message, as if the dialog had been cancelled.
+std::string CQtPlatform::ChosenPath(const QString& chosen, const std::string& suggested)
+{
+    std::string bytes;
+    if (ChosenPathBytes(chosen, AbsolutePath(suggested), bytes))
+        return bytes;
+    ShowMessageBox(QStringLiteral("Cannot use %1: its name is not valid text and names no single file of its folder.")
+                       .arg(chosen)
+                       .toStdString());
+    return {};
+}
+
 std::string CQtPlatform::AskOpenPath()
 {
-    return PathBytes(
-        QFileDialog::getOpenFileName(Owner(), QStringLiteral("Open"), QString(), QString::fromLatin1(kFilter)));
+    return ChosenPath(
+        QFileDialog::getOpenFileName(Owner(), QStringLiteral("Open"), QString(), QString::fromLatin1(kFilter)), {});
 }
 
 std::string CQtPlatform::AskSavePath(const std::string& suggested)
 {
-    return PathBytes(QFileDialog::getSaveFileName(Owner(), QStringLiteral("Save As"), PathText(suggested),
-                                                  QString::fromLatin1(kFilter)));
+    return ChosenPath(QFileDialog::getSaveFileName(Owner(), QStringLiteral("Save As"), PathText(suggested),
+                                                   QString::fromLatin1(kFilter)),
+                      suggested);
 }
 
 std::string CQtPlatform::AskExportPath(const std::string& suggested)
 {
-    return PathBytes(QFileDialog::getSaveFileName(
-        Owner(), QStringLiteral("Export Picture"), PathText(suggested),
-        QStringLiteral("PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)")));
+    return ChosenPath(QFileDialog::getSaveFileName(Owner(), QStringLiteral("Export Picture"), PathText(suggested),
+                                                   QStringLiteral("PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)")),
+                      suggested);
 }
 
 bool CQtPlatform::AskExportScale(double& scale)

@@ -3,6 +3,8 @@
 
 #include "Platform.h"
 
+#include <QString>
+
 class CMainFrame;
 class QWidget;
 
@@ -33,5 +35,7 @@ public:
     QWidget* Owner() const;
 
 private:
+    std::string ChosenPath(const QString& chosen, const std::string& suggested);
+
     CMainFrame* m_frame;
 };

@@ -19,12 +19,15 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
+#include <QScreen>
+#include <QWindow>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QUrl>
 #include <QtTest>
 
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -130,17 +133,18 @@ private slots:
         QCOMPARE(m_platform->Owner(), static_cast<QWidget*>(m_frame.get()));
     }
 
-    // A dropped file is opened as a copy, whatever the source proposes.
+    // A dropped file is opened as a copy, whatever the source proposes, by
+    // the bytes of its name (here not UTF-8) as the list of the drop has them.
     void dropOpensACopy()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("lab.zyl"));
+        const QByteArray path = QFile::encodeName(dir.path()) + "/l\xE4" "b.zyl";
         CZYLDoc saved;
         saved.m_strFunctionName[0] = "F";
         std::string error;
         QVERIFY2(SaveDocument(saved, path.toStdString(), error), error.c_str());
         QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(path)});
+        mime.setData("text/uri-list", "file://" + path.toPercentEncoding("/") + "\r\n");
         QDragEnterEvent enter(QPoint(50, 50), Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         enter.setDropAction(Qt::MoveAction);
         QApplication::sendEvent(m_frame.get(), &enter);
@@ -150,6 +154,7 @@ private slots:
         QApplication::sendEvent(m_frame.get(), &drop);
         QCOMPARE(drop.dropAction(), Qt::CopyAction); // the source keeps its file
         QCOMPARE(m_doc->m_strFunctionName[0], std::string("F"));
+        QVERIFY(::unlink(path.constData()) == 0); // which QTemporaryDir cannot
     }
 
     // The printed page holds every mark drawn, the last annotation
