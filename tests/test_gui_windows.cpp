@@ -215,7 +215,8 @@ private slots:
         const int refills = window->refills;
         m_frame->OnCommand(ID_OUTPUT_BLOW_ALL);
         QVERIFY(window->refills > refills);
-        window->move(140, 120);
+        window->windowHandle()->setFramePosition(QPoint(140, 120)); // as the window manager moves it
+        QTRY_COMPARE(window->pos(), QPoint(140, 120));
         m_frame->OnCommand(ID_TYPE_PLA);
         QVERIFY(!window->isVisible());
         m_frame->OnCommand(kAddedWindow);
@@ -223,14 +224,24 @@ private slots:
         QCOMPARE(platform.messages.back().text,
                  std::string("\n\nPLA is not commonly used, so this will not be implemented."));
         SetPlatform(m_platform.get());
+        m_frame->OnCommand(ID_TYPE_PROM);
+        m_frame->OnCommand(kAddedWindow); // shown again, where it was left
+        QCOMPARE(window->pos(), QPoint(140, 120));
 
-        // A new main window: the window comes back where it was.
-        const QPoint where = window->pos();
-        cleanup();
-        init();
-        add();
-        m_frame->OnCommand(kAddedWindow);
-        QCOMPARE(Dialog(kAddedWindow)->pos(), where);
+        // A new main window: the window comes back where it was; a stored
+        // place off the screen, or too large for it, comes back onto it.
+        QWidget far;
+        far.setGeometry(1000000, 1000000, 1000000, 1000000);
+        for (const QVariant& stored : {QVariant(), QVariant(far.saveGeometry())}) {
+            if (stored.isValid())
+                QSettings().setValue("Windows/Counting", stored);
+            cleanup();
+            init();
+            add();
+            m_frame->OnCommand(kAddedWindow);
+            QVERIFY(Dialog(kAddedWindow)->pos() == QPoint(140, 120) || stored.isValid());
+            QVERIFY(Dialog(kAddedWindow)->screen()->availableGeometry().contains(Dialog(kAddedWindow)->frameGeometry()));
+        }
     }
 
     // Closing the main window ends the program, dialogs shown or not.
