@@ -4,8 +4,9 @@
 // the arrays, sometimes scrolled), clicks, Shift+clicks and popup values in
 // the truth-table, circuit-symbols and Karnaugh windows, the steps window's
 // functions, covers and zoom, the entry dialogs' Updates with random lists
-// and the names command with names of any script. After every step the document must be sound and every
-// open entry dialog must show the document's functions; every few steps the
+// and the names command with names of any script. After every step the
+// document must be sound and every open entry dialog must show the
+// document's functions; every few steps the
 // annotations must describe the document, and every few hundred steps the
 // document must save and reopen in place to the same sound document.
 // ZYL_WALK_STEPS and ZYL_WALK_SEED in the environment set the walk's length
@@ -38,8 +39,6 @@
 #include <random>
 
 namespace {
-
-constexpr unsigned long kDefaultSteps = 10000;
 
 unsigned long FromEnvironment(const char* name, unsigned long fallback)
 {
@@ -85,9 +84,9 @@ public:
     // a long walk under the sanitizers takes longer: 20 ms a step more.
     static void initMain()
     {
-        const unsigned long steps = FromEnvironment("ZYL_WALK_STEPS", kDefaultSteps);
         if (qEnvironmentVariableIsEmpty("QTEST_FUNCTION_TIMEOUT"))
-            qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::min(300000 + 20 * steps, 2000000000ul)));
+            qputenv("QTEST_FUNCTION_TIMEOUT",
+                    QByteArray::number(std::min(300000 + 20 * FromEnvironment("ZYL_WALK_STEPS", 10000), 2000000000ul)));
     }
 
 private slots:
@@ -105,7 +104,7 @@ private slots:
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
 
-        const unsigned long steps = FromEnvironment("ZYL_WALK_STEPS", kDefaultSteps);
+        const unsigned long steps = FromEnvironment("ZYL_WALK_STEPS", 10000);
         std::mt19937 rng(static_cast<unsigned>(FromEnvironment("ZYL_WALK_SEED", 20261207)));
         auto pick = [&rng](int n) { return int(rng() % unsigned(n)); };
 
