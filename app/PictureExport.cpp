@@ -2,6 +2,7 @@
 #include "PictureExport.h"
 
 #include "FileWrite.h"
+#include "Utf8.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -23,7 +24,7 @@ constexpr double kMaxPixels = 400e6;
 
 bool Fail(std::string& error, const std::string& path, const std::string& reason)
 {
-    error = "Cannot export " + path + ": " + reason + ".";
+    error = "Cannot export " + Utf8::Escaped(path) + ": " + reason + ".";
     return false;
 }
 

@@ -17,7 +17,7 @@ class QPainter;
 //
 // paint gets a painter with the origin at the top left of the picture and
 // a white background already filled. Returns false with a message
-// ("Cannot export PATH: reason.") when the type is unknown, the size or
+// ("Cannot export PATH: reason.", PATH escaped) when the type is unknown, the size or
 // scale is unusable or the file cannot be written. The picture is drawn in
 // memory and written as every file of the program is (ReplaceFile in
 // FileWrite.h: only over a regular file, a failed export leaves an earlier

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -38,7 +39,12 @@ void CQtPlatform::ShowZylMessage(const std::string& text)
 
 void CQtPlatform::ShowMessageBox(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"), QString::fromStdString(text), QMessageBox::Ok,
+    // A line as long as a huge path is cut in its middle, so that the box
+    // and its button stay on the screen.
+    QStringList lines = QString::fromStdString(text).split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = QFontMetrics(QApplication::font("QMessageBox")).elidedText(line, Qt::ElideMiddle, 800);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"), lines.join(QLatin1Char('\n')), QMessageBox::Ok,
                     Owner());
     box.exec();
 }

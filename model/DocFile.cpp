@@ -738,8 +738,9 @@ bool LoadDocumentFromString(CZYLDoc& doc, std::string_view text, const std::stri
 
 bool LoadDocument(CZYLDoc& doc, const std::string& path, std::string& error)
 {
+    // A path is named with its control characters and bad bytes escaped.
     auto fail = [&](const std::string& problem) {
-        error = "Cannot open " + path + ": " + problem;
+        error = "Cannot open " + Utf8::Escaped(path) + ": " + problem;
         return false;
     };
     // Only a regular file can be a document. Anything else is refused by
@@ -778,7 +779,7 @@ bool LoadDocument(CZYLDoc& doc, const std::string& path, std::string& error)
         return fail(ErrnoText(code) + ".");
     if (text.size() > kMaxFileSize)
         return fail("the file is too large to be a ZYL document.");
-    if (!LoadDocumentFromString(doc, text, path, error))
+    if (!LoadDocumentFromString(doc, text, Utf8::Escaped(path), error))
         return false;
     doc.SetPathName(path);
     doc.SetModifiedFlag(false);
@@ -791,7 +792,7 @@ bool SaveDocument(const CZYLDoc& doc, const std::string& path, std::string& erro
     std::string reason;
     if (ReplaceFile(path, SaveDocumentToString(doc), reason))
         return true;
-    error = "Cannot save " + path + ": " + reason;
+    error = "Cannot save " + Utf8::Escaped(path) + ": " + reason;
     return false;
 }
 

@@ -26,7 +26,8 @@ class CZYLDoc;
 // read-only"), also for root, and the file keeps its permissions, owner and
 // group. It does not touch the document; StoreDocument below also records
 // the path and clears the modified flag. On failure: false, error
-// "Cannot save PATH: reason."
+// "Cannot save PATH: reason." (PATH with control characters and bad bytes
+// escaped, Utf8::Escaped).
 bool SaveDocument(const CZYLDoc& doc, const std::string& path, std::string& error);
 
 // SaveDocument, then on success doc.SetPathName(path) and
@@ -40,7 +41,7 @@ bool StoreDocument(CZYLDoc& doc, const std::string& path, std::string& error);
 // fields are rebuilt, the path is recorded, the modified flag is cleared and
 // every view is told (UpdateAllViews). An empty file (as older versions wrote) changes nothing
 // of the device and also succeeds. On failure: false, the document exactly
-// as it was, error "Cannot open PATH: line N: problem."
+// as it was, error "Cannot open PATH: line N: problem." (PATH escaped).
 bool LoadDocument(CZYLDoc& doc, const std::string& path, std::string& error);
 
 // The text SaveDocument writes. Deterministic: the same state gives the same
