@@ -528,9 +528,9 @@ void CMainFrame::DoExport()
     std::string suggested = m_lastExport;
     if (suggested.empty()) {
         const std::string& doc = m_doc.GetPathName();
-        const std::size_t dot = doc.rfind('.');
-        suggested = doc.empty() ? "Untitled.png"
-                                : doc.substr(0, dot > doc.rfind('/') + 1 && dot != std::string::npos ? dot : doc.size()) + ".png";
+        const std::size_t name = doc.rfind('/') + 1, dot = doc.rfind('.'); // name is 0 without a folder
+        const bool typed = dot != std::string::npos && dot > name;
+        suggested = doc.empty() ? "Untitled.png" : doc.substr(0, typed ? dot : doc.size()) + ".png";
     }
     std::string path = GetPlatform().AskExportPath(suggested);
     if (path.empty())

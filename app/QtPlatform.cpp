@@ -104,7 +104,7 @@ IPlatform::SaveAnswer CQtPlatform::AskSaveChanges(const std::string& documentNam
 std::string CQtPlatform::ChosenPath(const QString& chosen, const std::string& suggested)
 {
     std::string bytes;
-    if (ChosenPathBytes(chosen, AbsolutePath(suggested), bytes))
+    if (ChosenPathBytes(chosen, suggested.empty() ? suggested : AbsolutePath(suggested), bytes))
         return bytes;
     ShowMessageBox(QStringLiteral("Cannot use %1: its name is not valid text and names no single file of its folder.")
                        .arg(chosen)

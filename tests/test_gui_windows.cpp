@@ -53,7 +53,7 @@ class TestGuiWindows : public CShownFrameTest
     CModelessDlg* Dialog(int id) { return m_frame->View()->Dialogs().Dialog(id); }
 
 private slots:
-    void initTestCase() { QSettings(ZYL_SETTINGS_ORGANISATION, ZYL_SETTINGS_APPLICATION).clear(); }
+    void initTestCase() { QSettings(ZYL_SETTINGS_ORGANISATION, ZYL_SETTINGS_APPLICATION).clear(), QSettings().clear(); }
     void init() { ShowFrame(); }
     void cleanup() { CloseFrame(); }
 
