@@ -7,6 +7,7 @@
 #include "CZYLView.h"
 #include "CommandTable.h"
 #include "DocFile.h"
+#include "FileWrite.h"
 #include "PictureExport.h"
 #include "QtPlatform.h"
 #include "SystemPath.h"
@@ -19,6 +20,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -36,7 +39,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUrl>
 
 namespace {
 
@@ -244,26 +246,29 @@ void CMainFrame::OnZoomChanged(int percent)
 void CMainFrame::LoadSettings()
 {
     QSettings settings(QStringLiteral(ZYL_SETTINGS_ORGANISATION), QStringLiteral(ZYL_SETTINGS_APPLICATION));
+    // Paths are stored as their bytes; older settings hold them as text.
     m_recent.clear();
     for (int i = 0; i < 4; ++i) {
-        const QString file = settings.value(QStringLiteral("Recent File List/File%1").arg(i + 1)).toString();
-        if (!file.isEmpty())
-            m_recent << file;
+        const QVariant file = settings.value(QStringLiteral("Recent File List/File%1").arg(i + 1));
+        const std::string path = file.typeId() == QMetaType::QByteArray ? file.toByteArray().toStdString()
+                                                                        : PathBytes(file.toString());
+        if (!path.empty() && std::find(m_recent.begin(), m_recent.end(), path) == m_recent.end())
+            m_recent.push_back(path);
     }
     m_wndToolBar->setVisible(settings.value(QStringLiteral("Settings/ShowToolbar"), true).toBool());
     statusBar()->setVisible(settings.value(QStringLiteral("Settings/ShowStatusBar"), true).toBool());
     // The drawing comes back at its remembered zoom, from its top left.
-    m_view->SetZoom(settings.value(QStringLiteral("Settings/Zoom"), kActualZoom).toInt(), QPoint(0, 0));
+    m_view->SetZoom(StoredZoom(QStringLiteral("Settings/Zoom"), settings), QPoint(0, 0));
     UpdateRecentMenu();
 }
 
 void CMainFrame::SaveSettings() const
 {
     QSettings settings(QStringLiteral(ZYL_SETTINGS_ORGANISATION), QStringLiteral(ZYL_SETTINGS_APPLICATION));
-    for (int i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < 4; ++i) {
         const QString key = QStringLiteral("Recent File List/File%1").arg(i + 1);
         if (i < m_recent.size())
-            settings.setValue(key, m_recent[i]);
+            settings.setValue(key, QByteArray::fromStdString(m_recent[i]));
         else
             settings.remove(key);
     }
@@ -273,23 +278,25 @@ void CMainFrame::SaveSettings() const
     settings.setValue(QStringLiteral("Settings/ShowStatusBar"), !statusBar()->isHidden());
 }
 
-void CMainFrame::AddRecentFile(const QString& path)
+void CMainFrame::AddRecentFile(const std::string& absolutePath)
 {
-    const QString full = QFileInfo(path).absoluteFilePath();
-    m_recent.removeAll(full);
-    m_recent.prepend(full);
-    while (m_recent.size() > 4)
-        m_recent.removeLast();
+    std::erase(m_recent, absolutePath);
+    m_recent.insert(m_recent.begin(), absolutePath);
+    if (m_recent.size() > 4)
+        m_recent.resize(4);
     UpdateRecentMenu();
     SaveSettings();
 }
 
 void CMainFrame::UpdateRecentMenu()
 {
-    for (int i = 0; i < 4; ++i) {
+    // A long path is cut in the middle, so that the menu stays within
+    // reach of its file name.
+    const int width = 60 * QFontMetrics(QApplication::font("QMenu")).averageCharWidth();
+    for (std::size_t i = 0; i < 4; ++i) {
         QAction* a = m_mru[i];
         if (i < m_recent.size()) {
-            QString shown = QDir::toNativeSeparators(m_recent[i]);
+            QString shown = ShownPath(m_recent[i], width);
             shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
             a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
             a->setVisible(true);
@@ -339,11 +346,18 @@ void CMainFrame::BuildShellCommands()
     // A single pane: nothing to move to.
     m_commands.Add(ID_NEXT_PANE, [] {});
     m_commands.Add(ID_PREV_PANE, [] {});
-    for (int i = 0; i < 4; ++i) {
-        m_commands.Add(ID_FILE_MRU_FILE1 + i, [this, i] {
-            const QString path = m_recent.value(i);
-            if (!path.isEmpty() && SaveModified())
-                OpenDocumentFile(path);
+    for (std::size_t i = 0; i < 4; ++i) {
+        m_commands.Add(ID_FILE_MRU_FILE1 + int(i), [this, i] {
+            if (i >= m_recent.size() || !SaveModified())
+                return;
+            // An entry that no longer opens (gone, moved, not a document)
+            // leaves the list.
+            const std::string path = m_recent[i];
+            if (!OpenDocumentPath(path)) {
+                std::erase(m_recent, path);
+                UpdateRecentMenu();
+                SaveSettings();
+            }
         });
     }
 }
@@ -352,7 +366,7 @@ bool CMainFrame::ShellHandles(int id) const
 {
     // A recent-file entry exists only while the list has that many files.
     if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 4)
-        return id - ID_FILE_MRU_FILE1 < m_recent.size();
+        return std::size_t(id - ID_FILE_MRU_FILE1) < m_recent.size();
     return m_commands.Handles(id);
 }
 
@@ -438,62 +452,68 @@ void CMainFrame::NewDocument()
     m_doc.UpdateAllViews();
 }
 
-bool CMainFrame::OpenDocumentFile(const QString& path)
+std::string CMainFrame::PathBytesOf(const QString& path)
 {
-    return OpenDocumentPath(PathBytes(path));
+    return PathBytes(path);
 }
 
 bool CMainFrame::OpenDocumentPath(const std::string& path)
 {
     std::string error;
     if (!LoadDocument(m_doc, path, error)) {
-        StandardBox(this, Q(error));
+        ShowStandardMessage(error);
         return false;
     }
-    std::string absolute = path;
-    if (!absolute.starts_with('/')) {
-        std::string_view relative = path;
-        while (relative.starts_with("./"))
-            relative.remove_prefix(2);
-        absolute = PathBytes(QDir::currentPath()) + "/" + std::string(relative);
-    }
+    const std::string absolute = AbsolutePath(path);
     m_doc.SetPathName(absolute);
     m_doc.SetModifiedFlag(false);
     RememberSavedState();
-    AddRecentFile(PathText(absolute));
+    AddRecentFile(absolute);
     UpdateTitle();
     m_doc.UpdateAllViews();
     UpdateCommandUI(); // the type and flags of the document opened, also at start-up
     return true;
 }
 
-bool CMainFrame::SaveDocumentTo(const QString& path)
+bool CMainFrame::SaveDocumentPath(const std::string& path)
 {
     std::string error;
-    if (!SaveDocument(m_doc, PathBytes(path), error)) {
-        StandardBox(this, Q(error));
+    if (!SaveDocument(m_doc, path, error)) {
+        ShowStandardMessage(error);
         return false;
     }
-    m_doc.SetPathName(PathBytes(QFileInfo(path).absoluteFilePath()));
+    const std::string absolute = AbsolutePath(path);
+    m_doc.SetPathName(absolute);
     m_doc.SetModifiedFlag(false);
     RememberSavedState();
-    AddRecentFile(path);
+    AddRecentFile(absolute);
     UpdateTitle();
     return true;
 }
 
+namespace {
+
+// path with ext added when its name has no type of its own.
+std::string WithType(const std::string& path, const char* ext)
+{
+    const std::string name = path.substr(path.rfind('/') + 1);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos || dot + 1 == name.size() ? path + ext : path;
+}
+
+} // namespace
+
 bool CMainFrame::DoSave(bool askName)
 {
-    QString path = PathText(m_doc.GetPathName());
-    if (askName || path.isEmpty()) {
-        const QString suggested = path.isEmpty() ? QStringLiteral("Untitled.zyl") : path;
-        path = PathText(GetPlatform().AskSavePath(PathBytes(suggested)));
-        if (path.isEmpty())
+    // The document's own path is used as it is, byte for byte.
+    std::string path = m_doc.GetPathName();
+    if (askName || path.empty()) {
+        path = GetPlatform().AskSavePath(path.empty() ? "Untitled.zyl" : path);
+        if (path.empty())
             return false;
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".zyl");
+        path = WithType(path, ".zyl");
     }
-    return SaveDocumentTo(path);
+    return SaveDocumentPath(path);
 }
 
 void CMainFrame::DoOpen()
@@ -507,31 +527,32 @@ void CMainFrame::DoOpen()
 
 void CMainFrame::DoExport()
 {
-    QString suggested = m_lastExport;
-    if (suggested.isEmpty()) {
+    // The last picture, else one named after the document beside it.
+    std::string suggested = m_lastExport;
+    if (suggested.empty()) {
         const std::string& doc = m_doc.GetPathName();
-        suggested = doc.empty() ? QStringLiteral("Untitled.png")
-                                : QFileInfo(PathText(doc)).completeBaseName() + QStringLiteral(".png");
+        const std::size_t name = doc.rfind('/') + 1, dot = doc.rfind('.'); // name is 0 without a folder
+        const bool typed = dot != std::string::npos && dot > name;
+        suggested = doc.empty() ? "Untitled.png" : doc.substr(0, typed ? dot : doc.size()) + ".png";
     }
-    QString path = PathText(GetPlatform().AskExportPath(PathBytes(suggested)));
-    if (path.isEmpty())
+    std::string path = GetPlatform().AskExportPath(suggested);
+    if (path.empty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".png");
+    path = WithType(path, ".png");
     double scale = 1.0;
-    if (PictureType(PathBytes(path)) == "png" && !GetPlatform().AskExportScale(scale))
+    if (PictureType(path) == "png" && !GetPlatform().AskExportScale(scale))
         return;
     if (ExportPictureTo(path, scale))
         m_lastExport = path;
 }
 
-bool CMainFrame::ExportPictureTo(const QString& path, double scale)
+bool CMainFrame::ExportPictureTo(const std::string& path, double scale)
 {
     std::string error;
     CZYLView* view = m_view;
-    if (!ExportPicture(PathBytes(path), CZYLView::kWidth, CZYLView::kHeight,
-                       [view](QPainter& p) { view->OnDraw(p); }, scale, error)) {
-        StandardBox(this, Q(error));
+    if (!ExportPicture(path, CZYLView::kWidth, CZYLView::kHeight, [view](QPainter& p) { view->OnDraw(p); }, scale,
+                       error)) {
+        ShowStandardMessage(error);
         return false;
     }
     return true;
@@ -676,13 +697,6 @@ bool AcceptAsCopy(QDropEvent* event)
     return true;
 }
 
-// The local path of a URL in the system's bytes (its percent-encoding kept
-// apart from any decoding into text).
-std::string LocalPathBytes(const QUrl& url)
-{
-    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
-}
-
 } // namespace
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
@@ -697,12 +711,15 @@ void CMainFrame::dragMoveEvent(QDragMoveEvent* event)
 
 void CMainFrame::dropEvent(QDropEvent* event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.front().isLocalFile())
+    // The list's own bytes: a name that is not UTF-8 stays as it is, which
+    // a decoding into URLs would not keep.
+    const QByteArray list = event->mimeData()->data(QStringLiteral("text/uri-list"));
+    const std::string path = LocalPathFromUriList(std::string_view(list.constData(), std::size_t(list.size())));
+    if (path.empty())
         return;
     AcceptAsCopy(event);
     activateWindow();
     if (SaveModified())
-        OpenDocumentPath(LocalPathBytes(urls.front()));
+        OpenDocumentPath(path);
     AfterCommand();
 }

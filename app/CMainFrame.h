@@ -4,12 +4,12 @@
 #include "CCommandRows.h"
 
 #include <QMainWindow>
-#include <QStringList>
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CZYLDoc;
 class CZYLView;
@@ -48,17 +48,20 @@ public:
     void UpdateCommandUI();
 
     // File commands without their dialogs; false after a reported failure.
-    bool OpenDocumentFile(const QString& path);
-    // The same for a path in the system's bytes (which need not be UTF-8).
+    // Paths are the system's bytes (which need not be UTF-8); the QString
+    // forms are for names that are text.
+    bool OpenDocumentFile(const QString& path) { return OpenDocumentPath(PathBytesOf(path)); }
     bool OpenDocumentPath(const std::string& path);
-    bool SaveDocumentTo(const QString& path);
+    bool SaveDocumentTo(const QString& path) { return SaveDocumentPath(PathBytesOf(path)); }
+    bool SaveDocumentPath(const std::string& path);
     void NewDocument();
-    QStringList RecentFiles() const { return m_recent; }
-    void AddRecentFile(const QString& path);
+    // The recent files, newest first, as absolute paths.
+    const std::vector<std::string>& RecentFiles() const { return m_recent; }
+    void AddRecentFile(const std::string& absolutePath);
 
     // The fuse map as a picture file (.png at scale pixels a unit, .svg,
     // .pdf); false after a reported failure.
-    bool ExportPictureTo(const QString& path, double scale);
+    bool ExportPictureTo(const std::string& path, double scale);
 
 
     // Prints one page to the printer (no dialog); false with the reason
@@ -80,6 +83,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    static std::string PathBytesOf(const QString& path);
     void BuildShellCommands();
     void BuildActions();
     void BuildMenus();
@@ -114,9 +118,9 @@ private:
     std::map<int, QAction*> m_actions;
     CCommandRows m_commands; // the shell's own: files, printing, bars, About, Exit
     QAction* m_mru[4] = {};
-    QStringList m_recent;
+    std::vector<std::string> m_recent;
     std::unique_ptr<QPrinter> m_printer;
-    QString m_lastExport;
+    std::string m_lastExport;
     // The document as it was last opened, saved or started: any difference
     // marks it modified, whichever window or command made the change.
     std::string m_savedState;

@@ -31,12 +31,8 @@ bool CZYLApp::InitInstance(const std::vector<std::string>& args, int& exitCode, 
     switch (cmd.action) {
     case CCommandLine::Help:
     case CCommandLine::Version:
-        std::fputs((cmd.message + "\n").c_str(), stdout);
-        exitCode = CommandLineExitStatus(cmd);
-        return false;
     case CCommandLine::Error:
-        std::fputs(("zyl: " + cmd.message + "\n").c_str(), stderr);
-        exitCode = CommandLineExitStatus(cmd);
+        exitCode = AnswerCommandLine(cmd);
         return false;
     default:
         return InitInstanceFor(cmd, exitCode, show);

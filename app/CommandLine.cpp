@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -251,6 +254,20 @@ int CommandLineExitStatus(const CCommandLine& command)
     default:
         return -1;
     }
+}
+
+int AnswerCommandLine(const CCommandLine& command)
+{
+    if (command.action == CCommandLine::Error) {
+        std::fputs(("zyl: " + command.message + "\n").c_str(), stderr);
+        return CommandLineExitStatus(command);
+    }
+    errno = 0;
+    if (std::fputs((command.message + "\n").c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "zyl: cannot write the output: %s.\n", std::strerror(errno));
+        return 1;
+    }
+    return CommandLineExitStatus(command);
 }
 
 std::vector<char*> QtArguments(const CCommandLine& command, int argc, char* argv[])

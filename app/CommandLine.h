@@ -38,6 +38,11 @@ CCommandLine ParseZylCommandLine(const std::vector<std::string>& args);
 // and Version, 2 for Error (a usage error), -1 for the others.
 int CommandLineExitStatus(const CCommandLine& command);
 
+// Answers Help and Version on the standard output and an Error on the error
+// output after "zyl: "; returns the exit status. Output that cannot be
+// written (a full disk, a closed pipe) is said on the error output, status 1.
+int AnswerCommandLine(const CCommandLine& command);
+
 // The arguments to hand to QApplication: argv as given, with
 // "-platform offscreen" added for an export (of either picture) or a print that named no
 // platform, so that these run without a display. The pointers stay valid

@@ -9,6 +9,9 @@
 #include "Utf8.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <ios>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -106,10 +109,11 @@ private:
     // Enough bytes for 40 characters of any script.
     static constexpr std::size_t kHeadBytes = 4 * 40 + 4;
 
+    // Control characters and bad bytes shown escaped, never echoed raw.
     static std::string Excerpt(std::string_view text, bool longer)
     {
         const std::string_view cut = Utf8::Truncate(text, 40);
-        return std::string(cut) + (longer || cut.size() < text.size() ? "..." : "");
+        return Utf8::Escaped(cut) + (longer || cut.size() < text.size() ? "..." : "");
     }
 
     void EndItem()
@@ -202,34 +206,52 @@ struct Options
 
 // Reads args in order into options. Returns the exit status when the
 // command line is answered or refused by the time its word is reached
-// (--help, --version, an unknown option), nothing when a mode is to run.
+// (--help, --version, an unknown option) or refused as a whole (modes that
+// exclude each other, lists a mode does not read), nothing when a mode is
+// to run.
 std::optional<int> ParseOptions(const std::vector<std::string>& args, Options& options, std::ostream& out,
                                 std::ostream& err)
 {
+    std::vector<std::string> modes; // the modes given, in order, each once
     for (const std::string& a : args) {
         if (a == "--help" || a == "-h") {
             out << kUsage;
             return 0;
         }
         if (a == "--version") {
+            if (args.size() > 1) {
+                err << "zyl-minimize: --version takes no other arguments (see --help)\n";
+                return 2;
+            }
             out << "zyl-minimize " ZYL_VERSION "\n";
             return 0;
         }
-        if (a == "--all")
-            options.all = true;
-        else if (a == "--batch")
-            options.batch = true;
-        else if (a == "--every")
-            options.every = true;
-        else if (a == "--steps")
-            options.steps = true;
-        else if (a == "--latex")
+        bool* mode = a == "--all" ? &options.all : a == "--batch" ? &options.batch : a == "--every" ? &options.every
+                     : a == "--steps" ? &options.steps : nullptr;
+        if (mode) {
+            if (!*mode)
+                modes.push_back(a);
+            *mode = true;
+        } else if (a == "--latex") {
             options.latex = true;
-        else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-            err << "zyl-minimize: unknown option " << a << " (see --help)\n";
+        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+            err << "zyl-minimize: unknown option " << Utf8::Escaped(a) << " (see --help)\n";
             return 2;
-        } else
+        } else {
             options.lists.push_back(a);
+        }
+    }
+    if (modes.size() > 1) {
+        err << "zyl-minimize: " << modes[0] << " and " << modes[1] << " cannot be combined (see --help)\n";
+        return 2;
+    }
+    if (options.latex && !options.steps) {
+        err << "zyl-minimize: --latex goes with --steps (see --help)\n";
+        return 2;
+    }
+    if ((options.batch || options.every) && !options.lists.empty()) {
+        err << "zyl-minimize: " << modes[0] << " takes no term lists (see --help)\n";
+        return 2;
     }
     return std::nullopt;
 }
@@ -247,6 +269,8 @@ int PrintEvery(std::ostream& out)
         const Result r = Run(f);
         out << mask << '\t';
         PrintFields(out, r);
+        if (!out)
+            break; // said at the end
     }
     return 0;
 }
@@ -263,12 +287,20 @@ public:
     {
     }
 
-    // Reads in to its end; the exit status, 2 once a line was refused.
+    // Reads in to its end; the exit status, 2 once a line was refused or
+    // the input could not be read (a folder, a closed input).
     int ReadLines(std::istream& in)
     {
         std::vector<char> buffer(1 << 16);
         for (;;) {
-            const std::streamsize n = in.rdbuf()->sgetn(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            std::streamsize n = 0;
+            try {
+                n = in.rdbuf()->sgetn(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            } catch (const std::ios_base::failure& failure) {
+                m_err << "zyl-minimize: cannot read the standard input: "
+                      << (failure.code().value() != 0 ? failure.code().message() : std::string("read error")) << '\n';
+                return 2;
+            }
             if (n <= 0)
                 break;
             for (std::streamsize i = 0; i < n; ++i)
@@ -371,11 +403,20 @@ int RunLists(const Options& options, std::ostream& out, std::ostream& err)
     return 0;
 }
 
-} // namespace
+// As coreutils do, output that could not be written (a full disk, the
+// file-size limit, a closed pipe) is an error: said on err, and status 1
+// unless the run had failed already.
+int CheckOutput(int status, std::ostream& out, std::ostream& err)
+{
+    if (out.flush())
+        return status;
+    const int code = errno;
+    err << "zyl-minimize: cannot write the output" << (code != 0 ? std::string(": ") + std::strerror(code) : "")
+        << '\n';
+    return status != 0 ? status : 1;
+}
 
-// --every, then --batch, then the lists on the command line: the first
-// mode given in that order runs, the others are ignored.
-int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+int RunMode(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
     Options options;
     if (const std::optional<int> status = ParseOptions(args, options, out, err))
@@ -385,6 +426,14 @@ int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& o
     if (options.batch)
         return BatchRun(out, err).ReadLines(in);
     return RunLists(options, out, err);
+}
+
+} // namespace
+
+int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    errno = 0;
+    return CheckOutput(RunMode(args, in, out, err), out, err);
 }
 
 } // namespace MinimizeTool

@@ -27,7 +27,8 @@ struct Result
 
 Result Run(const Function& function);
 
-// The whole program; returns the exit status.
+// The whole program; returns the exit status: 0, 2 for a usage error, bad
+// input or input that cannot be read, 1 when the output cannot be written.
 int Main(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 } // namespace MinimizeTool

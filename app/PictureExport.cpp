@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureExport.h"
 
-#include <QFileInfo>
+#include "FileWrite.h"
+#include "Utf8.h"
+
+#include <QBuffer>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace {
@@ -20,7 +24,7 @@ constexpr double kMaxPixels = 400e6;
 
 bool Fail(std::string& error, const std::string& path, const std::string& reason)
 {
-    error = "Cannot export " + path + ": " + reason + ".";
+    error = "Cannot export " + Utf8::Escaped(path) + ": " + reason + ".";
     return false;
 }
 
@@ -28,12 +32,14 @@ bool Fail(std::string& error, const std::string& path, const std::string& reason
 
 std::string PictureType(const std::string& path)
 {
-    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
-    if (QFileInfo(QString::fromStdString(path)).completeBaseName().isEmpty())
+    // The name's bytes after the folder: a name, a dot and the type.
+    const std::string name = path.substr(path.rfind('/') + 1);
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0)
         return {};
-    if (suffix == QLatin1String("png") || suffix == QLatin1String("svg") || suffix == QLatin1String("pdf"))
-        return suffix.toStdString();
-    return {};
+    std::string type = name.substr(dot + 1);
+    std::transform(type.begin(), type.end(), type.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return type == "png" || type == "svg" || type == "pdf" ? type : std::string();
 }
 
 bool ExportPicture(const std::string& path, int width, int height, const std::function<void(QPainter&)>& paint,
@@ -53,9 +59,10 @@ bool ExportPicture(const std::string& path, int width, int height, const std::fu
             return Fail(error, path, "the scaled picture is too small or too large");
     }
 
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return Fail(error, path, file.errorString().toStdString());
+    // Drawn into memory, then written as every file is (FileWrite.h).
+    QByteArray bytes;
+    QBuffer file(&bytes);
+    file.open(QIODevice::WriteOnly);
 
     bool painted = false;
     if (type == "png") {
@@ -100,11 +107,10 @@ bool ExportPicture(const std::string& path, int width, int height, const std::fu
             painted = painter.end();
         }
     }
-    if (!painted) {
-        file.cancelWriting();
+    if (!painted)
         return Fail(error, path, "the picture could not be written");
-    }
-    if (!file.commit())
-        return Fail(error, path, file.errorString().toStdString());
+    std::string reason;
+    if (!ReplaceFile(path, std::string_view(bytes.constData(), std::size_t(bytes.size())), reason))
+        return Fail(error, path, reason.substr(0, reason.size() - 1)); // Fail adds the full stop
     return true;
 }

@@ -17,10 +17,11 @@ class QPainter;
 //
 // paint gets a painter with the origin at the top left of the picture and
 // a white background already filled. Returns false with a message
-// ("Cannot export PATH: reason.") when the type is unknown, the size or
-// scale is unusable or the file cannot be written. The file is written
-// through a temporary file next to it and a rename, so a failed export
-// leaves an earlier file of that name as it was.
+// ("Cannot export PATH: reason.", PATH escaped) when the type is unknown, the size or
+// scale is unusable or the file cannot be written. The picture is drawn in
+// memory and written as every file of the program is (ReplaceFile in
+// FileWrite.h: only over a regular file, a failed export leaves an earlier
+// file of that name as it was); path is the system's bytes.
 bool ExportPicture(const std::string& path, int width, int height, const std::function<void(QPainter&)>& paint,
                    double scale, std::string& error);
 

@@ -5,13 +5,14 @@
 #include "CMessageDlg.h"
 #include "CNamesDlg.h"
 #include "CZYLView.h"
+#include "FileWrite.h"
 #include "SystemPath.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
-#include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMenu>
 #include <QDialogButtonBox>
@@ -44,7 +45,12 @@ void CQtPlatform::ShowZylMessage(const std::string& text)
 
 void CQtPlatform::ShowMessageBox(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"), QString::fromStdString(text), QMessageBox::Ok,
+    // A line as long as a huge path is cut in its middle, so that the box
+    // and its button stay on the screen.
+    QStringList lines = QString::fromStdString(text).split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = QFontMetrics(QApplication::font("QMessageBox")).elidedText(line, Qt::ElideMiddle, 800);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"), lines.join(QLatin1Char('\n')), QMessageBox::Ok,
                     Owner());
     box.exec();
 }
@@ -99,23 +105,37 @@ IPlatform::SaveAnswer CQtPlatform::AskSaveChanges(const std::string& documentNam
     }
 }
 
+// The bytes of the file the dialog chose; a choice that names no single
+// file is refused with a message, as if the dialog had been cancelled.
+std::string CQtPlatform::ChosenPath(const QString& chosen, const std::string& suggested)
+{
+    std::string bytes;
+    if (ChosenPathBytes(chosen, suggested.empty() ? suggested : AbsolutePath(suggested), bytes))
+        return bytes;
+    ShowMessageBox(QStringLiteral("Cannot use %1: its name is not valid text and names no single file of its folder.")
+                       .arg(chosen)
+                       .toStdString());
+    return {};
+}
+
 std::string CQtPlatform::AskOpenPath()
 {
-    return PathBytes(
-        QFileDialog::getOpenFileName(Owner(), QStringLiteral("Open"), QString(), QString::fromLatin1(kFilter)));
+    return ChosenPath(
+        QFileDialog::getOpenFileName(Owner(), QStringLiteral("Open"), QString(), QString::fromLatin1(kFilter)), {});
 }
 
 std::string CQtPlatform::AskSavePath(const std::string& suggested)
 {
-    return PathBytes(QFileDialog::getSaveFileName(Owner(), QStringLiteral("Save As"), PathText(suggested),
-                                                  QString::fromLatin1(kFilter)));
+    return ChosenPath(QFileDialog::getSaveFileName(Owner(), QStringLiteral("Save As"), PathText(suggested),
+                                                   QString::fromLatin1(kFilter)),
+                      suggested);
 }
 
 std::string CQtPlatform::AskExportPath(const std::string& suggested)
 {
-    return PathBytes(QFileDialog::getSaveFileName(
-        Owner(), QStringLiteral("Export Picture"), PathText(suggested),
-        QStringLiteral("PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)")));
+    return ChosenPath(QFileDialog::getSaveFileName(Owner(), QStringLiteral("Export Picture"), PathText(suggested),
+                                                   QStringLiteral("PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)")),
+                      suggested);
 }
 
 bool CQtPlatform::AskExportScale(double& scale)

@@ -3,6 +3,8 @@
 
 #include "Platform.h"
 
+#include <QString>
+
 class CMainFrame;
 class QPrinter;
 class QWidget;
@@ -39,6 +41,8 @@ public:
     QWidget* Owner() const;
 
 private:
+    std::string ChosenPath(const QString& chosen, const std::string& suggested);
+
     CMainFrame* m_frame;
 };
 

@@ -5,21 +5,21 @@
 
 #include <QApplication>
 
-#include <cstdio>
+#include <csignal>
 
 int main(int argc, char* argv[])
 {
+    // A write over the file-size limit fails like a full disk, reported,
+    // instead of ending the program with the unsaved work.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The command line is read first: help, version and usage errors need
     // no window system, and an export or a print runs offscreen.
     const CCommandLine command = ParseZylCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     switch (command.action) {
     case CCommandLine::Help:
     case CCommandLine::Version:
-        std::fputs((command.message + "\n").c_str(), stdout);
-        return CommandLineExitStatus(command);
     case CCommandLine::Error:
-        std::fputs(("zyl: " + command.message + "\n").c_str(), stderr);
-        return CommandLineExitStatus(command);
+        return AnswerCommandLine(command);
     default:
         break;
     }

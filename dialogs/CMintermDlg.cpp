@@ -100,6 +100,7 @@ void CMintermDlg::CreateControls(const CTemplate& layout)
     for (int f = 0; f < 4; ++f) {
         const CDlgItem& ic = layout.iconAt;
         AddPicture(this, layout.icon, RowRect(ic.x, ic.y, ic.w, ic.h, f));
+        m_headingWidth = RowRect(ic.x, ic.y, ic.w, ic.h, f).left() - kHeadingX - 4;
 
         const CDlgItem& te = layout.termEdit;
         m_termEdit[f] = new QLineEdit(this);
@@ -178,5 +179,5 @@ void CMintermDlg::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     for (int f = 0; f < 4; ++f)
         DrawRichText(painter, kHeadingX, kHeadingY + kHeadingStep * f, EntryHeading(m_doc, f), kHeadingPoints,
-                     Qt::black, Qt::white);
+                     Qt::black, Qt::white, m_headingWidth); // names of wide characters narrowed
 }

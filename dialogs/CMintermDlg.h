@@ -72,4 +72,5 @@ private:
     QPushButton* m_update = nullptr;
     QPushButton* m_close = nullptr;
     CEntryLists m_lists;
+    int m_headingWidth = 0; // the room of a heading, up to its row's picture
 };

@@ -160,8 +160,10 @@ void CTruthTableDlg::PaintTitles(QPainter& p)
     for (int i = 0; i < CZYLDoc::kVariables; ++i)
         TextAt(p, L::VariableTitle(i), QString::fromStdString(m_doc.m_strVariableName[i]));
     for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
+        // Within its column, however wide the name's characters.
         const ZPoint at = L::FunctionTitle(f);
-        DrawRichText(p, at.x, at.y, TableFunctionTitle(m_doc.m_strFunctionName[f]), kPoints, Qt::black, Qt::white);
+        DrawRichText(p, at.x, at.y, TableFunctionTitle(m_doc.m_strFunctionName[f]), kPoints, Qt::black, Qt::white,
+                     L::ColumnLeft(5 + f) - at.x - 2);
     }
 }
 

@@ -14,10 +14,13 @@
 #include "Platform.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QRegion>
+#include <QScreen>
 #include <QSettings>
 #include <QWidget>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <vector>
@@ -27,28 +30,65 @@ const char* const kPlaDialogs = "\n\nPLA is not commonly used, so this will not 
 const char* const kPlaSymbols = "\nNo circuit symbol will be shown\nfor PLA.";
 } // namespace
 
-// Keeps a window's geometry in the settings whenever it is hidden.
+namespace {
+
+// Moves and sizes a window as little as needed for its frame to lie on
+// the available part of its screen.
+void KeepOnScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    const QSize size = window.size().boundedTo(available.size() - frame).expandedTo(window.minimumSize());
+    if (size != window.size())
+        window.resize(size);
+    const QSize outer = size + frame;
+    const QPoint at = window.pos();
+    const int x = std::max(available.left(), std::min(at.x(), available.right() + 1 - outer.width()));
+    const int y = std::max(available.top(), std::min(at.y(), available.bottom() + 1 - outer.height()));
+    if (QPoint(x, y) != at)
+        window.move(x, y);
+}
+
+} // namespace
+
+// Keeps a window where the user left it: its geometry is taken whenever it
+// is hidden and given back, onto the screen, on every show (a window
+// manager may otherwise place a window anew each time it is shown). With a
+// settings key it is also kept in the settings for the next run.
 class CGeometryKeeper : public QObject
 {
 public:
-    CGeometryKeeper(QWidget& window, std::string key)
+    CGeometryKeeper(QWidget& window, const std::string& key)
         : QObject(&window)
-        , m_key(QStringLiteral("Windows/%1").arg(QString::fromStdString(key)))
+        , m_key(key.empty() ? QString() : QStringLiteral("Windows/%1").arg(QString::fromStdString(key)))
     {
-        window.restoreGeometry(QSettings().value(m_key).toByteArray());
+        if (!m_key.isEmpty())
+            m_geometry = QSettings().value(m_key).toByteArray();
         window.installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide)
-            QSettings().setValue(m_key, static_cast<QWidget*>(watched)->saveGeometry());
+        auto& window = *static_cast<QWidget*>(watched);
+        if (event->spontaneous())
+            return false;
+        if (event->type() == QEvent::Hide) {
+            m_geometry = window.saveGeometry();
+            if (!m_key.isEmpty())
+                QSettings().setValue(m_key, m_geometry);
+        } else if (event->type() == QEvent::Show && !m_geometry.isEmpty() && window.restoreGeometry(m_geometry)) {
+            KeepOnScreen(window);
+        }
         return false;
     }
 
 private:
     QString m_key;
+    QByteArray m_geometry;
 };
 
 // Which of the dialogs came up last: a window activated or shown lies over
@@ -130,7 +170,7 @@ struct CViewDialogs::Impl
         CExtraWindow& extra = extras[index];
         if (!extra.window) {
             extra.window = extra.create(doc, Owner());
-            new CGeometryKeeper(*extra.window, extra.settingsKey);
+            new CGeometryKeeper(*extra.window, extra.settingsKey); // owned by the window
             stacking->Watch(*extra.window);
         }
         BringUp(*extra.window);
@@ -142,6 +182,7 @@ struct CViewDialogs::Impl
     {
         if (!slot) {
             slot = std::make_unique<T>(doc, Owner());
+            new CGeometryKeeper(*slot, std::string()); // owned by the dialog
             stacking->Watch(*slot);
         }
         return *slot;

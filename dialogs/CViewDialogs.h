@@ -12,7 +12,8 @@ class CModelessDlg;
 // The function-entry dialogs that the view owns (truth table, minterms,
 // maxterms, circuit symbols) and the names dialog. Each modeless dialog's
 // window is created on its first command, hidden when closed and destroyed
-// with this object. The dialogs are owned by the main window (the view's
+// with this object; shown again, it comes back where it was left, on the
+// screen. The dialogs are owned by the main window (the view's
 // window): they stay above it, minimize and restore with it, and a click in
 // the fuse map never buries them.
 class CViewDialogs
@@ -27,7 +28,7 @@ public:
     // refilled on every change of the document, hidden by the switch to PLA
     // and refused there with the PLA message, silent while the block
     // structure is shown, and its geometry is remembered in the settings
-    // under "Windows/<settingsKey>".
+    // under "Windows/<settingsKey>" (read back onto the screen, or not at all).
     using WindowFactory = std::function<std::unique_ptr<CModelessDlg>(CZYLDoc& doc, QWidget* owner)>;
     void AddWindow(int id, const std::string& settingsKey, WindowFactory create);
 

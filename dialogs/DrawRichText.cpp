@@ -167,8 +167,8 @@ const QStaticText& StaticGlyph(const std::string& ch, const QFont& font)
 
 } // namespace
 
-void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int pointSize, const QColor& textColour,
-                  const QColor& backgroundColour)
+int DrawRichText(QPainter& painter, int x, int y, const std::string& text, int pointSize, const QColor& textColour,
+                 const QColor& backgroundColour, int maxWidth)
 {
     painter.save();
     const QFont normal = ZylArialFont(pointSize);
@@ -176,6 +176,12 @@ void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int 
     const QFontMetrics fmNormal(normal, painter.device());
     const QFontMetrics fmSmall(small, painter.device());
     const CRichLayout& layout = CachedLayout(text, pointSize, fmNormal, fmSmall, painter.device());
+    const int width = maxWidth > 0 ? std::min(layout.width, maxWidth) : layout.width;
+    if (width < layout.width) {
+        painter.translate(x, y);
+        painter.scale(double(width) / layout.width, 1.0);
+        x = y = 0;
+    }
 
     painter.setPen(QPen(textColour, 1));
     // Each character as drawText draws it in opaque mode: its cell (the
@@ -209,4 +215,5 @@ void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int 
     for (const CRichBar& b : layout.bars)
         painter.drawLine(x + b.x1, y - 1, x + b.x2, y - 1);
     painter.restore();
+    return width;
 }

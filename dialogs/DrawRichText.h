@@ -51,9 +51,12 @@ class QColor;
 
 // Draws text at (x, y) (top-left of the first character, logical units)
 // in "Arial" at pointSize tenths of a point (as at 96 dpi), restoring the
-// painter's font, pen and colours afterwards.
-void DrawRichText(QPainter& painter, int x, int y, const std::string& text, int pointSize, const QColor& textColour,
-                  const QColor& backgroundColour);
+// painter's font, pen and colours afterwards. Returns the width drawn, as
+// its characters measure in the painter's font: a text wider than maxWidth
+// (when that is above 0), such as a name of wide characters, is drawn
+// narrowed to it, so that it never runs into what stands beside it.
+int DrawRichText(QPainter& painter, int x, int y, const std::string& text, int pointSize, const QColor& textColour,
+                 const QColor& backgroundColour, int maxWidth = 0);
 
 class QFont;
 

@@ -2,6 +2,7 @@
 #include "NamesLogic.h"
 
 #include "CZYLDoc.h"
+#include "DocInvariants.h"
 #include "DocOps.h"
 #include "PlacementLogic.h"
 #include "Platform.h"
@@ -12,6 +13,8 @@ const char* const kFunctionNamesDuplicated = "\nThe function names are duplicate
 const char* const kFunctionNameTooLong = "The function name should not be more than two characters.";
 const char* const kVariableNameFieldTooLong = "Please enter no more than 1 character.";
 const char* const kNameHoldsMarkup = "\nA name may not contain \"^\" or \"~\"\n(they mark bars and subscripts),\n\nplease check.";
+const char* const kNameNotPrintable =
+    "\nA name may not contain control or invisible\ncharacters, nor start with a combining mark,\n\nplease check.";
 
 namespace {
 
@@ -29,6 +32,20 @@ bool Longer(const std::string& name, std::size_t limit) { return Utf8::CountChar
 } // namespace
 
 bool HoldsMarkup(const std::string& name) { return name.find_first_of("^~") != std::string::npos; }
+
+namespace {
+
+// The markup message, else the one for a name a document could not hold
+// (its form is the dialog's: it stores typed names in form C and keeps an
+// unchanged one as it was).
+const char* CheckCharacters(const std::string& name)
+{
+    if (HoldsMarkup(name))
+        return kNameHoldsMarkup;
+    return NameCharacterFault(Utf8::ToNfc(name)).empty() ? nullptr : kNameNotPrintable;
+}
+
+} // namespace
 
 CNames NamesFromDoc(const CZYLDoc& doc)
 {
@@ -51,10 +68,10 @@ const char* CheckVariableField(const std::string& text)
 {
     if (Longer(text, kMaxVariableNameLength))
         return kVariableNameFieldTooLong;
-    return HoldsMarkup(text) ? kNameHoldsMarkup : nullptr;
+    return CheckCharacters(text);
 }
 
-const char* CheckFunctionField(const std::string& text) { return HoldsMarkup(text) ? kNameHoldsMarkup : nullptr; }
+const char* CheckFunctionField(const std::string& text) { return CheckCharacters(text); }
 
 const char* CheckNames(const CNames& names)
 {
@@ -67,8 +84,8 @@ const char* CheckNames(const CNames& names)
             return kFunctionNameTooLong;
     for (const auto* list : {&names.variables, &names.functions})
         for (const std::string& name : *list)
-            if (HoldsMarkup(name))
-                return kNameHoldsMarkup;
+            if (const char* message = CheckCharacters(name))
+                return message;
     return nullptr;
 }
 

@@ -21,6 +21,9 @@ extern const char* const kVariableNameFieldTooLong;
 // A name holding "^" or "~", which would re-mark the drawing of every text
 // the name appears in (a bar, a subscript).
 extern const char* const kNameHoldsMarkup;
+// A name holding a control or invisible character or starting with a
+// combining mark, which a document file may not hold (NameCharacterFault).
+extern const char* const kNameNotPrintable;
 
 // Names are UTF-8; their lengths count characters (code points), so "é" or
 // a letter beyond the Basic Multilingual Plane is one character.
@@ -36,18 +39,19 @@ CNames NamesFromDoc(const CZYLDoc& doc);
 // (index 0..25), or -1: a name that is not one capital letter selects none.
 int LetterIndex(const std::string& name);
 
-// The message for a variable field of the dialog (too long, then markup),
-// or nullptr when it may be accepted.
+// The message for a variable field of the dialog (too long, then markup,
+// then the characters), or nullptr when it may be accepted.
 const char* CheckVariableField(const std::string& text);
 
-// The message for a function field of the dialog (markup; its length is
-// limited while typing), or nullptr when it may be accepted.
+// The message for a function field of the dialog (markup, then the
+// characters; its length is limited while typing), or nullptr when it may
+// be accepted.
 const char* CheckFunctionField(const std::string& text);
 
 // The message for names that cannot be accepted, in the order variables
 // duplicated, functions duplicated, function name too long, a name holding
-// markup (names are compared byte for byte, two empty names count as equal),
-// or nullptr.
+// markup or characters a document may not hold (names are compared byte for
+// byte, two empty names count as equal), or nullptr.
 const char* CheckNames(const CNames& names);
 
 // Applies accepted names: checks them (the first failure is shown in the

@@ -93,6 +93,12 @@ inline void ShowZoomTip(QWidget& widget, int percent)
     QToolTip::showText(widget.mapToGlobal(widget.rect().center()), ZoomText(percent), &widget, QRect(), 3000);
 }
 
-// A window's zoom as the settings remember it, snapped to a step.
-inline int StoredZoom(const QString& key) { return NearestZoomStep(QSettings().value(key, kActualZoom).toInt()); }
+// A window's zoom as the settings remember it: a whole number snapped to a
+// step, anything else (text, "1e9", nothing) the actual size.
+inline int StoredZoom(const QString& key, const QSettings& settings = QSettings())
+{
+    bool number = false;
+    const int percent = settings.value(key).toString().toInt(&number);
+    return number ? NearestZoomStep(percent) : kActualZoom;
+}
 inline void StoreZoom(const QString& key, int percent) { QSettings().setValue(key, percent); }

@@ -4,11 +4,11 @@
 #include "CZYLDoc.h"
 #include "DocInvariants.h"
 #include "DocOps.h"
+#include "FileWrite.h"
 #include "Utf8.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -180,11 +180,12 @@ const ItemRule kItems[] = {
 constexpr int kItemCount = static_cast<int>(std::size(kItems));
 
 // User text quoted in a message: at most 40 characters, cut between
-// characters, so that a huge value gives a short message.
+// characters, so that a huge value gives a short message, and invisible
+// ones shown escaped.
 std::string Excerpt(std::string_view text)
 {
     const std::string_view cut = Utf8::Truncate(text, 40);
-    return std::string(cut) + (cut.size() < text.size() ? "..." : "");
+    return Utf8::Escaped(cut) + (cut.size() < text.size() ? "..." : "");
 }
 
 std::string ItemName(const ItemRule& rule, int index)
@@ -195,7 +196,7 @@ std::string ItemName(const ItemRule& rule, int index)
 // The character at text[i] for a message: one whole UTF-8 sequence.
 std::string CharAt(std::string_view text, std::size_t i)
 {
-    return std::string(text.substr(i, Utf8::CharLength(text, i)));
+    return Utf8::Escaped(text.substr(i, Utf8::CharLength(text, i)));
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -484,9 +485,15 @@ bool Reader::ReadNameItem(ItemLine& at, Staged& staged)
     std::string name;
     if (!ReadName(at.rest, name) || !CheckItemEnd(at))
         return false;
+    // Read in the form the names dialog stores, which the checks below
+    // and the comparison with the other names assume.
+    name = Utf8::ToNfc(name);
     const bool variable = at.rule->kind == Kind::Variable;
     const std::string what = variable ? "variable" : "function";
     const int limit = variable ? kMaxVariableName : kMaxFunctionName;
+    // Printable first, so that every name a later message quotes is.
+    if (const std::string fault = NameCharacterFault(name); !fault.empty())
+        return Fail(what + " name " + fault);
     if (Utf8::CountChars(name) > std::size_t(limit))
         return Fail(what + " name \"" + Excerpt(name) + "\" is longer than " + std::to_string(limit) +
                     (limit == 1 ? " character." : " characters."));
@@ -505,29 +512,18 @@ bool Reader::ReadNameItem(ItemLine& at, Staged& staged)
 }
 
 // A PROM function is written as two items, its truth table and its OR
-// fuses; whichever comes second is checked against the first: a table
-// entry other than X shows its OR fuse.
+// fuses; that they agree (a table entry other than X shows its OR fuse) is
+// checked with the whole document, which reports the first line of the two.
 bool Reader::ReadPromColumn(ItemLine& at, Staged& staged)
 {
     const bool table = at.rule->kind == Kind::PromTable;
     std::string digits;
     if (!ReadDigitValue(at, kRows, table ? "01X" : "01", table ? "truth table" : "OR fuse", digits))
         return false;
-    const int f = at.index;
     if (table)
-        std::copy(digits.begin(), digits.end(), staged.promTable[f]);
+        std::copy(digits.begin(), digits.end(), staged.promTable[at.index]);
     else
-        StoreBits(digits, staged.orFuse[f]);
-    const int partner = table ? at.item + 1 : at.item - 1;
-    if (m_seen[partner][f] == 0)
-        return true;
-    for (int r = 0; r < kRows; ++r) {
-        const char c = staged.promTable[f][r];
-        if (c != 'X' && c - '0' != staged.orFuse[f][r])
-            return Fail("PROM truth table of function " + std::to_string(f) + " shows " + c + " at minterm " +
-                        std::to_string(r) + " but its OR fuse is " +
-                        (staged.orFuse[f][r] == 1 ? "intact" : "blown") + ".");
-    }
+        StoreBits(digits, staged.orFuse[at.index]);
     return true;
 }
 
@@ -670,87 +666,10 @@ std::string ErrnoText(int code)
 // Why a path that is not a regular file cannot be opened as a document.
 std::string NotAFile(mode_t mode)
 {
-    const char* kind = S_ISDIR(mode)                     ? "a folder"
-                       : S_ISFIFO(mode)                  ? "a named pipe (FIFO)"
-                       : S_ISSOCK(mode)                  ? "a socket"
-                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
-                                                         : "a special file";
-    return std::string("it is ") + kind + ", not a ZYL document.";
+    return std::string("it is ") + FileKindName(mode) + ", not a ZYL document.";
 }
-
-// All of data, or false with errno set. A write that makes no progress
-// (returns 0) is an error, not a reason to try again for ever.
-bool WriteAll(int fd, const std::string& data)
-{
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = g_saveWrite(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// The file a save replaces: path with its symbolic links followed (also a
-// link to a file that does not exist yet), so that the link stays and its
-// target gets the new text. Fails with errno set (ELOOP for a cycle).
-bool ResolveLinks(std::string path, std::string& target)
-{
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-            target = path;
-            return true;
-        }
-        std::vector<char> buffer(static_cast<std::size_t>(std::max<off_t>(info.st_size, 255)) + 1);
-        const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
-        if (n < 0)
-            return false;
-        if (static_cast<std::size_t>(n) >= buffer.size()) { // grew meanwhile: read it again
-            continue;
-        }
-        const std::string link(buffer.data(), static_cast<std::size_t>(n));
-        const std::size_t slash = path.rfind('/');
-        path = link.starts_with('/') || slash == std::string::npos ? link : path.substr(0, slash + 1) + link;
-    }
-    errno = ELOOP;
-    return false;
-}
-
-// SIGXFSZ ignored while it lives, so that a write over the file-size limit
-// fails with EFBIG instead of ending the program.
-class IgnoreFileSizeSignal
-{
-public:
-    IgnoreFileSizeSignal()
-    {
-        struct sigaction ignore {};
-        ignore.sa_handler = SIG_IGN;
-        sigemptyset(&ignore.sa_mask);
-        m_ok = ::sigaction(SIGXFSZ, &ignore, &m_old) == 0;
-    }
-    ~IgnoreFileSizeSignal()
-    {
-        if (m_ok)
-            ::sigaction(SIGXFSZ, &m_old, nullptr);
-    }
-    IgnoreFileSizeSignal(const IgnoreFileSizeSignal&) = delete;
-    IgnoreFileSizeSignal& operator=(const IgnoreFileSizeSignal&) = delete;
-
-private:
-    struct sigaction m_old {};
-    bool m_ok = false;
-};
 
 } // namespace
-
-ssize_t (*g_saveWrite)(int, const void*, std::size_t) = ::write;
 
 void RebuildDerivedFields(CZYLDoc& doc)
 {
@@ -819,8 +738,9 @@ bool LoadDocumentFromString(CZYLDoc& doc, std::string_view text, const std::stri
 
 bool LoadDocument(CZYLDoc& doc, const std::string& path, std::string& error)
 {
+    // A path is named with its control characters and bad bytes escaped.
     auto fail = [&](const std::string& problem) {
-        error = "Cannot open " + path + ": " + problem;
+        error = "Cannot open " + Utf8::Escaped(path) + ": " + problem;
         return false;
     };
     // Only a regular file can be a document. Anything else is refused by
@@ -859,7 +779,7 @@ bool LoadDocument(CZYLDoc& doc, const std::string& path, std::string& error)
         return fail(ErrnoText(code) + ".");
     if (text.size() > kMaxFileSize)
         return fail("the file is too large to be a ZYL document.");
-    if (!LoadDocumentFromString(doc, text, path, error))
+    if (!LoadDocumentFromString(doc, text, Utf8::Escaped(path), error))
         return false;
     doc.SetPathName(path);
     doc.SetModifiedFlag(false);
@@ -869,64 +789,11 @@ bool LoadDocument(CZYLDoc& doc, const std::string& path, std::string& error)
 
 bool SaveDocument(const CZYLDoc& doc, const std::string& path, std::string& error)
 {
-    const std::string text = SaveDocumentToString(doc);
-    auto fail = [&](int code) {
-        error = "Cannot save " + path + ": " + ErrnoText(code) + ".";
-        return false;
-    };
-    if (path.empty() || path.back() == '/')
-        return fail(EISDIR);
-    std::string target;
-    if (!ResolveLinks(path, target))
-        return fail(errno);
-
-    // The new file gets the old one's permissions, or the usual ones. A
-    // file without any write permission stays as it is, whoever runs the
-    // program (root could write it).
-    struct stat old {};
-    mode_t mode;
-    if (::stat(target.c_str(), &old) == 0) {
-        if (S_ISDIR(old.st_mode))
-            return fail(EISDIR);
-        if ((old.st_mode & 0222) == 0) {
-            error = "Cannot save " + path + ": the file is read-only.";
-            return false;
-        }
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-
-    // The temporary file lies next to the target, so the rename stays on one
-    // file system and replaces the old file in one step (which also splits a
-    // hard link). Its short name keeps it legal however long the target's.
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    std::vector<char> temp(folder.begin(), folder.end());
-    const char name[] = ".zyl-XXXXXX";
-    temp.insert(temp.end(), name, name + sizeof name);
-    IgnoreFileSizeSignal noSignal;
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return fail(errno);
-
-    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
-    int code = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        code = errno;
-    }
-    if (ok && ::rename(temp.data(), target.c_str()) != 0) {
-        ok = false;
-        code = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.data());
-        return fail(code);
-    }
-    return true;
+    std::string reason;
+    if (ReplaceFile(path, SaveDocumentToString(doc), reason))
+        return true;
+    error = "Cannot save " + Utf8::Escaped(path) + ": " + reason;
+    return false;
 }
 
 bool StoreDocument(CZYLDoc& doc, const std::string& path, std::string& error)

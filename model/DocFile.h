@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
-
-#include <sys/types.h>
 
 class CZYLDoc;
 
@@ -22,19 +19,16 @@ class CZYLDoc;
 // minimizer's scratch area, the message text and the fixed geometry are not
 // stored.
 
-// Save writes through a temporary file in the same folder and a rename, so a
-// failed save leaves the previous file as it was and leaves no temporary
-// file. A symbolic link is followed: its target is replaced, in the
-// target's folder, with the target's permissions. A file without any write
-// permission in its mode is refused ("the file is read-only"), also for
-// root. A write over the file-size limit is an error like a full disk. It
-// does not touch the document; StoreDocument below also records the path
-// and clears the modified flag. On failure: false, error
-// "Cannot save PATH: reason."
+// Save writes the text through ReplaceFile (FileWrite.h): a failed save
+// leaves the previous file as it was and nothing beside it, a symbolic link
+// is followed to its target, only a regular file is replaced, a file
+// without any write permission in its mode is refused ("the file is
+// read-only"), also for root, and the file keeps its permissions, owner and
+// group. It does not touch the document; StoreDocument below also records
+// the path and clears the modified flag. On failure: false, error
+// "Cannot save PATH: reason." (PATH with control characters and bad bytes
+// escaped, Utf8::Escaped).
 bool SaveDocument(const CZYLDoc& doc, const std::string& path, std::string& error);
-
-// The write(2) that saves go through; tests put a failing one in its place.
-extern ssize_t (*g_saveWrite)(int fd, const void* data, std::size_t size);
 
 // SaveDocument, then on success doc.SetPathName(path) and
 // doc.SetModifiedFlag(false).
@@ -47,7 +41,7 @@ bool StoreDocument(CZYLDoc& doc, const std::string& path, std::string& error);
 // fields are rebuilt, the path is recorded, the modified flag is cleared and
 // every view is told (UpdateAllViews). An empty file (as older versions wrote) changes nothing
 // of the device and also succeeds. On failure: false, the document exactly
-// as it was, error "Cannot open PATH: line N: problem."
+// as it was, error "Cannot open PATH: line N: problem." (PATH escaped).
 bool LoadDocument(CZYLDoc& doc, const std::string& path, std::string& error);
 
 // The text SaveDocument writes. Deterministic: the same state gives the same

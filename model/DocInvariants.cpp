@@ -2,8 +2,10 @@
 #include "DocInvariants.h"
 
 #include "CZYLDoc.h"
+#include "Utf8.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace {
 
@@ -75,6 +77,24 @@ DocFault CheckFlags(const CZYLDoc& doc)
             label += ((r >> (3 - i)) & 1 ? "" : "^") + doc.m_strVariableName[i];
         if (doc.m_strMintermLabel[r] != label)
             return Fault("the label of minterm " + Num(r) + " is not made of the variable names.");
+    }
+    return Fault("");
+}
+
+DocFault CheckNames(const CZYLDoc& doc)
+{
+    for (int i = 0; i < kVariables + kFunctions; ++i) {
+        const bool variable = i < kVariables;
+        const int k = variable ? i : i - kVariables;
+        const std::string& name = variable ? doc.m_strVariableName[k] : doc.m_strFunctionName[k];
+        const std::string item = (variable ? "variable " : "function ") + Num(k);
+        std::string fault = NameCharacterFault(name);
+        if (fault.empty() && Utf8::CountChars(name) > (variable ? 1u : 2u))
+            fault = "is too long.";
+        if (fault.empty() && name.find_first_of("^~") != std::string::npos)
+            fault = "holds a markup character.";
+        if (!fault.empty())
+            return Fault(item + " name " + fault, {item});
     }
     return Fault("");
 }
@@ -165,6 +185,8 @@ DocFault CheckPal(const CZYLDoc& doc, int f)
 DocFault FindDocumentFault(const CZYLDoc& doc)
 {
     DocFault fault = CheckFlags(doc);
+    if (fault.text.empty())
+        fault = CheckNames(doc);
     for (int f = 0; f < kFunctions && fault.text.empty(); ++f) {
         fault = CheckProm(doc, f);
         if (fault.text.empty())
@@ -174,3 +196,20 @@ DocFault FindDocumentFault(const CZYLDoc& doc)
 }
 
 std::string CheckDocument(const CZYLDoc& doc) { return FindDocumentFault(doc).text; }
+
+std::string NameCharacterFault(std::string_view name)
+{
+    const std::u32string chars = Utf8::Decode(name);
+    char code[16];
+    for (char32_t c : chars) {
+        if (Utf8::IsNonPrinting(c)) {
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+            return "holds " + std::string(code) + ", a control or invisible character.";
+        }
+    }
+    if (!chars.empty() && Utf8::IsCombiningMark(chars.front())) {
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(chars.front()));
+        return "starts with " + std::string(code) + ", a combining mark.";
+    }
+    return Utf8::ToNfc(name) == name ? std::string() : "is not in Unicode normalization form C (NFC).";
+}

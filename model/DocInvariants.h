@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CZYLDoc;
@@ -22,6 +23,9 @@ class CZYLDoc;
 //   not). The rows keep this in every device type.
 // - Every list is ascending, without repeats, within 0..15.
 // - The minterm labels are those of the variable names.
+// - Every name is printable (NameCharacterFault below), a variable name at
+//   most 1 character long and a function name at most 2, neither holding
+//   the markup characters "^" and "~".
 struct DocFault
 {
     std::string text; // empty when the document is sound, else a sentence
@@ -35,3 +39,11 @@ DocFault FindDocumentFault(const CZYLDoc& doc);
 
 // FindDocumentFault's text: "" for a sound document.
 std::string CheckDocument(const CZYLDoc& doc);
+
+// What keeps name from being a name of the device by its characters: ""
+// when nothing does, else the rest of a sentence about it, with its full
+// stop ("holds U+0009, a control or invisible character."). A name holds
+// no control or invisible character (Utf8::IsNonPrinting), does not start
+// with a combining mark and is in Unicode normalization form C, as the
+// names dialog stores names. name must be valid UTF-8.
+std::string NameCharacterFault(std::string_view name);

@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Utf8.h"
 
+#include <unicode/bytestream.h>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+
+#include <cstdio>
+
 namespace Utf8 {
 
 namespace {
@@ -132,6 +138,64 @@ std::string_view CharAtIndex(std::string_view text, std::size_t n)
 {
     const std::size_t i = OffsetOfChar(text, n);
     return i < text.size() ? text.substr(i, CharLength(text, i)) : std::string_view();
+}
+
+bool IsNonPrinting(char32_t c)
+{
+    const auto code = static_cast<UChar32>(c);
+    switch (u_charType(code)) {
+    case U_CONTROL_CHAR:
+    case U_FORMAT_CHAR:
+    case U_LINE_SEPARATOR:
+    case U_PARAGRAPH_SEPARATOR:
+    case U_SURROGATE:
+        return true;
+    default:
+        return u_hasBinaryProperty(code, UCHAR_DEFAULT_IGNORABLE_CODE_POINT) ||
+               u_hasBinaryProperty(code, UCHAR_NONCHARACTER_CODE_POINT);
+    }
+}
+
+bool IsCombiningMark(char32_t c)
+{
+    const auto type = u_charType(static_cast<UChar32>(c));
+    return type == U_NON_SPACING_MARK || type == U_ENCLOSING_MARK || type == U_COMBINING_SPACING_MARK;
+}
+
+std::string ToNfc(std::string_view text)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+    std::string out;
+    icu::StringByteSink<std::string> sink(&out);
+    if (U_SUCCESS(status))
+        nfc->normalizeUTF8(0, icu::StringPiece(text.data(), static_cast<int32_t>(text.size())), sink, nullptr, status);
+    return U_SUCCESS(status) ? out : std::string(text);
+}
+
+std::string Escaped(std::string_view text)
+{
+    std::string out;
+    char escape[12];
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        const bool wellFormed = IsWellFormedAt(text, i);
+        const char32_t c = DecodeAt(text, i);
+        if (wellFormed && !IsNonPrinting(c)) {
+            out.append(text.substr(start, i - start));
+            continue;
+        }
+        if (c == '\t' || c == '\n' || c == '\r') {
+            out += c == '\t' ? "\\t" : c == '\n' ? "\\n" : "\\r";
+            continue;
+        }
+        if (!wellFormed || c < 0x80)
+            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(text[start]));
+        else
+            std::snprintf(escape, sizeof escape, c > 0xFFFF ? "\\U%08X" : "\\u%04X", static_cast<unsigned>(c));
+        out += escape;
+    }
+    return out;
 }
 
 } // namespace Utf8

@@ -54,4 +54,25 @@ std::string_view Truncate(std::string_view text, std::size_t n);
 // n characters or fewer.
 std::string_view CharAtIndex(std::string_view text, std::size_t n);
 
+// Unicode's character properties and forms, as ICU knows them.
+
+// True for a code point that prints nothing of its own: a control
+// character (TAB, U+0085), a format character (U+200D, U+202E, U+FEFF), a
+// line or paragraph separator (U+2028), any other default-ignorable one,
+// a surrogate or a noncharacter (U+FFFE, U+FFFF).
+bool IsNonPrinting(char32_t c);
+
+// True for a combining mark (U+0301), which belongs on the character
+// before it.
+bool IsCombiningMark(char32_t c);
+
+// text in Unicode normalization form C; text must be valid UTF-8.
+std::string ToNfc(std::string_view text);
+
+// text as it may be shown or echoed safely: every non-printing character
+// and every byte of a malformed sequence written as an escape ("\t",
+// "\n", "\r", "\xHH" for other ASCII controls and for bad bytes,
+// "\uHHHH" or "\UHHHHHHHH" for the others); all else as it is.
+std::string Escaped(std::string_view text);
+
 } // namespace Utf8

@@ -13,9 +13,11 @@ constexpr int kActualZoom = 100;
 constexpr int kWheelNotch = 120;
 
 // The step nearest to a percentage (the lower one of two as near); a
-// stored value from elsewhere snaps to it.
+// stored value from elsewhere snaps to it, one beyond the steps to the
+// first or the last.
 constexpr int NearestZoomStep(int percent)
 {
+    percent = percent < kZoomSteps.front() ? kZoomSteps.front() : percent > kZoomSteps.back() ? kZoomSteps.back() : percent;
     const auto distance = [percent](int step) { return step > percent ? step - percent : percent - step; };
     int best = kZoomSteps.front();
     for (int step : kZoomSteps)

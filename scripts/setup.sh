@@ -23,6 +23,7 @@ run_packages=(
     pkg-config
     qt6-base-dev
     qt6-svg-dev
+    libicu-dev
     libgl-dev
     fonts-liberation
 )

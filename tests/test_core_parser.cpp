@@ -104,6 +104,14 @@ TEST(MinimizeCommand, AnswersAndRefusals)
         {{"1", "9 9"}, "", "", said("don't care 9 9 is out of range (0..15)"), 2},
         {{"1,2", "2"}, "", "", said("minterm 2 is also listed as a don't care"), 2},
         {{"--bogus"}, "", "", said("unknown option --bogus (see --help)"), 2},
+        // Modes exclude each other and take only their own input; what is
+        // echoed shows control characters and bad bytes escaped.
+        {{"--version", "extra"}, "", "", said("--version takes no other arguments (see --help)"), 2},
+        {{"--steps", "--batch"}, "", "", said("--steps and --batch cannot be combined (see --help)"), 2},
+        {{"--all", "1", "--steps"}, "", "", said("--all and --steps cannot be combined (see --help)"), 2},
+        {{"--batch", "1,2"}, "", "", said("--batch takes no term lists (see --help)"), 2},
+        {{"1,2", "--every"}, "", "", said("--every takes no term lists (see --help)"), 2},
+        {{"1,\x1B[31m\xFF"}, "", "", said("minterm list \"1,\\x1B[31m\\xFF\"" + numbersOnly), 2},
         {{}, "", "", said("expected ON [DC] (see --help)"), 2},
     };
     for (const auto& c : cases) {

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A long random walk through the real view and every dialog: the view's
-// commands, mouse clicks on the fuse map (mostly on the arrays, sometimes
-// scrolled), clicks, Shift+clicks and popup values in the truth-table and
-// circuit-symbols dialogs, the entry dialogs' Updates with random lists and
-// the names command. After every step the document must be sound and every
-// open entry dialog must show the document's functions; every few steps the
+// commands (the zoom among them), mouse clicks on the fuse map (mostly on
+// the arrays, sometimes scrolled), clicks, Shift+clicks and popup values in
+// the truth-table, circuit-symbols and Karnaugh windows, the steps window's
+// functions, covers and zoom, the entry dialogs' Updates with random lists
+// and the names command with names of any script. After every step the
+// document must be sound and every open entry dialog must show the
+// document's functions; every few steps the
 // annotations must describe the document, and every few hundred steps the
 // document must save and reopen in place to the same sound document.
 // ZYL_WALK_STEPS and ZYL_WALK_SEED in the environment set the walk's length
-// and seed.
+// and seed; QtTest's time limit for the walk grows with its length.
+#include "CKarnaughDlg.h"
 #include "CMintermDlg.h"
 #include "CModelessDlg.h"
 #include "CNamesDlg.h"
@@ -22,6 +25,8 @@
 #include "MintermLogic.h"
 #include "Platform.h"
 #include "RecordingPlatform.h"
+#include "CStepsDlg.h"
+#include "ZoomSteps.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -74,6 +79,16 @@ class TestDlgWalk : public QObject
 {
     Q_OBJECT
 
+public:
+    // QtTest ends a test function after five minutes unless told otherwise;
+    // a long walk under the sanitizers takes longer: 20 ms a step more.
+    static void initMain()
+    {
+        if (qEnvironmentVariableIsEmpty("QTEST_FUNCTION_TIMEOUT"))
+            qputenv("QTEST_FUNCTION_TIMEOUT",
+                    QByteArray::number(std::min(300000 + 20 * FromEnvironment("ZYL_WALK_STEPS", 10000), 2000000000ul)));
+    }
+
 private slots:
     void randomWalk()
     {
@@ -101,16 +116,18 @@ private slots:
                                 OutputCommand(3), ID_OUTPUT_REINSTATE_ALL, ID_OUTPUT_BLOW_ALL,
                                 ID_SIMPLIFY_PAL, ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS,
                                 ID_EDIT_MAXTERMS, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS,
-                                ID_SYMBOLS, ID_EDIT_NAMES};
+                                ID_SYMBOLS, ID_EDIT_NAMES, ID_SHOW_STEPS, ID_EDIT_KARNAUGH,
+                                ID_ZOOM_IN, ID_ZOOM_OUT, ID_ZOOM_ACTUAL};
         // Renamed variables leave the product terms already built with their
         // old texts, as the names command does; the soundness check allows it.
-        const char* const names[] = {"A", "x", "", "Y0", "Y1", "F", "G1", "AB"};
-        const char* const variables[] = {"A", "B", "C", "D", "a", "P", "Q", "R"};
+        const char* const names[] = {"A", "x", "", "Y0", "Y1", "F", "G1", "AB", "\xCE\xA9\xE2\x82\x82",
+                                     "\xE5\xAD\x97\xF0\x9F\x98\x80"};
+        const char* const variables[] = {"A", "B", "C", "D", "a", "P", "Q", "R", "\xC3\x84", "\xE5\xAD\x97"};
         platform.names = [&](CZYLDoc& doc, CNames& chosen) {
             CNamesDlg dlg(doc);
             for (int k = 0; k < 4; ++k) {
-                dlg.FunctionEdit(k)->setText(QString::fromLatin1(names[pick(8)]));
-                dlg.VariableBox(k)->setEditText(QString::fromLatin1(variables[pick(8)]));
+                dlg.FunctionEdit(k)->setText(QString::fromUtf8(names[pick(10)]));
+                dlg.VariableBox(k)->setEditText(QString::fromUtf8(variables[pick(10)]));
             }
             dlg.accept();
             chosen = dlg.Names();
@@ -169,11 +186,20 @@ private slots:
                                             : logical - view.ScrollOffset();
                 QTest::mouseClick(view.viewport(), pick(8) == 0 ? Qt::RightButton : Qt::LeftButton, {}, at);
             } else if (kind == 7) {
-                // Anywhere in the truth-table or circuit-symbols dialog:
-                // plain, Shift, Shift+Control, or a right click with a
-                // value from the popup.
-                const int id = pick(2) == 0 ? ID_EDIT_TRUTH_TABLE : ID_SYMBOLS;
-                if (CModelessDlg* dlg = view.Dialogs().Dialog(id); dlg && dlg->isVisible()) {
+                // Anywhere in the truth-table, circuit-symbols or Karnaugh
+                // window: plain, Shift, Shift+Control, or a right click with
+                // a value from the popup; in the steps window another
+                // function, cover and zoom.
+                const int windows[] = {ID_EDIT_TRUTH_TABLE, ID_SYMBOLS, ID_EDIT_KARNAUGH, ID_SHOW_STEPS};
+                const int id = windows[pick(4)];
+                QWidget* dlg = view.Dialogs().Dialog(id);
+                if (auto* karnaugh = dynamic_cast<CKarnaughDlg*>(dlg))
+                    dlg = &karnaugh->Canvas();
+                if (auto* steps = dynamic_cast<CStepsDlg*>(dlg); steps && steps->isVisible()) {
+                    steps->SetFunction(pick(4));
+                    steps->ProgramCover(pick(3));
+                    steps->SetZoom(kZoomSteps[std::size_t(pick(int(kZoomSteps.size())))], QPoint(pick(300), pick(300)));
+                } else if (dlg && dlg->isVisible()) {
                     const QPoint at(pick(dlg->width()), pick(dlg->height()));
                     const Qt::KeyboardModifiers mods[] = {Qt::NoModifier, Qt::ShiftModifier,
                                                           Qt::ShiftModifier | Qt::ControlModifier};

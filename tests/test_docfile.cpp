@@ -3,6 +3,7 @@
 #include "DocFile.h"
 #include "DocInvariants.h"
 #include "DocOps.h"
+#include "FileWrite.h"
 
 #include <gtest/gtest.h>
 
@@ -180,17 +181,20 @@ TEST(DocFile, TheExamplesAreWhatSaveWrites)
 // the target of a symbolic link, which stays a link and keeps its
 // permissions, through a temporary file in the target's folder whose name
 // stays short beside a name as long as the system allows. A save may fail
-// before or while writing: the file-size limit (whose signal would end the
-// program) and injected write faults, among them a write that writes nothing
-// and would otherwise be retried for ever. Only regular files are read, and
-// anything else is refused at once by its kind: a FIFO without a writer would
-// otherwise block for ever. The mode bits decide "read-only", so this holds
+// before or while writing: the file-size limit (whose signal the programs
+// ignore) and injected write faults, among them a write that writes nothing
+// and would otherwise be retried for ever. Only regular files are read or
+// replaced, anything else is refused at once by its kind, also through a
+// link: a FIFO without a writer would otherwise block for ever, and one
+// replaced would be lost. The mode bits decide "read-only", so this holds
 // for root too. What fails reports the error, leaves the file as it was and
 // no temporary file beside it, and changes nothing.
 TEST(DocFile, OpensAndSavesThroughFiles)
 {
     TempDir dir;
+    std::signal(SIGXFSZ, SIG_IGN); // as main() does
     ASSERT_EQ(::mkfifo((dir / "fifo.zyl").c_str(), 0600), 0);
+    fs::create_symlink("fifo.zyl", dir / "to-fifo.zyl");
     const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -225,13 +229,14 @@ TEST(DocFile, OpensAndSavesThroughFiles)
         {false, dir.m_path.string(), "it is a folder, not a ZYL document."},
         {false, dir / "fifo.zyl", "it is a named pipe (FIFO), not a ZYL document."},
         {false, socketPath, "it is a socket, not a ZYL document."},
-        {false, "/dev/null", "it is a device, not a ZYL document."},
         {true, dir / "plain/lab.zyl", "Not a directory."},
         {true, dir / "missing/lab.zyl", "No such file or directory."},
         {true, dir / "folder.zyl", "Is a directory."},
         {true, dir / "locked.zyl", "the file is read-only."},
         {true, dir / "to-locked.zyl", "the file is read-only."},
         {true, dir / "loop.zyl", "Too many levels of symbolic links."},
+        {true, dir / "fifo.zyl", "it is a named pipe (FIFO), not a regular file."},
+        {true, dir / "to-fifo.zyl", "it is a named pipe (FIFO), not a regular file."},
         {true, dir / "lab.zyl", "File too large.", ::write, true},
         {true, dir / "lab.zyl", "Input/output error.", [](int, const void*, std::size_t) -> ssize_t { return 0; }},
         {true, dir / "lab.zyl", "No space left on device.",
@@ -251,7 +256,6 @@ TEST(DocFile, OpensAndSavesThroughFiles)
         rlimit old{};
         ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
         const rlimit tight = {c.sizeLimit ? 100 : old.rlim_cur, old.rlim_max};
-        auto* previous = std::signal(SIGXFSZ, SIG_DFL);
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
         g_saveWrite = c.write;
         std::string error;
@@ -260,7 +264,6 @@ TEST(DocFile, OpensAndSavesThroughFiles)
         ::alarm(0);
         g_saveWrite = ::write;
         setrlimit(RLIMIT_FSIZE, &old);
-        EXPECT_EQ(std::signal(SIGXFSZ, previous), SIG_DFL); // put back as it was
 
         EXPECT_EQ(done, c.problem.empty());
         EXPECT_EQ(error, done ? "" : (c.save ? "Cannot save " : "Cannot open ") + c.path + ": " + c.problem);
@@ -274,7 +277,7 @@ TEST(DocFile, OpensAndSavesThroughFiles)
     for (const char* link : {"link.zyl", "chain.zyl", "dangling.zyl"})
         EXPECT_TRUE(fs::is_symlink(dir / link)) << link;
     EXPECT_EQ(fs::status(dir / "data/real.zyl").permissions(), mode);
-    EXPECT_EQ(Entries(dir.m_path), 12);
+    EXPECT_EQ(Entries(dir.m_path), 13);
     EXPECT_EQ(Entries(dir / "data"), 3);
 
     // A load replaces the document and notifies its views once; an empty
@@ -294,6 +297,11 @@ TEST(DocFile, OpensAndSavesThroughFiles)
     WriteFile(dir / "old.zyl", "");
     ASSERT_TRUE(LoadDocument(*opened, dir / "old.zyl", error)) << error;
     EXPECT_TRUE(SameDocument(*saved, *opened));
+
+    // Another user's file keeps its owner and group (only root can make one).
+    struct stat owner {};
+    EXPECT_TRUE(::geteuid() != 0 || (::chown(longest.c_str(), 4321, 4322) == 0 && SaveDocument(*saved, longest, error) &&
+                                     ::stat(longest.c_str(), &owner) == 0 && owner.st_uid + owner.st_gid == 8643));
 }
 
 // ------------------------------------------------------------ bad files
@@ -340,6 +348,16 @@ TEST(DocFile, BadFilesAreRefusedWithTheirMessageAndChangeNothing)
          "line 12: variable name \"^\" contains \"^\" or \"~\", which mark bars and subscripts."},
         {edit("function 1", "function 1 \"Y~\""),
          "line 15: function name \"Y~\" contains \"^\" or \"~\", which mark bars and subscripts."},
+        // Names are printable: no control or invisible character, no lone
+        // combining mark; whatever a message quotes is shown escaped.
+        {edit("variable 2", "variable 2 \"\t\""), "line 12: variable name holds U+0009, a control or invisible character."},
+        {edit("function 1", "function 1 \"Y\xC2\x85\""), "line 15: function name holds U+0085, a control or invisible character."},
+        {edit("function 1", "function 1 \"\xE2\x80\xA8\""), "line 15: function name holds U+2028, a control or invisible character."},
+        {edit("function 1", "function 1 \"\xE2\x80\xAE\""), "line 15: function name holds U+202E, a control or invisible character."},
+        {edit("function 1", "function 1 \"\xEF\xBB\xBF\""), "line 15: function name holds U+FEFF, a control or invisible character."},
+        {edit("function 1", "function 1 \"\xEF\xBF\xBE\""), "line 15: function name holds U+FFFE, a control or invisible character."},
+        {edit("function 1", "function 1 \"\xCC\x81\""), "line 15: function name starts with U+0301, a combining mark."},
+        {edit("type", "\xE2\x80\xAEtype PROM"), "line 7: unknown item '\\u202Etype'."},
         {edit("variable 2", "variable 2 A"), "line 12: the name must be written in double quotes, for example \"A\"."},
         {edit("variable 2", "variable 2 \"A"), "line 12: the name has no closing double quote."},
         {edit("variable 2", "variable 2 \"\\n\""), "line 12: a backslash in a name must be followed by \" or \\."},
@@ -351,9 +369,9 @@ TEST(DocFile, BadFilesAreRefusedWithTheirMessageAndChangeNothing)
         {edit("variable 2", "variable 2 \"A\""), "line 12: variable name \"A\" is already the name of variable 0 (line 10)."},
         {edit("function 3", "function 3 \"Y1\""), "line 17: function name \"Y1\" is already the name of function 1 (line 15)."},
         {edit("or-fuses   2", "or-fuses   2 1111101111111111"),
-         "line 28: PROM truth table of function 2 shows 1 at minterm 5 but its OR fuse is blown."},
+         "line 27: PROM truth table of function 2 shows 1 at minterm 5 but its OR fuse is blown."},
         {edit("prom-table 0", "prom-table 0 XXXXXXXXXXXXXXX0"),
-         "line 24: PROM truth table of function 0 shows 0 at minterm 15 but its OR fuse is intact."},
+         "line 23: PROM truth table of function 0 shows 0 at minterm 15 but its OR fuse is intact."},
         // Row 0 programmed A.B' in any device type feeds output 0 outside its table.
         {ReplaceLine(edit("type", "type PAL"), "and-fuses  0", "and-fuses  0 10010000"),
          "line 34: AND row 0 produces minterm 8, which the PAL truth table of function 0 shows as 0."},
@@ -388,10 +406,12 @@ TEST(DocFile, BadFilesAreRefusedWithTheirMessageAndChangeNothing)
     relaxed = ReplaceLine(relaxed, "or-fuses   1", "or-fuses 1 0111111111111111\r\n\n# note");
     relaxed = ReplaceLine(relaxed, "pal-table  0", "pal-table 0 00000000X1X1X000");
     relaxed = ReplaceLine(relaxed, "and-fuses  0", "and-fuses  0 10010000");
+    relaxed = ReplaceLine(relaxed, "function 1", "function 1 \"Ye\xCC\x81\""); // read as NFC: two characters
     std::string error;
     EXPECT_TRUE(LoadDocumentFromString(*doc, relaxed, "f.zyl", error)) << error;
     EXPECT_EQ(doc->m_szPromTable[1][0], 'X');
     EXPECT_EQ(doc->m_nOrFuse[1][0], 0);
     EXPECT_EQ(doc->m_nPromDontCares[1], 1);
     EXPECT_EQ(doc->m_andRow[0].m_strTerm, "A^B");
+    EXPECT_EQ(doc->m_strFunctionName[1], "Y\xC3\xA9");
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The zyl program run from a script: --export of a saved device, and the
+// The programs run from a script: zyl's --export of a saved device, the
 // exit status and messages of usage errors, unreadable files and a window
-// run without a display. The path of the zyl
-// binary is the first argument.
+// run without a display, and how zyl and zyl-minimize meet writes and reads
+// that fail. The path of the zyl binary is the first argument; zyl-minimize
+// lies beside it.
 #include "CZYLDoc.h"
 #include "DocFile.h"
 #include "DocOps.h"
@@ -14,6 +15,10 @@
 
 #include <memory>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 QString g_zyl;
@@ -24,7 +29,10 @@ struct Run
     QByteArray out, err;
 };
 
-Run Zyl(const QStringList& args)
+// Runs zyl or a program beside it as a script does. With limited the
+// file-size limit is 0 and the standard output a file: every write to a
+// file fails, as on a full disk. input: a file to read, or "closed".
+Run Program(const QStringList& args, const QString& program = "zyl", const QString& input = {}, bool limited = false)
 {
     // An empty environment, as cron or a container may give: no display,
     // no platform chosen, no HOME, no XDG_RUNTIME_DIR. The program needs
@@ -37,12 +45,23 @@ Run Zyl(const QStringList& args)
         if (name.endsWith(QLatin1String("SAN_OPTIONS")))
             env.insert(name, system.value(name));
     p.setProcessEnvironment(env);
-    p.start(g_zyl, args);
+    QTemporaryDir dir;
+    p.setStandardOutputFile(limited ? dir.filePath("out") : QString());
+    const bool closed = input == "closed";
+    p.setStandardInputFile(closed ? QString() : input);
+    p.setChildProcessModifier([limited, closed] {
+        const rlimit none{0, 0};
+        if ((limited && ::setrlimit(RLIMIT_FSIZE, &none) != 0) || (closed && ::close(0) != 0))
+            ::_exit(127);
+    });
+    p.start(QFileInfo(g_zyl).dir().filePath(program), args);
     if (!p.waitForFinished(60000))
         return {-1, {}, {}};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
 }
+
+Run Zyl(const QStringList& args) { return Program(args); }
 
 // Rectangle of AND cell (column c, row r) in the picture.
 QRect AndCell(const CZYLDoc& doc, int c, int r)
@@ -108,26 +127,16 @@ private slots:
         // Blown cells all look alike.
         QVERIFY(lab.copy(AndCell(*doc, 0, 5)) == lab.copy(AndCell(*doc, 1, 1)));
 
-        for (const char* type : {"svg", "pdf"}) {
-            const QString out = dir.filePath(QStringLiteral("lab.") + type);
-            const Run run = Zyl({"--export", out, dir.filePath("lab.zyl")});
-            QCOMPARE(run.err, QByteArray());
-            QCOMPARE(run.status, 0);
-            QFile file(out);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray data = file.readAll();
-            QVERIFY(data.startsWith(QByteArray(type) == "svg" ? "<?xml" : "%PDF-"));
-            // Vector only: no embedded raster picture. pdfimages lists one
-            // row per image after its two header lines.
-            if (QByteArray(type) == "svg") {
-                QVERIFY(!data.contains("<image"));
-            } else {
-                QProcess images;
-                images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), out});
-                QVERIFY2(images.waitForFinished(30000) && images.exitCode() == 0, "pdfimages (poppler-utils) must run");
-                QCOMPARE(images.readAllStandardOutput().trimmed().split('\n').size(), 2);
-            }
-        }
+        // Vector only: pdfimages lists no image after its two header lines
+        // (an SVG's pictures are the picture tests').
+        const QString pdf = dir.filePath("lab.pdf");
+        const Run run = Zyl({"--export", pdf, dir.filePath("lab.zyl")});
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.status, 0);
+        QProcess images;
+        images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        QVERIFY2(images.waitForFinished(30000) && images.exitCode() == 0, "pdfimages (poppler-utils) must run");
+        QCOMPARE(images.readAllStandardOutput().trimmed().split('\n').size(), 2);
     }
 
     // The exit status, the number of lines on the error output (so that
@@ -155,6 +164,43 @@ private slots:
         QTest::newRow("no display") << QStringList{"@dir/empty.zyl"} << 1 << 1
                                     << "zyl: no display to open the window on (DISPLAY is not set); --export, "
                                        "--export-kmap and --print work without one.\n";
+    }
+
+    // Nothing a write meets ends a program: the file-size limit, a full
+    // disk for the output, a FIFO or a read-only file (also through a link),
+    // an input that cannot be read. Each says why on the error output with
+    // a status other than 0, and no file is written. Then a picture's name
+    // that is not UTF-8 is written byte for byte.
+    void writesAndReadsThatFail()
+    {
+        QTemporaryDir dir;
+        const QString d = dir.path(), large = ": cannot write the output: File too large",
+                      fifo = ": it is a named pipe (FIFO), not a regular file.";
+        QFile in(d + "/in");
+        QVERIFY(in.open(QIODevice::WriteOnly) && in.write("1;2\n") == 4 && in.flush() && QFile::copy(d + "/in", d + "/in.png") &&
+                QFile::setPermissions(d + "/in.png", QFile::ReadOwner));
+        QVERIFY(::mkfifo(qPrintable(d + "/f.png"), 0600) == 0 && QFile::link(d + "/f.png", d + "/l.svg"));
+        const std::tuple<QString, QStringList, QString, int, QString> cases[] = {
+            {"zyl", {"--export", d + "/map.png"}, "", 1, "zyl: Cannot export " + d + "/map.png: File too large."},
+            {"zyl", {"--help"}, "", 1, "zyl" + large + "."},
+            {"zyl", {"--export", d + "/f.png"}, "", 1, "zyl: Cannot export " + d + "/f.png" + fifo},
+            {"zyl", {"--export-kmap", d + "/l.svg"}, "", 1, "zyl: Cannot export " + d + "/l.svg" + fifo},
+            {"zyl", {"--export", d + "/in.png"}, "", 1, "zyl: Cannot export " + d + "/in.png: the file is read-only."},
+            {"zyl-minimize", {"--every"}, "", 1, "zyl-minimize" + large},
+            {"zyl-minimize", {"--batch"}, d + "/in", 1, "zyl-minimize" + large},
+            {"zyl-minimize", {"--batch"}, d, 2, "zyl-minimize: cannot read the standard input: Is a directory"},
+            {"zyl-minimize", {"--batch"}, "closed", 2, "zyl-minimize: cannot read the standard input: Bad file descriptor"},
+        };
+        for (const auto& [program, args, input, status, text] : cases) {
+            const Run run = Program(args, program, input, status == 1);
+            QVERIFY2(run.status == status && QString::fromUtf8(run.err).trimmed().split('\n').last() == text, run.err);
+        }
+        for (const char* option : {"--export", "--export-kmap"}) {
+            const Run run = Program({"-c", QString("exec \"$0\" %1 \"$1/$(printf '\\377.png')\"").arg(option), g_zyl, d},
+                                    "/bin/sh");
+            QVERIFY2(run.status == 0 && ::unlink((d.toStdString() + "/\xFF.png").c_str()) == 0, run.err);
+        }
+        QCOMPARE(QDir(d).entryList(QDir::Files | QDir::System), (QStringList{"f.png", "in", "in.png", "l.svg"}));
     }
 
     void statusAndMessages()

@@ -94,10 +94,3 @@ INSTANTIATE_TEST_SUITE_P(
              "option '-style' takes a value, not the document 'lab.zyl'."}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.label); });
 
-TEST(CommandLineText, HelpNamesEveryForm)
-{
-    const std::string help = ParseZylCommandLine({"--help"}).message;
-    for (const char* part : {"zyl [FILE.zyl]", "--export OUT.png|OUT.svg|OUT.pdf", "--export-kmap OUT", "--print FILE.zyl", "--version",
-                             "--scale"})
-        EXPECT_NE(help.find(part), std::string::npos) << part;
-}

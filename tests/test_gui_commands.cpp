@@ -210,7 +210,8 @@ private slots:
 
     // Ctrl + wheel keeps the point under the mouse, the keys the middle of
     // the view; the message pane tells each new zoom; Zoom In ends at the
-    // last step; the zoom comes back after a restart.
+    // last step; the zoom comes back after a restart, a stored number as a
+    // step, anything else as 100 %.
     void zoomKeepsItsPointAndIsRemembered()
     {
         CZYLView* view = m_frame->View();
@@ -230,6 +231,10 @@ private slots:
         QVERIFY(view->Zoom() == 400 && !m_frame->Action(ID_ZOOM_IN)->isEnabled());
         m_frame = std::make_unique<CMainFrame>(*m_doc);
         QCOMPARE(m_frame->View()->Zoom(), 400);
+        for (const auto& [stored, zoom] : {std::pair{"-2147483648", 50}, {"99999999999", 100}, {"abc", 100}, {"1e9", 100}}) {
+            QSettings(ZYL_SETTINGS_ORGANISATION, ZYL_SETTINGS_APPLICATION).setValue("Settings/Zoom", stored);
+            QCOMPARE(CMainFrame(*m_doc).View()->Zoom(), zoom);
+        }
         m_frame->OnCommand(ID_ZOOM_ACTUAL); // and the next tests start at 100 %
     }
 

@@ -199,7 +199,8 @@ private slots:
     }
 
     // A function's name under its gate: the second of two characters, of
-    // any number of bytes, subscripted; of a longer name the first only.
+    // any number of bytes, subscripted; of a longer name the first only;
+    // wide characters narrowed to stay clear of the next name.
     void functionNameSubscript_data()
     {
         QTest::addColumn<QString>("name");
@@ -218,7 +219,8 @@ private slots:
         QCOMPARE(QString::fromStdString(FuseMapFunctionName(name.toStdString())), markup);
         m_doc->m_strFunctionName[1] = name.toStdString();
         const QImage img = Render();
-        const QImage expected = Paint([&](QPainter& p) { DrawRichText(p, 5, 5, markup.toStdString(), 100, Qt::black, Qt::white); });
+        const QImage expected =
+            Paint([&](QPainter& p) { DrawRichText(p, 5, 5, markup.toStdString(), 100, Qt::black, Qt::white, 19); });
         // The name's area (left of the next name) is the markup drawn alone.
         QCOMPARE(img.copy(301, 585, 18, 22).convertToFormat(QImage::Format_RGB32), expected.copy(5, 5, 18, 22));
     }

@@ -19,12 +19,15 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
+#include <QScreen>
+#include <QWindow>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QUrl>
 #include <QtTest>
 
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -50,7 +53,7 @@ class TestGuiWindows : public CShownFrameTest
     CModelessDlg* Dialog(int id) { return m_frame->View()->Dialogs().Dialog(id); }
 
 private slots:
-    void initTestCase() { QSettings(ZYL_SETTINGS_ORGANISATION, ZYL_SETTINGS_APPLICATION).clear(); }
+    void initTestCase() { QSettings(ZYL_SETTINGS_ORGANISATION, ZYL_SETTINGS_APPLICATION).clear(), QSettings().clear(); }
     void init() { ShowFrame(); }
     void cleanup() { CloseFrame(); }
 
@@ -134,17 +137,18 @@ private slots:
         QCOMPARE(m_platform->Owner(), static_cast<QWidget*>(m_frame.get()));
     }
 
-    // A dropped file is opened as a copy, whatever the source proposes.
+    // A dropped file is opened as a copy, whatever the source proposes, by
+    // the bytes of its name (here not UTF-8) as the list of the drop has them.
     void dropOpensACopy()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("lab.zyl"));
+        const QByteArray path = QFile::encodeName(dir.path()) + "/l\xE4" "b.zyl";
         CZYLDoc saved;
         saved.m_strFunctionName[0] = "F";
         std::string error;
         QVERIFY2(SaveDocument(saved, path.toStdString(), error), error.c_str());
         QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(path)});
+        mime.setData("text/uri-list", "file://" + path.toPercentEncoding("/") + "\r\n");
         QDragEnterEvent enter(QPoint(50, 50), Qt::MoveAction | Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         enter.setDropAction(Qt::MoveAction);
         QApplication::sendEvent(m_frame.get(), &enter);
@@ -154,6 +158,7 @@ private slots:
         QApplication::sendEvent(m_frame.get(), &drop);
         QCOMPARE(drop.dropAction(), Qt::CopyAction); // the source keeps its file
         QCOMPARE(m_doc->m_strFunctionName[0], std::string("F"));
+        QVERIFY(::unlink(path.constData()) == 0); // which QTemporaryDir cannot
     }
 
     // The printed page holds every mark drawn, the last annotation
@@ -214,7 +219,8 @@ private slots:
         const int refills = window->refills;
         m_frame->OnCommand(ID_OUTPUT_BLOW_ALL);
         QVERIFY(window->refills > refills);
-        window->move(140, 120);
+        window->windowHandle()->setFramePosition(QPoint(140, 120)); // as the window manager moves it
+        QTRY_COMPARE(window->pos(), QPoint(140, 120));
         m_frame->OnCommand(ID_TYPE_PLA);
         QVERIFY(!window->isVisible());
         m_frame->OnCommand(kAddedWindow);
@@ -222,14 +228,23 @@ private slots:
         QCOMPARE(platform.messages.back().text,
                  std::string("\n\nPLA is not commonly used, so this will not be implemented."));
         SetPlatform(m_platform.get());
+        m_frame->OnCommand(ID_TYPE_PROM);
+        m_frame->OnCommand(kAddedWindow); // shown again, where it was left
+        QCOMPARE(window->pos(), QPoint(140, 120));
 
-        // A new main window: the window comes back where it was.
-        const QPoint where = window->pos();
-        cleanup();
-        init();
-        add();
-        m_frame->OnCommand(kAddedWindow);
-        QCOMPARE(Dialog(kAddedWindow)->pos(), where);
+        // A new main window: the window comes back where it was; a stored
+        // place off the screen, or too large for it, comes back onto it.
+        QWidget far;
+        far.setGeometry(1000000, 1000000, 1000000, 1000000);
+        for (const QByteArray& stored : {QByteArray(), far.saveGeometry()}) {
+            cleanup();
+            if (!stored.isEmpty())
+                QSettings().setValue("Windows/Counting", stored);
+            init(), add();
+            m_frame->OnCommand(kAddedWindow);
+            QVERIFY(Dialog(kAddedWindow)->pos() == QPoint(140, 120) || !stored.isEmpty());
+            QVERIFY(Dialog(kAddedWindow)->screen()->availableGeometry().contains(Dialog(kAddedWindow)->frameGeometry()));
+        }
     }
 
     // Closing the main window ends the program, dialogs shown or not.

@@ -22,6 +22,7 @@ struct CDrawItem
     int y = 0;
     std::string text; // RichText (DrawRichText markup, 10 pt) and PlainText
     int bitmapId = 0; // Bitmap: its BitmapId (kBmpSigma)
+    bool label = false; // a function's label, whose drawn width the rest of its line keeps clear of
 };
 
 // The Qt-free part of the fuse-map view: its commands, mouse editing,

@@ -124,7 +124,7 @@ void CViewLogic::AddPromFunction(std::vector<CDrawItem>& items, int f)
     const int* m = m_doc.m_anPromMinterms[f];
     const int d = m_doc.m_nPromDontCares[f];
     const int* c = m_doc.m_anPromDontCares[f];
-    items.push_back({CDrawItem::RichText, at.label.x, y, FunctionLabel(m_doc.m_strFunctionName[f])});
+    items.push_back({CDrawItem::RichText, at.label.x, y, FunctionLabel(m_doc.m_strFunctionName[f]), 0, true});
     if (n == 0) {
         items.push_back({CDrawItem::PlainText, at.termsX, y, " 0"});
         return;
@@ -151,7 +151,7 @@ void CViewLogic::AddPalFunction(std::vector<CDrawItem>& items, int f) const
     const int* m = m_doc.m_anPalMinterms[f];
     const int d = m_doc.m_nPalDontCares[f];
     const int* c = m_doc.m_anPalDontCares[f];
-    items.push_back({CDrawItem::RichText, at.label.x, y, FunctionLabel(m_doc.m_strFunctionName[f])});
+    items.push_back({CDrawItem::RichText, at.label.x, y, FunctionLabel(m_doc.m_strFunctionName[f]), 0, true});
     if (n == 0) {
         items.push_back({CDrawItem::RichText, at.termsX, y, " 0"});
         return;

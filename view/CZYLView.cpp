@@ -414,9 +414,10 @@ void CZYLView::DrawNames(QPainter& p)
         p.drawText(QPoint(at.x, at.y + ascent), QString::fromStdString(m_doc.m_strVariableName[k]));
     }
     for (int k = 0; k < CZYLDoc::kFunctions; ++k) {
+        // Within its own column, however wide its characters.
         const std::string text = FuseMapFunctionName(m_doc.m_strFunctionName[k]);
         const ZPoint at = L::FunctionName(k);
-        DrawRichText(p, at.x, at.y, text, kTextPoints, Qt::black, Qt::white);
+        DrawRichText(p, at.x, at.y, text, kTextPoints, Qt::black, Qt::white, L::kColumnPitch - 2);
     }
 }
 
@@ -516,18 +517,34 @@ void CZYLView::DrawAnnotations(QPainter& p, const std::optional<ZPoint>& clearAt
         return;
     p.setFont(ZylArialFont(kTextPoints));
     const int ascent = p.fontMetrics().ascent();
+    // A function's label is as wide as its name draws: the rest of its line
+    // moves right as far as needed to start 4 units after it.
+    int labelY = -1, labelEnd = 0, push = -1;
     for (const CDrawItem& item : items) {
+        int x = item.x;
+        if (item.y == labelY) {
+            if (push < 0)
+                push = std::max(0, labelEnd + 4 - item.x);
+            x += push;
+        }
         switch (item.kind) {
-        case CDrawItem::RichText:
-            DrawRichText(p, item.x, item.y, item.text, kTextPoints, Qt::black,
-                         clearAt && clearAt->x == item.x && clearAt->y == item.y ? Qt::transparent : Qt::white);
+        case CDrawItem::RichText: {
+            const bool underTint = clearAt && clearAt->x == item.x && clearAt->y == item.y;
+            const int width =
+                DrawRichText(p, x, item.y, item.text, kTextPoints, Qt::black, underTint ? Qt::transparent : Qt::white);
+            if (item.label) {
+                labelY = item.y;
+                labelEnd = x + width;
+                push = -1;
+            }
             break;
+        }
         case CDrawItem::PlainText:
-            p.drawText(QPoint(item.x, item.y + ascent), QString::fromStdString(item.text));
+            p.drawText(QPoint(x, item.y + ascent), QString::fromStdString(item.text));
             break;
         case CDrawItem::Bitmap:
             // The call clips to the picture's own extent.
-            DrawZylBitmap(p, item.bitmapId, item.x, item.y, kWidth, kHeight);
+            DrawZylBitmap(p, item.bitmapId, x, item.y, kWidth, kHeight);
             break;
         }
     }
