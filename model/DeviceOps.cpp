@@ -103,17 +103,6 @@ ProgramResult MinimizeAndLoad(CZYLDoc& doc, int f, PalDontCares dontCares, const
 
 } // namespace
 
-std::string ListText(const int* list, int n)
-{
-    std::string text;
-    for (int i = 0; i < n; ++i) {
-        if (i > 0)
-            text += ", ";
-        text += std::to_string(list[i]);
-    }
-    return text;
-}
-
 // --- PROM ---------------------------------------------------------------------
 
 void SetPromEntry(CZYLDoc& doc, int f, int r, char v, int dontCareFuse)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Device.h"
+
 #include <array>
 #include <functional>
 #include <string>
@@ -15,12 +17,6 @@ class CZYLDoc;
 // function is reported to the caller, which shows its own message.
 // f is a function 0..3 and r a row 0..15; callers pass indices in range.
 
-// "1, 3, 7" for a list of numbers, "" for an empty one: how the dialogs and
-// the annotations write a minterm list.
-std::string ListText(const int* list, int n);
-
-// A truth-table column: the entries '0', '1', 'X' of rows 0..15.
-using Column = std::array<char, 16>;
 
 // --- PROM ---------------------------------------------------------------------
 

@@ -3,12 +3,16 @@
 // broken invariant in the random walks: the table character of an uncovered
 // don't care and the rows a short or an overlong cover programs.
 #include "CZYLDoc.h"
+#include "CoverCache.h"
+#include "DeviceChange.h"
+#include "DeviceEditor.h"
 #include "DocOps.h"
 #include "ProductTerm.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
 #include <memory>
 #include <string>
 #include <vector>
@@ -87,4 +91,50 @@ TEST_F(PalDoc, TermOfEveryFusePatternAgreesWithTheRow)
                 covered.push_back(m);
         EXPECT_EQ(covered, Vec(doc->m_andRow[0].m_anMinterm, doc->m_andRow[0].m_nMinterms)) << fuses;
     }
+}
+
+// --- The typed device and its editor -------------------------------------------
+
+// A PAL fuse edit re-derives its column (a covered don't care becomes 1, an
+// uncovered one stays); a short cover loads only its rows; a cover too long
+// for four rows is refused with its notice while the refused column is in
+// the device, then set back; the change lists exactly what differs.
+TEST(DeviceEdits, PalRowsColumnsAndTheirChange)
+{
+    Device device;
+    CoverCache covers;
+    DeviceEditor e(device, &covers);
+    for (int r = 0; r < 4; ++r)
+        e.SetAndRow(r, ProductTerm{0b0101, 0b1010}); // ^AB^CD, four times
+    Column column;
+    column.fill('0');
+    column[5] = column[9] = 'X';
+    e.SetPalColumn(0, column);
+    e.RederivePalColumn(0);
+    EXPECT_EQ(device.pal.OnSet(0).Text(), "5");
+    EXPECT_EQ(device.pal.DontCares(0).Text(), "9");
+
+    const Device before = device;
+    column.fill('0');
+    column[1] = column[3] = '1';
+    EXPECT_EQ(e.ProgramPalColumn(0, column, PalDontCares::Offered, {}), ProgramResult::Programmed);
+    EXPECT_EQ(device.pal.Row(0).text, "^A^BD");
+    for (int r = 1; r < 4; ++r)
+        EXPECT_EQ(device.pal.Row(r), AndRow{}) << r;
+    const DeviceChange change = DiffDevices(before, device);
+    EXPECT_EQ(change.palEntries[0], 0b1000101010u); // 1 and 3 are 1 now, 5 and 9 are 0
+    EXPECT_EQ(change.Functions(), 1u);
+    EXPECT_EQ(change.rowTexts, 0b1111u);
+
+    // Parity of four variables needs eight terms.
+    Column parity;
+    for (int m = 0; m < 16; ++m)
+        parity[static_cast<std::size_t>(m)] = std::popcount(unsigned(m)) % 2 ? '1' : '0';
+    const Device programmed = device;
+    std::string seen;
+    const PalRefusal refusal{true, [&] { seen = device.pal.OnSet(1).Text(); }};
+    EXPECT_EQ(e.ProgramPalColumn(1, parity, PalDontCares::Ignored, refusal), ProgramResult::Refused);
+    EXPECT_EQ(seen, "1, 2, 4, 7, 8, 11, 13, 14");
+    EXPECT_EQ(device, programmed);
+    EXPECT_FALSE(DiffDevices(programmed, device).Any());
 }
