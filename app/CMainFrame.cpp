@@ -77,11 +77,11 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
     connect(m_view, &CZYLView::ZoomChanged, this, &CMainFrame::OnZoomChanged);
 
     QPointer<CMainFrame> self(this);
-    m_doc.AddModifiedListener([self] {
+    m_statusListener = m_doc.AddStatusListener([self] {
         if (self)
             self->setWindowModified(self->m_doc.IsModified());
     });
-    m_docListener = m_doc.AddListener([this] { NoteChanges(); });
+    m_docListener = m_doc.AddListener([this](const DeviceChange&) { NoteChanges(); });
     RememberSavedState();
     qApp->installEventFilter(this);
     UpdateTitle();
@@ -91,6 +91,7 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
 CMainFrame::~CMainFrame()
 {
     m_doc.RemoveListener(m_docListener);
+    m_doc.RemoveStatusListener(m_statusListener);
     qApp->removeEventFilter(this);
 }
 
@@ -400,13 +401,13 @@ void CMainFrame::OnCommand(int id)
 
 void CMainFrame::NoteChanges()
 {
-    if (!m_doc.IsModified() && SaveDocumentToString(m_doc) != m_savedState)
+    if (!m_doc.IsModified() && SaveDocumentToString(m_doc.Device()) != m_savedState)
         m_doc.SetModifiedFlag(true);
 }
 
 void CMainFrame::RememberSavedState()
 {
-    m_savedState = SaveDocumentToString(m_doc);
+    m_savedState = SaveDocumentToString(m_doc.Device());
 }
 
 void CMainFrame::AfterCommand()
@@ -444,12 +445,11 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::NewDocument()
 {
-    m_doc.OnNewDocument(); // the one document is reused; nothing is reset
+    // The one document is reused; nothing of the device is reset.
     m_doc.SetPathName(std::string());
     m_doc.SetModifiedFlag(false);
     RememberSavedState();
     UpdateTitle();
-    m_doc.UpdateAllViews();
 }
 
 std::string CMainFrame::PathBytesOf(const QString& path)
@@ -470,7 +470,6 @@ bool CMainFrame::OpenDocumentPath(const std::string& path)
     RememberSavedState();
     AddRecentFile(absolute);
     UpdateTitle();
-    m_doc.UpdateAllViews();
     UpdateCommandUI(); // the type and flags of the document opened, also at start-up
     return true;
 }
@@ -478,7 +477,7 @@ bool CMainFrame::OpenDocumentPath(const std::string& path)
 bool CMainFrame::SaveDocumentPath(const std::string& path)
 {
     std::string error;
-    if (!SaveDocument(m_doc, path, error)) {
+    if (!SaveDocument(m_doc.Device(), path, error)) {
         ShowStandardMessage(error);
         return false;
     }

@@ -125,6 +125,7 @@ private:
     // marks it modified, whichever window or command made the change.
     std::string m_savedState;
     int m_docListener = 0;
+    int m_statusListener = 0;
 };
 
 // The settings of the program: organisation "Local AppWizard-Generated

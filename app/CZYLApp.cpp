@@ -91,10 +91,11 @@ bool CZYLApp::InitInstanceFor(const CCommandLine& cmd, int& exitCode, bool show)
     }
     if (cmd.action == CCommandLine::ExportKarnaugh) {
         std::string error;
-        const CKarnaughGroups groups = KarnaughGroups(*m_doc);
+        const CKarnaughGroups groups = KarnaughGroups(m_doc->Device(), m_doc->Covers());
         const ZSize size = KarnaughCanvasSize();
         if (!ExportPicture(cmd.output, size.cx, size.cy,
-                           [this, &groups](QPainter& p) { PaintKarnaughMaps(p, *m_doc, groups); }, cmd.scale, error))
+                           [this, &groups](QPainter& p) { PaintKarnaughMaps(p, m_doc->Device(), groups); }, cmd.scale,
+                           error))
             return fail(error);
         return false;
     }

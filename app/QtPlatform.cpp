@@ -146,9 +146,9 @@ bool CQtPlatform::AskExportScale(double& scale)
     return ok;
 }
 
-bool CQtPlatform::AskNames(CZYLDoc& doc, CNames& names)
+bool CQtPlatform::AskNames(CNames& names)
 {
-    CNamesDlg dlg(doc, Owner());
+    CNamesDlg dlg(names, Owner());
     if (dlg.exec() != QDialog::Accepted)
         return false;
     names = dlg.Names();

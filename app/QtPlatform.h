@@ -28,7 +28,7 @@ public:
     std::string AskSavePath(const std::string& suggested) override;
     std::string AskExportPath(const std::string& suggested) override;
     bool AskExportScale(double& scale) override;
-    bool AskNames(CZYLDoc& doc, CNames& names) override;
+    bool AskNames(CNames& names) override;
     // With a printer installed, the print dialog without its print range
     // (the printer, its paper and orientation); without one, the page
     // setup dialog on a PDF printer (paper, orientation, margins).

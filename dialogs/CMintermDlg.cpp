@@ -135,7 +135,7 @@ void CMintermDlg::CreateControls(const CTemplate& layout)
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-std::optional<CEntryLists> CMintermDlg::ListsFromDoc() const { return MintermListsFromDoc(m_doc); }
+std::optional<CEntryLists> CMintermDlg::ListsFromDoc() const { return MintermListsFromDoc(m_doc.Device()); }
 
 CEntryOutcome CMintermDlg::Apply(const CEntryLists& lists) { return UpdateFromMinterms(m_doc, lists); }
 
@@ -178,6 +178,6 @@ void CMintermDlg::paintEvent(QPaintEvent* event)
     CModelessDlg::paintEvent(event);
     QPainter painter(this);
     for (int f = 0; f < 4; ++f)
-        DrawRichText(painter, kHeadingX, kHeadingY + kHeadingStep * f, EntryHeading(m_doc, f), kHeadingPoints,
+        DrawRichText(painter, kHeadingX, kHeadingY + kHeadingStep * f, EntryHeading(m_doc.Device(), f), kHeadingPoints,
                      Qt::black, Qt::white, m_headingWidth); // names of wide characters narrowed
 }

@@ -51,8 +51,6 @@ protected:
     void reject() override;
 
 private:
-    void OnLink(const std::string& link);
-    int FindProgrammedCover() const;
     std::vector<CStepsBlock> Blocks() const;
 
     CZYLDoc& m_doc;

@@ -18,7 +18,7 @@ class CSymbolsDlg : public CModelessDlg
 public:
     enum { IDC_ANNOTATION = 1007, IDOK_CLOSE = 1 };
 
-    explicit CSymbolsDlg(CZYLDoc& doc, QWidget* parent = nullptr);
+    explicit CSymbolsDlg(const CZYLDoc& doc, QWidget* parent = nullptr);
     void Refill() override;
 
     const CSymbolsState& State() const { return m_state; }
@@ -36,7 +36,7 @@ private:
     void CreateControls();
     void OnClose();
 
-    CZYLDoc& m_doc;
+    const CZYLDoc& m_doc;
     CSymbolsState m_state;
     QPushButton* m_pAnnotationButton = nullptr;
     QCursor m_hFuseCursor;

@@ -17,7 +17,7 @@ public:
     std::string AskSavePath(const std::string&) override { return {}; }
     std::string AskExportPath(const std::string&) override { return {}; }
     bool AskExportScale(double&) override { return false; }
-    bool AskNames(CZYLDoc&, CNames&) override { return false; }
+    bool AskNames(CNames&) override { return false; }
     bool AskPageSetup(CPageSetup&) override { return false; }
     CZYLDoc* FindActiveDoc() override { return nullptr; }
     IZylView* FindActiveView() override { return nullptr; }
@@ -50,10 +50,8 @@ IZylView* FindActiveView()
     return g_platform->FindActiveView();
 }
 
-void ShowDocMessage(CZYLDoc* doc, const std::string& text)
+void ShowZylMessage(const std::string& text)
 {
-    if (doc)
-        doc->m_strMessage = text;
     g_platform->ShowZylMessage(text);
 }
 

@@ -44,8 +44,7 @@ public:
     enum class SaveAnswer { Save, Discard, Cancel };
 
     virtual ~IPlatform() = default;
-    // The modal "ZYL Message" box. Callers assign the text to the active
-    // document's m_strMessage first and pass the same text here.
+    // The modal "ZYL Message" box with this text.
     virtual void ShowZylMessage(const std::string& text) = 0;
     // The standard message box: title "ZYL", one OK button.
     virtual void ShowMessageBox(const std::string& text) = 0;
@@ -62,9 +61,9 @@ public:
     virtual std::string AskExportPath(const std::string& suggested) = 0;
     // The scale of a PNG export (pixels per unit); false when cancelled.
     virtual bool AskExportScale(double& scale) = 0;
-    // The names dialog on the document's names; true with the names the
-    // user accepted.
-    virtual bool AskNames(CZYLDoc& doc, CNames& names) = 0;
+    // The names dialog, starting from names; true with the names the user
+    // accepted in names.
+    virtual bool AskNames(CNames& names) = 0;
     // Print Setup on the page as it stands, also without a printer; true
     // with the page the user accepted.
     virtual bool AskPageSetup(CPageSetup& setup) = 0;
@@ -82,9 +81,8 @@ IPlatform& GetPlatform();
 CZYLDoc* FindActiveDoc();
 IZylView* FindActiveView();
 
-// Assigns text to the document's m_strMessage (when there is a document)
-// and shows the "ZYL Message" box.
-void ShowDocMessage(CZYLDoc* doc, const std::string& text);
+// The "ZYL Message" box.
+void ShowZylMessage(const std::string& text);
 // The standard message box.
 void ShowStandardMessage(const std::string& text);
 

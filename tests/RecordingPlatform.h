@@ -47,7 +47,7 @@ public:
     std::vector<std::string> suggestions; // what the save and export questions suggested, in order
     std::function<bool(double& scale)> exportScale = [](double&) { return false; };
     // The names dialog and Print Setup: empty declines them.
-    std::function<bool(CZYLDoc& doc, CNames& names)> names;
+    std::function<bool(CNames& names)> names;
     std::function<bool(CPageSetup& setup)> pageSetup;
 
     void ShowZylMessage(const std::string& text) override { messages.push_back({true, text}); }
@@ -77,6 +77,6 @@ public:
         return answer;
     }
     bool AskExportScale(double& scale) override { return exportScale(scale); }
-    bool AskNames(CZYLDoc& d, CNames& n) override { return names && names(d, n); }
+    bool AskNames(CNames& n) override { return names && names(n); }
     bool AskPageSetup(CPageSetup& s) override { return pageSetup && pageSetup(s); }
 };

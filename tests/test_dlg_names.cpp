@@ -67,8 +67,8 @@ class TestDlgNames : public QObject
     // script's result is the dialog's result when it has closed.
     void RunNames(const std::function<void(CNamesDlg&)>& script)
     {
-        m_platform->names = [&](CZYLDoc& doc, CNames& names) {
-            CNamesDlg dlg(doc);
+        m_platform->names = [&](CNames& names) {
+            CNamesDlg dlg(names);
             dlg.show();
             script(dlg);
             if (dlg.isVisible() || dlg.result() != QDialog::Accepted)
@@ -91,9 +91,9 @@ class TestDlgNames : public QObject
     QStringList Stored() const
     {
         QStringList out;
-        for (const auto& n : m_doc->m_strVariableName)
+        for (const auto& n : m_doc->Device().names.variables)
             out << QString::fromStdString(n);
-        for (const auto& n : m_doc->m_strFunctionName)
+        for (const auto& n : m_doc->Device().names.functions)
             out << QString::fromStdString(n);
         return out;
     }
@@ -168,11 +168,9 @@ private slots:
     void reopenedAndOkChangesNothing()
     {
         // The last function name is "e" and a combining accent, not form C.
-        const std::string names[8] = {"x", "\xF0\x9D\x92\x9C", "C", "d", "y", "\xCE\xA9" "2", "", "e\xCC\x81"};
-        for (int i = 0; i < 4; ++i) {
-            m_doc->m_strVariableName[i] = names[i];
-            m_doc->m_strFunctionName[i] = names[4 + i];
-        }
+        const CNames names{{"x", "\xF0\x9D\x92\x9C", "C", "d"}, {"y", "\xCE\xA9" "2", "", "e\xCC\x81"}};
+        m_doc->Edit([&names](DeviceEditor& e) { e.SetNames(names); });
+        m_doc->SetModifiedFlag(false);
         RunNames([](CNamesDlg& dlg) {
             QCOMPARE(dlg.windowTitle(), QString("Edit Functions & Variables Name"));
             QCOMPARE(dlg.VariableBox(0)->currentText(), QString("x"));
@@ -182,10 +180,7 @@ private slots:
         });
         QVERIFY(m_platform->messages.empty());
         QVERIFY(!m_doc->IsModified());
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(m_doc->m_strVariableName[i], names[i]);
-            QCOMPARE(m_doc->m_strFunctionName[i], names[4 + i]);
-        }
+        QVERIFY(m_doc->Device().names == names);
     }
 
     void everyWindowShowsTheNewNames()
@@ -213,7 +208,7 @@ private slots:
                 QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
             });
         QTRY_VERIFY(counters[0].count > 0 && counters[1].count > 0 && counters[2].count > 0 && counters[3].count > 0);
-        QCOMPARE(m_doc->m_strVariableName[0], std::string("P")); // what they show is the logic tests'
+        QCOMPARE(m_doc->Device().names.variables[0], std::string("P")); // what they show is the logic tests'
         m_platform->view = nullptr;
     }
 };

@@ -6,6 +6,7 @@
 #include "CModelessDlg.h"
 #include "CViewDialogs.h"
 #include "CZYLDoc.h"
+#include "FuseMapLayout.h"
 #include "CZYLView.h"
 #include "DocFile.h"
 #include "QtPlatform.h"
@@ -69,10 +70,11 @@ private slots:
             QCOMPARE(dlg->parentWidget(), static_cast<QWidget*>(m_frame.get()));
             QCOMPARE(dlg->windowType(), Qt::Dialog);
         }
-        const QRect cell(m_doc->m_rcOrCell[0][3].left, m_doc->m_rcOrCell[0][3].top, 15, 15);
+        const ZPoint at = FuseMapLayout::OrCell(0, 3);
+        const QRect cell(at.x, at.y, 15, 15);
         QTest::mouseClick(m_frame->View()->viewport(), Qt::LeftButton, {},
                           cell.center() - m_frame->View()->ScrollOffset());
-        QCOMPARE(m_doc->m_szPromTable[0][3], '0');
+        QCOMPARE(m_doc->Device().prom.Entry(0, 3), '0');
         for (int id : kFunctionDialogs)
             QVERIFY(Dialog(id)->isVisible());
     }
@@ -143,8 +145,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QByteArray path = QFile::encodeName(dir.path()) + "/l\xE4" "b.zyl";
-        CZYLDoc saved;
-        saved.m_strFunctionName[0] = "F";
+        Device saved;
+        saved.names.functions[0] = "F";
         std::string error;
         QVERIFY2(SaveDocument(saved, path.toStdString(), error), error.c_str());
         QMimeData mime;
@@ -157,7 +159,7 @@ private slots:
         drop.setDropAction(Qt::MoveAction);
         QApplication::sendEvent(m_frame.get(), &drop);
         QCOMPARE(drop.dropAction(), Qt::CopyAction); // the source keeps its file
-        QCOMPARE(m_doc->m_strFunctionName[0], std::string("F"));
+        QCOMPARE(m_doc->Device().names.functions[0], std::string("F"));
         QVERIFY(::unlink(path.constData()) == 0); // which QTemporaryDir cannot
     }
 
@@ -208,10 +210,10 @@ private slots:
         add();
         CRecordingPlatform platform;
         SetPlatform(&platform);
-        m_doc->m_bBlockStructure = 1;
+        m_frame->OnCommand(ID_BLOCK_STRUCTURE);
         m_frame->OnCommand(kAddedWindow);
         QVERIFY(!Dialog(kAddedWindow));
-        m_doc->m_bBlockStructure = 0;
+        m_frame->OnCommand(ID_BLOCK_STRUCTURE);
         m_frame->OnCommand(kAddedWindow);
         auto* window = static_cast<CCountingWindow*>(Dialog(kAddedWindow));
         QVERIFY(window && window->isVisible());

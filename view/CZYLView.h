@@ -42,8 +42,8 @@ public:
     CViewLogic& Logic() { return *m_logic; }
     CViewDialogs& Dialogs() { return *m_dialogs; }
 
-    // Paints the whole fuse map in logical units; reads the document only
-    // (the annotations run the minimizer into the document's result area).
+    // Paints the whole fuse map in logical units; reads the device only
+    // (the annotations' covers come from the document's cover cache).
     // Its lines are as wide as ZylLineWidth gives for the painter, so that
     // at 150 % every line is two pixels wide, not one or two by its place.
     // It never shows what the pointer rests on: print, export and copy
@@ -140,7 +140,7 @@ private:
     void DrawAnnotations(QPainter& p, const std::optional<ZPoint>& clearAt);
     // Returns where the tinted PROM sum line starts.
     std::optional<ZPoint> DrawHighlight(QPainter& p);
-    ZRect AndRowBand(int r) const;
+    static ZRect AndRowBand(int r);
 
     void UpdateScrollBars();
     double ZoomFactor() const { return m_zoom / 100.0; }
