@@ -67,7 +67,7 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
 
     m_view = new CZYLView(doc, this);
     setCentralWidget(m_view);
-    connect(m_view, &CZYLView::CommandDone, this, &CMainFrame::AfterCommand);
+    connect(m_view, &CZYLView::CommandDone, this, &CMainFrame::UpdateCommandUI);
 
     BuildActions();
     BuildMenus();
@@ -77,12 +77,13 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
     connect(m_view, &CZYLView::ZoomChanged, this, &CMainFrame::OnZoomChanged);
 
     QPointer<CMainFrame> self(this);
+    // The title follows the path and the modified flag, the check marks
+    // every change of the device, whichever window made it.
     m_statusListener = m_doc.AddStatusListener([self] {
         if (self)
-            self->setWindowModified(self->m_doc.IsModified());
+            self->UpdateTitle();
     });
-    m_docListener = m_doc.AddListener([this](const DeviceChange&) { NoteChanges(); });
-    RememberSavedState();
+    m_docListener = m_doc.AddListener([this](const DeviceChange&) { UpdateCommandUI(); });
     qApp->installEventFilter(this);
     UpdateTitle();
     UpdateCommandUI();
@@ -392,29 +393,10 @@ void CMainFrame::OnCommand(int id)
         return;
     }
     if (!ShellHandles(id)) {
-        m_view->OnCommand(id); // ends in AfterCommand through CommandDone
+        m_view->OnCommand(id); // ends in UpdateCommandUI through CommandDone
         return;
     }
     m_commands.Run(id);
-    AfterCommand();
-}
-
-void CMainFrame::NoteChanges()
-{
-    if (!m_doc.IsModified() && SaveDocumentToString(m_doc.Device()) != m_savedState)
-        m_doc.SetModifiedFlag(true);
-}
-
-void CMainFrame::RememberSavedState()
-{
-    m_savedState = SaveDocumentToString(m_doc.Device());
-}
-
-void CMainFrame::AfterCommand()
-{
-    NoteChanges();
-    m_view->viewport()->update();
-    m_view->Dialogs().RefreshAll();
     UpdateCommandUI();
 }
 
@@ -448,8 +430,6 @@ void CMainFrame::NewDocument()
     // The one document is reused; nothing of the device is reset.
     m_doc.SetPathName(std::string());
     m_doc.SetModifiedFlag(false);
-    RememberSavedState();
-    UpdateTitle();
 }
 
 std::string CMainFrame::PathBytesOf(const QString& path)
@@ -467,9 +447,7 @@ bool CMainFrame::OpenDocumentPath(const std::string& path)
     const std::string absolute = AbsolutePath(path);
     m_doc.SetPathName(absolute);
     m_doc.SetModifiedFlag(false);
-    RememberSavedState();
     AddRecentFile(absolute);
-    UpdateTitle();
     UpdateCommandUI(); // the type and flags of the document opened, also at start-up
     return true;
 }
@@ -484,9 +462,7 @@ bool CMainFrame::SaveDocumentPath(const std::string& path)
     const std::string absolute = AbsolutePath(path);
     m_doc.SetPathName(absolute);
     m_doc.SetModifiedFlag(false);
-    RememberSavedState();
     AddRecentFile(absolute);
-    UpdateTitle();
     return true;
 }
 
@@ -720,5 +696,5 @@ void CMainFrame::dropEvent(QDropEvent* event)
     activateWindow();
     if (SaveModified())
         OpenDocumentPath(path);
-    AfterCommand();
+    UpdateCommandUI();
 }

@@ -579,7 +579,6 @@ void CZYLView::OnCommand(int id)
         else
             m_dialogs->OnCommand(id);
     }
-    viewport()->update();
     emit CommandDone();
 }
 

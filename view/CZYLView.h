@@ -102,7 +102,8 @@ public:
     void HideDialogs() override;
 
 signals:
-    // After every command, so the frame refreshes check marks and windows.
+    // After every command and click, so the frame sets its check marks (the
+    // windows refresh from the document's notices).
     void CommandDone();
     // After the zoom changed, by a command or the wheel.
     void ZoomChanged(int percent);
