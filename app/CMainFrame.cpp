@@ -26,7 +26,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
@@ -45,12 +44,6 @@ namespace {
 QString Q(const std::string& s)
 {
     return QString::fromStdString(s);
-}
-
-void StandardBox(QWidget* parent, const QString& text)
-{
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"), text, QMessageBox::Ok, parent);
-    box.exec();
 }
 
 } // namespace
@@ -568,7 +561,7 @@ bool CMainFrame::PrintFuseMap(QPrinter& printer, std::string& error)
 
 void CMainFrame::ReportPrintFailure(const std::string& error)
 {
-    StandardBox(this, QStringLiteral("The fuse map cannot be printed: %1").arg(Q(error)));
+    ShowStandardMessage("The fuse map cannot be printed: " + error);
 }
 
 void CMainFrame::DoPrint()

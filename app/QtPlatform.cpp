@@ -73,16 +73,6 @@ ZSize CQtPlatform::GetScreenSize()
     return ZSize{size.width(), size.height()};
 }
 
-CZYLDoc* CQtPlatform::FindActiveDoc()
-{
-    return m_frame ? &m_frame->Document() : nullptr;
-}
-
-IZylView* CQtPlatform::FindActiveView()
-{
-    return m_frame ? m_frame->View() : nullptr;
-}
-
 namespace {
 
 const char* const kFilter = "ZYL Files (*.zyl)";

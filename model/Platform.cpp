@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Platform.h"
 
-#include "CZYLDoc.h"
-
 namespace {
 
 class CSilentPlatform : public IPlatform
@@ -19,8 +17,6 @@ public:
     bool AskExportScale(double&) override { return false; }
     bool AskNames(CNames&) override { return false; }
     bool AskPageSetup(CPageSetup&) override { return false; }
-    CZYLDoc* FindActiveDoc() override { return nullptr; }
-    IZylView* FindActiveView() override { return nullptr; }
 };
 
 CSilentPlatform g_silentPlatform;
@@ -38,16 +34,6 @@ IPlatform* SetPlatform(IPlatform* platform)
 IPlatform& GetPlatform()
 {
     return *g_platform;
-}
-
-CZYLDoc* FindActiveDoc()
-{
-    return g_platform->FindActiveDoc();
-}
-
-IZylView* FindActiveView()
-{
-    return g_platform->FindActiveView();
 }
 
 void ShowZylMessage(const std::string& text)

@@ -35,8 +35,6 @@ public:
     std::vector<int> popupAnswers;
     std::vector<std::vector<std::string>> popupsShown;
     ZSize screen{1024, 768};
-    CZYLDoc* doc = nullptr;
-    IZylView* view = nullptr;
 
     // The file questions.
     std::function<SaveAnswer(const std::string& documentName)> saveChanges = [](const std::string&) {
@@ -62,8 +60,6 @@ public:
         return answer;
     }
     ZSize GetScreenSize() override { return screen; }
-    CZYLDoc* FindActiveDoc() override { return doc; }
-    IZylView* FindActiveView() override { return view; }
     SaveAnswer AskSaveChanges(const std::string& name) override { return saveChanges(name); }
     std::string AskOpenPath() override { ++openQuestions; return {}; }
     std::string AskSavePath(const std::string& suggested) override { suggestions.push_back(suggested); return {}; }

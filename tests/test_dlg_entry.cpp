@@ -70,10 +70,8 @@ private slots:
     {
         m_doc = std::make_unique<CZYLDoc>();
         m_platform = std::make_unique<CRecordingPlatform>();
-        m_platform->doc = m_doc.get();
         m_scope = std::make_unique<CScopedPlatform>(m_platform.get());
         m_view = std::make_unique<CZYLView>(*m_doc);
-        m_platform->view = m_view.get();
     }
     void cleanup()
     {

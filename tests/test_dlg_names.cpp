@@ -103,7 +103,6 @@ private slots:
     {
         m_doc = std::make_unique<CZYLDoc>();
         m_platform = std::make_unique<CRecordingPlatform>();
-        m_platform->doc = m_doc.get();
         m_scope = std::make_unique<CScopedPlatform>(m_platform.get());
     }
     void cleanup()
@@ -186,7 +185,6 @@ private slots:
     void everyWindowShowsTheNewNames()
     {
         CZYLView view(*m_doc);
-        m_platform->view = &view;
         view.resize(400, 300);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -209,7 +207,6 @@ private slots:
             });
         QTRY_VERIFY(counters[0].count > 0 && counters[1].count > 0 && counters[2].count > 0 && counters[3].count > 0);
         QCOMPARE(m_doc->Device().names.variables[0], std::string("P")); // what they show is the logic tests'
-        m_platform->view = nullptr;
     }
 };
 

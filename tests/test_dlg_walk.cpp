@@ -87,10 +87,8 @@ private slots:
     {
         auto doc = std::make_unique<CZYLDoc>();
         CRecordingPlatform platform;
-        platform.doc = doc.get();
         CScopedPlatform scope(&platform);
         CZYLView view(*doc);
-        platform.view = &view;
         view.resize(700, 500);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -261,7 +259,6 @@ private slots:
             }
         }
         platform.names = {};
-        platform.view = nullptr;
         // The walk reached the dialogs, every device type and the
         // don't-care popup, and changed the device often.
         if (steps >= 10000)

@@ -70,9 +70,7 @@ private slots:
         m_platform = std::make_unique<CRecordingPlatform>();
         m_scope = std::make_unique<CScopedPlatform>(m_platform.get());
         m_doc = std::make_unique<CZYLDoc>();
-        m_platform->doc = m_doc.get();
         m_view = std::make_unique<CZYLView>(*m_doc);
-        m_platform->view = m_view.get();
         m_view->resize(1200, 1000);
         m_view->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));

@@ -154,8 +154,6 @@ bool CZYLView::KarnaughShown() const
     return maps && maps->isVisible() && !maps->isMinimized();
 }
 
-void CZYLView::HideDialogs() { m_dialogs->HideAll(); }
-
 QPoint CZYLView::ScrollOffset() const
 {
     return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
@@ -210,20 +208,6 @@ void CZYLView::resizeEvent(QResizeEvent* event)
 void CZYLView::scrollContentsBy(int, int)
 {
     viewport()->update();
-}
-
-void CZYLView::InvalidateView()
-{
-    viewport()->update();
-}
-
-void CZYLView::InvalidateViewRect(const ZRect& rect)
-{
-    // A line drawn along the rectangle's edge may reach a pixel beyond
-    // its rounded zoomed extent.
-    const QRect shown = ZoomedRect(Normalised(rect));
-    const bool exact = m_zoom == kActualZoom && viewport()->devicePixelRatioF() == 1.0;
-    viewport()->update((exact ? shown : shown.adjusted(-2, -2, 2, 2)).translated(-ScrollOffset()));
 }
 
 void CZYLView::paintEvent(QPaintEvent*)

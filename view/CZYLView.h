@@ -29,7 +29,7 @@ class QTransform;
 // paint procedure used for the screen, the printer, the clipboard, exported
 // pictures and the tests; it knows no zoom: the screen and the clipboard
 // scale the painter, printing and export keep their own scale.
-class CZYLView : public QAbstractScrollArea, public IZylView
+class CZYLView : public QAbstractScrollArea
 {
     Q_OBJECT
 public:
@@ -96,10 +96,6 @@ public:
     int Zoom() const { return m_zoom; }
     void SetZoom(int percent, const QPoint& anchor);
 
-    // IZylView
-    void InvalidateView() override;
-    void InvalidateViewRect(const ZRect& rect) override;
-    void HideDialogs() override;
 
 signals:
     // After every command and click, so the frame sets its check marks (the
