@@ -315,7 +315,7 @@ CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
 
 CKarnaughDlg::~CKarnaughDlg() { SharedHighlight().RemoveListener(m_highlightListener); }
 
-void CKarnaughDlg::Refill() { m_canvas->Reload(); }
+void CKarnaughDlg::Reload() { m_canvas->Reload(); }
 
 int CKarnaughDlg::Zoom() const { return m_canvas->Zoom(); }
 

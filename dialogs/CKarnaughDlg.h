@@ -38,8 +38,6 @@ class CKarnaughDlg : public CModelessDlg
 public:
     explicit CKarnaughDlg(CZYLDoc& doc, QWidget* parent = nullptr);
     ~CKarnaughDlg() override;
-    void Refill() override;
-
     // The Copy and Print buttons.
     void OnCopy();
     void OnPrint();
@@ -52,6 +50,7 @@ public:
     void SetZoom(int percent, const QPoint& anchor);
 
 protected:
+    void Reload() override;
     void reject() override;
     // Hidden, the window links nothing: what the pointer rested on is let go.
     void hideEvent(QHideEvent* event) override;

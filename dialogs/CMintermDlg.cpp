@@ -139,7 +139,7 @@ std::optional<CEntryLists> CMintermDlg::ListsFromDoc() const { return MintermLis
 
 CEntryOutcome CMintermDlg::Apply(const CEntryLists& lists) { return UpdateFromMinterms(m_doc, lists); }
 
-void CMintermDlg::Refill()
+void CMintermDlg::Reload()
 {
     if (const std::optional<CEntryLists> lists = ListsFromDoc()) {
         for (int f = 0; f < 4; ++f) {

@@ -356,7 +356,7 @@ int CStepsDlg::Function() const { return std::max(m_function->currentIndex(), 0)
 
 void CStepsDlg::SetFunction(int f) { m_function->setCurrentIndex(std::clamp(f, 0, 3)); }
 
-void CStepsDlg::Refill()
+void CStepsDlg::Reload()
 {
     const Device& device = m_doc.Device();
     for (int f = 0; f < 4; ++f)

@@ -24,8 +24,6 @@ class CStepsDlg : public CModelessDlg
 public:
     explicit CStepsDlg(CZYLDoc& doc, QWidget* parent = nullptr);
 
-    void Refill() override;
-
     // The function shown, 0..3.
     int Function() const;
     void SetFunction(int f);
@@ -47,6 +45,7 @@ public:
     QWidget* PageViewport() const;
 
 protected:
+    void Reload() override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 

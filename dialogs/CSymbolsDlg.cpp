@@ -70,7 +70,7 @@ void CSymbolsDlg::CreateControls()
 }
 
 // The dialog draws its own fuses; the document only selects the picture.
-void CSymbolsDlg::Refill() { update(); }
+void CSymbolsDlg::Reload() { update(); }
 
 void CSymbolsDlg::OnAnnotation()
 {

@@ -19,13 +19,12 @@ public:
     enum { IDC_ANNOTATION = 1007, IDOK_CLOSE = 1 };
 
     explicit CSymbolsDlg(const CZYLDoc& doc, QWidget* parent = nullptr);
-    void Refill() override;
-
     const CSymbolsState& State() const { return m_state; }
     // Button 1007: the call-outs on or off.
     void OnAnnotation();
 
 protected:
+    void Reload() override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

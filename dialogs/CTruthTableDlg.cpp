@@ -111,7 +111,7 @@ void CTruthTableDlg::CreateControls()
     AddText(this, "Right Click to get the Pop-up menu for value selection.", 29, 307, 140, 19);
 }
 
-void CTruthTableDlg::Refill() { update(); }
+void CTruthTableDlg::Reload() { update(); }
 
 void CTruthTableDlg::OnShowNumbers()
 {

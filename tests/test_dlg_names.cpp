@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The names command with its real dialog: fields typed as a user types
 // them, OK pressed, the messages recorded and the names read back.
-#include "CModelessDlg.h"
 #include "CNamesDlg.h"
-#include "CViewDialogs.h"
 #include "CZYLDoc.h"
-#include "CZYLView.h"
 #include "NamesLogic.h"
 #include "Platform.h"
 #include "RecordingPlatform.h"
@@ -19,18 +16,6 @@
 #include <memory>
 
 namespace {
-
-// Counts the paint events a widget receives.
-struct PaintCounter : QObject
-{
-    int count = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
 
 // Key events for text in any script: QTest::keyClicks for ASCII, else one
 // key event per character (a surrogate pair is one character) carrying it.
@@ -180,33 +165,6 @@ private slots:
         QVERIFY(m_platform->messages.empty());
         QVERIFY(!m_doc->IsModified());
         QVERIFY(m_doc->Device().names == names);
-    }
-
-    void everyWindowShowsTheNewNames()
-    {
-        CZYLView view(*m_doc);
-        view.resize(400, 300);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS})
-            view.OnCommand(id);
-        QWidget* windows[] = {view.viewport(), view.Dialogs().Dialog(ID_EDIT_TRUTH_TABLE),
-                              view.Dialogs().Dialog(ID_EDIT_MINTERMS),
-                              view.Dialogs().Dialog(ID_EDIT_MAXTERMS)};
-        for (QWidget* w : windows)
-            QVERIFY(QTest::qWaitForWindowExposed(w));
-        QCoreApplication::processEvents();
-
-        PaintCounter counters[4];
-        for (int i = 0; i < 4; ++i)
-            windows[i]->installEventFilter(&counters[i]);
-        RunNames(
-            [](CNamesDlg& dlg) {
-                Fill(dlg, {"P", "Q", "R", "S"}, {"F0", "F1", "G", "H"});
-                QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
-            });
-        QTRY_VERIFY(counters[0].count > 0 && counters[1].count > 0 && counters[2].count > 0 && counters[3].count > 0);
-        QCOMPARE(m_doc->Device().names.variables[0], std::string("P")); // what they show is the logic tests'
     }
 };
 

@@ -81,7 +81,10 @@ CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    m_listener = m_doc.AddListener([this](const DeviceChange&) { viewport()->update(); });
+    m_listener = m_doc.AddListener([this](const DeviceChange&) {
+        ++m_refreshes;
+        viewport()->update();
+    });
     m_highlightListener = SharedHighlight().AddListener([this] { viewport()->update(); });
     UpdateScrollBars();
 }

@@ -41,6 +41,9 @@ public:
     CZYLDoc& Document() const { return m_doc; }
     CViewLogic& Logic() { return *m_logic; }
     CViewDialogs& Dialogs() { return *m_dialogs; }
+    // How often a change of the device asked for a repaint: once for each,
+    // which the tests count.
+    int Refreshes() const { return m_refreshes; }
 
     // Paints the whole fuse map in logical units; reads the device only
     // (the annotations' covers come from the document's cover cache).
@@ -156,6 +159,7 @@ private:
     CCommandRows m_commands; // the view's own: region selection and copy
     std::unique_ptr<CViewDialogs> m_dialogs;
     int m_listener = 0;
+    int m_refreshes = 0;
     int m_highlightListener = 0;
     QCursor m_fuseCursor;
     QCursor m_copyCursor;
