@@ -136,10 +136,11 @@ TEST_P(TableLogic, StepsGiveTableFusesAndMessage)
     const Device& device = doc.Device();
     doc.Edit([&c](DeviceEditor& e) {
         e.SetType(c.mode == Prom ? DeviceType::Prom : c.mode == Pal ? DeviceType::Pal : DeviceType::Pla);
-        Column preset;
-        std::copy_n(c.preset, 16, preset.begin());
-        if (*c.preset)
+        if (*c.preset) {
+            Column preset;
+            std::copy_n(c.preset, 16, preset.begin());
             e.SetPalColumn(c.f, preset);
+        }
     });
     doc.SetModifiedFlag(false);
     int updates = 0;

@@ -49,10 +49,12 @@ void CViewLogic::BuildCommands()
     for (int id : {ID_TYPE_PROM, ID_TYPE_PAL, ID_TYPE_PLA})
         m_commands.Add(id, [this, id] { SwitchTo(id); }, [this, id] { return Dev().type == TypeOfCommand(id); });
     auto flag = [this](bool DisplayFlags::*member) { return [this, member] { return Dev().flags.*member; }; };
-    for (const auto& [id, member] : {std::pair(ID_BLOCK_STRUCTURE, &DisplayFlags::blockStructure),
-                                     std::pair(ID_AND_LABEL, &DisplayFlags::andLabel),
-                                     std::pair(ID_OR_LABEL, &DisplayFlags::orLabel)})
-        m_commands.Add(id, [this, member] { ToggleFlag(member); }, flag(member));
+    for (const auto& command : {std::pair(ID_BLOCK_STRUCTURE, &DisplayFlags::blockStructure),
+                                std::pair(ID_AND_LABEL, &DisplayFlags::andLabel),
+                                std::pair(ID_OR_LABEL, &DisplayFlags::orLabel)}) {
+        bool DisplayFlags::*member = command.second;
+        m_commands.Add(command.first, [this, member] { ToggleFlag(member); }, flag(member));
+    }
     m_commands.Add(ID_SHOW_MINTERMS, [this] { ToggleRowLabels(ID_SHOW_MINTERMS); }, flag(&DisplayFlags::showMinterms));
     m_commands.Add(ID_SHOW_PRODUCT_TERMS, [this] { ToggleRowLabels(ID_SHOW_PRODUCT_TERMS); },
                    flag(&DisplayFlags::showProductTerms));
