@@ -26,7 +26,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
@@ -47,12 +46,6 @@ QString Q(const std::string& s)
     return QString::fromStdString(s);
 }
 
-void StandardBox(QWidget* parent, const QString& text)
-{
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("ZYL"), text, QMessageBox::Ok, parent);
-    box.exec();
-}
-
 } // namespace
 
 CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
@@ -67,7 +60,7 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
 
     m_view = new CZYLView(doc, this);
     setCentralWidget(m_view);
-    connect(m_view, &CZYLView::CommandDone, this, &CMainFrame::AfterCommand);
+    connect(m_view, &CZYLView::CommandDone, this, &CMainFrame::UpdateCommandUI);
 
     BuildActions();
     BuildMenus();
@@ -77,12 +70,13 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
     connect(m_view, &CZYLView::ZoomChanged, this, &CMainFrame::OnZoomChanged);
 
     QPointer<CMainFrame> self(this);
-    m_doc.AddModifiedListener([self] {
+    // The title follows the path and the modified flag, the check marks
+    // every change of the device, whichever window made it.
+    m_statusListener = m_doc.AddStatusListener([self] {
         if (self)
-            self->setWindowModified(self->m_doc.IsModified());
+            self->UpdateTitle();
     });
-    m_docListener = m_doc.AddListener([this] { NoteChanges(); });
-    RememberSavedState();
+    m_docListener = m_doc.AddListener([this](const DeviceChange&) { UpdateCommandUI(); });
     qApp->installEventFilter(this);
     UpdateTitle();
     UpdateCommandUI();
@@ -91,6 +85,7 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
 CMainFrame::~CMainFrame()
 {
     m_doc.RemoveListener(m_docListener);
+    m_doc.RemoveStatusListener(m_statusListener);
     qApp->removeEventFilter(this);
 }
 
@@ -391,29 +386,10 @@ void CMainFrame::OnCommand(int id)
         return;
     }
     if (!ShellHandles(id)) {
-        m_view->OnCommand(id); // ends in AfterCommand through CommandDone
+        m_view->OnCommand(id); // ends in UpdateCommandUI through CommandDone
         return;
     }
     m_commands.Run(id);
-    AfterCommand();
-}
-
-void CMainFrame::NoteChanges()
-{
-    if (!m_doc.IsModified() && SaveDocumentToString(m_doc) != m_savedState)
-        m_doc.SetModifiedFlag(true);
-}
-
-void CMainFrame::RememberSavedState()
-{
-    m_savedState = SaveDocumentToString(m_doc);
-}
-
-void CMainFrame::AfterCommand()
-{
-    NoteChanges();
-    m_view->viewport()->update();
-    m_view->Dialogs().RefreshAll();
     UpdateCommandUI();
 }
 
@@ -444,12 +420,9 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::NewDocument()
 {
-    m_doc.OnNewDocument(); // the one document is reused; nothing is reset
+    // The one document is reused; nothing of the device is reset.
     m_doc.SetPathName(std::string());
     m_doc.SetModifiedFlag(false);
-    RememberSavedState();
-    UpdateTitle();
-    m_doc.UpdateAllViews();
 }
 
 std::string CMainFrame::PathBytesOf(const QString& path)
@@ -467,10 +440,7 @@ bool CMainFrame::OpenDocumentPath(const std::string& path)
     const std::string absolute = AbsolutePath(path);
     m_doc.SetPathName(absolute);
     m_doc.SetModifiedFlag(false);
-    RememberSavedState();
     AddRecentFile(absolute);
-    UpdateTitle();
-    m_doc.UpdateAllViews();
     UpdateCommandUI(); // the type and flags of the document opened, also at start-up
     return true;
 }
@@ -478,16 +448,14 @@ bool CMainFrame::OpenDocumentPath(const std::string& path)
 bool CMainFrame::SaveDocumentPath(const std::string& path)
 {
     std::string error;
-    if (!SaveDocument(m_doc, path, error)) {
+    if (!SaveDocument(m_doc.Device(), path, error)) {
         ShowStandardMessage(error);
         return false;
     }
     const std::string absolute = AbsolutePath(path);
     m_doc.SetPathName(absolute);
     m_doc.SetModifiedFlag(false);
-    RememberSavedState();
     AddRecentFile(absolute);
-    UpdateTitle();
     return true;
 }
 
@@ -593,7 +561,7 @@ bool CMainFrame::PrintFuseMap(QPrinter& printer, std::string& error)
 
 void CMainFrame::ReportPrintFailure(const std::string& error)
 {
-    StandardBox(this, QStringLiteral("The fuse map cannot be printed: %1").arg(Q(error)));
+    ShowStandardMessage("The fuse map cannot be printed: " + error);
 }
 
 void CMainFrame::DoPrint()
@@ -721,5 +689,5 @@ void CMainFrame::dropEvent(QDropEvent* event)
     activateWindow();
     if (SaveModified())
         OpenDocumentPath(path);
-    AfterCommand();
+    UpdateCommandUI();
 }

@@ -22,8 +22,10 @@ class QToolBar;
 
 // The main frame: menus, toolbar and status bar built from the command
 // table, the one view in the middle, and the shell's own commands (files,
-// printing, the bars, About, Exit). Every command ends with a refresh of
-// the view, the open dialogs and the check marks.
+// printing, the bars, About, Exit). It subscribes to the document: every
+// change of the device sets the check marks, every change of the path or
+// the modified flag the title; every command ends with the check marks
+// (some follow the windows, not the device).
 class CMainFrame : public QMainWindow
 {
     Q_OBJECT
@@ -71,7 +73,8 @@ public:
     // Print Setup chose (landscape until then, as the fuse map is wide).
     QPrinter& Printer();
 
-    // Title "<document name>[*] - ZYL", the marker bound to the modified flag.
+    // Title "<document name>[*] - ZYL", the marker bound to the modified
+    // flag; set whenever the document's path or modified flag changes.
     void UpdateTitle();
 
 protected:
@@ -93,9 +96,6 @@ private:
     void SaveSettings() const;
     void UpdateRecentMenu();
     void SetCheckMarks();
-    void AfterCommand();
-    void NoteChanges();
-    void RememberSavedState();
     bool SaveModified();
     bool DoSave(bool askName);
     void DoOpen();
@@ -121,10 +121,8 @@ private:
     std::vector<std::string> m_recent;
     std::unique_ptr<QPrinter> m_printer;
     std::string m_lastExport;
-    // The document as it was last opened, saved or started: any difference
-    // marks it modified, whichever window or command made the change.
-    std::string m_savedState;
     int m_docListener = 0;
+    int m_statusListener = 0;
 };
 
 // The settings of the program: organisation "Local AppWizard-Generated

@@ -16,12 +16,15 @@
 
 #include <cstdio>
 
-CZYLApp::CZYLApp() = default;
+CZYLApp::CZYLApp(IPlatform* platform)
+    : m_given(platform)
+{
+}
 
 CZYLApp::~CZYLApp()
 {
-    if (m_platform)
-        SetPlatform(nullptr);
+    if (m_installed)
+        SetPlatform(m_previous);
     m_frame.reset();
 }
 
@@ -48,10 +51,13 @@ bool CZYLApp::InitInstanceFor(const CCommandLine& cmd, int& exitCode, bool show)
     QGuiApplication::setDesktopFileName(QStringLiteral(ZYL_APP_ID));
 
     m_doc = std::make_unique<CZYLDoc>();
-    m_platform = std::make_unique<CQtPlatform>();
-    SetPlatform(m_platform.get());
+    if (!m_given)
+        m_platform = std::make_unique<CQtPlatform>();
+    m_previous = SetPlatform(m_given ? m_given : m_platform.get());
+    m_installed = true;
     m_frame = std::make_unique<CMainFrame>(*m_doc);
-    m_platform->SetFrame(m_frame.get());
+    if (m_platform)
+        m_platform->SetFrame(m_frame.get());
 
     // Printing and exporting end the program without a window: their
     // failures go to the error output, never into a message box that
@@ -91,10 +97,11 @@ bool CZYLApp::InitInstanceFor(const CCommandLine& cmd, int& exitCode, bool show)
     }
     if (cmd.action == CCommandLine::ExportKarnaugh) {
         std::string error;
-        const CKarnaughGroups groups = KarnaughGroups(*m_doc);
+        const CKarnaughGroups groups = KarnaughGroups(m_doc->Device(), m_doc->Covers());
         const ZSize size = KarnaughCanvasSize();
         if (!ExportPicture(cmd.output, size.cx, size.cy,
-                           [this, &groups](QPainter& p) { PaintKarnaughMaps(p, *m_doc, groups); }, cmd.scale, error))
+                           [this, &groups](QPainter& p) { PaintKarnaughMaps(p, m_doc->Device(), groups); }, cmd.scale,
+                           error))
             return fail(error);
         return false;
     }

@@ -8,6 +8,7 @@
 class CZYLDoc;
 class CMainFrame;
 class CQtPlatform;
+class IPlatform;
 struct CCommandLine;
 
 // The application object: one document, one frame with its view, the
@@ -15,7 +16,9 @@ struct CCommandLine;
 class CZYLApp
 {
 public:
-    CZYLApp();
+    // The platform seam on Qt, or the one given (a test's); it is installed
+    // from InitInstance on, the one before it again at the end.
+    explicit CZYLApp(IPlatform* platform = nullptr);
     ~CZYLApp();
 
     // Start-up in order: settings, the document with frame and view, the
@@ -31,6 +34,9 @@ public:
 
 private:
     std::unique_ptr<CZYLDoc> m_doc;
+    IPlatform* m_given;
     std::unique_ptr<CQtPlatform> m_platform;
+    IPlatform* m_previous = nullptr;
+    bool m_installed = false;
     std::unique_ptr<CMainFrame> m_frame;
 };

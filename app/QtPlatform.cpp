@@ -73,16 +73,6 @@ ZSize CQtPlatform::GetScreenSize()
     return ZSize{size.width(), size.height()};
 }
 
-CZYLDoc* CQtPlatform::FindActiveDoc()
-{
-    return m_frame ? &m_frame->Document() : nullptr;
-}
-
-IZylView* CQtPlatform::FindActiveView()
-{
-    return m_frame ? m_frame->View() : nullptr;
-}
-
 namespace {
 
 const char* const kFilter = "ZYL Files (*.zyl)";
@@ -146,9 +136,9 @@ bool CQtPlatform::AskExportScale(double& scale)
     return ok;
 }
 
-bool CQtPlatform::AskNames(CZYLDoc& doc, CNames& names)
+bool CQtPlatform::AskNames(CNames& names)
 {
-    CNamesDlg dlg(doc, Owner());
+    CNamesDlg dlg(names, Owner());
     if (dlg.exec() != QDialog::Accepted)
         return false;
     names = dlg.Names();

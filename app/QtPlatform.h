@@ -11,8 +11,8 @@ class QWidget;
 
 // The platform seam on Qt: the "ZYL Message" box, the standard box titled
 // "ZYL", popup menus, the save question, the file dialogs, the export scale,
-// the names dialog, Print Setup, the screen size and the frame's document
-// and view.
+// the names dialog, Print Setup and the screen size. The frame it is given
+// owns its messages when no other window of the program is active.
 class CQtPlatform : public IPlatform
 {
 public:
@@ -28,13 +28,11 @@ public:
     std::string AskSavePath(const std::string& suggested) override;
     std::string AskExportPath(const std::string& suggested) override;
     bool AskExportScale(double& scale) override;
-    bool AskNames(CZYLDoc& doc, CNames& names) override;
+    bool AskNames(CNames& names) override;
     // With a printer installed, the print dialog without its print range
     // (the printer, its paper and orientation); without one, the page
     // setup dialog on a PDF printer (paper, orientation, margins).
     bool AskPageSetup(CPageSetup& setup) override;
-    CZYLDoc* FindActiveDoc() override;
-    IZylView* FindActiveView() override;
 
     // The owner of a modal message: the active window of the program, else
     // the main window.

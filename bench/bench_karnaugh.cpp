@@ -21,23 +21,21 @@ static void BM_KarnaughClickRedraw(benchmark::State& state)
     auto doc = std::make_unique<CZYLDoc>();
     const ZSize size = KarnaughCanvasSize();
     QImage image(size.cx, size.cy, QImage::Format_RGB32);
-    // The centres of a few cells of each map, clicked in turn so the
-    // covers keep changing.
-    std::vector<ZPoint> clicks;
-    for (int f = 0; f < CZYLDoc::kFunctions; ++f)
+    // A few cells of each map, clicked in turn so the covers keep changing.
+    std::vector<CKarnaughHit> clicks;
+    for (int f = 0; f < Device::kFunctions; ++f)
         for (const int m : {0, 5, 10, 15}) {
             const CKarnaughCell cell = KarnaughCellOf(m);
-            const ZRect r = KarnaughCellRect(f, cell.row, cell.column);
-            clicks.push_back({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+            clicks.push_back({f, cell.row, cell.column});
         }
     std::size_t next = 0;
     for (auto _ : state) {
         KarnaughLeftClick(*doc, clicks[next], false);
         next = (next + 1) % clicks.size();
-        const CKarnaughGroups groups = KarnaughGroups(*doc);
+        const CKarnaughGroups groups = KarnaughGroups(doc->Device(), doc->Covers());
         image.fill(Qt::white);
         QPainter p(&image);
-        PaintKarnaughMaps(p, *doc, groups);
+        PaintKarnaughMaps(p, doc->Device(), groups);
         p.end();
         benchmark::DoNotOptimize(image.constBits());
     }

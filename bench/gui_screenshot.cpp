@@ -69,14 +69,12 @@ int main(int argc, char* argv[])
     if (!zyl.InitInstance({}, exitCode, false))
         return exitCode;
     CZYLDoc& doc = zyl.Document();
-    if (pal) {
-        doc.m_bProm = 0;
-        doc.m_bPal = 1;
-    }
-    if (labels) {
-        doc.m_bAndLabel = 1;
-        doc.m_bOrLabel = 1;
-    }
+    doc.Edit([&](DeviceEditor& e) {
+        if (pal)
+            e.SetType(DeviceType::Pal);
+        e.SetFlag(&DisplayFlags::andLabel, labels);
+        e.SetFlag(&DisplayFlags::orLabel, labels);
+    });
     firstPaint.viewport = zyl.Frame()->View()->viewport();
     zyl.Frame()->showMaximized();
     // Without a window manager (Xvfb) nobody maximizes the window.

@@ -1,19 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DeviceFacts.h"
 
-const char* DeviceTypeName(DeviceType type)
-{
-    switch (type) {
-    case DeviceType::Prom:
-        return "PROM";
-    case DeviceType::Pal:
-        return "PAL";
-    case DeviceType::Pla:
-        break;
-    }
-    return "PLA";
-}
-
 std::uint16_t FusesOfColumn(const TruthColumn& column)
 {
     std::uint16_t fuses = 0;

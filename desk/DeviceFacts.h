@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "DeviceType.h"
 #include "ProductTerm.h"
 
 #include <array>
@@ -10,16 +11,6 @@
 // What the desk needs to know of one saved device, read from its document
 // by the caller: a plain value, so that reports and grading never depend on
 // how a document is held.
-
-enum class DeviceType
-{
-    Prom,
-    Pal,
-    Pla
-};
-
-// "PROM", "PAL", "PLA".
-const char* DeviceTypeName(DeviceType type);
 
 // A truth-table column: entry m is minterm m (m = 8A + 4B + 2C + D), '1' in
 // the ON-set, 'X' a don't care; any other character counts as '0'.

@@ -79,7 +79,10 @@ int RichWidthOf(const std::string& text, int points)
 }
 
 // Names side by side, as the axes write a pair of variables.
-std::string Pair(const CZYLDoc& doc, int first) { return doc.m_strVariableName[first] + doc.m_strVariableName[first + 1]; }
+std::string Pair(const Device& device, std::size_t first)
+{
+    return device.names.variables[first] + device.names.variables[first + 1];
+}
 
 bool Emphasised(const CKarnaughEmphasis& emphasis, int f, int g)
 {
@@ -112,7 +115,7 @@ void DrawPiece(QPainter& p, const QPen& pen, const ZRect& r, const ZRect& map, b
     p.fillPath(shape, pen.color());
 }
 
-void PaintMap(QPainter& p, const CZYLDoc& doc, int f, const std::vector<CKarnaughGroup>& groups,
+void PaintMap(QPainter& p, const Device& device, int f, const std::vector<CKarnaughGroup>& groups,
               const CKarnaughEmphasis& emphasis, const CKarnaughColours& colours)
 {
     const ZRect map = KarnaughMapRect(f);
@@ -121,15 +124,15 @@ void PaintMap(QPainter& p, const CZYLDoc& doc, int f, const std::vector<CKarnaug
     p.setPen(QPen(ink, 1));
 
     // The title, centred over the map.
-    const std::string title = FuseMapFunctionName(doc.m_strFunctionName[f]);
+    const std::string title = FuseMapFunctionName(device.names.functions[static_cast<std::size_t>(f)]);
     const ZPoint titleAt = KarnaughTitleAt(f);
     DrawRichText(p, titleAt.x - RichWidthOf(title, kTitlePoints) / 2, titleAt.y, title, kTitlePoints, ink, paper);
 
     // The axes: AB down the left, CD along the top, split by the corner's diagonal.
     const ZPoint rowNames = KarnaughRowNamesAt(f);
     const ZPoint columnNames = KarnaughColumnNamesAt(f);
-    DrawRichText(p, rowNames.x, rowNames.y, Pair(doc, 0), kLabelPoints, ink, paper);
-    DrawRichText(p, columnNames.x, columnNames.y, Pair(doc, 2), kLabelPoints, ink, paper);
+    DrawRichText(p, rowNames.x, rowNames.y, Pair(device, 0), kLabelPoints, ink, paper);
+    DrawRichText(p, columnNames.x, columnNames.y, Pair(device, 2), kLabelPoints, ink, paper);
     p.drawLine(map.left - 30, map.top - 30, map.left, map.top);
     p.setFont(ZylArialFont(kLabelPoints));
     static const char* const kCodes[] = {"00", "01", "11", "10"};
@@ -162,7 +165,7 @@ void PaintMap(QPainter& p, const CZYLDoc& doc, int f, const std::vector<CKarnaug
         for (int column = 0; column < 4; ++column) {
             const int m = KarnaughMinterm(row, column);
             const QRect cell = ToQRect(KarnaughCellRect(f, row, column));
-            const char value = KarnaughCellValue(doc, f, m);
+            const char value = KarnaughCellValue(device, f, m);
             p.setPen(ink);
             if (value != 0) {
                 p.setFont(valueFont);
@@ -255,14 +258,14 @@ CKarnaughColours CKarnaughColours::FromPalette(const QPalette& palette)
     return CKarnaughColours(palette.color(QPalette::Base), palette.color(QPalette::Text));
 }
 
-void PaintKarnaughMaps(QPainter& p, const CZYLDoc& doc, const CKarnaughGroups& groups, const CKarnaughEmphasis& emphasis,
-                       const CKarnaughColours& colours)
+void PaintKarnaughMaps(QPainter& p, const Device& device, const CKarnaughGroups& groups,
+                       const CKarnaughEmphasis& emphasis, const CKarnaughColours& colours)
 {
     p.save();
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setBackgroundMode(Qt::TransparentMode);
-    for (int f = 0; f < CZYLDoc::kFunctions; ++f)
-        PaintMap(p, doc, f, groups[static_cast<std::size_t>(f)], emphasis, colours);
+    for (int f = 0; f < Device::kFunctions; ++f)
+        PaintMap(p, device, f, groups[static_cast<std::size_t>(f)], emphasis, colours);
     p.restore();
 }
 
@@ -312,7 +315,7 @@ CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
 
 CKarnaughDlg::~CKarnaughDlg() { SharedHighlight().RemoveListener(m_highlightListener); }
 
-void CKarnaughDlg::Refill() { m_canvas->Reload(); }
+void CKarnaughDlg::Reload() { m_canvas->Reload(); }
 
 int CKarnaughDlg::Zoom() const { return m_canvas->Zoom(); }
 
@@ -344,7 +347,7 @@ void CKarnaughDlg::OnCopy()
     QImage image(size.cx, size.cy, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
-    PaintKarnaughMaps(p, m_canvas->Document(), m_canvas->Groups());
+    PaintKarnaughMaps(p, m_canvas->Document().Device(), m_canvas->Groups());
     p.end();
     QGuiApplication::clipboard()->setImage(image);
 }
@@ -369,6 +372,6 @@ void CKarnaughDlg::OnPrint()
     const double scaleY = printer.logicalDpiY() / 96.0;
     const double fit = std::min({1.0, page.width() / (size.cx * scaleX), page.height() / (size.cy * scaleY)});
     p.scale(scaleX * fit, scaleY * fit);
-    PaintKarnaughMaps(p, m_canvas->Document(), m_canvas->Groups());
+    PaintKarnaughMaps(p, m_canvas->Document().Device(), m_canvas->Groups());
     p.end();
 }

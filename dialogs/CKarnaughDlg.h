@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CModelessDlg.h"
+#include "CZYLDoc.h"
 #include "KarnaughLogic.h"
 
 #include "Highlight.h"
@@ -19,7 +20,6 @@
 #include <optional>
 #include <vector>
 
-class CZYLDoc;
 class CKarnaughCanvas;
 class QPainter;
 class QScrollArea;
@@ -38,8 +38,6 @@ class CKarnaughDlg : public CModelessDlg
 public:
     explicit CKarnaughDlg(CZYLDoc& doc, QWidget* parent = nullptr);
     ~CKarnaughDlg() override;
-    void Refill() override;
-
     // The Copy and Print buttons.
     void OnCopy();
     void OnPrint();
@@ -52,6 +50,7 @@ public:
     void SetZoom(int percent, const QPoint& anchor);
 
 protected:
+    void Reload() override;
     void reject() override;
     // Hidden, the window links nothing: what the pointer rested on is let go.
     void hideEvent(QHideEvent* event) override;
@@ -87,13 +86,13 @@ struct CKarnaughColours
     const QColor& Tint(int g) const { return tints[static_cast<std::size_t>(g) % tints.size()]; }
 };
 
-// Paints the four maps of the document with these groups on a canvas of
+// Paints the four maps of the device with these groups on a canvas of
 // KarnaughCanvasSize(), in logical units; the window, the clipboard, the
 // printer and the picture export all draw through here. Each cell's value
 // is a text of its own. The background is left to the caller. Every
 // piece of a group is drawn already cut to its map (no clipping, which an
 // SVG would drop).
-void PaintKarnaughMaps(QPainter& p, const CZYLDoc& doc, const CKarnaughGroups& groups,
+void PaintKarnaughMaps(QPainter& p, const Device& device, const CKarnaughGroups& groups,
                        const CKarnaughEmphasis& emphasis = {}, const CKarnaughColours& colours = CKarnaughColours());
 
 // The painted maps: caches the groups per change of the document and
@@ -115,7 +114,7 @@ public:
 
     void Reload()
     {
-        m_groups = KarnaughGroups(m_doc);
+        m_groups = KarnaughGroups(m_doc.Device(), m_doc.Covers());
         m_hoverGroup.reset();
         update();
     }
@@ -163,7 +162,7 @@ protected:
         QPainter p(this);
         if (m_zoom != kActualZoom)
             p.scale(Factor(), Factor());
-        PaintKarnaughMaps(p, m_doc, m_groups, Emphasis(), CKarnaughColours::FromPalette(palette()));
+        PaintKarnaughMaps(p, m_doc.Device(), m_groups, Emphasis(), CKarnaughColours::FromPalette(palette()));
     }
 
     void mouseMoveEvent(QMouseEvent* event) override
@@ -194,20 +193,21 @@ protected:
         if (event->button() == Qt::LeftButton) {
             // A Shift+click is one with Shift alone held.
             const bool shiftClick = event->modifiers() == Qt::ShiftModifier && event->buttons() == Qt::NoButton;
-            KarnaughLeftClick(m_doc, Logical(event->position().toPoint()), shiftClick);
+            if (const std::optional<CKarnaughHit> cell = KarnaughHitCell(Logical(event->position().toPoint())))
+                KarnaughLeftClick(m_doc, *cell, shiftClick);
         }
         QWidget::mouseReleaseEvent(event);
     }
 
     void contextMenuEvent(QContextMenuEvent* event) override
     {
-        const ZPoint at = Logical(event->pos());
-        if (!KarnaughHitCell(at))
+        const std::optional<CKarnaughHit> cell = KarnaughHitCell(Logical(event->pos()));
+        if (!cell)
             return;
         const QPoint global = event->globalPos();
         const int item = GetPlatform().TrackPopup(TableValuePopupItems(), ZPoint{global.x(), global.y()});
         if (item >= 0 && item < 3)
-            KarnaughPopupValue(m_doc, at, TableValueOfPopupItem(item));
+            KarnaughPopupValue(m_doc, *cell, TableValueOfPopupItem(item));
     }
 
 private:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CMaxtermDlg.h"
 
+#include "CZYLDoc.h"
 #include "MaxtermLogic.h"
 
 namespace {
@@ -31,6 +32,6 @@ CMaxtermDlg::CMaxtermDlg(CZYLDoc& doc, QWidget* parent)
 {
 }
 
-std::optional<CEntryLists> CMaxtermDlg::ListsFromDoc() const { return MaxtermListsFromDoc(m_doc); }
+std::optional<CEntryLists> CMaxtermDlg::ListsFromDoc() const { return MaxtermListsFromDoc(m_doc.Device()); }
 
 CEntryOutcome CMaxtermDlg::Apply(const CEntryLists& lists) { return UpdateFromMaxterms(m_doc, lists); }

@@ -135,11 +135,11 @@ void CMintermDlg::CreateControls(const CTemplate& layout)
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-std::optional<CEntryLists> CMintermDlg::ListsFromDoc() const { return MintermListsFromDoc(m_doc); }
+std::optional<CEntryLists> CMintermDlg::ListsFromDoc() const { return MintermListsFromDoc(m_doc.Device()); }
 
 CEntryOutcome CMintermDlg::Apply(const CEntryLists& lists) { return UpdateFromMinterms(m_doc, lists); }
 
-void CMintermDlg::Refill()
+void CMintermDlg::Reload()
 {
     if (const std::optional<CEntryLists> lists = ListsFromDoc()) {
         for (int f = 0; f < 4; ++f) {
@@ -178,6 +178,6 @@ void CMintermDlg::paintEvent(QPaintEvent* event)
     CModelessDlg::paintEvent(event);
     QPainter painter(this);
     for (int f = 0; f < 4; ++f)
-        DrawRichText(painter, kHeadingX, kHeadingY + kHeadingStep * f, EntryHeading(m_doc, f), kHeadingPoints,
+        DrawRichText(painter, kHeadingX, kHeadingY + kHeadingStep * f, EntryHeading(m_doc.Device(), f), kHeadingPoints,
                      Qt::black, Qt::white, m_headingWidth); // names of wide characters narrowed
 }

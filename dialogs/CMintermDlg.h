@@ -38,8 +38,6 @@ public:
 
     explicit CMintermDlg(CZYLDoc& doc, QWidget* parent = nullptr);
 
-    // The edits from the document's functions, then a repaint (headings).
-    void Refill() override;
     // Button 1005: the edit texts go to the device.
     void OnUpdate();
 
@@ -51,6 +49,8 @@ public:
     const CEntryLists& Lists() const { return m_lists; }
 
 protected:
+    // The edits from the document's functions, then a repaint (headings).
+    void Reload() override;
     CMintermDlg(CZYLDoc& doc, QWidget* parent, const CTemplate& layout);
 
     // What the dialog shows for the document, and what Update does.

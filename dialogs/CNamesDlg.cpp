@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CNamesDlg.h"
 
-#include "CZYLDoc.h"
 #include "DialogUnits.h"
 #include "Pictures.h"
 #include "Platform.h"
@@ -51,7 +50,7 @@ QLabel* AddLabel(QWidget* parent, const QString& text, int x, int y)
 
 } // namespace
 
-CNamesDlg::CNamesDlg(CZYLDoc& doc, QWidget* parent)
+CNamesDlg::CNamesDlg(const CNames& names, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Edit Functions & Variables Name"));
@@ -60,7 +59,7 @@ CNamesDlg::CNamesDlg(CZYLDoc& doc, QWidget* parent)
     UseWhiteBackground(*this);
 
     CreateControls();
-    LoadNames(doc);
+    LoadNames(names);
 
     const ZSize screen = GetPlatform().GetScreenSize();
     const ZPoint at = NamesDialogPosition(screen, ZSize{width(), height()});
@@ -116,9 +115,8 @@ void CNamesDlg::CreateControls()
     }
 }
 
-void CNamesDlg::LoadNames(const CZYLDoc& doc)
+void CNamesDlg::LoadNames(const CNames& names)
 {
-    const CNames names = NamesFromDoc(doc);
     for (int i = 0; i < 4; ++i) {
         // The letters in alphabetical order, which is also the sorted order.
         for (char c = 'A'; c <= 'Z'; ++c)

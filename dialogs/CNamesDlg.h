@@ -8,7 +8,6 @@
 #include <functional>
 #include <string>
 
-class CZYLDoc;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -26,7 +25,8 @@ class CNamesDlg : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CNamesDlg(CZYLDoc& doc, QWidget* parent = nullptr);
+    // The fields start with these names.
+    explicit CNamesDlg(const CNames& names, QWidget* parent = nullptr);
 
     // The names as the dialog closed with OK.
     const CNames& Names() const { return m_names; }
@@ -41,9 +41,9 @@ public slots:
 
 private:
     void CreateControls();
-    void LoadNames(const CZYLDoc& doc);
+    void LoadNames(const CNames& names);
 
-    // The name a field holds: the document's own bytes while the field
+    // The name a field holds: the name's own bytes while the field
     // still shows them, else the typed text in normalization form C.
     std::string FieldName(const QString& text, std::size_t field) const;
 

@@ -2,7 +2,7 @@
 #include "CStepsDlg.h"
 
 #include "CZYLDoc.h"
-#include "DeviceOps.h"
+#include "StepsLogic.h"
 #include "StepsPage.h"
 #include "StepsText.h"
 #include "ZoomControl.h"
@@ -25,10 +25,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <functional>
 #include <iterator>
-#include <set>
 #include <unordered_map>
 #include <utility>
 
@@ -96,13 +94,13 @@ const int kWidestPal[] = {0, 2, 3, 4, 5, 7, 8, 9, 11, 13, 14};
 
 } // namespace
 
-// The page of steps, scrolled and zoomed; a click on a link runs the link
-// handler. At a zoom the page is laid out for the width the window shows
+// The page of steps, scrolled and zoomed; a click on a "Program" link runs
+// the program handler with its cover. At a zoom the page is laid out for the width the window shows
 // at it, so paragraphs wrap where the window ends.
 class CStepsPageView : public QAbstractScrollArea
 {
 public:
-    std::function<void(const std::string&)> onLink;
+    std::function<void(int cover)> onProgram;
 
     explicit CStepsPageView(QWidget* parent)
         : QAbstractScrollArea(parent)
@@ -184,7 +182,7 @@ protected:
                 continue;
             QFont f = font();
             f.setBold(t.span.strong || t.heading);
-            f.setUnderline(!t.span.link.empty());
+            f.setUnderline(t.span.program >= 0);
             int baseline = t.box.y + 2 + fm.ascent();
             if (t.span.subscript) {
                 f.setPointSizeF(f.pointSizeF() * 0.75);
@@ -192,7 +190,7 @@ protected:
             }
             p.setFont(f);
             const auto shade = static_cast<std::size_t>(t.shade);
-            p.setPen(t.span.link.empty() ? colours.ink[shade] : StandingOut(colours.link, colours.fill[shade], 4.5));
+            p.setPen(t.span.program < 0 ? colours.ink[shade] : StandingOut(colours.link, colours.fill[shade], 4.5));
             p.drawText(t.box.x, baseline, QString::fromStdString(t.span.text));
             if (t.span.bar) // a bar of its own over each complemented name
                 p.drawLine(t.box.x + 1, baseline - fm.capHeight() - 2, t.box.x + t.box.w - 2,
@@ -208,8 +206,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         const CStepsPlaced* link = LinkAt(event->position().toPoint());
-        if (event->button() == Qt::LeftButton && link && onLink)
-            onLink(link->span.link);
+        if (event->button() == Qt::LeftButton && link && onProgram)
+            onProgram(link->span.program);
     }
 
     void wheelEvent(QWheelEvent* event) override
@@ -225,7 +223,7 @@ private:
         const ZPoint at =
             DeviceToLogical(pos + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()), Factor());
         for (const CStepsPlaced& t : m_page.texts)
-            if (!t.span.link.empty() && t.box.Contains(at.x, at.y))
+            if (t.span.program >= 0 && t.box.Contains(at.x, at.y))
                 return &t;
         return nullptr;
     }
@@ -282,35 +280,6 @@ private:
     std::unordered_map<std::string, int> m_widths[2];
 };
 
-namespace {
-
-// What the device programs for f: PROM its minterms and don't cares, PAL
-// its minterms alone (its don't cares listed as unused).
-struct CStepsSource
-{
-    std::vector<int> on, dc;
-    CStepsInput input;
-};
-
-CStepsSource SourceOf(const CZYLDoc& doc, int f)
-{
-    CStepsSource s;
-    for (int v = 0; v < 4; ++v)
-        s.input.variables[v] = doc.m_strVariableName[v];
-    s.input.function = doc.m_strFunctionName[f];
-    if (doc.m_bPal == 1) {
-        s.on.assign(doc.m_anPalMinterms[f], doc.m_anPalMinterms[f] + doc.m_nPalMinterms[f]);
-        s.input.unusedDontCares.assign(doc.m_anPalDontCares[f], doc.m_anPalDontCares[f] + doc.m_nPalDontCares[f]);
-        s.input.pal = true;
-    } else {
-        s.on.assign(doc.m_anPromMinterms[f], doc.m_anPromMinterms[f] + doc.m_nPromMinterms[f]);
-        s.dc.assign(doc.m_anPromDontCares[f], doc.m_anPromDontCares[f] + doc.m_nPromDontCares[f]);
-    }
-    return s;
-}
-
-} // namespace
-
 CStepsDlg::CStepsDlg(CZYLDoc& doc, QWidget* parent)
     : CModelessDlg(parent)
     , m_doc(doc)
@@ -319,7 +288,7 @@ CStepsDlg::CStepsDlg(CZYLDoc& doc, QWidget* parent)
     setSizeGripEnabled(true);
     m_function = new QComboBox(this);
     m_page = new CStepsPageView(this);
-    m_page->onLink = [this](const std::string& link) { OnLink(link); };
+    m_page->onProgram = [this](int cover) { ProgramCover(cover); };
     auto* copyText = new QPushButton("Copy as &Text", this);
     auto* copyLatex = new QPushButton("Copy as &LaTeX", this);
     auto* close = new QPushButton("Close", this);
@@ -387,15 +356,16 @@ int CStepsDlg::Function() const { return std::max(m_function->currentIndex(), 0)
 
 void CStepsDlg::SetFunction(int f) { m_function->setCurrentIndex(std::clamp(f, 0, 3)); }
 
-void CStepsDlg::Refill()
+void CStepsDlg::Reload()
 {
+    const Device& device = m_doc.Device();
     for (int f = 0; f < 4; ++f)
-        m_function->setItemText(f, QString::fromStdString(m_doc.m_strFunctionName[f]));
+        m_function->setItemText(f, QString::fromStdString(device.names.functions[static_cast<std::size_t>(f)]));
     const int f = Function();
-    const CStepsSource source = SourceOf(m_doc, f);
+    const CStepsSource source = StepsSourceOf(device, f);
     m_derivation = Derive(source.on.data(), static_cast<int>(source.on.size()), source.dc.data(),
                           static_cast<int>(source.dc.size()));
-    m_programmed = m_doc.m_bPal == 1 ? FindProgrammedCover() : -1;
+    m_programmed = device.type == DeviceType::Pal ? ProgrammedStepsCover(device, f, m_derivation) : -1;
     // The page is laid out again; the scroll bars keep the reader's place
     // while the function stays, another function starts at its top.
     m_page->SetContent(Blocks());
@@ -406,7 +376,7 @@ void CStepsDlg::Refill()
 
 std::vector<CStepsBlock> CStepsDlg::Blocks() const
 {
-    CStepsInput input = SourceOf(m_doc, Function()).input;
+    CStepsInput input = StepsSourceOf(m_doc.Device(), Function()).input;
     input.programmed = m_programmed;
     return LayOutSteps(m_derivation, input);
 }
@@ -415,65 +385,10 @@ const CStepsPage& CStepsDlg::Page() const { return m_page->Page(); }
 
 QWidget* CStepsDlg::PageViewport() const { return m_page->viewport(); }
 
-int CStepsDlg::FindProgrammedCover() const
-{
-    // The products the rows hold, each as its (true, complemented) masks; a
-    // row holding a variable in both forms is the constant 0 and adds none.
-    const int f = Function();
-    std::set<std::pair<int, int>> rows;
-    for (int r = 4 * f; r < 4 * f + 4; ++r) {
-        int ones = 0, zeros = 0;
-        bool zero = false;
-        for (int v = 0; v < 4; ++v) {
-            const bool t = m_doc.m_andRow[r].m_nFuse[2 * v] == 1;
-            const bool c = m_doc.m_andRow[r].m_nFuse[2 * v + 1] == 1;
-            zero = zero || (t && c);
-            ones |= t ? 8 >> v : 0;
-            zeros |= c ? 8 >> v : 0;
-        }
-        if (!zero)
-            rows.insert({ones, zeros});
-    }
-    for (int s = 0; s < static_cast<int>(m_derivation.covers.size()); ++s) {
-        std::set<std::pair<int, int>> cover;
-        for (int p : m_derivation.covers[static_cast<std::size_t>(s)])
-            cover.insert({m_derivation.Prime(p).ones, m_derivation.Prime(p).zeros});
-        if (cover == rows)
-            return s;
-    }
-    return -1;
-}
-
 bool CStepsDlg::ProgramCover(int s)
 {
-    if (m_doc.m_bPal != 1 || s < 0 || s >= static_cast<int>(m_derivation.covers.size()))
-        return false;
-    const std::vector<int>& cover = m_derivation.covers[static_cast<std::size_t>(s)];
-    if (cover.size() > kPalTermsPerFunction)
-        return false;
-    CImplicant terms[kPalTermsPerFunction];
-    for (std::size_t t = 0; t < cover.size(); ++t) {
-        const CDerivationTerm& prime = m_derivation.Prime(cover[t]);
-        terms[t] = CImplicant(4, -1, 0, "ABCD");
-        terms[t].m_nOnes = prime.ones;
-        terms[t].m_nZeros = prime.zeros;
-        terms[t].m_nMinterms = static_cast<int>(prime.minterms.size());
-        std::copy(prime.minterms.begin(), prime.minterms.end(), terms[t].m_anMinterm);
-        terms[t].BuildTerm();
-    }
-    if (ProgramPalCover(m_doc, Function(), terms, static_cast<int>(cover.size())) != ProgramResult::Programmed)
-        return false;
-    m_doc.SetModifiedFlag();
-    m_doc.UpdateAllViews();
-    Refill(); // also when the window is not among the views refilled
-    return true;
-}
-
-void CStepsDlg::OnLink(const std::string& link)
-{
-    const std::string prefix = "program:";
-    if (link.rfind(prefix, 0) == 0)
-        ProgramCover(std::atoi(link.c_str() + prefix.size()));
+    // The window refills from the change, as every window does.
+    return ProgramStepsCover(m_doc, Function(), m_derivation, s) == ProgramResult::Programmed;
 }
 
 std::string CStepsDlg::PlainText() const { return StepsPlainText(Blocks(), m_derivation); }

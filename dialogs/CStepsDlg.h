@@ -24,8 +24,6 @@ class CStepsDlg : public CModelessDlg
 public:
     explicit CStepsDlg(CZYLDoc& doc, QWidget* parent = nullptr);
 
-    void Refill() override;
-
     // The function shown, 0..3.
     int Function() const;
     void SetFunction(int f);
@@ -47,12 +45,11 @@ public:
     QWidget* PageViewport() const;
 
 protected:
+    void Reload() override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
 private:
-    void OnLink(const std::string& link);
-    int FindProgrammedCover() const;
     std::vector<CStepsBlock> Blocks() const;
 
     CZYLDoc& m_doc;

@@ -32,7 +32,7 @@ QLabel* AddText(QWidget* parent, const char* text, int x, int y, int w, int h)
 
 } // namespace
 
-CSymbolsDlg::CSymbolsDlg(CZYLDoc& doc, QWidget* parent)
+CSymbolsDlg::CSymbolsDlg(const CZYLDoc& doc, QWidget* parent)
     : CModelessDlg(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_doc(doc)
 {
@@ -70,11 +70,11 @@ void CSymbolsDlg::CreateControls()
 }
 
 // The dialog draws its own fuses; the document only selects the picture.
-void CSymbolsDlg::Refill() { update(); }
+void CSymbolsDlg::Reload() { update(); }
 
 void CSymbolsDlg::OnAnnotation()
 {
-    const std::string text = m_state.ToggleAnnotation(SymbolsPicture(&m_doc));
+    const std::string text = m_state.ToggleAnnotation(SymbolsPicture(m_doc.Device().type));
     if (text.empty())
         return;
     if (m_pAnnotationButton)
@@ -84,7 +84,7 @@ void CSymbolsDlg::OnAnnotation()
 
 void CSymbolsDlg::paintEvent(QPaintEvent*)
 {
-    const int picture = SymbolsPicture(&m_doc);
+    const int picture = SymbolsPicture(m_doc.Device().type);
     if (picture < 0)
         return;
     QPainter p(this);
@@ -95,7 +95,7 @@ void CSymbolsDlg::paintEvent(QPaintEvent*)
 
 void CSymbolsDlg::mouseMoveEvent(QMouseEvent* event)
 {
-    const int picture = SymbolsPicture(&m_doc);
+    const int picture = SymbolsPicture(m_doc.Device().type);
     if (CSymbolsState::OverFuse(picture, ClientPoint(event->position().toPoint())))
         setCursor(m_hFuseCursor);
     else
@@ -106,7 +106,7 @@ void CSymbolsDlg::mouseMoveEvent(QMouseEvent* event)
 void CSymbolsDlg::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        const int picture = SymbolsPicture(&m_doc);
+        const int picture = SymbolsPicture(m_doc.Device().type);
         for (const ZRect& area : m_state.Click(picture, ClientPoint(event->position().toPoint())))
             update(ToQRect(area));
     }
@@ -117,8 +117,6 @@ void CSymbolsDlg::OnClose()
 {
     hide();
     NotifyClosed();
-    if (IZylView* view = FindActiveView())
-        view->InvalidateView();
 }
 
 void CSymbolsDlg::closeEvent(QCloseEvent* event)

@@ -18,14 +18,13 @@ class CSymbolsDlg : public CModelessDlg
 public:
     enum { IDC_ANNOTATION = 1007, IDOK_CLOSE = 1 };
 
-    explicit CSymbolsDlg(CZYLDoc& doc, QWidget* parent = nullptr);
-    void Refill() override;
-
+    explicit CSymbolsDlg(const CZYLDoc& doc, QWidget* parent = nullptr);
     const CSymbolsState& State() const { return m_state; }
     // Button 1007: the call-outs on or off.
     void OnAnnotation();
 
 protected:
+    void Reload() override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -36,7 +35,7 @@ private:
     void CreateControls();
     void OnClose();
 
-    CZYLDoc& m_doc;
+    const CZYLDoc& m_doc;
     CSymbolsState m_state;
     QPushButton* m_pAnnotationButton = nullptr;
     QCursor m_hFuseCursor;

@@ -111,7 +111,7 @@ void CTruthTableDlg::CreateControls()
     AddText(this, "Right Click to get the Pop-up menu for value selection.", 29, 307, 140, 19);
 }
 
-void CTruthTableDlg::Refill() { update(); }
+void CTruthTableDlg::Reload() { update(); }
 
 void CTruthTableDlg::OnShowNumbers()
 {
@@ -124,16 +124,13 @@ void CTruthTableDlg::OnValue(int id)
 {
     if (id < ID_VALUE_0 || id > ID_VALUE_X)
         return;
-    TablePopupValue(m_doc, m_ptRightClick, TableValueOfPopupItem(id - ID_VALUE_0));
-    update();
+    TablePopupValue(m_doc, TableHitCell(m_ptRightClick), TableValueOfPopupItem(id - ID_VALUE_0));
 }
 
 // --- Paint ------------------------------------------------------------------
 
 void CTruthTableDlg::paintEvent(QPaintEvent*)
 {
-    if (m_doc.m_nVariables != 4)
-        return;
     QPainter p(this);
     p.setFont(ZylArialFont(kPoints));
     p.setPen(QPen(Qt::black, 1));
@@ -157,12 +154,14 @@ void CTruthTableDlg::PaintHeader(QPainter& p)
 
 void CTruthTableDlg::PaintTitles(QPainter& p)
 {
-    for (int i = 0; i < CZYLDoc::kVariables; ++i)
-        TextAt(p, L::VariableTitle(i), QString::fromStdString(m_doc.m_strVariableName[i]));
-    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
+    const CNames& names = m_doc.Device().names;
+    for (int i = 0; i < Device::kVariables; ++i)
+        TextAt(p, L::VariableTitle(i), QString::fromStdString(names.variables[static_cast<std::size_t>(i)]));
+    for (int f = 0; f < Device::kFunctions; ++f) {
         // Within its column, however wide the name's characters.
         const ZPoint at = L::FunctionTitle(f);
-        DrawRichText(p, at.x, at.y, TableFunctionTitle(m_doc.m_strFunctionName[f]), kPoints, Qt::black, Qt::white,
+        const std::string& name = names.functions[static_cast<std::size_t>(f)];
+        DrawRichText(p, at.x, at.y, TableFunctionTitle(name), kPoints, Qt::black, Qt::white,
                      L::ColumnLeft(5 + f) - at.x - 2);
     }
 }
@@ -180,12 +179,12 @@ void CTruthTableDlg::PaintGrid(QPainter& p)
 
 void CTruthTableDlg::PaintValues(QPainter& p)
 {
-    for (int r = 0; r < CZYLDoc::kRows; ++r)
-        for (int i = 0; i < CZYLDoc::kVariables; ++i)
+    for (int r = 0; r < Device::kRows; ++r)
+        for (int i = 0; i < Device::kVariables; ++i)
             TextAt(p, L::InputValue(i, r), QString::number((r >> (3 - i)) & 1));
-    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
-        for (int r = 0; r < CZYLDoc::kRows; ++r) {
-            const char value = TableCellValue(m_doc, f, r);
+    for (int f = 0; f < Device::kFunctions; ++f) {
+        for (int r = 0; r < Device::kRows; ++r) {
+            const char value = TableCellValue(m_doc.Device(), f, r);
             if (value == 0)
                 continue;
             p.drawText(ToQRect(L::ClickRect(f, r)), Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine,
@@ -202,7 +201,7 @@ void CTruthTableDlg::PaintNumbers(QPainter& p)
     for (int y = L::kTop; y <= L::kBottom; y += L::kRowPitch)
         p.drawLine(L::kNumbersLeft, y, L::kNumbersRight, y);
     TextAt(p, L::kNumbersHeading, QStringLiteral("No."));
-    for (int r = 0; r < CZYLDoc::kRows; ++r)
+    for (int r = 0; r < Device::kRows; ++r)
         TextAt(p, L::RowNumber(r), QString::asprintf("%2d", r));
 }
 
@@ -225,8 +224,8 @@ void CTruthTableDlg::mousePressEvent(QMouseEvent* event)
 void CTruthTableDlg::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        TableLeftClick(m_doc, ClientPoint(event->position().toPoint()), TableIsShiftClick(KeyFlags(*event)));
-        update();
+        if (const std::optional<CTableCell> cell = TableHitCell(ClientPoint(event->position().toPoint())))
+            TableLeftClick(m_doc, *cell, TableIsShiftClick(KeyFlags(*event)));
     }
     CModelessDlg::mouseReleaseEvent(event);
 }

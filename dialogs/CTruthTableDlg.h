@@ -22,8 +22,6 @@ public:
     enum { IDC_SHOW_NUMBERS = 3, IDOK_CLOSE = 1 };
 
     explicit CTruthTableDlg(CZYLDoc& doc, QWidget* parent = nullptr);
-    void Refill() override;
-
     int ShowNumbers() const { return m_bShowNumbers; }
     // Command 3: the row-number column on or off.
     void OnShowNumbers();
@@ -31,6 +29,7 @@ public:
     void OnValue(int id);
 
 protected:
+    void Reload() override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

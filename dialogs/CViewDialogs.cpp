@@ -142,6 +142,7 @@ struct CViewDialogs::Impl
     CCommandRows commands;
     std::vector<CExtraWindow> extras;
     std::unique_ptr<CStackingWatch> stacking;
+    int listener;
 
     QWidget* Owner() const { return view ? view->window() : nullptr; }
 
@@ -161,9 +162,9 @@ struct CViewDialogs::Impl
 
     void ShowExtra(std::size_t index)
     {
-        if (doc.m_bBlockStructure == 1)
+        if (doc.Device().flags.blockStructure)
             return;
-        if (doc.m_bPla == 1) {
+        if (doc.Device().type == DeviceType::Pla) {
             ShowStandardMessage(kPlaDialogs);
             return;
         }
@@ -223,9 +224,9 @@ struct CViewDialogs::Impl
 
     void ShowFunctionDialog(int id)
     {
-        if (doc.m_bBlockStructure == 1)
+        if (doc.Device().flags.blockStructure)
             return;
-        if (doc.m_bPla == 1) {
+        if (doc.Device().type == DeviceType::Pla) {
             ShowStandardMessage(kPlaDialogs);
             return;
         }
@@ -257,7 +258,7 @@ struct CViewDialogs::Impl
 
     void ToggleSymbols()
     {
-        if (doc.m_bPla == 1) {
+        if (doc.Device().type == DeviceType::Pla) {
             ShowStandardMessage(kPlaSymbols);
             return;
         }
@@ -279,9 +280,17 @@ struct CViewDialogs::Impl
 };
 
 CViewDialogs::CViewDialogs(CZYLDoc& doc, QWidget* view)
-    : m_impl(std::make_unique<Impl>(Impl{doc, view, {}, {}, {}, {}, 0, {}, {}, std::make_unique<CStackingWatch>()}))
+    : m_impl(std::make_unique<Impl>(Impl{doc, view, {}, {}, {}, {}, 0, {}, {}, std::make_unique<CStackingWatch>(), 0}))
 {
     Impl& impl = *m_impl;
+    // Every change of the device: the switch to PLA puts the dialogs away,
+    // any other refills each open one once.
+    impl.listener = doc.AddListener([this](const DeviceChange& change) {
+        if (change.type && m_impl->doc.Device().type == DeviceType::Pla)
+            HideAll();
+        else
+            RefreshAll();
+    });
     for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS})
         impl.commands.Add(id, [&impl, id] { impl.ShowFunctionDialog(id); });
     impl.commands.Add(ID_SYMBOLS, [&impl] { impl.ToggleSymbols(); }, [&impl] { return impl.bSymbolsShown == 1; });
@@ -289,7 +298,7 @@ CViewDialogs::CViewDialogs(CZYLDoc& doc, QWidget* view)
     AddTeachingWindows(*this);
 }
 
-CViewDialogs::~CViewDialogs() = default;
+CViewDialogs::~CViewDialogs() { m_impl->doc.RemoveListener(m_impl->listener); }
 
 bool CViewDialogs::HandlesCommand(int id) const { return m_impl->commands.Handles(id); }
 

@@ -10,7 +10,9 @@ class QWidget;
 class CModelessDlg;
 
 // The function-entry dialogs that the view owns (truth table, minterms,
-// maxterms, circuit symbols) and the names dialog. Each modeless dialog's
+// maxterms, circuit symbols) and the names dialog. It subscribes to the
+// document: every change refills each open dialog once, and the switch to
+// PLA hides them all. Each modeless dialog's
 // window is created on its first command, hidden when closed and destroyed
 // with this object; shown again, it comes back where it was left, on the
 // screen. The dialogs are owned by the main window (the view's

@@ -2,7 +2,6 @@
 #include "KarnaughLogic.h"
 
 #include "CZYLDoc.h"
-#include "Minimize.h"
 #include "TruthTableLogic.h"
 
 #include <algorithm>
@@ -69,51 +68,32 @@ CKarnaughGroup MakeGroup(int ones, int zeros, std::string text)
 }
 
 // The first cover of f's PROM function, named with the current names.
-std::vector<CKarnaughGroup> PromGroups(const CZYLDoc& doc, int f)
+std::vector<CKarnaughGroup> PromGroups(const Device& device, CoverCache& covers, int f)
 {
     std::vector<CKarnaughGroup> groups;
-    if (doc.m_nPromMinterms[f] == 0)
+    const MintermSet on = device.prom.OnSet(f);
+    if (on.Empty())
         return groups;
-    // The minimizer's storage is large; one per thread is reused.
-    thread_local std::vector<CImplicant> blocks(CZYLDoc::kTermSlots);
-    int counts[CZYLDoc::kSolutions] = {};
-    Minimize(doc.m_nPromMinterms[f], doc.m_anPromMinterms[f], doc.m_nPromDontCares[f], doc.m_anPromDontCares[f],
-             counts, blocks.data());
-    for (int t = 0; t < counts[0]; ++t) {
-        CImplicant& term = blocks[static_cast<std::size_t>(t)];
-        for (int i = 0; i < CZYLDoc::kVariables; ++i)
-            term.m_strName[i] = doc.m_strVariableName[i];
-        term.BuildTerm();
-        groups.push_back(MakeGroup(term.m_nOnes, term.m_nZeros & 15, term.m_strTerm));
-        groups.back().term = t;
+    for (const ProductTerm& term : covers.FirstCover(on.Bits(), device.prom.DontCares(f).Bits())) {
+        groups.push_back(MakeGroup(term.ones, term.zeros, term.Text(device.names.variables)));
+        groups.back().term = static_cast<int>(groups.size()) - 1;
     }
     return groups;
 }
 
-// The four AND rows of f from their fuses (columns A, A', B, B', ...): an
-// intact fuse puts its literal into the product.
-std::vector<CKarnaughGroup> PalGroups(const CZYLDoc& doc, int f)
+// The four AND rows of f as their fuses stand, with their texts.
+std::vector<CKarnaughGroup> PalGroups(const Device& device, int f)
 {
     std::vector<CKarnaughGroup> groups;
     for (int r = 4 * f; r < 4 * f + 4; ++r) {
-        int ones = 0;
-        int zeros = 0;
-        for (int i = 0; i < CZYLDoc::kVariables; ++i) {
-            const int bit = 8 >> i;
-            if (doc.m_andRow[r].m_nFuse[2 * i] == 1)
-                ones |= bit;
-            if (doc.m_andRow[r].m_nFuse[2 * i + 1] == 1)
-                zeros |= bit;
-        }
-        if (ones & zeros)
+        const AndRow& row = device.pal.Row(r);
+        if (row.term.IsZero())
             continue; // a variable and its complement: the constant 0
-        groups.push_back(MakeGroup(ones, zeros, doc.m_andRow[r].m_strTerm));
+        groups.push_back(MakeGroup(row.term.ones, row.term.zeros, row.text));
         groups.back().andRow = r;
     }
     return groups;
 }
-
-ZPoint Centre(const ZRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 // How far the point lies from the rectangle's border (0 on it).
 int OutlineDistance(const ZRect& r, const ZPoint& p)
@@ -169,15 +149,15 @@ void KarnaughAssignInsets(std::vector<CKarnaughGroup>& groups)
         groups[g].inset = L::kFirstInset + level[g] * step;
 }
 
-CKarnaughGroups KarnaughGroups(const CZYLDoc& doc)
+CKarnaughGroups KarnaughGroups(const Device& device, CoverCache& covers)
 {
     CKarnaughGroups groups;
-    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
+    for (int f = 0; f < Device::kFunctions; ++f) {
         std::vector<CKarnaughGroup>& list = groups[static_cast<std::size_t>(f)];
-        if (doc.m_bProm == 1)
-            list = PromGroups(doc, f);
-        else if (doc.m_bPal == 1)
-            list = PalGroups(doc, f);
+        if (device.type == DeviceType::Prom)
+            list = PromGroups(device, covers, f);
+        else if (device.type == DeviceType::Pal)
+            list = PalGroups(device, f);
         KarnaughAssignInsets(list);
     }
     return groups;
@@ -311,34 +291,15 @@ std::vector<CKarnaughGroupRef> KarnaughGroupsAt(const CKarnaughGroups& groups, i
 
 // --- Cell values and clicks ------------------------------------------------------
 
-char KarnaughCellValue(const CZYLDoc& doc, int f, int m) { return TableCellValue(doc, f, m); }
-
-namespace {
-
-// The centre of the truth table's click area of the entry under point.
-std::optional<ZPoint> TablePointOf(const ZPoint& point)
-{
-    const std::optional<CKarnaughHit> hit = KarnaughHitCell(point);
-    if (!hit)
-        return std::nullopt;
-    return Centre(TableClickRect(hit->f, KarnaughMinterm(hit->row, hit->column)));
-}
-
-} // namespace
+char KarnaughCellValue(const Device& device, int f, int m) { return TableCellValue(device, f, m); }
 
 // The truth table's own handlers, on the same entry.
-bool KarnaughLeftClick(CZYLDoc& doc, const ZPoint& point, bool shiftClick)
+void KarnaughLeftClick(CZYLDoc& doc, const CKarnaughHit& cell, bool shiftClick)
 {
-    const std::optional<ZPoint> at = TablePointOf(point);
-    if (at)
-        TableLeftClick(doc, *at, shiftClick);
-    return at.has_value();
+    TableLeftClick(doc, CTableCell{cell.f, KarnaughMinterm(cell.row, cell.column)}, shiftClick);
 }
 
-bool KarnaughPopupValue(CZYLDoc& doc, const ZPoint& point, char v)
+void KarnaughPopupValue(CZYLDoc& doc, const CKarnaughHit& cell, char v)
 {
-    const std::optional<ZPoint> at = TablePointOf(point);
-    if (at)
-        TablePopupValue(doc, *at, v);
-    return at.has_value();
+    TablePopupValue(doc, CTableCell{cell.f, KarnaughMinterm(cell.row, cell.column)}, v);
 }

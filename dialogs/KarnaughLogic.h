@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+class CoverCache;
 class CZYLDoc;
+struct Device;
 
 // The Karnaugh maps window without widgets: where the four 4 x 4 maps and
 // their cells lie, which groups each function shows and where they are
@@ -102,12 +104,12 @@ using CKarnaughGroups = std::array<std::vector<CKarnaughGroup>, 4>;
 
 // The groups each function's map shows, their insets set. PROM: the minimizer's first
 // lowest-cost cover of the function's minterms and don't cares, as the
-// annotations write it (none for an empty ON-set). PAL: the function's
-// four AND rows as their fuses stand, in row order; a row that is the
-// constant 0 shows nothing, a row that is 1 covers the whole map. PLA: none.
-// The document is only read; the result is what a window caches until the
-// document changes.
-CKarnaughGroups KarnaughGroups(const CZYLDoc& doc);
+// annotations write it (the cache's, none for an empty ON-set). PAL: the
+// function's four AND rows as their fuses stand, in row order; a row that
+// is the constant 0 shows nothing, a row that is 1 covers the whole map.
+// PLA: none. The device is only read; the result is what a window caches
+// until the device changes.
+CKarnaughGroups KarnaughGroups(const Device& device, CoverCache& covers);
 
 // --- Layout --------------------------------------------------------------------
 
@@ -165,12 +167,11 @@ std::vector<CKarnaughGroupRef> KarnaughGroupsAt(const CKarnaughGroups& groups, i
 // --- Cell values and clicks ----------------------------------------------------
 
 // The value a cell shows ('0', '1', 'X'; 0 in PLA mode): the truth-table entry.
-char KarnaughCellValue(const CZYLDoc& doc, int f, int m);
+char KarnaughCellValue(const Device& device, int f, int m);
 
-// A left click at a point of the canvas: on a cell it acts as a left click
-// on that entry of the truth table, with all its rules, messages and
-// set-backs. Returns whether a cell was hit.
-bool KarnaughLeftClick(CZYLDoc& doc, const ZPoint& point, bool shiftClick);
-// The value v ('0', '1', 'X') chosen in the popup opened on the cell under
-// point, as the truth table's popup gives it. Returns whether a cell was hit.
-bool KarnaughPopupValue(CZYLDoc& doc, const ZPoint& point, char v);
+// A left click on a cell of a map acts as a left click on that entry of the
+// truth table, with all its rules, messages and set-backs.
+void KarnaughLeftClick(CZYLDoc& doc, const CKarnaughHit& cell, bool shiftClick);
+// The value v ('0', '1', 'X') chosen in the popup opened on a cell, as the
+// truth table's popup gives it.
+void KarnaughPopupValue(CZYLDoc& doc, const CKarnaughHit& cell, char v);

@@ -39,13 +39,13 @@ bool AnyAbove(const int* list, int n)
 }
 
 // Reports every maxterm that is also a don't care; true when there was one.
-bool ReportDuplicates(CZYLDoc& doc, const CParsedMaxterms& p, int f)
+bool ReportDuplicates(const CParsedMaxterms& p, int f)
 {
     bool found = false;
     for (int i = 0; i < p.nTerms; ++i)
         for (int j = 0; j < p.nDontCares; ++j)
             if (p.terms[i] == p.dontCares[j]) {
-                ShowDocMessage(&doc, FormatEntryMessage(kMaxtermDuplicateMessage, p.terms[i], f));
+                ShowZylMessage(FormatEntryMessage(kMaxtermDuplicateMessage, p.terms[i], f));
                 found = true;
             }
     return found;
@@ -66,37 +66,25 @@ Column MaxtermColumn(const CParsedMaxterms& p)
 
 } // namespace
 
-std::optional<CEntryLists> MaxtermListsFromDoc(const CZYLDoc& doc)
+std::optional<CEntryLists> MaxtermListsFromDoc(const Device& device)
 {
+    if (device.type == DeviceType::Pla)
+        return std::nullopt;
     CEntryLists lists;
-    if (doc.m_bProm == 1) {
-        for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
-            int blown[16];
-            int n = 0;
-            for (int k = 0; k < 16; ++k)
-                if (doc.m_nOrFuse[f][k] == 0)
-                    blown[n++] = k;
-            const auto i = static_cast<std::size_t>(f);
-            lists.terms[i] = ListText(blown, n);
-            lists.dontCares[i] = TableEntriesText(doc.m_szPromTable[f], 'X');
-        }
-        return lists;
+    for (int f = 0; f < Device::kFunctions; ++f) {
+        // PROM: the blown fuses, don't cares among them; PAL: the '0' entries.
+        const unsigned notZeros = device.type == DeviceType::Prom
+                                      ? device.prom.Fuses(f).Bits()
+                                      : device.pal.OnSet(f).Bits() | device.pal.DontCares(f).Bits();
+        lists.terms[static_cast<std::size_t>(f)] = MintermSet(static_cast<std::uint16_t>(~notZeros)).Text();
+        lists.dontCares[static_cast<std::size_t>(f)] = device.DontCares(f).Text();
     }
-    if (doc.m_bPal == 1) {
-        for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
-            const auto i = static_cast<std::size_t>(f);
-            lists.terms[i] = TableEntriesText(doc.m_szPalTable[f], '0');
-            lists.dontCares[i] = TableEntriesText(doc.m_szPalTable[f], 'X');
-        }
-        return lists;
-    }
-    return std::nullopt;
+    return lists;
 }
 
 CEntryOutcome UpdateFromMaxterms(CZYLDoc& doc, const CEntryLists& lists)
 {
     CEntryOutcome outcome;
-    const std::string stateBefore = EntryDeviceState(doc);
 
     // 1. Parse all eight lists; each rejected list shows the parser's
     //    message and marks its function to be skipped.
@@ -107,23 +95,23 @@ CEntryOutcome UpdateFromMaxterms(CZYLDoc& doc, const CEntryLists& lists)
     }
 
     // 2. Check and program each function in turn.
-    for (int f = 0; f < CZYLDoc::kFunctions && !outcome.stopped; ++f) {
-        const CParsedMaxterms& p = parsed[f];
-        const bool duplicated = ReportDuplicates(doc, p, f);
-        if (AnyAbove(p.terms, p.nTerms)) {
-            ShowDocMessage(&doc, FormatEntryMessage(kMaxtermRangeMessage, kMaxTerm));
-            outcome.stopped = true;
-        } else if (AnyAbove(p.dontCares, p.nDontCares)) {
-            ShowDocMessage(&doc, FormatEntryMessage(kMaxtermDontCareRangeMessage, kMaxTerm));
-            outcome.stopped = true;
-        } else if (!p.rejected && !duplicated) {
-            const ProgramResult result = ProgramEntryColumn(doc, f, MaxtermColumn(p));
-            outcome.applied[static_cast<std::size_t>(f)] = result == ProgramResult::Programmed;
-            outcome.refused = result == ProgramResult::Refused;
-            outcome.stopped = outcome.refused;
+    doc.Edit([&](DeviceEditor& e) {
+        for (int f = 0; f < Device::kFunctions && !outcome.stopped; ++f) {
+            const CParsedMaxterms& p = parsed[f];
+            const bool duplicated = ReportDuplicates(p, f);
+            if (AnyAbove(p.terms, p.nTerms)) {
+                ShowZylMessage(FormatEntryMessage(kMaxtermRangeMessage, kMaxTerm));
+                outcome.stopped = true;
+            } else if (AnyAbove(p.dontCares, p.nDontCares)) {
+                ShowZylMessage(FormatEntryMessage(kMaxtermDontCareRangeMessage, kMaxTerm));
+                outcome.stopped = true;
+            } else if (!p.rejected && !duplicated) {
+                const ProgramResult result = ProgramEntryColumn(e, f, MaxtermColumn(p));
+                outcome.applied[static_cast<std::size_t>(f)] = result == ProgramResult::Programmed;
+                outcome.refused = result == ProgramResult::Refused;
+                outcome.stopped = outcome.refused;
+            }
         }
-    }
-
-    FinishEntryUpdate(doc, outcome, stateBefore);
+    });
     return outcome;
 }

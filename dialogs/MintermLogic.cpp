@@ -2,7 +2,6 @@
 #include "MintermLogic.h"
 
 #include "CZYLDoc.h"
-#include "DeviceOps.h"
 #include "PlacementLogic.h"
 #include "Platform.h"
 #include "TermListParser.h"
@@ -68,54 +67,34 @@ std::string FormatEntryMessage(const char* format, int a, int b)
     return buffer;
 }
 
-std::string TableEntriesText(const char* column, char value)
+std::string EntryHeading(const Device& device, int f)
 {
-    int list[16];
-    int n = 0;
-    for (int k = 0; k < 16; ++k)
-        if (column[k] == value)
-            list[n++] = k;
-    return ListText(list, n);
-}
-
-std::string EntryHeading(const CZYLDoc& doc, int f)
-{
-    const std::string& name = doc.m_strFunctionName[f];
+    const std::string& name = device.names.functions[static_cast<std::size_t>(f)];
     // The first and the last character, whole (a character may take several bytes).
     const std::size_t length = Utf8::CountChars(name);
     std::string heading = length > 1 ? std::string(Utf8::CharAtIndex(name, 0)) + "~d" +
                                            std::string(Utf8::CharAtIndex(name, length - 1)) + "~d"
                                      : name;
     heading += " =   f ( ";
-    for (int i = 0; i < CZYLDoc::kVariables; ++i) {
+    for (std::size_t i = 0; i < Device::kVariables; ++i) {
         if (i > 0)
             heading += " , ";
-        heading += doc.m_strVariableName[i];
+        heading += device.names.variables[i];
     }
     heading += " )  =";
     return heading;
 }
 
-std::optional<CEntryLists> MintermListsFromDoc(const CZYLDoc& doc)
+std::optional<CEntryLists> MintermListsFromDoc(const Device& device)
 {
+    if (device.type == DeviceType::Pla)
+        return std::nullopt;
     CEntryLists lists;
-    if (doc.m_bProm == 1) {
-        for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
-            const auto i = static_cast<std::size_t>(f);
-            lists.terms[i] = ListText(doc.m_anPromMinterms[f], doc.m_nPromMinterms[f]);
-            lists.dontCares[i] = ListText(doc.m_anPromDontCares[f], doc.m_nPromDontCares[f]);
-        }
-        return lists;
+    for (int f = 0; f < Device::kFunctions; ++f) {
+        lists.terms[static_cast<std::size_t>(f)] = device.OnSet(f).Text();
+        lists.dontCares[static_cast<std::size_t>(f)] = device.DontCares(f).Text();
     }
-    if (doc.m_bPal == 1) {
-        for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
-            const auto i = static_cast<std::size_t>(f);
-            lists.terms[i] = TableEntriesText(doc.m_szPalTable[f], '1');
-            lists.dontCares[i] = TableEntriesText(doc.m_szPalTable[f], 'X');
-        }
-        return lists;
-    }
-    return std::nullopt;
+    return lists;
 }
 
 ZPoint EntryDialogPosition(const ZSize& screen, const ZSize& dialog)
@@ -123,40 +102,24 @@ ZPoint EntryDialogPosition(const ZSize& screen, const ZSize& dialog)
     return ClampToScreen(ZPoint{screen.cx - 745, screen.cy - 369}, dialog, screen);
 }
 
-ProgramResult ProgramEntryColumn(CZYLDoc& doc, int f, const Column& column)
+ProgramResult ProgramEntryColumn(DeviceEditor& e, int f, const Column& column)
 {
-    const CPalRefusal refusal{true, [] { ShowStandardMessage(kEntryTermLimitMessage); }};
-    return ProgramColumn(doc, f, column, PalDontCares::Ignored, refusal);
-}
-
-std::string EntryDeviceState(const CZYLDoc& doc)
-{
-    std::string state(&doc.m_szPromTable[0][0], sizeof doc.m_szPromTable);
-    state.append(&doc.m_szPalTable[0][0], sizeof doc.m_szPalTable);
-    for (const auto& fuses : doc.m_nOrFuse)
-        for (int fuse : fuses)
-            state += char('0' + fuse);
-    for (const CAndRow& row : doc.m_andRow) {
-        for (int fuse : row.m_nFuse)
-            state += char('0' + fuse);
-        state += row.m_strTerm;
-        state += '\n';
+    switch (e.Read().type) {
+    case DeviceType::Prom:
+        e.SetPromColumn(f, column);
+        return ProgramResult::Programmed;
+    case DeviceType::Pal:
+        return e.ProgramPalColumn(f, column, PalDontCares::Ignored,
+                                  PalRefusal{true, [] { ShowStandardMessage(kEntryTermLimitMessage); }});
+    case DeviceType::Pla:
+        break;
     }
-    return state;
-}
-
-void FinishEntryUpdate(CZYLDoc& doc, const CEntryOutcome& outcome, const std::string& stateBefore)
-{
-    if (outcome.AnyApplied() || outcome.refused)
-        doc.UpdateAllViews();
-    if (outcome.AnyApplied() && EntryDeviceState(doc) != stateBefore)
-        doc.SetModifiedFlag();
+    return ProgramResult::NotApplicable;
 }
 
 CEntryOutcome UpdateFromMinterms(CZYLDoc& doc, const CEntryLists& lists)
 {
     CEntryOutcome outcome;
-    const std::string stateBefore = EntryDeviceState(doc);
 
     // 1. Parse all eight lists; a rejected character ends the Update before
     //    anything changes (the parser has shown its message).
@@ -175,26 +138,26 @@ CEntryOutcome UpdateFromMinterms(CZYLDoc& doc, const CEntryLists& lists)
     }
 
     // 2. Check and program each function in turn; the first error stops.
-    for (int f = 0; f < CZYLDoc::kFunctions && !outcome.stopped; ++f) {
-        const CParsedLists& p = parsed[f];
-        const int duplicate = FirstDuplicate(p);
-        if (duplicate >= 0) {
-            ShowDocMessage(&doc, FormatEntryMessage(kMintermDuplicateMessage, duplicate, f));
-            outcome.stopped = true;
-        } else if (AnyAbove(p.terms, p.nTerms, kMaxTerm)) {
-            ShowDocMessage(&doc, FormatEntryMessage(kMintermRangeMessage, kMaxTerm));
-            outcome.stopped = true;
-        } else if (AnyAbove(p.dontCares, p.nDontCares, kMaxTerm)) {
-            ShowDocMessage(&doc, FormatEntryMessage(kMintermDontCareRangeMessage, kMaxTerm));
-            outcome.stopped = true;
-        } else {
-            const ProgramResult result = ProgramEntryColumn(doc, f, MintermColumn(p));
-            outcome.applied[static_cast<std::size_t>(f)] = result == ProgramResult::Programmed;
-            outcome.refused = result == ProgramResult::Refused;
-            outcome.stopped = outcome.refused;
+    doc.Edit([&](DeviceEditor& e) {
+        for (int f = 0; f < Device::kFunctions && !outcome.stopped; ++f) {
+            const CParsedLists& p = parsed[f];
+            const int duplicate = FirstDuplicate(p);
+            if (duplicate >= 0) {
+                ShowZylMessage(FormatEntryMessage(kMintermDuplicateMessage, duplicate, f));
+                outcome.stopped = true;
+            } else if (AnyAbove(p.terms, p.nTerms, kMaxTerm)) {
+                ShowZylMessage(FormatEntryMessage(kMintermRangeMessage, kMaxTerm));
+                outcome.stopped = true;
+            } else if (AnyAbove(p.dontCares, p.nDontCares, kMaxTerm)) {
+                ShowZylMessage(FormatEntryMessage(kMintermDontCareRangeMessage, kMaxTerm));
+                outcome.stopped = true;
+            } else {
+                const ProgramResult result = ProgramEntryColumn(e, f, MintermColumn(p));
+                outcome.applied[static_cast<std::size_t>(f)] = result == ProgramResult::Programmed;
+                outcome.refused = result == ProgramResult::Refused;
+                outcome.stopped = outcome.refused;
+            }
         }
-    }
-
-    FinishEntryUpdate(doc, outcome, stateBefore);
+    });
     return outcome;
 }

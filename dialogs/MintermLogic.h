@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DeviceOps.h"
+#include "DeviceEditor.h"
 #include "Geometry.h"
 
 #include <array>
@@ -39,42 +39,30 @@ struct CEntryOutcome
     bool AnyApplied() const { return applied[0] || applied[1] || applied[2] || applied[3]; }
 };
 
-// The numbers k = 0..15 whose entry of a truth-table column equals value,
-// as ListText writes them.
-std::string TableEntriesText(const char* column, char value);
-
 // The heading markup of function f, drawn before its lists:
 // "Y~d0~d =   f ( A , B , C , D )  =" with the default names.
-std::string EntryHeading(const CZYLDoc& doc, int f);
+std::string EntryHeading(const Device& device, int f);
 
-// The edits of the minterm dialog as the document holds the functions:
+// The edits of the minterm dialog as the device holds the functions:
 // the PROM lists, or the '1' and 'X' entries of the PAL table. Nothing in
 // PLA mode (the edits keep their texts).
-std::optional<CEntryLists> MintermListsFromDoc(const CZYLDoc& doc);
+std::optional<CEntryLists> MintermListsFromDoc(const Device& device);
 
 // Where an entry dialog of this size goes: screen width - 745, screen
 // height - 369, kept wholly on the screen.
 ZPoint EntryDialogPosition(const ZSize& screen, const ZSize& dialog);
 
-// Programs function f from a truth-table column as both entry dialogs do
-// (ProgramColumn): in PAL mode the ON-set is minimized without don't cares,
-// and a cover of more than 4 terms shows kEntryTermLimitMessage in the
-// standard box and sets the function's table, lists and cover back.
-ProgramResult ProgramEntryColumn(CZYLDoc& doc, int f, const Column& column);
+// Programs function f from a truth-table column as both entry dialogs do:
+// a PROM takes the column as it is; in PAL mode the ON-set is minimized
+// without don't cares, and a cover of more than 4 terms shows
+// kEntryTermLimitMessage in the standard box and sets the function's table
+// back. Nothing in PLA mode.
+ProgramResult ProgramEntryColumn(DeviceEditor& e, int f, const Column& column);
 
 // The Update of the minterm dialog: parses the eight lists, then checks and
 // programs the functions in order, stopping at the first error with its
-// message. The windows are updated whenever a function was programmed.
+// message; the functions programmed are one change of the document.
 CEntryOutcome UpdateFromMinterms(CZYLDoc& doc, const CEntryLists& lists);
-
-// The functions as the device holds them (tables, fuses, product texts),
-// to tell whether an Update changed the device.
-std::string EntryDeviceState(const CZYLDoc& doc);
-
-// Ends an Update: when a function was programmed, every window redraws
-// from the document, and the document is marked modified if its device
-// differs from before; after a refusal the windows redraw as well.
-void FinishEntryUpdate(CZYLDoc& doc, const CEntryOutcome& outcome, const std::string& stateBefore);
 
 // printf-style "%d" substitution of the fixed message texts.
 std::string FormatEntryMessage(const char* format, int a, int b = 0);

@@ -3,7 +3,6 @@
 
 #include "CZYLDoc.h"
 #include "DocInvariants.h"
-#include "DocOps.h"
 #include "PlacementLogic.h"
 #include "Platform.h"
 #include "Utf8.h"
@@ -46,16 +45,6 @@ const char* CheckCharacters(const std::string& name)
 }
 
 } // namespace
-
-CNames NamesFromDoc(const CZYLDoc& doc)
-{
-    CNames names;
-    for (std::size_t i = 0; i < 4; ++i) {
-        names.variables[i] = doc.m_strVariableName[i];
-        names.functions[i] = doc.m_strFunctionName[i];
-    }
-    return names;
-}
 
 int LetterIndex(const std::string& name)
 {
@@ -102,15 +91,7 @@ bool ApplyNames(CZYLDoc& doc, const CNames& names)
             ShowStandardMessage(kVariableNameFieldTooLong);
             return false;
         }
-    const bool changed = !(NamesFromDoc(doc) == names);
-    for (std::size_t i = 0; i < 4; ++i) {
-        doc.m_strVariableName[i] = names.variables[i];
-        doc.m_strFunctionName[i] = names.functions[i];
-    }
-    BuildMintermLabels(doc);
-    doc.UpdateAllViews();
-    if (changed)
-        doc.SetModifiedFlag();
+    doc.Edit([&names](DeviceEditor& e) { e.SetNames(names); });
     return true;
 }
 
@@ -121,7 +102,7 @@ ZPoint NamesDialogPosition(const ZSize& screen, const ZSize& dialog)
 
 void OnNames(CZYLDoc& doc)
 {
-    CNames names = NamesFromDoc(doc);
-    if (GetPlatform().AskNames(doc, names))
+    CNames names = doc.Device().names;
+    if (GetPlatform().AskNames(names))
         ApplyNames(doc, names);
 }

@@ -33,8 +33,6 @@ enum { kMaxVariableNameLength = 1, kMaxFunctionNameLength = 2 };
 bool HoldsMarkup(const std::string& name);
 
 
-CNames NamesFromDoc(const CZYLDoc& doc);
-
 // The letter entry "A".."Z" of a variable combo box that a name selects
 // (index 0..25), or -1: a name that is not one capital letter selects none.
 int LetterIndex(const std::string& name);
@@ -55,8 +53,9 @@ const char* CheckFunctionField(const std::string& text);
 const char* CheckNames(const CNames& names);
 
 // Applies accepted names: checks them (the first failure is shown in the
-// standard box and nothing changes), stores them, rebuilds the minterm
-// labels and has every window redrawn. True when the names were stored.
+// standard box and nothing changes), then stores them, one change of the
+// document (nothing when they are the names it has). True when the names
+// were accepted.
 bool ApplyNames(CZYLDoc& doc, const CNames& names);
 
 // The names command: asks for the names (the names dialog, through the

@@ -270,7 +270,7 @@ void LayOutCovers(const CDerivation& d, const CStepsInput& in, std::vector<CStep
             t.rows.back().push_back(Plain("cannot program: " + std::to_string(terms) + " terms, the PAL has 4"));
         } else {
             CStepsSpan link = Span("Program");
-            link.link = "program:" + std::to_string(s);
+            link.program = s;
             t.rows.back().push_back({link});
         }
     }
@@ -294,7 +294,7 @@ std::string PlainRich(const CStepsRich& rich)
 {
     std::string text;
     for (const CStepsSpan& s : rich) {
-        if (s.link.empty())
+        if (s.program < 0)
             text += s.text + (s.bar ? "'" : "");
     }
     return text;
@@ -442,7 +442,7 @@ std::string LatexRich(const CStepsRich& rich, bool strong = false)
 {
     std::string text;
     for (const CStepsSpan& s : rich) {
-        if (!s.link.empty())
+        if (s.program >= 0)
             continue;
         std::string part = LatexEscape(s.text);
         if (s.pattern)
@@ -472,7 +472,7 @@ CEm EmWidth(const CStepsRich& rich, bool strong)
     CEm em;
     double piece = 0;
     for (const CStepsSpan& s : rich) {
-        if (!s.link.empty())
+        if (s.program >= 0)
             continue;
         const double scale = (s.strong || strong ? 1.15 : 1.0) * (s.subscript ? 0.7 : 1.0);
         for (std::size_t i = 0; i < s.text.size(); ++i) {

@@ -12,7 +12,8 @@
 // the page of the steps window. No Qt.
 
 // A run of text; bar draws it complemented, strong highlights it, and a
-// link (in the window only; the copies leave it out) makes it clickable.
+// program link (in the window only; the copies leave it out) makes it a
+// click that programs a cover.
 // A pattern of 0, 1 and - is set in a monospaced font where the output has
 // fonts; a subscript is the second character of a function name. A key
 // span marks its cell: the chart entry that makes a prime essential.
@@ -21,7 +22,7 @@ struct CStepsSpan
     std::string text;
     bool bar = false;
     bool strong = false;
-    std::string link;
+    int program = -1; // a "Program" link: the cover it programs; -1 for none
     bool pattern = false;
     bool subscript = false;
     bool key = false;
@@ -48,8 +49,8 @@ struct CStepsInput
     std::vector<int> unusedDontCares;
     // PAL: covers of more than four terms do not fit; the cover table gets
     // a column that offers each other cover for programming (a "Program"
-    // link to "program:<s>") and marks the cover the rows hold (programmed,
-    // -1 for none).
+    // link to cover s) and marks the cover the rows hold (programmed, -1 for
+    // none).
     bool pal = false;
     int programmed = -1;
 };

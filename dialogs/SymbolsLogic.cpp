@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SymbolsLogic.h"
 
-#include "CZYLDoc.h"
 #include "PlacementLogic.h"
 #include "Resources.h"
 
@@ -95,15 +94,9 @@ ZPoint SymbolsSimplePatch(int picture, int i)
     return ZPoint{cell.left, cell.top};
 }
 
-int SymbolsPicture(const CZYLDoc* doc)
+int SymbolsPicture(DeviceType type)
 {
-    if (!doc)
-        return -1;
-    if (doc->m_bProm != 0)
-        return kSymbolsProm;
-    if (doc->m_bPal != 0)
-        return kSymbolsPal;
-    return -1;
+    return type == DeviceType::Prom ? kSymbolsProm : type == DeviceType::Pal ? kSymbolsPal : -1;
 }
 
 CSymbolsState::CSymbolsState()

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "DeviceType.h"
 #include "Geometry.h"
 
 #include <string>
 #include <vector>
-
-class CZYLDoc;
 
 // The circuit symbols dialog without widgets: its own 2 x 16 fuses, the
 // click areas and patch positions of the two pictures, and the list of
@@ -21,9 +20,8 @@ ZPoint SymbolsDetailPatch(int picture, int i);
 ZRect SymbolsSimpleCell(int picture, int i);
 ZPoint SymbolsSimplePatch(int picture, int i);
 
-// The picture of the document's device type: the PROM, the PAL, or -1
-// (PLA, or no document).
-int SymbolsPicture(const CZYLDoc* doc);
+// The picture of a device type: the PROM, the PAL, or -1 (PLA).
+int SymbolsPicture(DeviceType type);
 
 // One bitmap copy of a paint: bitmap id, where it goes and the area it
 // takes (the painter clips it to the bitmap's own size).

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TermListParser.h"
 
-#include "CZYLDoc.h"
 #include "Platform.h"
 
 #include <algorithm>
@@ -54,7 +53,6 @@ int Store(const std::vector<int>& read, int* numbers, int capacity)
 
 int ParseTermList(std::string text, int* numbers, int capacity)
 {
-    CZYLDoc* doc = FindActiveDoc();
     const std::string s = TrimTrailingSpaces(TrimLeadingSpaces(std::move(text)));
     if (s.empty())
         return 0;
@@ -89,7 +87,7 @@ int ParseTermList(std::string text, int* numbers, int capacity)
         // A rejected character. What was read before it is still stored,
         // as far as it fits, as callers may see the partial array.
         Store(read, numbers, capacity);
-        ShowDocMessage(doc, kTermListMessage);
+        ShowZylMessage(kTermListMessage);
         return -1;
     }
     return Store(read, numbers, capacity);

@@ -14,7 +14,7 @@ std::string TrimTrailingSpaces(std::string text);
 // every caller). Returns the count written (n >= 1); 0 for an empty list or
 // one with an empty item (",1", "1,,2"), without a message; -1 for any
 // character other than a digit, a space or a comma, after showing
-// kTermListMessage in the "ZYL Message" box of the active document.
+// kTermListMessage in the "ZYL Message" box.
 // Spaces are skipped everywhere, so "1 2" reads as 12.
 //
 // Bounds: a number too large for an int is held as INT_MAX, which the

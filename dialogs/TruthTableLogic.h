@@ -8,10 +8,13 @@
 #include <vector>
 
 class CZYLDoc;
+struct Device;
 
 // What the truth-table dialog shows, where its cells lie and what a click
-// or a popup value does to the document, without widgets. Coordinates are
-// client pixels of the dialog.
+// or a popup value does to the device, without widgets. Coordinates are
+// client pixels of the dialog; the dialog turns a point into a cell
+// (TableHitCell) and the handlers take the cell. The Karnaugh maps call the
+// same handlers with the cell of their map.
 
 extern const char* const kTableSopLimitMessage;   // left click, PAL
 extern const char* const kTablePopupLimitMessage; // popup value, PAL
@@ -56,7 +59,7 @@ bool TableIsShiftClick(int flags);
 
 // The character shown in a cell: the PROM or the PAL table entry, 0 in
 // PLA mode (no output values).
-char TableCellValue(const CZYLDoc& doc, int f, int r);
+char TableCellValue(const Device& device, int f, int r);
 // The column title markup of function f: a one-character name as it is,
 // otherwise its first character, "~d" and its last character.
 std::string TableFunctionTitle(const std::string& name);
@@ -64,25 +67,26 @@ std::string TableFunctionTitle(const std::string& name);
 // What a handler did.
 struct CTableChange
 {
-    bool hit = false;     // a click area held the point
     bool refused = false; // PAL: a function needed more than 4 terms
 };
 
-// Left button up at point. PROM: Shift+click makes the cell a don't care
-// realised by a blown fuse, a plain click toggles the OR fuse (an 'X' cell
-// stays 'X'). PAL: the entry changes, the function is minimized with its
-// don't cares and programmed into its rows; a function that would need a
-// fifth term is refused with kTableSopLimitMessage and its table, lists and
-// cover are set back to what they were before the click. PLA: nothing.
-CTableChange TableLeftClick(CZYLDoc& doc, const ZPoint& point, bool shiftClick);
+// Left button up on a cell, one change of the document. PROM: Shift+click
+// makes the cell a don't care realised by a blown fuse, a plain click
+// toggles the OR fuse (an 'X' cell stays 'X'). PAL: the entry changes, the
+// function is minimized with its don't cares and programmed into its rows;
+// a function that would need a fifth term is refused with
+// kTableSopLimitMessage, shown over every window showing the refused entry,
+// and its table is set back to what it was before the click. PLA: nothing.
+CTableChange TableLeftClick(CZYLDoc& doc, const CTableCell& cell, bool shiftClick);
 
-// Popup value v ('0', '1', 'X') for the cell under the right click.
-// PROM: the entry becomes v, the fuse 0 for '0' and 1 otherwise. PAL: the
-// entry changes, then every function is minimized again without its don't
-// cares and programmed; a function that needs more than 4 terms is
-// refused with kTablePopupLimitMessage (once per function) and set back.
-// PLA or another value: nothing.
-CTableChange TablePopupValue(CZYLDoc& doc, const ZPoint& rightClick, char v);
+// Popup value v ('0', '1', 'X') for the cell of the right click (none when
+// it fell between the cells), one change of the document. PROM: the entry
+// becomes v, the fuse 0 for '0' and 1 otherwise. PAL: the entry changes,
+// then every function is minimized again without its don't cares and
+// programmed; a function that needs more than 4 terms is refused with
+// kTablePopupLimitMessage (once per function) and set back. PLA or another
+// value: nothing.
+CTableChange TablePopupValue(CZYLDoc& doc, const std::optional<CTableCell>& cell, char v);
 
 // Top-left corner of the dialog: the top right corner of the screen
 // (x = screen width - 365, y = 0), kept wholly on the screen.

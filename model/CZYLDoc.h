@@ -1,90 +1,71 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CAndRow.h"
-#include "CImplicant.h"
-#include "Geometry.h"
+#include "CoverCache.h"
+#include "Device.h"
+#include "DeviceChange.h"
+#include "DeviceEditor.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-// The whole state of the simulated device: device type, the two truth
-// tables and the lists derived from them, the fuses of both arrays, the
-// names, the display flags and the fixed geometry of the fuse map (copied
-// from FuseMapLayout.h, which the view draws from). Every window reads and
-// writes these fields directly; the operations of DocOps.h keep the derived
-// fields consistent.
+// The one document of the program: the device (Device.h), the file it was
+// last opened from or saved to, whether it changed since, and the windows
+// that show it. Everyone reads the device; it changes only through Edit,
+// which decides whether anything changed, sets the modified flag and tells
+// every subscriber once what changed. Beside the device, not part of it,
+// lives the cache of the minimizer's covers, which readers may fill.
 class CZYLDoc
 {
 public:
-    enum { kFunctions = 4, kVariables = 4, kRows = 16, kColumns = 8, kTermSlots = 500, kSolutions = 10 };
-
-    CImplicant m_aTerms[kFunctions * kTermSlots]; // function f owns slots 500f .. 500f + 499
-    int m_aCover[kFunctions][kSolutions];         // term count of each solution; [f][0] is nTerms
-    std::string m_strMessage;                     // text of the "ZYL Message" box
-    char m_szPalTable[kFunctions][kRows];         // '0', '1', 'X'
-    char m_szPromTable[kFunctions][kRows];
-    ZRect m_rcFunctionArea[kFunctions];
-    int m_nVariables;
-    CAndRow m_andRow[kRows];
-    std::string m_strFunctionName[kFunctions];
-    std::string m_strVariableName[kVariables];
-    int m_nOutputToggle[kFunctions];
-    int m_nRowToggle[kRows];
-    int m_bAndLabel;
-    int m_bOrLabel;
-    int m_bProm;
-    int m_bPal;
-    int m_bPla;
-    int m_bShowMinterms;
-    int m_bShowProductTerms;
-    std::string m_strMintermLabel[kRows];
-    int m_bBlockStructure;
-    ZPoint m_ptAndCell[kColumns][kRows];
-    ZRect m_rcAndCell[kColumns][kRows];
-    ZRect m_rcRowGate[kRows];
-    ZRect m_rcOutputGate[kFunctions];
-    ZPoint m_ptOrCell[kFunctions][kRows];
-    ZRect m_rcOrCell[kFunctions][kRows];
-    int m_nOrFuse[kFunctions][kRows];
-    int m_anPromMinterms[kFunctions][kRows];
-    int m_nPromMinterms[kFunctions];
-    int m_anPromDontCares[kFunctions][kRows];
-    int m_nPromDontCares[kFunctions];
-    int m_anPalMinterms[kFunctions][kRows];
-    int m_nPalMinterms[kFunctions];
-    int m_anPalDontCares[kFunctions][kRows];
-    int m_nPalDontCares[kFunctions];
-
     // A fresh device: a PROM with every fuse intact, the default names, no
-    // options shown, and the fuse-map geometry of FuseMapLayout.h.
-    CZYLDoc();
+    // options shown (Device's defaults).
+    CZYLDoc() = default;
     CZYLDoc(const CZYLDoc&) = delete;
     CZYLDoc& operator=(const CZYLDoc&) = delete;
 
-    // File > New: nothing of the device is reset.
-    bool OnNewDocument() { return true; }
+    const ::Device& Device() const { return m_device; }
+    CoverCache& Covers() const { return m_covers; }
 
-    // Windows that show the document register here; UpdateAllViews calls
-    // every listener (the view repaints, open dialogs refill).
-    using Listener = std::function<void()>;
+    // The one edit entry. The edit runs on the live device (a message it
+    // shows sees the device as the edit left it so far; DeviceEditor::Publish
+    // shows that state in every window first). Afterwards the device is
+    // compared with what it was: when anything differs, a Change marks the
+    // document modified, and every subscriber is told once what differs
+    // from what it last showed; when nothing differs, nothing is sent and the
+    // modified flag stays. A Load (a file replacing the device) is told as
+    // replaced and leaves the modified flag to the caller. An edit started
+    // inside an edit is part of the outer one. Returns what differs.
+    enum class EditKind { Change, Load };
+    DeviceChange Edit(const std::function<void(DeviceEditor&)>& edit, EditKind kind = EditKind::Change);
+
+    // The windows that show the device subscribe here: each is told once per
+    // change, with what changed.
+    using Listener = std::function<void(const DeviceChange&)>;
     int AddListener(Listener listener);
     void RemoveListener(int id);
-    void UpdateAllViews();
 
-    // The modified flag and its listeners (the frame's title shows it).
+    // The modified flag and the path, and whoever shows them (the title):
+    // told when either changes.
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true);
-    int AddModifiedListener(Listener listener);
-
-    // The document's file path, empty while untitled.
     const std::string& GetPathName() const { return m_strPathName; }
-    void SetPathName(const std::string& path) { m_strPathName = path; }
+    void SetPathName(const std::string& path);
+    int AddStatusListener(std::function<void()> listener);
+    void RemoveStatusListener(int id);
 
 private:
+    void Publish();
+    void Notify(const DeviceChange& change);
+    void NotifyStatus();
+
+    ::Device m_device;
+    ::Device m_shown; // what the subscribers were last told, during an edit
+    mutable CoverCache m_covers;
+    bool m_editing = false;
     std::vector<std::pair<int, Listener>> m_listeners;
-    std::vector<Listener> m_modifiedListeners;
+    std::vector<std::pair<int, std::function<void()>>> m_statusListeners;
     int m_nextListener = 1;
     bool m_bModified = false;
     std::string m_strPathName;

@@ -3,7 +3,6 @@
 
 #include "CZYLDoc.h"
 #include "DocInvariants.h"
-#include "DocOps.h"
 #include "FileWrite.h"
 #include "Utf8.h"
 
@@ -19,10 +18,10 @@
 
 namespace {
 
-constexpr int kFunctions = CZYLDoc::kFunctions;
-constexpr int kRows = CZYLDoc::kRows;
-constexpr int kColumns = CZYLDoc::kColumns;
-constexpr int kVariables = CZYLDoc::kVariables;
+constexpr int kFunctions = Device::kFunctions;
+constexpr int kRows = Device::kRows;
+constexpr int kColumns = Device::kColumns;
+constexpr int kVariables = Device::kVariables;
 
 // A real document is about 1.5 kB; anything far larger is not one, and
 // reading it whole into memory would only waste time.
@@ -34,6 +33,10 @@ constexpr int kMaxFunctionName = 2;
 const char* const kFlagItems[] = {"and-label", "or-label", "block-structure", "show-minterms",
                                   "show-product-terms"};
 constexpr int kFlagCount = 5;
+// The display flags in the order of their items.
+constexpr bool DisplayFlags::*kFlags[kFlagCount] = {&DisplayFlags::andLabel, &DisplayFlags::orLabel,
+                                                     &DisplayFlags::blockStructure, &DisplayFlags::showMinterms,
+                                                     &DisplayFlags::showProductTerms};
 
 // Everything a file holds, checked, before any of it reaches the document.
 struct Staged
@@ -52,7 +55,7 @@ struct Staged
 
 // ---------------------------------------------------------------- writing
 
-int Bit(int value) { return value != 0 ? 1 : 0; }
+char Bit(bool on) { return on ? '1' : '0'; }
 
 std::string Quote(const std::string& name)
 {
@@ -65,14 +68,9 @@ std::string Quote(const std::string& name)
     return out + "\"";
 }
 
-char TableChar(char c)
-{
-    return (c == '0' || c == '1' || c == 'X') ? c : '0';
-}
-
 } // namespace
 
-std::string SaveDocumentToString(const CZYLDoc& doc)
+std::string SaveDocumentToString(const Device& device)
 {
     std::string out;
     auto line = [&out](const std::string& text) { out += text + "\n"; };
@@ -82,13 +80,13 @@ std::string SaveDocumentToString(const CZYLDoc& doc)
     line("# one character per minterm 0..15 from left to right, 0, 1 or X (don't");
     line("# care); minterm m = 8A + 4B + 2C + D. Lines starting with # are notes.");
     line("");
-    line(std::string("type ") + (doc.m_bPal == 1 ? "PAL" : doc.m_bPla == 1 ? "PLA" : "PROM"));
+    line(std::string("type ") + DeviceTypeName(device.type));
     line("");
     line("# Names: variables of at most 1 character, functions of at most 2.");
     for (int i = 0; i < kVariables; ++i)
-        line("variable " + std::to_string(i) + " " + Quote(doc.m_strVariableName[i]));
+        line("variable " + std::to_string(i) + " " + Quote(device.names.variables[static_cast<std::size_t>(i)]));
     for (int f = 0; f < kFunctions; ++f)
-        line("function " + std::to_string(f) + " " + Quote(doc.m_strFunctionName[f]));
+        line("function " + std::to_string(f) + " " + Quote(device.names.functions[static_cast<std::size_t>(f)]));
     line("");
     line("# PROM: the truth table of each output and its column of OR fuses,");
     line("# row (minterm) 0 first. Outside X, the table shows the OR fuse.");
@@ -98,10 +96,8 @@ std::string SaveDocumentToString(const CZYLDoc& doc)
         std::string table = "prom-table " + std::to_string(f) + " ";
         std::string fuses = "or-fuses   " + std::to_string(f) + " ";
         for (int r = 0; r < kRows; ++r) {
-            const int fuse = doc.m_nOrFuse[f][r] == 1 ? 1 : 0;
-            const char c = doc.m_szPromTable[f][r];
-            table += c == 'X' ? 'X' : static_cast<char>('0' + fuse);
-            fuses += static_cast<char>('0' + fuse);
+            table += device.prom.Entry(f, r);
+            fuses += Bit(device.prom.Fuse(f, r));
         }
         line(table);
         line(fuses);
@@ -112,7 +108,7 @@ std::string SaveDocumentToString(const CZYLDoc& doc)
     for (int f = 0; f < kFunctions; ++f) {
         std::string table = "pal-table  " + std::to_string(f) + " ";
         for (int r = 0; r < kRows; ++r)
-            table += TableChar(doc.m_szPalTable[f][r]);
+            table += device.pal.Entry(f, r);
         line(table);
     }
     line("");
@@ -123,7 +119,7 @@ std::string SaveDocumentToString(const CZYLDoc& doc)
     for (int r = 0; r < kRows; ++r) {
         std::string fuses = "and-fuses " + std::string(r < 10 ? " " : "") + std::to_string(r) + " ";
         for (int c = 0; c < kColumns; ++c)
-            fuses += doc.m_andRow[r].m_nFuse[c] == 1 ? '1' : '0';
+            fuses += Bit(device.pal.Row(r).Fuse(c));
         line(fuses);
     }
     line("");
@@ -131,18 +127,16 @@ std::string SaveDocumentToString(const CZYLDoc& doc)
     line("# on the output gates (outputs 0..3) flip.");
     std::string rows = "row-toggles ";
     for (int r = 0; r < kRows; ++r)
-        rows += static_cast<char>('0' + Bit(doc.m_nRowToggle[r]));
+        rows += Bit(device.rowToggles[static_cast<std::size_t>(r)]);
     line(rows);
     std::string outputs = "output-toggles ";
     for (int f = 0; f < kFunctions; ++f)
-        outputs += static_cast<char>('0' + Bit(doc.m_nOutputToggle[f]));
+        outputs += Bit(device.outputToggles[static_cast<std::size_t>(f)]);
     line(outputs);
     line("");
     line("# View flags, 1 on, 0 off.");
-    const int flags[kFlagCount] = {doc.m_bAndLabel, doc.m_bOrLabel, doc.m_bBlockStructure, doc.m_bShowMinterms,
-                                   doc.m_bShowProductTerms};
     for (int k = 0; k < kFlagCount; ++k)
-        line(std::string(kFlagItems[k]) + " " + std::to_string(Bit(flags[k])));
+        line(std::string(kFlagItems[k]) + " " + Bit(device.flags.*kFlags[k]));
     return out;
 }
 
@@ -629,32 +623,55 @@ std::string Reader::Contradiction(const DocFault& fault) const
     return first == 0 ? fault.text : "line " + std::to_string(first) + ": " + fault.text;
 }
 
-void Apply(const Staged& staged, CZYLDoc& doc)
+// The device the staged items describe: the names first, so that the rows'
+// texts are built with them.
+Device Build(const Staged& staged)
 {
-    doc.m_bProm = staged.type == 0 ? 1 : 0;
-    doc.m_bPal = staged.type == 1 ? 1 : 0;
-    doc.m_bPla = staged.type == 2 ? 1 : 0;
-    for (int i = 0; i < kVariables; ++i)
-        doc.m_strVariableName[i] = staged.variable[i];
+    Device device;
+    DeviceEditor e(device);
+    e.SetType(staged.type == 0 ? DeviceType::Prom : staged.type == 1 ? DeviceType::Pal : DeviceType::Pla);
+    CNames names;
+    for (std::size_t i = 0; i < 4; ++i) {
+        names.variables[i] = staged.variable[i];
+        names.functions[i] = staged.function[i];
+    }
+    e.SetNames(names);
     for (int f = 0; f < kFunctions; ++f) {
-        doc.m_strFunctionName[f] = staged.function[f];
-        for (int r = 0; r < kRows; ++r) {
-            doc.m_szPromTable[f][r] = staged.promTable[f][r];
-            doc.m_nOrFuse[f][r] = staged.orFuse[f][r];
-            doc.m_szPalTable[f][r] = staged.palTable[f][r];
-        }
-        doc.m_nOutputToggle[f] = staged.outputToggle[f];
+        for (int r = 0; r < kRows; ++r)
+            e.SetPromEntry(f, r, staged.promTable[f][r], staged.orFuse[f][r] == 1);
+        Column column;
+        std::copy_n(staged.palTable[f], kRows, column.begin());
+        e.SetPalColumn(f, column);
+        e.SetOutputToggle(f, staged.outputToggle[f] == 1);
     }
     for (int r = 0; r < kRows; ++r) {
-        std::copy(staged.andFuse[r], staged.andFuse[r] + kColumns, doc.m_andRow[r].m_nFuse);
-        doc.m_nRowToggle[r] = staged.rowToggle[r];
+        std::array<bool, 8> intact{};
+        for (int c = 0; c < kColumns; ++c)
+            intact[static_cast<std::size_t>(c)] = staged.andFuse[r][c] == 1;
+        e.SetAndRow(r, ProductTerm::FromAndFuses(intact));
+        e.SetRowToggle(r, staged.rowToggle[r] == 1);
     }
-    doc.m_bAndLabel = staged.flag[0];
-    doc.m_bOrLabel = staged.flag[1];
-    doc.m_bBlockStructure = staged.flag[2];
-    doc.m_bShowMinterms = staged.flag[3];
-    doc.m_bShowProductTerms = staged.flag[4];
-    RebuildDerivedFields(doc);
+    for (int k = 0; k < kFlagCount; ++k)
+        e.SetFlag(kFlags[k], staged.flag[k] == 1);
+    return device;
+}
+
+// The first item that contradicts another, function by function: a PROM
+// table and its OR fuses, then the PAL table and its rows.
+DocFault Contradiction(const Staged& staged, const Device& device)
+{
+    DocFault fault;
+    for (int f = 0; f < kFunctions && fault.text.empty(); ++f) {
+        Column table;
+        std::copy_n(staged.promTable[f], kRows, table.begin());
+        std::uint16_t fuses = 0;
+        for (int r = 0; r < kRows; ++r)
+            fuses = static_cast<std::uint16_t>(fuses | (staged.orFuse[f][r] == 1 ? 1u << r : 0u));
+        fault = FindPromFault(f, table, fuses);
+        if (fault.text.empty())
+            fault = FindPalFault(device, f);
+    }
+    return fault;
 }
 
 std::string ErrnoText(int code)
@@ -671,50 +688,8 @@ std::string NotAFile(mode_t mode)
 
 } // namespace
 
-void RebuildDerivedFields(CZYLDoc& doc)
+bool ReadDocument(std::string_view text, const std::string& name, Device& device, std::string& error)
 {
-    const int prom = doc.m_bProm, pal = doc.m_bPal, pla = doc.m_bPla;
-
-    // The PROM lists follow the PROM table and the OR fuses; the operations
-    // work on them only in PROM mode, whatever mode the device is in now.
-    doc.m_bProm = 1;
-    doc.m_bPal = 0;
-    doc.m_bPla = 0;
-    for (int f = 0; f < kFunctions; ++f) {
-        std::fill(std::begin(doc.m_anPromMinterms[f]), std::end(doc.m_anPromMinterms[f]), 0);
-        std::fill(std::begin(doc.m_anPromDontCares[f]), std::end(doc.m_anPromDontCares[f]), 0);
-        UpdateLists(doc, f);
-    }
-
-    // The rows keep their PAL programming in every mode: terms and covered
-    // minterms from the fuses. The PAL lists follow the PAL table, whose X
-    // entries the rows cannot express.
-    doc.m_bProm = 0;
-    doc.m_bPal = 1;
-    for (int r = 0; r < kRows; ++r) {
-        CAndRow& row = doc.m_andRow[r];
-        std::fill(std::begin(row.m_anMinterm), std::end(row.m_anMinterm), 0);
-        row.m_nMinterms = 0;
-        row.m_nOnes = 0;
-        row.m_nZeros = 0;
-        UpdateRowTerm(doc, r);
-    }
-    for (int f = 0; f < kFunctions; ++f) {
-        std::fill(std::begin(doc.m_anPalMinterms[f]), std::end(doc.m_anPalMinterms[f]), 0);
-        std::fill(std::begin(doc.m_anPalDontCares[f]), std::end(doc.m_anPalDontCares[f]), 0);
-    }
-    UpdateLists(doc, 0); // all four functions
-
-    doc.m_bProm = prom;
-    doc.m_bPal = pal;
-    doc.m_bPla = pla;
-    BuildMintermLabels(doc);
-}
-
-bool LoadDocumentFromString(CZYLDoc& doc, std::string_view text, const std::string& name, std::string& error)
-{
-    if (text.empty())
-        return true;
     Staged staged;
     Reader reader(text);
     if (!reader.Read(staged)) {
@@ -723,16 +698,24 @@ bool LoadDocumentFromString(CZYLDoc& doc, std::string_view text, const std::stri
     }
     // Each item is sound on its own; the whole must be a state the
     // program's operations reach (PAL rows that agree with the PAL table).
-    // The trial document is made once: a document is large to construct,
-    // and Apply sets every field the check reads.
-    static const std::unique_ptr<CZYLDoc> trial = std::make_unique<CZYLDoc>();
-    Apply(staged, *trial);
-    const DocFault fault = FindDocumentFault(*trial);
+    const Device read = Build(staged);
+    const DocFault fault = Contradiction(staged, read);
     if (!fault.text.empty()) {
         error = "Cannot open " + name + ": " + reader.Contradiction(fault);
         return false;
     }
-    Apply(staged, doc);
+    device = read;
+    return true;
+}
+
+bool LoadDocumentFromString(CZYLDoc& doc, std::string_view text, const std::string& name, std::string& error)
+{
+    if (text.empty())
+        return true;
+    Device device;
+    if (!ReadDocument(text, name, device, error))
+        return false;
+    doc.Edit([&device](DeviceEditor& e) { e.Replace(device); }, CZYLDoc::EditKind::Load);
     return true;
 }
 
@@ -783,14 +766,13 @@ bool LoadDocument(CZYLDoc& doc, const std::string& path, std::string& error)
         return false;
     doc.SetPathName(path);
     doc.SetModifiedFlag(false);
-    doc.UpdateAllViews();
     return true;
 }
 
-bool SaveDocument(const CZYLDoc& doc, const std::string& path, std::string& error)
+bool SaveDocument(const Device& device, const std::string& path, std::string& error)
 {
     std::string reason;
-    if (ReplaceFile(path, SaveDocumentToString(doc), reason))
+    if (ReplaceFile(path, SaveDocumentToString(device), reason))
         return true;
     error = "Cannot save " + Utf8::Escaped(path) + ": " + reason;
     return false;
@@ -798,7 +780,7 @@ bool SaveDocument(const CZYLDoc& doc, const std::string& path, std::string& erro
 
 bool StoreDocument(CZYLDoc& doc, const std::string& path, std::string& error)
 {
-    if (!SaveDocument(doc, path, error))
+    if (!SaveDocument(doc.Device(), path, error))
         return false;
     doc.SetPathName(path);
     doc.SetModifiedFlag(false);

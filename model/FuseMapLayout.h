@@ -5,10 +5,9 @@
 
 // Where everything of the fuse map lies, in logical units (y downwards):
 // the fuse cells and gate click areas, the lines, the pictures, the texts,
-// the annotation areas and the areas repainted after an edit. The document
-// copies its cell and gate rectangles from here, the view draws from here and
-// the mouse and repaint code reads the same rectangles, so what is drawn and
-// what is hit cannot drift apart.
+// and the annotation areas. The view draws from here and its hit test
+// (FuseMapHit) reads the same rectangles, so what is drawn and what is hit
+// cannot drift apart. The device (Device.h) holds no geometry.
 //
 // The two arrays share one grid: columns 21 apart, rows 25 apart. A fuse
 // picture is a 15 x 15 cell whose lines cross at its centre (7, 7), so every
@@ -103,8 +102,7 @@ constexpr ZPoint RowLabel(int r) { return {kRowLabelX, RowTop(r) - 1}; }
 
 // --- Function annotations --------------------------------------------------
 
-// Function f's block of annotation lines; the truth-table dialog repaints
-// it when f changes.
+// Function f's block of annotation lines.
 constexpr ZRect FunctionArea(int f) { return {500, 80 + 80 * f, 1100, 380 + 80 * f}; }
 // Within an area: the first line's top and the line pitch, and the x
 // offsets of the label, the "=" of the following lines, the terms, a
@@ -117,12 +115,4 @@ constexpr int kAnnotationTermsX = 35;
 constexpr int kAnnotationSingleMintermX = 40;
 constexpr int kAnnotationListX = 50;
 
-// --- Repaint areas ------------------------------------------------------
-
-// The row labels, after they are switched on or off.
-constexpr ZRect kRowLabelArea{kRowLabelX, 130, 680, 930};
-// After every click: the OR array, the outputs and the annotations.
-constexpr ZRect kClickRepaintArea{350, 60, 1250, 860};
-// Row r after its AND gate set all its fuses.
-constexpr ZRect RowRepaintArea(int r) { return {50, RowTop(r), 350, RowTop(r) + 30}; }
 } // namespace FuseMapLayout

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Platform.h"
 
-#include "CZYLDoc.h"
-
 namespace {
 
 class CSilentPlatform : public IPlatform
@@ -17,10 +15,8 @@ public:
     std::string AskSavePath(const std::string&) override { return {}; }
     std::string AskExportPath(const std::string&) override { return {}; }
     bool AskExportScale(double&) override { return false; }
-    bool AskNames(CZYLDoc&, CNames&) override { return false; }
+    bool AskNames(CNames&) override { return false; }
     bool AskPageSetup(CPageSetup&) override { return false; }
-    CZYLDoc* FindActiveDoc() override { return nullptr; }
-    IZylView* FindActiveView() override { return nullptr; }
 };
 
 CSilentPlatform g_silentPlatform;
@@ -40,20 +36,8 @@ IPlatform& GetPlatform()
     return *g_platform;
 }
 
-CZYLDoc* FindActiveDoc()
+void ShowZylMessage(const std::string& text)
 {
-    return g_platform->FindActiveDoc();
-}
-
-IZylView* FindActiveView()
-{
-    return g_platform->FindActiveView();
-}
-
-void ShowDocMessage(CZYLDoc* doc, const std::string& text)
-{
-    if (doc)
-        doc->m_strMessage = text;
     g_platform->ShowZylMessage(text);
 }
 

@@ -6,21 +6,7 @@
 #include <string>
 #include <vector>
 
-class CZYLDoc;
 struct CNames;
-
-// The view as the command and dialog logic sees it. The widget view
-// implements it; tests may supply their own.
-class IZylView
-{
-public:
-    virtual ~IZylView() = default;
-    // Repaint the whole fuse map, or one rectangle of it (logical units).
-    virtual void InvalidateView() = 0;
-    virtual void InvalidateViewRect(const ZRect& rect) = 0;
-    // The switch to PLA hides every function dialog and the circuit symbols.
-    virtual void HideDialogs() {}
-};
 
 // The page File > Print and Print Preview print on, as Print Setup shows
 // and changes it. The paper is given by its size, so any paper the
@@ -35,17 +21,19 @@ struct CPageSetup
 };
 
 // Everything modal the program asks of the windowing system, behind one
-// small interface: messages, popup menus, the file and save questions, the
-// names dialog and Print Setup, and the screen size. A test installs its own answers
-// instead of blocking in a modal loop. Paths are the system's bytes.
+// small interface: messages (every failure the program reports in a box,
+// files and printing included), popup menus, the file and save questions,
+// the names dialog and Print Setup, and the screen size. A test installs
+// its own answers instead of blocking in a modal loop. Paths are the
+// system's bytes. It finds no document or view for anyone: callers are
+// given the document they work on.
 class IPlatform
 {
 public:
     enum class SaveAnswer { Save, Discard, Cancel };
 
     virtual ~IPlatform() = default;
-    // The modal "ZYL Message" box. Callers assign the text to the active
-    // document's m_strMessage first and pass the same text here.
+    // The modal "ZYL Message" box with this text.
     virtual void ShowZylMessage(const std::string& text) = 0;
     // The standard message box: title "ZYL", one OK button.
     virtual void ShowMessageBox(const std::string& text) = 0;
@@ -62,29 +50,22 @@ public:
     virtual std::string AskExportPath(const std::string& suggested) = 0;
     // The scale of a PNG export (pixels per unit); false when cancelled.
     virtual bool AskExportScale(double& scale) = 0;
-    // The names dialog on the document's names; true with the names the
-    // user accepted.
-    virtual bool AskNames(CZYLDoc& doc, CNames& names) = 0;
+    // The names dialog, starting from names; true with the names the user
+    // accepted in names.
+    virtual bool AskNames(CNames& names) = 0;
     // Print Setup on the page as it stands, also without a printer; true
     // with the page the user accepted.
     virtual bool AskPageSetup(CPageSetup& setup) = 0;
-    // The active document and view of the main frame, or nullptr.
-    virtual CZYLDoc* FindActiveDoc() = 0;
-    virtual IZylView* FindActiveView() = 0;
 };
 
 // Installs the platform (nullptr restores the silent default, which shows
-// nothing, dismisses popups, cancels every question and knows no document)
-// and returns the previous one.
+// nothing, dismisses popups and cancels every question) and returns the
+// previous one.
 IPlatform* SetPlatform(IPlatform* platform);
 IPlatform& GetPlatform();
 
-CZYLDoc* FindActiveDoc();
-IZylView* FindActiveView();
-
-// Assigns text to the document's m_strMessage (when there is a document)
-// and shows the "ZYL Message" box.
-void ShowDocMessage(CZYLDoc* doc, const std::string& text);
+// The "ZYL Message" box.
+void ShowZylMessage(const std::string& text);
 // The standard message box.
 void ShowStandardMessage(const std::string& text);
 

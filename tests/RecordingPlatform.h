@@ -35,8 +35,6 @@ public:
     std::vector<int> popupAnswers;
     std::vector<std::vector<std::string>> popupsShown;
     ZSize screen{1024, 768};
-    CZYLDoc* doc = nullptr;
-    IZylView* view = nullptr;
 
     // The file questions.
     std::function<SaveAnswer(const std::string& documentName)> saveChanges = [](const std::string&) {
@@ -47,7 +45,7 @@ public:
     std::vector<std::string> suggestions; // what the save and export questions suggested, in order
     std::function<bool(double& scale)> exportScale = [](double&) { return false; };
     // The names dialog and Print Setup: empty declines them.
-    std::function<bool(CZYLDoc& doc, CNames& names)> names;
+    std::function<bool(CNames& names)> names;
     std::function<bool(CPageSetup& setup)> pageSetup;
 
     void ShowZylMessage(const std::string& text) override { messages.push_back({true, text}); }
@@ -62,8 +60,6 @@ public:
         return answer;
     }
     ZSize GetScreenSize() override { return screen; }
-    CZYLDoc* FindActiveDoc() override { return doc; }
-    IZylView* FindActiveView() override { return view; }
     SaveAnswer AskSaveChanges(const std::string& name) override { return saveChanges(name); }
     std::string AskOpenPath() override { ++openQuestions; return {}; }
     std::string AskSavePath(const std::string& suggested) override { suggestions.push_back(suggested); return {}; }
@@ -77,6 +73,6 @@ public:
         return answer;
     }
     bool AskExportScale(double& scale) override { return exportScale(scale); }
-    bool AskNames(CZYLDoc& d, CNames& n) override { return names && names(d, n); }
+    bool AskNames(CNames& n) override { return names && names(n); }
     bool AskPageSetup(CPageSetup& s) override { return pageSetup && pageSetup(s); }
 };

@@ -23,8 +23,9 @@ namespace {
 QStringList Tables(const CZYLDoc& doc)
 {
     QStringList out;
+    const Device& d = doc.Device();
     for (int f = 0; f < 4; ++f)
-        out << QString::fromLatin1(doc.m_bPal == 1 ? doc.m_szPalTable[f] : doc.m_szPromTable[f], 16);
+        out << QString::fromLatin1((d.type == DeviceType::Pal ? d.pal.Table(f) : d.prom.Table(f)).data(), 16);
     return out;
 }
 
@@ -69,10 +70,8 @@ private slots:
     {
         m_doc = std::make_unique<CZYLDoc>();
         m_platform = std::make_unique<CRecordingPlatform>();
-        m_platform->doc = m_doc.get();
         m_scope = std::make_unique<CScopedPlatform>(m_platform.get());
         m_view = std::make_unique<CZYLView>(*m_doc);
-        m_platform->view = m_view.get();
     }
     void cleanup()
     {
@@ -92,7 +91,7 @@ private slots:
         Enter(Open(ID_EDIT_MAXTERMS), {"x", "1"}, {QString(), "0"});
         QCOMPARE(m_platform->Recorded(), std::vector<std::string>{"Z:\nOnly positive integers \nseparated by comma are accepted."});
         QCOMPARE(Tables(*m_doc)[1], QString("X011111111111111"));
-        QCOMPARE(CheckDocument(*m_doc), std::string());
+        QCOMPARE(CheckDocument(m_doc->Device()), std::string());
     }
 
     // Typed text stays through a repaint and a failed Update. That a change

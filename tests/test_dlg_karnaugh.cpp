@@ -7,7 +7,6 @@
 #include "CKarnaughDlg.h"
 #include "CViewDialogs.h"
 #include "CZYLDoc.h"
-#include "DocOps.h"
 #include "CommandIds.h"
 #include "Highlight.h"
 #include "PictureExport.h"
@@ -34,10 +33,8 @@ private slots:
         CRecordingPlatform platform;
         CScopedPlatform scoped(&platform);
         CZYLDoc doc;
-        doc.m_bProm = 0;
-        doc.m_bPal = 1;
+        doc.Edit([](DeviceEditor& e) { e.SetType(DeviceType::Pal); });
         CViewDialogs dialogs(doc, nullptr);
-        doc.AddListener([&dialogs] { dialogs.RefreshAll(); });
         dialogs.OnCommand(ID_EDIT_KARNAUGH);
         auto* dlg = static_cast<CKarnaughDlg*>(dialogs.Dialog(ID_EDIT_KARNAUGH));
         QVERIFY(dlg && dlg->isVisible());
@@ -46,7 +43,7 @@ private slots:
         // Minterm 5 of function 0 stands in row AB = 01, column CD = 01.
         const ZRect cell = KarnaughCellRect(0, 1, 1);
         QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(cell.left + 20, cell.top + 20));
-        QCOMPARE(doc.m_szPalTable[0][5], '1');
+        QCOMPARE(doc.Device().pal.Entry(0, 5), '1');
         const CKarnaughGroups& groups = dlg->Canvas().Groups();
         QVERIFY(groups[0].size() == 1 && groups[0][0].andRow == 0);
 
@@ -68,7 +65,7 @@ private slots:
         QCOMPARE(std::pair(dlg->Zoom(), QSettings().value("Windows/KarnaughZoom").toInt()), std::pair(125, 125));
         const ZRect zoomed = KarnaughCellRect(1, 1, 1);
         QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(zoomed.left + 20, zoomed.top + 20) * 1.25);
-        QCOMPARE(doc.m_szPalTable[1][5], '1');
+        QCOMPARE(doc.Device().pal.Entry(1, 5), '1');
         dlg->SetZoom(100, QPoint());
 
         // Under a dark palette the maps are dark, and every text and line
@@ -95,21 +92,19 @@ private slots:
     // least 16 units each way.
     void svgExportHoldsValuesAndGroupsInsideTheMaps()
     {
-        CZYLDoc doc;
-        for (int f = 0; f < 4; ++f) {
+        Device device;
+        CoverCache covers;
+        for (int f = 0; f < 4; ++f)
             for (int r = 0; r < 16; ++r) {
                 const char v = f > 1 ? "01X"[(f + r * 7) % 3] : f ? "10"[(r & 5) != 0] : "0110100110010110"[r];
-                doc.m_szPromTable[f][r] = v;
-                doc.m_nOrFuse[f][r] = v == '1';
+                DeviceEditor(device).SetPromEntry(f, r, v, false);
             }
-            UpdateLists(doc, f);
-        }
         QTemporaryDir dir;
         const std::string path = dir.filePath(QStringLiteral("maps.svg")).toStdString();
         std::string error;
         const ZSize size = KarnaughCanvasSize();
-        const CKarnaughGroups groups = KarnaughGroups(doc);
-        QVERIFY2(ExportPicture(path, size.cx, size.cy, [&](QPainter& p) { PaintKarnaughMaps(p, doc, groups); }, 1.0,
+        const CKarnaughGroups groups = KarnaughGroups(device, covers);
+        QVERIFY2(ExportPicture(path, size.cx, size.cy, [&](QPainter& p) { PaintKarnaughMaps(p, device, groups); }, 1.0,
                                error),
                  error.c_str());
         QFile file(QString::fromStdString(path));
@@ -142,7 +137,7 @@ private slots:
             for (const CKarnaughGroup& group : groups[std::size_t(f)])
                 pieces += group.pieces.size();
             for (int m = 0; m < 16; ++m)
-                expected += QChar::fromLatin1(doc.m_szPromTable[f][KarnaughMinterm(m / 4, m % 4)]);
+                expected += QChar::fromLatin1(device.prom.Entry(f, KarnaughMinterm(m / 4, m % 4)));
         }
         QCOMPARE(values, expected); // all read: the SVG parsed to its end
         QCOMPARE(groups[0].size() + groups[1][0].pieces.size(), std::size_t(12));

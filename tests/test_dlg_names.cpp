@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The names command with its real dialog: fields typed as a user types
 // them, OK pressed, the messages recorded and the names read back.
-#include "CModelessDlg.h"
 #include "CNamesDlg.h"
-#include "CViewDialogs.h"
 #include "CZYLDoc.h"
-#include "CZYLView.h"
 #include "NamesLogic.h"
 #include "Platform.h"
 #include "RecordingPlatform.h"
@@ -19,18 +16,6 @@
 #include <memory>
 
 namespace {
-
-// Counts the paint events a widget receives.
-struct PaintCounter : QObject
-{
-    int count = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
 
 // Key events for text in any script: QTest::keyClicks for ASCII, else one
 // key event per character (a surrogate pair is one character) carrying it.
@@ -67,8 +52,8 @@ class TestDlgNames : public QObject
     // script's result is the dialog's result when it has closed.
     void RunNames(const std::function<void(CNamesDlg&)>& script)
     {
-        m_platform->names = [&](CZYLDoc& doc, CNames& names) {
-            CNamesDlg dlg(doc);
+        m_platform->names = [&](CNames& names) {
+            CNamesDlg dlg(names);
             dlg.show();
             script(dlg);
             if (dlg.isVisible() || dlg.result() != QDialog::Accepted)
@@ -91,9 +76,9 @@ class TestDlgNames : public QObject
     QStringList Stored() const
     {
         QStringList out;
-        for (const auto& n : m_doc->m_strVariableName)
+        for (const auto& n : m_doc->Device().names.variables)
             out << QString::fromStdString(n);
-        for (const auto& n : m_doc->m_strFunctionName)
+        for (const auto& n : m_doc->Device().names.functions)
             out << QString::fromStdString(n);
         return out;
     }
@@ -103,7 +88,6 @@ private slots:
     {
         m_doc = std::make_unique<CZYLDoc>();
         m_platform = std::make_unique<CRecordingPlatform>();
-        m_platform->doc = m_doc.get();
         m_scope = std::make_unique<CScopedPlatform>(m_platform.get());
     }
     void cleanup()
@@ -168,11 +152,9 @@ private slots:
     void reopenedAndOkChangesNothing()
     {
         // The last function name is "e" and a combining accent, not form C.
-        const std::string names[8] = {"x", "\xF0\x9D\x92\x9C", "C", "d", "y", "\xCE\xA9" "2", "", "e\xCC\x81"};
-        for (int i = 0; i < 4; ++i) {
-            m_doc->m_strVariableName[i] = names[i];
-            m_doc->m_strFunctionName[i] = names[4 + i];
-        }
+        const CNames names{{"x", "\xF0\x9D\x92\x9C", "C", "d"}, {"y", "\xCE\xA9" "2", "", "e\xCC\x81"}};
+        m_doc->Edit([&names](DeviceEditor& e) { e.SetNames(names); });
+        m_doc->SetModifiedFlag(false);
         RunNames([](CNamesDlg& dlg) {
             QCOMPARE(dlg.windowTitle(), QString("Edit Functions & Variables Name"));
             QCOMPARE(dlg.VariableBox(0)->currentText(), QString("x"));
@@ -182,39 +164,7 @@ private slots:
         });
         QVERIFY(m_platform->messages.empty());
         QVERIFY(!m_doc->IsModified());
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(m_doc->m_strVariableName[i], names[i]);
-            QCOMPARE(m_doc->m_strFunctionName[i], names[4 + i]);
-        }
-    }
-
-    void everyWindowShowsTheNewNames()
-    {
-        CZYLView view(*m_doc);
-        m_platform->view = &view;
-        view.resize(400, 300);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS})
-            view.OnCommand(id);
-        QWidget* windows[] = {view.viewport(), view.Dialogs().Dialog(ID_EDIT_TRUTH_TABLE),
-                              view.Dialogs().Dialog(ID_EDIT_MINTERMS),
-                              view.Dialogs().Dialog(ID_EDIT_MAXTERMS)};
-        for (QWidget* w : windows)
-            QVERIFY(QTest::qWaitForWindowExposed(w));
-        QCoreApplication::processEvents();
-
-        PaintCounter counters[4];
-        for (int i = 0; i < 4; ++i)
-            windows[i]->installEventFilter(&counters[i]);
-        RunNames(
-            [](CNamesDlg& dlg) {
-                Fill(dlg, {"P", "Q", "R", "S"}, {"F0", "F1", "G", "H"});
-                QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
-            });
-        QTRY_VERIFY(counters[0].count > 0 && counters[1].count > 0 && counters[2].count > 0 && counters[3].count > 0);
-        QCOMPARE(m_doc->m_strVariableName[0], std::string("P")); // what they show is the logic tests'
-        m_platform->view = nullptr;
+        QVERIFY(m_doc->Device().names == names);
     }
 };
 

@@ -54,40 +54,39 @@ private slots:
     void promClickShiftClickAndPopup()
     {
         CZYLDoc doc;
-        m_platform.doc = &doc;
+        const PromArray& prom = doc.Device().prom;
         CTruthTableDlg dlg(doc);
         dlg.show();
         const QPoint cell = Centre(TableClickRect(1, 6));
 
         QTest::mouseClick(&dlg, Qt::LeftButton, Qt::NoModifier, cell);
-        QCOMPARE(doc.m_szPromTable[1][6], '0');
-        QCOMPARE(doc.m_nOrFuse[1][6], 0);
+        QCOMPARE(prom.Entry(1, 6), '0');
+        QCOMPARE(prom.Fuse(1, 6), false);
 
         // Shift alone makes a don't care; with Control it is a plain click.
         QTest::mouseClick(&dlg, Qt::LeftButton, Qt::ShiftModifier, cell);
-        QCOMPARE(doc.m_szPromTable[1][6], 'X');
+        QCOMPARE(prom.Entry(1, 6), 'X');
         QTest::mouseClick(&dlg, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier, Centre(TableClickRect(2, 0)));
-        QCOMPARE(doc.m_szPromTable[2][0], '0');
+        QCOMPARE(prom.Entry(2, 0), '0');
 
         // The popup sets the value; between cells and on the input
         // columns a right click changes nothing.
         m_platform.popupAnswers = {1};
         RightClick(dlg, cell);
-        QCOMPARE(doc.m_szPromTable[1][6], '1');
-        QCOMPARE(doc.m_nOrFuse[1][6], 1);
-        const std::string before(&doc.m_szPromTable[0][0], sizeof doc.m_szPromTable);
+        QCOMPARE(prom.Entry(1, 6), '1');
+        QCOMPARE(prom.Fuse(1, 6), true);
+        const PromArray before = prom;
         m_platform.popupAnswers = {0, 0};
         RightClick(dlg, QPoint(TableClickRect(0, 0).left - 60, Centre(TableClickRect(0, 0)).y()));
         const ZRect a = TableClickRect(0, 3), b = TableClickRect(0, 4);
         RightClick(dlg, QPoint((a.left + a.right) / 2, (a.bottom + b.top) / 2));
-        QCOMPARE(std::string(&doc.m_szPromTable[0][0], sizeof doc.m_szPromTable), before);
+        QVERIFY(prom == before);
         QVERIFY(m_platform.messages.empty());
     }
 
     void symbolsFusesFollowClicksAndSurviveHiding()
     {
         CZYLDoc doc;
-        m_platform.doc = &doc;
         CViewDialogs dialogs(doc, nullptr);
         dialogs.OnCommand(ID_SYMBOLS);
         auto* dlg = static_cast<CSymbolsDlg*>(dialogs.Dialog(ID_SYMBOLS));
@@ -102,8 +101,7 @@ private slots:
         dialogs.OnCommand(ID_SYMBOLS);
         QVERIFY(!dlg->isVisible());
         QVERIFY(!dialogs.IsChecked(ID_SYMBOLS));
-        doc.m_bProm = 0;
-        doc.m_bPal = 1;
+        doc.Edit([](DeviceEditor& e) { e.SetType(DeviceType::Pal); });
         dialogs.OnCommand(ID_SYMBOLS);
         QVERIFY(dlg->isVisible());
         QTest::mouseClick(dlg, Qt::LeftButton, Qt::NoModifier, Centre(SymbolsDetailLink(kSymbolsPal, 2)));

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the Update of the minterm and maxterm dialogs checks, says and
 // programs: the message table of both dialogs (lists too long for the
-// storage among them), the maxterm round trip, the PAL refusal's restore of
-// the result storage, names in PAL terms, and PLA.
+// storage among them), the maxterm round trip, the PAL refusal's set-back,
+// names in PAL terms, and PLA.
 #include "CZYLDoc.h"
 #include "DocInvariants.h"
 #include "MaxtermLogic.h"
@@ -24,11 +24,9 @@ struct EntryLogic : ::testing::Test
     CRecordingPlatform platform;
     CScopedPlatform scope{&platform};
 
-    void SetUp() override { platform.doc = doc.get(); }
-    void Pal()
+    void SetType(DeviceType type)
     {
-        doc->m_bProm = 0;
-        doc->m_bPal = 1;
+        doc->Edit([type](DeviceEditor& e) { e.SetType(type); });
     }
 };
 
@@ -36,8 +34,11 @@ struct EntryLogic : ::testing::Test
 std::string Tables(const CZYLDoc& doc)
 {
     std::string out;
-    for (int f = 0; f < 4; ++f)
-        out += (f ? " " : "") + std::string(doc.m_bPal ? doc.m_szPalTable[f] : doc.m_szPromTable[f], 16);
+    for (int f = 0; f < 4; ++f) {
+        const Device& d = doc.Device();
+        const Column& table = d.type == DeviceType::Pal ? d.pal.Table(f) : d.prom.Table(f);
+        out += (f ? " " : "") + std::string(table.begin(), table.end());
+    }
     return out;
 }
 
@@ -106,8 +107,8 @@ TEST_P(EntryUpdate, MessagesAndTables)
 {
     const UpdateCase& c = GetParam();
     if (c.pal)
-        Pal();
-    CEntryLists lists = *(c.maxterms ? MaxtermListsFromDoc(*doc) : MintermListsFromDoc(*doc));
+        SetType(DeviceType::Pal);
+    CEntryLists lists = *(c.maxterms ? MaxtermListsFromDoc(doc->Device()) : MintermListsFromDoc(doc->Device()));
     for (std::size_t f = 0; f < c.terms.size(); ++f)
         lists.terms[f] = c.terms[f] ? c.terms[f] : lists.terms[f];
     for (std::size_t f = 0; f < c.dontCares.size(); ++f)
@@ -121,7 +122,7 @@ TEST_P(EntryUpdate, MessagesAndTables)
 
     EXPECT_EQ(platform.Recorded(), c.messages);
     EXPECT_EQ(Tables(*doc), expected);
-    EXPECT_EQ(CheckDocument(*doc), "");
+    EXPECT_EQ(CheckDocument(doc->Device()), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothDialogs, EntryUpdate, ::testing::ValuesIn(kUpdates),
@@ -132,65 +133,62 @@ INSTANTIATE_TEST_SUITE_P(BothDialogs, EntryUpdate, ::testing::ValuesIn(kUpdates)
 TEST_F(EntryLogic, MaxtermRoundTrip)
 {
     for (bool pal : {false, true}) {
-        doc->m_bProm = !pal;
-        doc->m_bPal = pal;
+        SetType(pal ? DeviceType::Pal : DeviceType::Prom);
         UpdateFromMinterms(*doc, CEntryLists{{"1, 3, 5, 7", "0, 15", "", "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15"},
                                              {"", "7, 8", "2", ""}});
         EXPECT_EQ(Tables(*doc), "0101010100000000 1000000XX0000001 00X0000000000000 1111111111111111");
-        const CEntryLists maxterms = *MaxtermListsFromDoc(*doc);
+        const CEntryLists maxterms = *MaxtermListsFromDoc(doc->Device());
         EXPECT_EQ(maxterms.terms, (std::array<std::string, 4>{"0, 2, 4, 6, 8, 9, 10, 11, 12, 13, 14, 15",
                                                               "1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 13, 14",
                                                               "0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15", ""}));
         EXPECT_EQ(maxterms.dontCares[1], "7, 8");
-        const std::string state = EntryDeviceState(*doc);
+        const Device state = doc->Device();
         UpdateFromMaxterms(*doc, maxterms);
-        EXPECT_EQ(EntryDeviceState(*doc), state);
-        EXPECT_EQ(CheckDocument(*doc), "");
+        EXPECT_EQ(doc->Device(), state);
+        EXPECT_EQ(CheckDocument(doc->Device()), "");
     }
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(EntryLogic, RefusalRestoresCoverAndTerms)
+TEST_F(EntryLogic, RefusalSetsTheFunctionBack)
 {
-    Pal();
+    SetType(DeviceType::Pal);
     CEntryLists lists;
     lists.terms = {"", "5, 7", "", ""};
     ASSERT_FALSE(UpdateFromMinterms(*doc, lists).stopped);
-    EXPECT_EQ(doc->m_andRow[4].m_strTerm, "^ABD");
-    EXPECT_EQ(doc->m_aCover[1][0], 1);
+    EXPECT_EQ(doc->Device().pal.Row(4).text, "^ABD");
 
     lists.terms = {"3", "0, 3, 5, 6, 9, 10, 12, 15", "", ""};
     const CEntryOutcome outcome = UpdateFromMinterms(*doc, lists);
     EXPECT_TRUE(outcome.refused);
     EXPECT_EQ(outcome.applied, (std::array<bool, 4>{true, false, false, false}));
     EXPECT_EQ(platform.Recorded(), std::vector<std::string>{"S:" + std::string(kEntryTermLimitMessage)});
-    // The cover record is the one the rows were loaded from again.
-    EXPECT_EQ(doc->m_aCover[1][0], 1);
-    EXPECT_EQ(doc->m_aTerms[500].m_strTerm, "^ABD");
-    EXPECT_EQ(doc->m_andRow[4].m_strTerm, "^ABD");
-    EXPECT_EQ(doc->m_nPalMinterms[1], 2);
+    EXPECT_EQ(doc->Device().pal.Row(4).text, "^ABD");
+    EXPECT_EQ(doc->Device().pal.OnSet(1).Text(), "5, 7");
 }
 
 TEST_F(EntryLogic, PalTermsGetTheCurrentNames)
 {
-    Pal();
-    doc->m_strVariableName[0] = "P";
+    SetType(DeviceType::Pal);
+    CNames names = doc->Device().names;
+    names.variables[0] = "P";
+    doc->Edit([&names](DeviceEditor& e) { e.SetNames(names); });
     UpdateFromMaxterms(*doc, CEntryLists{{"0, 1, 2, 3, 4, 5, 6, 7, 12, 13, 14, 15", "", "", ""}, {}});
-    EXPECT_EQ(doc->m_andRow[0].m_strTerm, "P^B");
+    EXPECT_EQ(doc->Device().pal.Row(0).text, "P^B");
     UpdateFromMinterms(*doc, CEntryLists{{"8, 9, 10, 11", "", "", ""}, {}});
-    EXPECT_EQ(doc->m_andRow[0].m_strTerm, "P^B");
+    EXPECT_EQ(doc->Device().pal.Row(0).text, "P^B");
     EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(EntryLogic, PlaChangesNothingAndShowsNoLists)
 {
-    doc->m_bProm = 0;
-    doc->m_bPla = 1;
-    EXPECT_FALSE(MintermListsFromDoc(*doc).has_value());
-    EXPECT_FALSE(MaxtermListsFromDoc(*doc).has_value());
-    const std::string state = EntryDeviceState(*doc);
+    SetType(DeviceType::Pla);
+    doc->SetModifiedFlag(false);
+    EXPECT_FALSE(MintermListsFromDoc(doc->Device()).has_value());
+    EXPECT_FALSE(MaxtermListsFromDoc(doc->Device()).has_value());
+    const Device state = doc->Device();
     EXPECT_FALSE(UpdateFromMinterms(*doc, CEntryLists{{"1", "2", "3", "4"}, {}}).AnyApplied());
-    EXPECT_EQ(EntryDeviceState(*doc), state);
+    EXPECT_EQ(doc->Device(), state);
     EXPECT_FALSE(doc->IsModified());
 }
 

@@ -1,23 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Karnaugh maps: Gray-code placement, the groups drawn for every
 // function (wrapping pieces included) with outlines that stay visible, and
-// clicks that act exactly as the truth table's.
+// cells that are the truth table's entries.
 
 #include "CZYLDoc.h"
-#include "DocFile.h"
-#include "DocOps.h"
 #include "KarnaughLogic.h"
 #include "Minimize.h"
-#include "Platform.h"
-#include "RecordingPlatform.h"
 #include "TruthTableLogic.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <random>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -66,19 +60,22 @@ void ExpectVisibleOutlines(int f, const std::vector<CKarnaughGroup>& groups, uns
 // every outline stays visible (the XOR's eight groups too).
 TEST(Karnaugh, PromGroupsCoverTheirTermsCells)
 {
-    auto doc = std::make_unique<CZYLDoc>();
-    int counts[CZYLDoc::kSolutions];
-    std::vector<CImplicant> blocks(CZYLDoc::kTermSlots);
+    Device device;
+    CoverCache covers;
+    int counts[10];
+    std::vector<CImplicant> blocks(500);
     int deepest = 0;
     for (unsigned fn = 0; fn < 65536; ++fn) {
-        int n = 0;
-        for (int m = 0; m < 16; ++m)
+        Column column;
+        int list[16], n = 0;
+        for (int m = 0; m < 16; ++m) {
+            column[std::size_t(m)] = fn & 1u << m ? '1' : '0';
             if (fn & 1u << m)
-                doc->m_anPromMinterms[0][n++] = m;
-        doc->m_nPromMinterms[0] = n;
-        doc->m_nPromDontCares[0] = 0;
-        Minimize(n, doc->m_anPromMinterms[0], 0, nullptr, counts, blocks.data());
-        const CKarnaughGroups all4 = KarnaughGroups(*doc);
+                list[n++] = m;
+        }
+        DeviceEditor(device).SetPromColumn(0, column);
+        Minimize(n, list, 0, nullptr, counts, blocks.data());
+        const CKarnaughGroups all4 = KarnaughGroups(device, covers);
         const std::vector<CKarnaughGroup>& groups = all4[0];
         ASSERT_EQ(static_cast<int>(groups.size()), n == 0 ? 0 : counts[0]) << fn;
         ExpectVisibleOutlines(0, groups, fn);
@@ -110,20 +107,19 @@ TEST(Karnaugh, PromGroupsCoverTheirTermsCells)
 
 TEST(Karnaugh, PalGroupsAreTheRowsAsProgrammed)
 {
-    auto doc = std::make_unique<CZYLDoc>();
-    doc->m_bProm = 0;
-    doc->m_bPal = 1;
-    const int fuses[4][8] = {
+    Device device;
+    CoverCache covers;
+    DeviceEditor e(device);
+    e.SetType(DeviceType::Pal);
+    const std::array<bool, 8> fuses[4] = {
         {0, 1, 0, 0, 0, 1, 0, 0}, // ^A^C
         {1, 1, 0, 0, 0, 0, 0, 0}, // A^A: the constant 0
         {0, 0, 0, 0, 0, 0, 0, 0}, // 1
         {0, 1, 0, 0, 0, 1, 0, 0}, // ^A^C again
     };
-    for (int r = 0; r < 4; ++r) {
-        std::copy(fuses[r], fuses[r] + 8, doc->m_andRow[4 + r].m_nFuse);
-        UpdateRowTerm(*doc, 4 + r);
-    }
-    const CKarnaughGroups groups = KarnaughGroups(*doc);
+    for (int r = 0; r < 4; ++r)
+        e.SetAndRow(4 + r, ProductTerm::FromAndFuses(fuses[r]));
+    const CKarnaughGroups groups = KarnaughGroups(device, covers);
     const std::vector<CKarnaughGroup>& g = groups[1];
     ASSERT_EQ(g.size(), 3u);
     EXPECT_EQ((std::vector<int>{g[0].andRow, g[1].andRow, g[2].andRow}), (std::vector<int>{4, 6, 7}));
@@ -141,37 +137,23 @@ TEST(Karnaugh, PalGroupsAreTheRowsAsProgrammed)
     EXPECT_EQ(KarnaughGroupsAt(groups, 1, 15).size(), 1u);
 }
 
-// Random clicks, Shift+clicks and popup values on the maps (each cell where
-// the Gray code places its minterm) give the same device and the same
-// messages as on the truth table.
-TEST(Karnaugh, ClicksActAsTheTruthTables)
+// Each cell of a map is the entry of its minterm where the Gray code places
+// it: the point hits it, and a click acts on that entry of the truth table.
+TEST(Karnaugh, CellsAreTheirTruthTableEntries)
 {
-    for (const bool pal : {false, true}) {
-        auto map = std::make_unique<CZYLDoc>(), table = std::make_unique<CZYLDoc>();
-        for (CZYLDoc* d : {map.get(), table.get()})
-            std::tie(d->m_bProm, d->m_bPal) = std::pair(pal ? 0 : 1, pal ? 1 : 0);
-        CRecordingPlatform mapPlatform, tablePlatform;
-        std::mt19937 random(pal ? 7 : 3);
-        for (int step = 0; step < 2000; ++step) {
-            int r[4]; // function, row, column, kind: 3 the popup, 2 Shift+click
-            for (int& x : r)
-                x = static_cast<int>(random() % 4);
-            const char value = "01X"[random() % 3];
-            const ZPoint at = CellCentre(r[0], r[1], r[2]);
-            ASSERT_EQ(KarnaughCellOf(kMinterms[r[1]][r[2]]), (CKarnaughCell{r[1], r[2]}));
-            const ZRect entry = TableClickRect(r[0], kMinterms[r[1]][r[2]]);
-            const ZPoint tableAt{entry.left + 5, entry.top + 5};
-            SetPlatform(&mapPlatform);
-            EXPECT_TRUE(r[3] == 3 ? KarnaughPopupValue(*map, at, value) : KarnaughLeftClick(*map, at, r[3] == 2));
-            SetPlatform(&tablePlatform);
-            r[3] == 3 ? TablePopupValue(*table, tableAt, value) : TableLeftClick(*table, tableAt, r[3] == 2);
-            ASSERT_EQ(SaveDocumentToString(*map), SaveDocumentToString(*table)) << "step " << step;
-            ASSERT_EQ(mapPlatform.messages.size(), tablePlatform.messages.size()) << "step " << step;
-        }
-        EXPECT_TRUE(!pal || !mapPlatform.messages.empty()); // the PAL walk met the four-term limit
-        EXPECT_FALSE(KarnaughLeftClick(*map, {KarnaughMapRect(3).right, KarnaughMapRect(3).top}, false)); // past the map
-        SetPlatform(nullptr);
-    }
+    CZYLDoc doc;
+    for (int f = 0; f < 4; ++f)
+        for (int row = 0; row < 4; ++row)
+            for (int column = 0; column < 4; ++column) {
+                ASSERT_EQ(KarnaughHitCell(CellCentre(f, row, column)), (CKarnaughHit{f, row, column}));
+                ASSERT_EQ(KarnaughCellOf(kMinterms[row][column]), (CKarnaughCell{row, column}));
+                KarnaughLeftClick(doc, {f, row, column}, false);
+                ASSERT_EQ(doc.Device().prom.Entry(f, kMinterms[row][column]), '0');
+                ASSERT_EQ(doc.Device().prom.OnSet(f).Count(), 15 - 4 * row - column);
+            }
+    KarnaughPopupValue(doc, {2, 3, 3}, 'X');
+    EXPECT_EQ(doc.Device().prom.Entry(2, 10), 'X');
+    EXPECT_FALSE(KarnaughHitCell({KarnaughMapRect(3).right, KarnaughMapRect(3).top})); // past the map
 }
 
 } // namespace

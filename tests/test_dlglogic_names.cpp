@@ -37,18 +37,17 @@ TEST_P(NamesChecks, FirstFailingCheckOnly)
     const NamesCase& c = GetParam();
     auto doc = std::make_unique<CZYLDoc>();
     CRecordingPlatform platform;
-    platform.doc = doc.get();
     CScopedPlatform scope(&platform);
 
     const bool stored = ApplyNames(*doc, c.names);
     EXPECT_EQ(stored, c.message == nullptr);
     if (c.message) {
         EXPECT_EQ(platform.Recorded(), std::vector<std::string>{"S:" + std::string(c.message)});
-        EXPECT_EQ(NamesFromDoc(*doc), kDefault);
+        EXPECT_EQ(doc->Device().names, kDefault);
         EXPECT_FALSE(doc->IsModified());
     } else {
         EXPECT_TRUE(platform.messages.empty());
-        EXPECT_EQ(NamesFromDoc(*doc), c.names);
+        EXPECT_EQ(doc->Device().names, c.names);
     }
 }
 
@@ -78,17 +77,18 @@ INSTANTIATE_TEST_SUITE_P(
         NamesCase{"lengthBeforeMarkup", With({"~", "B", "C", "D"}, {"Y0", "Y1", "Y2", "Y33"}), kFunctionNameTooLong}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST(NamesApply, LabelsRebuiltViewsToldModifiedOnlyOnChange)
+// Names unchanged are no change: nothing is told and nothing modified.
+TEST(NamesApply, LabelsFollowViewsToldModifiedOnlyOnChange)
 {
     auto doc = std::make_unique<CZYLDoc>();
     int updates = 0;
-    doc->AddListener([&] { ++updates; });
+    doc->AddListener([&](const DeviceChange& change) { updates += change.variableNames == 0xF ? 1 : 100; });
     ASSERT_TRUE(ApplyNames(*doc, kDefault));
-    EXPECT_EQ(updates, 1);
+    EXPECT_EQ(updates, 0);
     EXPECT_FALSE(doc->IsModified());
     ASSERT_TRUE(ApplyNames(*doc, With({"P", "Q", "R", "S"}, {"Y0", "Y1", "Y2", "Y3"})));
-    EXPECT_EQ(doc->m_strMintermLabel[5], "^PQ^RS");
-    EXPECT_EQ(updates, 2);
+    EXPECT_EQ(doc->Device().MintermLabel(5), "^PQ^RS");
+    EXPECT_EQ(updates, 1);
     EXPECT_TRUE(doc->IsModified());
 }
 
@@ -109,14 +109,14 @@ TEST(NamesDialog, LettersAndPlacement)
 // an empty name leaves the rest of the heading.
 TEST(NamesCharacters, HeadingsSubscriptWholeCharacters)
 {
-    auto doc = std::make_unique<CZYLDoc>();
-    doc->m_strVariableName[0] = "\xF0\x9D\x92\x9C";
-    doc->m_strVariableName[1] = "q";
+    Device device;
+    device.names.variables[0] = "\xF0\x9D\x92\x9C";
+    device.names.variables[1] = "q";
     const std::pair<const char*, const char*> cases[] = {
         {"Y0", "Y~d0~d"}, {"F", "F"}, {"", ""}, {"Fx", "F~dx~d"}, {"\xCE\xA9\xF0\x9F\x98\x80", "\xCE\xA9~d\xF0\x9F\x98\x80~d"}};
     for (const auto& [name, shown] : cases) {
-        doc->m_strFunctionName[2] = name;
-        EXPECT_EQ(EntryHeading(*doc, 2), std::string(shown) + " =   f ( \xF0\x9D\x92\x9C , q , C , D )  =");
+        device.names.functions[2] = name;
+        EXPECT_EQ(EntryHeading(device, 2), std::string(shown) + " =   f ( \xF0\x9D\x92\x9C , q , C , D )  =");
     }
     EXPECT_EQ(TableFunctionTitle("\xCE\xA9\xF0\x9F\x98\x80"), "\xCE\xA9~d\xF0\x9F\x98\x80");
     EXPECT_EQ(TableFunctionTitle("\xC3\xA9"), "\xC3\xA9");

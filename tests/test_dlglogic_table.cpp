@@ -5,7 +5,6 @@
 
 #include "CZYLDoc.h"
 #include "DocInvariants.h"
-#include "DocOps.h"
 #include "Platform.h"
 #include "RecordingPlatform.h"
 #include "TruthTableLogic.h"
@@ -19,10 +18,9 @@
 
 namespace {
 
-// The centre of the click area of output f in row r.
-ZPoint Cell(int f, int r) { return ZPoint{226 + 30 * f, 146 + 25 * r}; }
-// Between the click areas of functions 0 and 1 in row r.
-ZPoint Gap(int r) { return ZPoint{240, 146 + 25 * r}; }
+// The cell of output f in row r; a click between the cells has none.
+std::optional<CTableCell> Cell(int f, int r) { return CTableCell{f, r}; }
+const std::optional<CTableCell> Gap = std::nullopt;
 
 TEST(TableGeometry, HitTestsPopupAreaAndShiftClick)
 {
@@ -71,7 +69,7 @@ enum Mode { Prom, Pal, Pla };
 struct Step
 {
     char kind; // 'c' click, 's' Shift+click, 'p' popup value
-    ZPoint at;
+    std::optional<CTableCell> at;
     char value = 0;
 };
 
@@ -101,7 +99,7 @@ const TableCase kCases[] = {
      "1111111111111111", "", true},
     {"PromPopupZeroThenXKeepsFuse", Prom, {{'p', Cell(2, 7), '0'}, {'p', Cell(2, 7), 'X'}}, 2, "1111111X11111111",
      "1111111111111111", "", true},
-    {"PromBetweenCellsNothing", Prom, {{'c', Gap(0)}, {'p', Gap(0), '0'}}, 0, "1111111111111111",
+    {"PromBetweenCellsNothing", Prom, {{'c', Gap}, {'p', Gap, '0'}}, 0, "1111111111111111",
      "1111111111111111", "", false},
     {"PalParityFifthTermRefused", Pal,
      {{'c', Cell(0, 0)}, {'c', Cell(0, 3)}, {'c', Cell(0, 5)}, {'c', Cell(0, 6)}, {'c', Cell(0, 9)}}, 0,
@@ -114,7 +112,7 @@ const TableCase kCases[] = {
      "0000100000000000", "^AB^C^D|0|0|0", "", true},
     {"PalPopupIgnoresDontCares", Pal, {{'c', Cell(1, 0)}, {'s', Cell(1, 1)}, {'p', Cell(0, 3), '1'}}, 1,
      "1X00000000000000", "^A^B^C^D|0|0|0", "", true},
-    {"PalPopupBetweenCellsReprograms", Pal, {{'c', Cell(2, 8)}, {'s', Cell(2, 9)}, {'p', Gap(8), '1'}}, 2,
+    {"PalPopupBetweenCellsReprograms", Pal, {{'c', Cell(2, 8)}, {'s', Cell(2, 9)}, {'p', Gap, '1'}}, 2,
      "000000001X000000", "A^B^C^D|0|0|0", "", true},
     {"PalPopupFifthTermRefused", Pal,
      {{'p', Cell(0, 0), '1'}, {'p', Cell(0, 3), '1'}, {'p', Cell(0, 5), '1'}, {'p', Cell(0, 6), '1'},
@@ -127,7 +125,7 @@ const TableCase kCases[] = {
 class TableLogic : public ::testing::TestWithParam<TableCase>
 {
 protected:
-    std::unique_ptr<CZYLDoc> doc = std::make_unique<CZYLDoc>();
+    CZYLDoc doc;
     CRecordingPlatform platform;
     CScopedPlatform scoped{&platform};
 };
@@ -135,40 +133,40 @@ protected:
 TEST_P(TableLogic, StepsGiveTableFusesAndMessage)
 {
     const TableCase& c = GetParam();
-    platform.doc = doc.get();
-    doc->m_bProm = c.mode == Prom;
-    doc->m_bPal = c.mode == Pal;
-    doc->m_bPla = c.mode == Pla;
-    if (*c.preset) {
-        std::copy(c.preset, c.preset + 16, doc->m_szPalTable[c.f]);
-        UpdateLists(*doc, c.f);
-    }
+    const Device& device = doc.Device();
+    doc.Edit([&c](DeviceEditor& e) {
+        e.SetType(c.mode == Prom ? DeviceType::Prom : c.mode == Pal ? DeviceType::Pal : DeviceType::Pla);
+        if (*c.preset) {
+            Column preset;
+            std::copy_n(c.preset, 16, preset.begin());
+            e.SetPalColumn(c.f, preset);
+        }
+    });
+    doc.SetModifiedFlag(false);
     int updates = 0;
-    doc->AddListener([&updates] { ++updates; });
+    doc.AddListener([&updates](const DeviceChange&) { ++updates; });
     CTableChange last;
     for (const Step& s : c.steps)
-        last = s.kind == 'p' ? TablePopupValue(*doc, s.at, s.value) : TableLeftClick(*doc, s.at, s.kind == 's');
+        last = s.kind == 'p' ? TablePopupValue(doc, s.at, s.value)
+                             : s.at ? TableLeftClick(doc, *s.at, s.kind == 's') : CTableChange{};
 
-    const char* table = c.mode == Pal ? doc->m_szPalTable[c.f] : doc->m_szPromTable[c.f];
-    EXPECT_EQ(std::string(table, 16), c.column);
+    const Column& table = c.mode == Pal ? device.pal.Table(c.f) : device.prom.Table(c.f);
+    EXPECT_EQ(std::string(table.begin(), table.end()), c.column);
     std::string fuses;
     for (int i = 0; i < 16 && c.mode != Pal; ++i)
-        fuses += char('0' + doc->m_nOrFuse[c.f][i]);
+        fuses += device.prom.Fuse(c.f, i) ? '1' : '0';
     for (int r = 4 * c.f; r < 4 * c.f + 4 && c.mode == Pal; ++r)
-        fuses += (r > 4 * c.f ? "|" : "") + doc->m_andRow[r].m_strTerm;
+        fuses += (r > 4 * c.f ? "|" : "") + device.pal.Row(r).text;
     EXPECT_EQ(fuses, c.fuses);
     EXPECT_EQ(platform.Recorded(), *c.message ? std::vector<std::string>{"S:" + std::string(c.message)}
                                               : std::vector<std::string>{});
     EXPECT_EQ(last.refused, *c.message != 0);
-    EXPECT_EQ(doc->IsModified(), c.modified);
+    EXPECT_EQ(doc.IsModified(), c.modified);
     EXPECT_TRUE(updates > 0 || !c.modified); // every change is shown
     EXPECT_TRUE(updates == 0 || c.mode != Pla);
-    // Table, fuses, lists and rows agree; the preset table alone is not a
-    // state the program reaches.
-    EXPECT_EQ(*c.preset ? "" : CheckDocument(*doc), "");
-    // A PAL function's cover still describes its rows after a refusal.
-    for (int t = 0; t < doc->m_aCover[c.f][0] && c.mode == Pal && !*c.preset; ++t)
-        EXPECT_EQ(doc->m_aTerms[500 * c.f + t].m_strTerm, doc->m_andRow[4 * c.f + t].m_strTerm) << t;
+    // Table, fuses and rows agree; the preset table alone is not a state
+    // the program reaches.
+    EXPECT_EQ(*c.preset ? "" : CheckDocument(device), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TableLogic, ::testing::ValuesIn(kCases),

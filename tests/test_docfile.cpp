@@ -2,7 +2,6 @@
 #include "CZYLDoc.h"
 #include "DocFile.h"
 #include "DocInvariants.h"
-#include "DocOps.h"
 #include "FileWrite.h"
 
 #include <gtest/gtest.h>
@@ -28,28 +27,28 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Two documents hold the same device when they save the same text and the
-// second is sound: every derived field follows from the saved ones.
-::testing::AssertionResult SameDocument(const CZYLDoc& a, const CZYLDoc& b)
+// Two devices are the same, and the second is sound.
+::testing::AssertionResult SameDocument(const Device& a, const Device& b)
 {
     const std::string fault = CheckDocument(b);
     if (!fault.empty())
         return ::testing::AssertionFailure() << fault;
-    if (SaveDocumentToString(a) != SaveDocumentToString(b))
-        return ::testing::AssertionFailure() << "the saved texts differ";
+    if (!(a == b))
+        return ::testing::AssertionFailure() << "the devices differ:\n" << SaveDocumentToString(a) << "\n"
+                                             << SaveDocumentToString(b);
     return ::testing::AssertionSuccess();
 }
 
 // A device state the program can reach: inputs and outputs renamed in any
 // script, PROM outputs programmed fuse by fuse with don't cares, PAL rows
 // with edited fuses under a PAL table whose X entries may or may not be
-// produced, toggles and view flags. The same seed gives the same state,
-// which stands in for a copy (documents cannot be copied).
-void MakeState(CZYLDoc& doc, unsigned seed)
+// produced, toggles and view flags. The same seed gives the same state.
+Device MakeState(unsigned seed)
 {
     std::mt19937 rng(seed);
     auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
-    auto setMode = [&doc](int type) { doc.m_bProm = type == 0; doc.m_bPal = type == 1; doc.m_bPla = type == 2; };
+    Device device;
+    DeviceEditor e(device);
     std::vector<std::string> variables = {"A", "B", "C", "D", "P", "Q", "x", "y", "1", " ", "", "\xC3\x84", "\"", "\\",
                                           "\xF0\x9D\x92\x9C", "\xF0\x9F\x98\x80"};
     std::vector<std::string> functions = {"Y0", "Y1", "Y2", "F", "", "f1", "\xCE\xA9\x32", "\"\\", "  ",
@@ -57,47 +56,51 @@ void MakeState(CZYLDoc& doc, unsigned seed)
     if (pick(3) != 0) {
         std::shuffle(variables.begin(), variables.end(), rng);
         std::shuffle(functions.begin(), functions.end(), rng);
-        std::copy_n(variables.begin(), 4, doc.m_strVariableName);
-        std::copy_n(functions.begin(), 4, doc.m_strFunctionName);
-        BuildMintermLabels(doc);
+        CNames names;
+        std::copy_n(variables.begin(), 4, names.variables.begin());
+        std::copy_n(functions.begin(), 4, names.functions.begin());
+        e.SetNames(names);
     }
     // PROM: the OR array fuse by fuse; an X sits on an intact or a blown fuse.
-    setMode(0);
-    for (int f = 0; f < 4; ++f) {
+    for (int f = 0; f < 4; ++f)
         for (int r = 0; r < 16; ++r) {
-            doc.m_nOrFuse[f][r] = pick(2);
-            doc.m_szPromTable[f][r] = pick(5) == 0 ? 'X' : static_cast<char>('0' + doc.m_nOrFuse[f][r]);
+            const bool fuse = pick(2) == 1;
+            e.SetPromEntry(f, r, pick(5) == 0 ? 'X' : fuse ? '1' : '0', fuse);
         }
-        UpdateLists(doc, f);
-    }
     // PAL: each variable of a row true, complemented, absent or (rarely)
     // both, which makes the row 0; the table shows what the rows produce.
-    setMode(1);
     for (int r = 0; r < 16; ++r) {
-        for (int i = 0; i < 4; ++i) {
+        std::array<bool, 8> intact{};
+        for (std::size_t i = 0; i < 4; ++i) {
             const int k = pick(7);
-            doc.m_andRow[r].m_nFuse[2 * i] = k == 0 || k == 3 || k == 6;
-            doc.m_andRow[r].m_nFuse[2 * i + 1] = k == 1 || k == 4 || k == 6;
+            intact[2 * i] = k == 0 || k == 3 || k == 6;
+            intact[2 * i + 1] = k == 1 || k == 4 || k == 6;
         }
-        UpdateRowTerm(doc, r);
+        e.SetAndRow(r, ProductTerm::FromAndFuses(intact));
     }
     for (int f = 0; f < 4; ++f) {
-        CollectPalMinterms(doc, f);
-        std::fill(doc.m_szPalTable[f], doc.m_szPalTable[f] + 16, '0');
-        for (int i = 0; i < doc.m_nPalMinterms[f]; ++i)
-            doc.m_szPalTable[f][doc.m_anPalMinterms[f][i]] = '1';
-        for (char& c : doc.m_szPalTable[f])
-            c = pick(4) == 0 ? 'X' : c;
+        Column column;
+        for (int m = 0; m < 16; ++m)
+            column[std::size_t(m)] = pick(4) == 0 ? 'X' : device.pal.Produced(f).Has(m) ? '1' : '0';
+        e.SetPalColumn(f, column);
     }
-    UpdateLists(doc, 0);
-    for (auto& t : doc.m_nRowToggle)
-        t = pick(2);
-    for (auto& t : doc.m_nOutputToggle)
-        t = pick(2);
-    for (int* flag : {&doc.m_bAndLabel, &doc.m_bOrLabel, &doc.m_bBlockStructure, &doc.m_bShowMinterms,
-                       &doc.m_bShowProductTerms})
-        *flag = pick(2);
-    setMode(pick(3));
+    for (int r = 0; r < 16; ++r)
+        e.SetRowToggle(r, pick(2) == 1);
+    for (int f = 0; f < 4; ++f)
+        e.SetOutputToggle(f, pick(2) == 1);
+    for (bool DisplayFlags::*flag : {&DisplayFlags::andLabel, &DisplayFlags::orLabel, &DisplayFlags::blockStructure,
+                                     &DisplayFlags::showMinterms, &DisplayFlags::showProductTerms})
+        e.SetFlag(flag, pick(2) == 1);
+    e.SetType(DeviceType(pick(3)));
+    return device;
+}
+
+// A document holding a state.
+std::unique_ptr<CZYLDoc> DocumentOf(const Device& device)
+{
+    auto doc = std::make_unique<CZYLDoc>();
+    doc->Edit([&device](DeviceEditor& e) { e.Replace(device); });
+    return doc;
 }
 
 // text with the first line that starts with prefix replaced (no line feed
@@ -137,17 +140,15 @@ TEST(DocFile, RandomStatesRoundTripExactly)
 {
     for (unsigned seed = 1; seed <= 300; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        auto saved = std::make_unique<CZYLDoc>();
-        MakeState(*saved, seed);
-        ASSERT_EQ(CheckDocument(*saved), "");
-        const std::string text = SaveDocumentToString(*saved);
+        const Device saved = MakeState(seed);
+        ASSERT_EQ(CheckDocument(saved), "");
+        const std::string text = SaveDocumentToString(saved);
         // Reading into a document that already holds another device gives
         // the same result as reading into a fresh one.
-        auto opened = std::make_unique<CZYLDoc>();
-        MakeState(*opened, seed + 1000);
+        auto opened = DocumentOf(MakeState(seed + 1000));
         std::string error;
         ASSERT_TRUE(LoadDocumentFromString(*opened, text, "state.zyl", error)) << error << "\n" << text;
-        ASSERT_TRUE(SameDocument(*saved, *opened));
+        ASSERT_TRUE(SameDocument(saved, opened->Device()));
     }
 }
 
@@ -158,8 +159,7 @@ TEST(DocFile, TheDocumentedExampleIsWhatSaveWrites)
     const std::size_t begin = doc.find("```\nZYL 1\n");
     ASSERT_NE(begin, std::string::npos);
     const std::size_t end = doc.find("```", begin + 3);
-    auto fresh = std::make_unique<CZYLDoc>();
-    EXPECT_EQ(doc.substr(begin + 4, end - begin - 4), SaveDocumentToString(*fresh));
+    EXPECT_EQ(doc.substr(begin + 4, end - begin - 4), SaveDocumentToString(Device{}));
 }
 
 // The shipped examples open, and saving them again gives the same bytes:
@@ -171,7 +171,7 @@ TEST(DocFile, TheExamplesAreWhatSaveWrites)
         auto doc = std::make_unique<CZYLDoc>();
         std::string error;
         ASSERT_TRUE(LoadDocument(*doc, path, error)) << error;
-        EXPECT_EQ(SaveDocumentToString(*doc), ReadFile(path)) << name;
+        EXPECT_EQ(SaveDocumentToString(doc->Device()), ReadFile(path)) << name;
     }
 }
 
@@ -250,8 +250,7 @@ TEST(DocFile, OpensAndSavesThroughFiles)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path + " " + c.problem);
         const std::string before = ReadFile(c.path);
-        auto doc = std::make_unique<CZYLDoc>();
-        MakeState(*doc, 11);
+        auto doc = DocumentOf(MakeState(11));
         doc->SetModifiedFlag(true);
         rlimit old{};
         ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
@@ -270,7 +269,7 @@ TEST(DocFile, OpensAndSavesThroughFiles)
         EXPECT_EQ(doc->GetPathName(), done ? c.path : "");
         EXPECT_EQ(doc->IsModified(), !done);
         if (c.save) {
-            EXPECT_EQ(ReadFile(c.path), done ? SaveDocumentToString(*doc) : before);
+            EXPECT_EQ(ReadFile(c.path), done ? SaveDocumentToString(doc->Device()) : before);
         }
     }
     ::close(sock);
@@ -282,25 +281,24 @@ TEST(DocFile, OpensAndSavesThroughFiles)
 
     // A load replaces the document and notifies its views once; an empty
     // file, as older versions wrote, opens and changes nothing.
-    auto saved = std::make_unique<CZYLDoc>();
-    MakeState(*saved, 11);
+    const Device saved = MakeState(11);
     auto opened = std::make_unique<CZYLDoc>();
     opened->SetModifiedFlag(true);
     int views = 0;
-    opened->AddListener([&views] { ++views; });
+    opened->AddListener([&views](const DeviceChange& change) { views += change.replaced ? 1 : 100; });
     std::string error;
     ASSERT_TRUE(LoadDocument(*opened, longest, error)) << error;
-    EXPECT_TRUE(SameDocument(*saved, *opened));
+    EXPECT_TRUE(SameDocument(saved, opened->Device()));
     EXPECT_FALSE(opened->IsModified());
     EXPECT_EQ(opened->GetPathName(), longest);
     EXPECT_EQ(views, 1);
     WriteFile(dir / "old.zyl", "");
     ASSERT_TRUE(LoadDocument(*opened, dir / "old.zyl", error)) << error;
-    EXPECT_TRUE(SameDocument(*saved, *opened));
+    EXPECT_TRUE(SameDocument(saved, opened->Device()));
 
     // Another user's file keeps its owner and group (only root can make one).
     struct stat owner {};
-    EXPECT_TRUE(::geteuid() != 0 || (::chown(longest.c_str(), 4321, 4322) == 0 && SaveDocument(*saved, longest, error) &&
+    EXPECT_TRUE(::geteuid() != 0 || (::chown(longest.c_str(), 4321, 4322) == 0 && SaveDocument(saved, longest, error) &&
                                      ::stat(longest.c_str(), &owner) == 0 && owner.st_uid + owner.st_gid == 8643));
 }
 
@@ -317,8 +315,7 @@ const std::string kForty = "\xC3\x84" + std::string(39, 'N');
 // nothing in the document it was read into.
 TEST(DocFile, BadFilesAreRefusedWithTheirMessageAndChangeNothing)
 {
-    auto source = std::make_unique<CZYLDoc>();
-    const std::string valid = SaveDocumentToString(*source);
+    const std::string valid = SaveDocumentToString(Device{});
     auto edit = [&valid](const char* prefix, const std::string& with) { return ReplaceLine(valid, prefix, with); };
     const std::string palLast = edit("pal-table  0", "") + "pal-table  0 0000000000000000\n";
     const struct
@@ -380,24 +377,21 @@ TEST(DocFile, BadFilesAreRefusedWithTheirMessageAndChangeNothing)
         {edit("pal-table  1", "pal-table  1 0001000000000000"),
          "line 35: PAL truth table of function 1 shows 1 at minterm 3, which none of its AND rows 4 to 7 produces."},
     };
-    auto doc = std::make_unique<CZYLDoc>();
-    auto copy = std::make_unique<CZYLDoc>();
-    MakeState(*doc, 5);
-    MakeState(*copy, 5);
+    auto doc = DocumentOf(MakeState(5));
+    const Device copy = doc->Device();
     for (const auto& c : cases) {
         std::string error;
         EXPECT_FALSE(LoadDocumentFromString(*doc, c.text, "f.zyl", error));
         EXPECT_EQ(error, "Cannot open f.zyl: " + c.error);
     }
     // Every cut of a valid file is refused.
-    MakeState(*source, 42);
-    const std::string full = SaveDocumentToString(*source);
+    const std::string full = SaveDocumentToString(MakeState(42));
     for (std::size_t n = 1; n < full.size(); ++n) {
         std::string error;
         ASSERT_FALSE(LoadDocumentFromString(*doc, std::string_view(full).substr(0, n), "cut.zyl", error)) << n;
         ASSERT_TRUE(error.starts_with("Cannot open cut.zyl: ")) << error;
     }
-    EXPECT_TRUE(SameDocument(*copy, *doc));
+    EXPECT_TRUE(SameDocument(copy, doc->Device()));
 
     // Blank lines, notes, extra blanks, Windows line ends and a byte order
     // mark are fine; so is an X on a blown fuse, and PAL rows that produce
@@ -409,9 +403,8 @@ TEST(DocFile, BadFilesAreRefusedWithTheirMessageAndChangeNothing)
     relaxed = ReplaceLine(relaxed, "function 1", "function 1 \"Ye\xCC\x81\""); // read as NFC: two characters
     std::string error;
     EXPECT_TRUE(LoadDocumentFromString(*doc, relaxed, "f.zyl", error)) << error;
-    EXPECT_EQ(doc->m_szPromTable[1][0], 'X');
-    EXPECT_EQ(doc->m_nOrFuse[1][0], 0);
-    EXPECT_EQ(doc->m_nPromDontCares[1], 1);
-    EXPECT_EQ(doc->m_andRow[0].m_strTerm, "A^B");
-    EXPECT_EQ(doc->m_strFunctionName[1], "Y\xC3\xA9");
+    const Device& read = doc->Device();
+    EXPECT_TRUE(read.prom.Entry(1, 0) == 'X' && !read.prom.Fuse(1, 0) && read.prom.DontCares(1).Count() == 1);
+    EXPECT_EQ(read.pal.Row(0).text, "A^B");
+    EXPECT_EQ(read.names.functions[1], "Y\xC3\xA9");
 }

@@ -4,9 +4,9 @@
 // run without a display, and how zyl and zyl-minimize meet writes and reads
 // that fail. The path of the zyl binary is the first argument; zyl-minimize
 // lies beside it.
-#include "CZYLDoc.h"
+#include "DeviceEditor.h"
+#include "FuseMapLayout.h"
 #include "DocFile.h"
-#include "DocOps.h"
 
 #include <QImage>
 #include <QProcess>
@@ -64,9 +64,9 @@ Run Program(const QStringList& args, const QString& program = "zyl", const QStri
 Run Zyl(const QStringList& args) { return Program(args); }
 
 // Rectangle of AND cell (column c, row r) in the picture.
-QRect AndCell(const CZYLDoc& doc, int c, int r)
+QRect AndCell(int c, int r)
 {
-    const ZRect& z = doc.m_rcAndCell[c][r];
+    const ZRect z = FuseMapLayout::AndCellRect(c, r);
     return QRect(z.left, z.top, z.Width(), z.Height());
 }
 
@@ -88,26 +88,21 @@ private slots:
     void exportShowsTheSavedFuses()
     {
         QTemporaryDir dir;
-        auto doc = std::make_unique<CZYLDoc>();
-        doc->m_bProm = 0;
-        doc->m_bPal = 1;
+        Device device;
+        DeviceEditor e(device);
+        e.SetType(DeviceType::Pal);
         std::string error;
-        QVERIFY2(SaveDocument(*doc, dir.filePath("fresh.zyl").toStdString(), error), error.c_str());
+        QVERIFY2(SaveDocument(device, dir.filePath("fresh.zyl").toStdString(), error), error.c_str());
         const char* rows[] = {"10011010", "00000000", "01100101", "11101111"};
         for (int r = 0; r < 4; ++r) {
-            for (int c = 0; c < 8; ++c)
-                doc->m_andRow[4 * r + 1].m_nFuse[c] = rows[r][c] - '0';
+            std::array<bool, 8> intact{};
+            for (std::size_t c = 0; c < 8; ++c)
+                intact[c] = rows[r][c] == '1';
+            e.SetAndRow(4 * r + 1, ProductTerm::FromAndFuses(intact));
+            // The fuses decide the functions, as after clicks in the fuse map.
+            e.RederivePalColumn(r);
         }
-        // The fuses decide the functions, as after clicks in the fuse map.
-        for (int r = 0; r < 16; ++r)
-            UpdateRowTerm(*doc, r);
-        for (int f = 0; f < 4; ++f) {
-            CollectPalMinterms(*doc, f);
-            UpdateTruthTable(*doc, f);
-        }
-        UpdateLists(*doc, 0);
-        RebuildDerivedFields(*doc);
-        QVERIFY2(SaveDocument(*doc, dir.filePath("lab.zyl").toStdString(), error), error.c_str());
+        QVERIFY2(SaveDocument(device, dir.filePath("lab.zyl").toStdString(), error), error.c_str());
 
         for (const char* name : {"fresh", "lab"}) {
             const Run run = Zyl({"--export", dir.filePath(QString(name) + ".png"), dir.filePath(QString(name) + ".zyl")});
@@ -119,13 +114,13 @@ private slots:
         QCOMPARE(lab.size(), fresh.size());
         for (int r = 0; r < 16; ++r) {
             for (int c = 0; c < 8; ++c) {
-                const bool intact = doc->m_andRow[r].m_nFuse[c] == 1;
-                QVERIFY2(SameCell(fresh, lab, AndCell(*doc, c, r)) == intact,
+                const bool intact = device.pal.Row(r).Fuse(c);
+                QVERIFY2(SameCell(fresh, lab, AndCell(c, r)) == intact,
                          qPrintable(QStringLiteral("row %1 column %2").arg(r).arg(c)));
             }
         }
         // Blown cells all look alike.
-        QVERIFY(lab.copy(AndCell(*doc, 0, 5)) == lab.copy(AndCell(*doc, 1, 1)));
+        QVERIFY(lab.copy(AndCell(0, 5)) == lab.copy(AndCell(1, 1)));
 
         // Vector only: pdfimages lists no image after its two header lines
         // (an SVG's pictures are the picture tests').

@@ -176,12 +176,15 @@ private slots:
         };
         QCOMPARE(checked(), (QList<int>{ID_TYPE_PROM, OutputCommand(1), OutputCommand(2)}));
         CRecordingPlatform platform;
-        platform.doc = m_doc.get();
         CScopedPlatform scope(&platform);
         m_frame->Action(OutputCommand(1))->trigger();
         QCOMPARE(checked(), (QList<int>{ID_TYPE_PROM, OutputCommand(2)}));
-        m_doc->m_bProm = m_doc->m_nOutputToggle[2] = 0;
-        m_doc->m_bPal = m_doc->m_bBlockStructure = m_doc->m_bOrLabel = 1;
+        m_doc->Edit([](DeviceEditor& e) {
+            e.SetOutputToggle(2, false);
+            e.SetType(DeviceType::Pal);
+            e.SetFlag(&DisplayFlags::blockStructure, true);
+            e.SetFlag(&DisplayFlags::orLabel, true);
+        });
         m_frame->UpdateCommandUI();
         QCOMPARE(checked(), (QList<int>{ID_TYPE_PAL, ID_BLOCK_STRUCTURE, ID_OR_LABEL}));
     }

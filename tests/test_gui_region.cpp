@@ -44,7 +44,6 @@ private slots:
         m_platform = std::make_unique<CRecordingPlatform>();
         m_scope = std::make_unique<CScopedPlatform>(m_platform.get());
         m_doc = std::make_unique<CZYLDoc>();
-        m_platform->doc = m_doc.get();
         m_view = std::make_unique<CZYLView>(*m_doc);
         m_view->resize(1100, 950);
         m_view->show();

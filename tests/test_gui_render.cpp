@@ -2,6 +2,7 @@
 // Offscreen rendering of the fuse map and of the rich-text helper, probed
 // at the drawing's fixed coordinates: one probe per drawing rule.
 #include "CZYLDoc.h"
+#include "FuseMapLayout.h"
 #include "CZYLView.h"
 #include "DrawRichText.h"
 #include "Pictures.h"
@@ -52,11 +53,9 @@ int FuseAt(const QImage& img, const ZPoint& pt)
     return -1;
 }
 
-void SetMode(CZYLDoc& doc, int mode)
+void Set(CZYLDoc& doc, bool DisplayFlags::*flag, bool on)
 {
-    doc.m_bProm = mode == 0;
-    doc.m_bPal = mode == 1;
-    doc.m_bPla = mode == 2;
+    doc.Edit([&](DeviceEditor& e) { e.SetFlag(flag, on); });
 }
 
 // Widths for the pure layout: every normal glyph 8, every small glyph 5,
@@ -148,9 +147,11 @@ private slots:
         QFETCH(int, orSourceY);
         QFETCH(int, andBlock);
         QFETCH(int, orBlock);
-        SetMode(*m_doc, mode);
-        m_doc->m_andRow[3].m_nFuse[5] = 0;
-        m_doc->m_nOrFuse[2][9] = 0;
+        m_doc->Edit([mode](DeviceEditor& e) {
+            e.SetType(DeviceType(mode));
+            e.SetAndRow(3, ProductTerm{0xF, 0xD}); // every fuse but C' intact
+            e.SetPromEntry(2, 9, '0');
+        });
         QImage img = Render();
         int dots = 0;
         for (int r = 0; r < 16; ++r) {
@@ -158,12 +159,12 @@ private slots:
                 // Row r of the decoder meets the true line of a variable whose bit is 1, else its complement.
                 const bool decoderDot = (c % 2 == 0) == (((r >> (3 - c / 2)) & 1) != 0);
                 const int expected = mode == 0 ? (decoderDot ? 137 : 138) : mode == 1 && r == 3 && c == 5 ? 138 : 135;
-                QCOMPARE(FuseAt(img, m_doc->m_ptAndCell[c][r]), expected);
+                QCOMPARE(FuseAt(img, FuseMapLayout::AndCell(c, r)), expected);
                 dots += decoderDot && mode == 0;
             }
             for (int j = 0; j < 4; ++j) {
                 const int expected = mode == 1 ? (r / 4 == j ? 137 : 138) : mode == 0 && j == 2 && r == 9 ? 138 : 135;
-                QCOMPARE(FuseAt(img, m_doc->m_ptOrCell[j][r]), expected);
+                QCOMPARE(FuseAt(img, FuseMapLayout::OrCell(j, r)), expected);
             }
         }
         QCOMPARE(dots, mode == 0 ? 64 : 0);
@@ -173,19 +174,19 @@ private slots:
         QCOMPARE(DarkPixels(img, QRect(end + 40, 6, 100, 22)), 0);
         QCOMPARE(DarkPixels(img, QRect(45, 565, 172, 63)), 0);
 
-        m_doc->m_bAndLabel = 1;
-        m_doc->m_bOrLabel = 1;
+        Set(*m_doc, &DisplayFlags::andLabel, true);
+        Set(*m_doc, &DisplayFlags::orLabel, true);
         img = Render();
         QVERIFY(AreaIsBitmap(img, 45, 565, 133, 172, 63, 0, andSourceY));
         QVERIFY(!AreaIsBitmap(img, 45, 565, 133, 172, 63, 0, 73 - andSourceY));
         QVERIFY(AreaIsBitmap(img, 263, 50, 134, 103, 62, 0, orSourceY));
         QVERIFY(!AreaIsBitmap(img, 263, 50, 134, 103, 62, 0, 69 - orSourceY));
 
-        m_doc->m_bAndLabel = 0;
-        m_doc->m_bOrLabel = 0;
-        m_doc->m_bShowMinterms = 1;
-        m_doc->m_bShowProductTerms = 1;
-        m_doc->m_bBlockStructure = 1;
+        Set(*m_doc, &DisplayFlags::andLabel, false);
+        Set(*m_doc, &DisplayFlags::orLabel, false);
+        for (bool DisplayFlags::*flag :
+             {&DisplayFlags::showMinterms, &DisplayFlags::showProductTerms, &DisplayFlags::blockStructure})
+            Set(*m_doc, flag, true);
         img = Render();
         QVERIFY(DarkPixels(img, QRect(50, 6, 250, 22)) > 200 && IsDark(img.pixel(50, 30)));
         QVERIFY(DarkPixels(img, QRect(62, 40, 12, 16)) > 5);
@@ -217,7 +218,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, markup);
         QCOMPARE(QString::fromStdString(FuseMapFunctionName(name.toStdString())), markup);
-        m_doc->m_strFunctionName[1] = name.toStdString();
+        CNames names = m_doc->Device().names;
+        names.functions[1] = name.toStdString();
+        m_doc->Edit([&names](DeviceEditor& e) { e.SetNames(names); });
         const QImage img = Render();
         const QImage expected =
             Paint([&](QPainter& p) { DrawRichText(p, 5, 5, markup.toStdString(), 100, Qt::black, Qt::white, 19); });

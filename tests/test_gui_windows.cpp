@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Windows that stay together: the dialogs belong to the main window, the
-// modal boxes to the window the user works in, the program ends with the
-// main window, a dropped file is copied, and print covers all that is drawn.
+// modal boxes to the window the user works in, every window refreshes once
+// per change and nothing that draws changes the device, the program ends
+// with the main window, a dropped file is copied, and print covers all that
+// is drawn.
+#include "CKarnaughDlg.h"
 #include "CMainFrame.h"
+#include "CMintermDlg.h"
 #include "CModelessDlg.h"
 #include "CViewDialogs.h"
 #include "CZYLDoc.h"
+#include "FuseMapLayout.h"
 #include "CZYLView.h"
 #include "DocFile.h"
 #include "QtPlatform.h"
 #include "ShownFrame.h"
 #include "RecordingPlatform.h"
+#include "TruthTableLogic.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -31,15 +37,16 @@
 
 namespace {
 
+QPoint Centre(const ZRect& r) { return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
+
 const int kFunctionDialogs[] = {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS};
 
-// A window added after the program's own: counts how often it is refilled.
+// A window added after the program's own, whose refills are counted.
 class CCountingWindow : public CModelessDlg
 {
 public:
     using CModelessDlg::CModelessDlg;
-    void Refill() override { ++refills; }
-    int refills = 0;
+    void Reload() override {}
 };
 
 const int kAddedWindow = 33000;
@@ -69,10 +76,11 @@ private slots:
             QCOMPARE(dlg->parentWidget(), static_cast<QWidget*>(m_frame.get()));
             QCOMPARE(dlg->windowType(), Qt::Dialog);
         }
-        const QRect cell(m_doc->m_rcOrCell[0][3].left, m_doc->m_rcOrCell[0][3].top, 15, 15);
+        const ZPoint at = FuseMapLayout::OrCell(0, 3);
+        const QRect cell(at.x, at.y, 15, 15);
         QTest::mouseClick(m_frame->View()->viewport(), Qt::LeftButton, {},
                           cell.center() - m_frame->View()->ScrollOffset());
-        QCOMPARE(m_doc->m_szPromTable[0][3], '0');
+        QCOMPARE(m_doc->Device().prom.Entry(0, 3), '0');
         for (int id : kFunctionDialogs)
             QVERIFY(Dialog(id)->isVisible());
     }
@@ -143,8 +151,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QByteArray path = QFile::encodeName(dir.path()) + "/l\xE4" "b.zyl";
-        CZYLDoc saved;
-        saved.m_strFunctionName[0] = "F";
+        Device saved;
+        saved.names.functions[0] = "F";
         std::string error;
         QVERIFY2(SaveDocument(saved, path.toStdString(), error), error.c_str());
         QMimeData mime;
@@ -157,7 +165,7 @@ private slots:
         drop.setDropAction(Qt::MoveAction);
         QApplication::sendEvent(m_frame.get(), &drop);
         QCOMPARE(drop.dropAction(), Qt::CopyAction); // the source keeps its file
-        QCOMPARE(m_doc->m_strFunctionName[0], std::string("F"));
+        QCOMPARE(m_doc->Device().names.functions[0], std::string("F"));
         QVERIFY(::unlink(path.constData()) == 0); // which QTemporaryDir cannot
     }
 
@@ -208,17 +216,17 @@ private slots:
         add();
         CRecordingPlatform platform;
         SetPlatform(&platform);
-        m_doc->m_bBlockStructure = 1;
+        m_frame->OnCommand(ID_BLOCK_STRUCTURE);
         m_frame->OnCommand(kAddedWindow);
         QVERIFY(!Dialog(kAddedWindow));
-        m_doc->m_bBlockStructure = 0;
+        m_frame->OnCommand(ID_BLOCK_STRUCTURE);
         m_frame->OnCommand(kAddedWindow);
         auto* window = static_cast<CCountingWindow*>(Dialog(kAddedWindow));
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->parentWidget(), static_cast<QWidget*>(m_frame.get()));
-        const int refills = window->refills;
+        const int refills = window->Refills();
         m_frame->OnCommand(ID_OUTPUT_BLOW_ALL);
-        QVERIFY(window->refills > refills);
+        QVERIFY(window->Refills() > refills);
         window->windowHandle()->setFramePosition(QPoint(140, 120)); // as the window manager moves it
         QTRY_COMPARE(window->pos(), QPoint(140, 120));
         m_frame->OnCommand(ID_TYPE_PLA);
@@ -245,6 +253,92 @@ private slots:
             QVERIFY(Dialog(kAddedWindow)->pos() == QPoint(140, 120) || !stored.isEmpty());
             QVERIFY(Dialog(kAddedWindow)->screen()->availableGeometry().contains(Dialog(kAddedWindow)->frameGeometry()));
         }
+    }
+
+    // Every open window refreshes exactly once for each change of the
+    // device, whichever window made it; a command that changes nothing
+    // refreshes none and leaves the document unmodified; the switch to PLA
+    // puts the dialogs away.
+    void everyWindowRefreshesOncePerChange()
+    {
+        CRecordingPlatform platform;
+        SetPlatform(&platform);
+        platform.names = [](CNames& names) { return names.variables[0] = "P", true; };
+        const int windows[] = {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS, ID_SYMBOLS, ID_SHOW_STEPS,
+                               ID_EDIT_KARNAUGH};
+        for (int id : windows)
+            m_frame->OnCommand(id);
+        CZYLView& view = *m_frame->View();
+        const auto counts = [&] {
+            std::vector<int> n{view.Refreshes()};
+            for (int id : windows)
+                n.push_back(Dialog(id)->Refills());
+            return n;
+        };
+        QTemporaryDir dir;
+        const std::string other = dir.filePath("other.zyl").toStdString();
+        std::string error;
+        QVERIFY(SaveDocument(Device{}, other, error));
+        auto& minterms = *static_cast<CMintermDlg*>(Dialog(ID_EDIT_MINTERMS));
+        const QPoint fuse = Centre(FuseMapLayout::OrCellRect(0, 3)) - view.ScrollOffset();
+        const std::function<void()> changes[] = {
+            [&] { QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, fuse); },
+            [&] { QTest::mouseClick(Dialog(ID_EDIT_TRUTH_TABLE), Qt::LeftButton, {}, Centre(TableClickRect(1, 2))); },
+            [&] { minterms.TermEdit(2)->setText("1, 2"), minterms.OnUpdate(); },
+            [&] { m_frame->OnCommand(ID_EDIT_NAMES); },
+            [&] { m_frame->OpenDocumentPath(other); },
+        };
+        for (const auto& change : changes) {
+            std::vector<int> once = counts();
+            for (int& n : once)
+                ++n;
+            change();
+            QCOMPARE(counts(), once);
+        }
+        const std::vector<int> before = counts();
+        QVERIFY(!m_doc->IsModified());
+        platform.names = [](CNames&) { return true; };
+        minterms.OnUpdate();
+        for (int id : {int(ID_OUTPUT_REINSTATE_ALL), int(ID_EDIT_NAMES)})
+            m_frame->OnCommand(id);
+        QCOMPARE(counts(), before);
+        QVERIFY(!m_doc->IsModified() && platform.messages.empty());
+        m_frame->OnCommand(ID_TYPE_PLA);
+        for (int id : windows)
+            QVERIFY(!Dialog(id)->isVisible());
+        SetPlatform(m_platform.get());
+    }
+
+    // Painting, printing, exporting, copying and hovering read the device:
+    // its saved text stays byte for byte, the document unmodified, and no
+    // change is told.
+    void drawingWritesNothing()
+    {
+        CZYLView& view = *m_frame->View();
+        m_doc->Edit([](DeviceEditor& e) {
+            e.SetPromEntry(1, 5, 'X');
+            e.SetPromEntry(2, 0, '0');
+        });
+        m_doc->SetModifiedFlag(false);
+        m_frame->OnCommand(ID_EDIT_KARNAUGH); // links the hover
+        auto& maps = *static_cast<CKarnaughDlg*>(Dialog(ID_EDIT_KARNAUGH));
+        const std::string saved = SaveDocumentToString(m_doc->Device());
+        int notices = 0;
+        const int listener = m_doc->AddListener([&notices](const DeviceChange&) { ++notices; });
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("map.pdf"));
+        std::string error;
+        QVERIFY2(m_frame->PrintFuseMap(printer, error), error.c_str());
+        QVERIFY(m_frame->ExportPictureTo(dir.filePath("map.svg").toStdString(), 1.0));
+        maps.OnCopy();
+        QTest::mouseMove(&maps.Canvas(), Centre(KarnaughCellRect(1, 1, 1)));
+        SharedHighlight().Set(CHighlight{-1, 2, 0}); // a term of the PROM sum
+        QVERIFY(!view.RenderImage().isNull() && !view.viewport()->grab().isNull() && !maps.Canvas().grab().isNull());
+        QCOMPARE(SaveDocumentToString(m_doc->Device()), saved);
+        QVERIFY(!m_doc->IsModified() && notices == 0);
+        m_doc->RemoveListener(listener);
     }
 
     // Closing the main window ends the program, dialogs shown or not.

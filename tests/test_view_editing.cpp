@@ -9,7 +9,7 @@
 #include "Pictures.h"
 #include "DocFile.h"
 #include "DocInvariants.h"
-#include "DocOps.h"
+#include "FuseMapLayout.h"
 #include "Highlight.h"
 #include "Platform.h"
 #include "RecordingPlatform.h"
@@ -24,6 +24,8 @@
 #include <memory>
 
 namespace {
+
+namespace L = FuseMapLayout;
 
 QPoint Centre(const ZRect& r) { return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
 
@@ -68,9 +70,7 @@ private slots:
         m_platform = std::make_unique<CRecordingPlatform>();
         m_scope = std::make_unique<CScopedPlatform>(m_platform.get());
         m_doc = std::make_unique<CZYLDoc>();
-        m_platform->doc = m_doc.get();
         m_view = std::make_unique<CZYLView>(*m_doc);
-        m_platform->view = m_view.get();
         m_view->resize(1200, 1000);
         m_view->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
@@ -87,14 +87,15 @@ private slots:
     // its own flag, whatever single fuse changed in between.
     void promOutputGate()
     {
-        Click(Centre(m_doc->m_rcOutputGate[2]));
-        QCOMPARE(m_doc->m_nPromMinterms[2], 0);
-        Click(Centre(m_doc->m_rcOrCell[2][5]));
-        Click(Centre(m_doc->m_rcOutputGate[2]));
-        QCOMPARE(m_doc->m_nPromMinterms[2], 16);
-        QCOMPARE(m_doc->m_nPromMinterms[1] + m_doc->m_nPromMinterms[3], 32);
+        const PromArray& prom = m_doc->Device().prom;
+        Click(Centre(L::OutputGate(2)));
+        QCOMPARE(prom.OnSet(2).Count(), 0);
+        Click(Centre(L::OrCellRect(2, 5)));
+        Click(Centre(L::OutputGate(2)));
+        QCOMPARE(prom.OnSet(2).Count(), 16);
+        QCOMPARE(prom.OnSet(1).Count() + prom.OnSet(3).Count(), 32);
         QVERIFY(m_doc->IsModified());
-        QCOMPARE(CheckDocument(*m_doc), std::string());
+        QCOMPARE(CheckDocument(m_doc->Device()), std::string());
         QVERIFY(m_platform->messages.empty());
     }
 
@@ -110,40 +111,42 @@ private slots:
             char entry;
         } cases[] = {{2, 0, 'X'}, {-1, 0, 'X'}, {1, 1, '1'}, {0, 0, '0'}};
         for (const auto& c : cases) {
-            for (int r = 0; r < 16; ++r) {
-                m_doc->m_nOrFuse[1][r] = r == 5 ? 1 : 0;
-                m_doc->m_szPromTable[1][r] = r == 5 ? '1' : r == 7 || r == 9 ? 'X' : '0';
-            }
-            UpdateLists(*m_doc, 1);
+            m_doc->Edit([](DeviceEditor& e) {
+                for (int r = 0; r < 16; ++r)
+                    e.SetPromEntry(1, r, r == 5 ? '1' : r == 7 || r == 9 ? 'X' : '0', false);
+            });
             m_platform->popupsShown.clear();
             m_platform->popupAnswers = {c.answer};
-            Click(Centre(m_doc->m_rcOrCell[1][7]));
+            Click(Centre(L::OrCellRect(1, 7)));
             QCOMPARE(m_platform->popupsShown, (std::vector<std::vector<std::string>>{{"0", "1", "X"}}));
             QCOMPARE(std::pair(m_view->Logic().PopupMinterm(), m_view->Logic().PopupOutput()), std::pair(7, 1));
-            QCOMPARE(m_doc->m_nOrFuse[1][7], c.fuse);
-            QCOMPARE(m_doc->m_szPromTable[1][7], c.entry);
-            QCOMPARE(m_doc->m_nPromMinterms[1] + m_doc->m_nPromDontCares[1], c.entry == '0' ? 2 : 3);
-            QCOMPARE(CheckDocument(*m_doc), std::string());
+            const PromArray& prom = m_doc->Device().prom;
+            QCOMPARE(int(prom.Fuse(1, 7)), c.fuse);
+            QCOMPARE(prom.Entry(1, 7), c.entry);
+            QCOMPARE(prom.OnSet(1).Count() + prom.DontCares(1).Count(), c.entry == '0' ? 2 : 3);
+            QCOMPARE(CheckDocument(m_doc->Device()), std::string());
         }
     }
 
     void palAndCellsAndRowGate()
     {
+        const PalArray& pal = m_doc->Device().pal;
+        const auto table = [&pal](int f) { return std::string(pal.Table(f).begin(), pal.Table(f).end()); };
         m_view->OnCommand(ID_TYPE_PAL);
-        Click(Centre(m_doc->m_rcAndCell[0][5])); // a single fuse does not steer the gate
-        Click(Centre(m_doc->m_rcRowGate[5]));    // every fuse of row 5 blown: 1
-        QCOMPARE(m_doc->m_andRow[5].m_strTerm, std::string("1"));
-        QCOMPARE(m_doc->m_nRowToggle[5], 0);
-        Click(Centre(m_doc->m_rcAndCell[1][5])); // ^A back in
-        QCOMPARE(std::string(m_doc->m_szPalTable[1], 16), std::string("1111111100000000"));
-        Click(Centre(m_doc->m_rcAndCell[6][5])); // and D
-        QCOMPARE(m_doc->m_andRow[5].m_strTerm, std::string("^AD"));
-        QCOMPARE(std::string(m_doc->m_szPalTable[1], 16), std::string("0101010100000000"));
-        QCOMPARE(m_doc->m_nPalMinterms[0], 0);
-        Click(Centre(m_doc->m_rcRowGate[5]));
-        QCOMPARE(m_doc->m_andRow[5].m_strTerm, std::string("0"));
-        QCOMPARE(std::string(m_doc->m_szPalTable[1], 16), std::string(16, '0'));
-        QCOMPARE(CheckDocument(*m_doc), std::string());
+        Click(Centre(L::AndCellRect(0, 5))); // a single fuse does not steer the gate
+        Click(Centre(L::RowGate(5)));        // every fuse of row 5 blown: 1
+        QCOMPARE(pal.Row(5).text, std::string("1"));
+        QCOMPARE(m_doc->Device().rowToggles[5], false);
+        Click(Centre(L::AndCellRect(1, 5))); // ^A back in
+        QCOMPARE(table(1), std::string("1111111100000000"));
+        Click(Centre(L::AndCellRect(6, 5))); // and D
+        QCOMPARE(pal.Row(5).text, std::string("^AD"));
+        QCOMPARE(table(1), std::string("0101010100000000"));
+        QCOMPARE(pal.OnSet(0).Count(), 0);
+        Click(Centre(L::RowGate(5)));
+        QCOMPARE(pal.Row(5).text, std::string("0"));
+        QCOMPARE(table(1), std::string(16, '0'));
+        QCOMPARE(CheckDocument(m_doc->Device()), std::string());
     }
 
     // The fixed array of each device, and both arrays in the block
@@ -159,18 +162,19 @@ private slots:
                     continue;
                 m_view->OnCommand(mode);
                 m_platform->messages.clear();
-                const std::string before = SaveDocumentToString(*m_doc);
+                const Device before = m_doc->Device();
                 std::vector<ZRect> targets;
                 for (int r = 0; r < 16; ++r) {
                     if (mode == ID_TYPE_PROM || block) {
-                        targets.push_back(m_doc->m_rcRowGate[r]);
-                        targets.insert(targets.end(), m_doc->m_andRow[r].m_rcCell, m_doc->m_andRow[r].m_rcCell + 8);
+                        targets.push_back(L::RowGate(r));
+                        for (int c = 0; c < 8; ++c)
+                            targets.push_back(L::AndCellRect(c, r));
                     }
                     if (mode == ID_TYPE_PAL || block) {
-                        targets.insert(targets.end(), {m_doc->m_rcOrCell[0][r], m_doc->m_rcOrCell[1][r],
-                                                       m_doc->m_rcOrCell[2][r], m_doc->m_rcOrCell[3][r]});
+                        for (int j = 0; j < 4; ++j)
+                            targets.push_back(L::OrCellRect(j, r));
                         if (r < 4)
-                            targets.push_back(m_doc->m_rcOutputGate[r]);
+                            targets.push_back(L::OutputGate(r));
                     }
                 }
                 for (const ZRect& target : targets)
@@ -180,7 +184,7 @@ private slots:
                                       ID_SHOW_PRODUCT_TERMS, ID_SIMPLIFY_PAL};
                 for (int k = 0; block && k < int(std::size(silent)); ++k)
                     m_view->OnCommand(silent[k]);
-                QCOMPARE(SaveDocumentToString(*m_doc), before);
+                QVERIFY(m_doc->Device() == before);
                 QVERIFY(m_platform->messages.empty() && m_platform->popupsShown.empty());
             }
         }
@@ -196,16 +200,20 @@ private slots:
             m_view->SetZoom(zoom, QPoint());
             for (const bool pal : {false, true}) {
                 m_view->OnCommand(pal ? ID_TYPE_PAL : ID_TYPE_PROM);
+                const Device& device = m_doc->Device();
+                const auto fuseAt = [&](int i) {
+                    return int(pal ? device.pal.Row(i / 8).Fuse(i % 8) : i < 64 && device.prom.Fuse(i / 16, i % 16));
+                };
                 const auto intact = [&] {
                     int n = 0;
                     for (int i = 0; i < 128; ++i)
-                        n += pal ? m_doc->m_andRow[i / 8].m_nFuse[i % 8] : i < 64 && m_doc->m_nOrFuse[i / 16][i % 16];
+                        n += fuseAt(i);
                     return n;
                 };
                 for (int r = 0; r < 16; ++r)
                     for (int c = 0; c < (pal ? 8 : 4); ++c) {
-                        const int& fuse = pal ? m_doc->m_andRow[r].m_nFuse[c] : m_doc->m_nOrFuse[c][r];
-                        const ZRect& cell = pal ? m_doc->m_rcAndCell[c][r] : m_doc->m_rcOrCell[c][r];
+                        const auto fuse = [&] { return fuseAt(pal ? 8 * r + c : 16 * c + r); };
+                        const ZRect cell = pal ? L::AndCellRect(c, r) : L::OrCellRect(c, r);
                         // Away from 100 % a unit's picture covers x - 0.5 .. x + 0.5:
                         // the cell's first device pixel inside that counts too.
                         const double z = zoom / 100.0, half = zoom == kActualZoom ? 0 : 0.5;
@@ -214,23 +222,23 @@ private slots:
                         for (const QPoint shown : {Centre(cell) * z, corner}) { // rounded
                             m_view->horizontalScrollBar()->setValue(shown.x() - vp->width() / 2);
                             m_view->verticalScrollBar()->setValue(shown.y() - vp->height() / 2);
-                            const int before = intact(), was = fuse;
+                            const int before = intact(), was = fuse();
                             QTest::mouseClick(vp, Qt::LeftButton, Qt::NoModifier, shown - m_view->ScrollOffset());
-                            QVERIFY2(fuse != was && intact() == before + fuse - was,
+                            QVERIFY2(fuse() != was && intact() == before + fuse() - was,
                                      qPrintable(QString("zoom %1, row %2, column %3, (%4, %5)")
                                                     .arg(zoom).arg(r).arg(c).arg(shown.x()).arg(shown.y())));
                         }
                     }
             }
         }
-        QCOMPARE(CheckDocument(*m_doc), std::string());
+        QCOMPARE(CheckDocument(m_doc->Device()), std::string());
     }
 
     // The pencil over what a click would change, the arrow elsewhere.
     void cursor()
     {
-        const QPoint orCell = Centre(m_doc->m_rcOrCell[3][2]), gate = Centre(m_doc->m_rcOutputGate[0]);
-        const QPoint andCell = Centre(m_doc->m_rcAndCell[2][2]), row = Centre(m_doc->m_rcRowGate[15]);
+        const QPoint orCell = Centre(L::OrCellRect(3, 2)), gate = Centre(L::OutputGate(0));
+        const QPoint andCell = Centre(L::AndCellRect(2, 2)), row = Centre(L::RowGate(15));
         const auto pencil = Qt::BitmapCursor, arrow = Qt::ArrowCursor;
         const std::tuple<int, QPoint, Qt::CursorShape> cases[] = {
             {ID_TYPE_PROM, orCell, pencil}, {ID_TYPE_PROM, gate, pencil}, {ID_TYPE_PROM, andCell, arrow},
@@ -269,7 +277,7 @@ private slots:
     {
         m_view->OnCommand(ID_TYPE_PAL);
         const QImage clean = m_view->RenderImage(), shown = m_view->viewport()->grab().toImage();
-        const QPoint row = Centre(m_doc->m_rcAndCell[3][5]);
+        const QPoint row = Centre(L::AndCellRect(3, 5));
         ShapeOver(row);
         QCOMPARE(m_view->viewport()->grab().toImage(), shown);
         m_view->OnCommand(ID_EDIT_KARNAUGH);
@@ -283,7 +291,7 @@ private slots:
         m_view->OnCommand(ID_TYPE_PROM);
         SharedHighlight().Set(CHighlight{-1, 3, 0});
         const QImage tinted = m_view->viewport()->grab().toImage();
-        const ZRect area = m_doc->m_rcFunctionArea[3];
+        const ZRect area = L::FunctionArea(3);
         int yellow = 0; // on the line of the term "1", round its letter
         for (int i = 0; i < 25 * 13; ++i) {
             const QRgb c = tinted.pixel(area.left + 35 + i % 25, area.top + 85 + i / 25);

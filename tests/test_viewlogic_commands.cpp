@@ -5,7 +5,6 @@
 #include "CZYLDoc.h"
 #include "DocFile.h"
 #include "DocInvariants.h"
-#include "DocOps.h"
 #include "Platform.h"
 #include "RecordingPlatform.h"
 
@@ -15,32 +14,23 @@
 
 namespace {
 
-class CFakeView : public IZylView
-{
-public:
-    int rects = 0;
-    int hidden = 0;
-    void InvalidateView() override {}
-    void InvalidateViewRect(const ZRect&) override { ++rects; }
-    void HideDialogs() override { ++hidden; }
-};
-
 class ViewLogic : public ::testing::Test
 {
 protected:
-    // The document is large; held apart so that the fixture stays small.
-    std::unique_ptr<CZYLDoc> m_pDoc = std::make_unique<CZYLDoc>();
-    CZYLDoc& doc = *m_pDoc;
-    CFakeView view;
-    CViewLogic logic{doc, view};
+    CZYLDoc doc;
+    const Device& device = doc.Device();
+    CViewLogic logic{doc};
     CRecordingPlatform platform;
     CScopedPlatform scope{&platform};
     int updates = 0;
+    int typeChanges = 0;
 
     void SetUp() override
     {
-        platform.doc = &doc;
-        doc.AddListener([this] { ++updates; });
+        doc.AddListener([this](const DeviceChange& change) {
+            ++updates;
+            typeChanges += change.type ? 1 : 0;
+        });
     }
     void SetMode(int mode) { logic.OnCommand(mode == 0 ? ID_TYPE_PROM : mode == 1 ? ID_TYPE_PAL : ID_TYPE_PLA); }
 
@@ -48,26 +38,28 @@ protected:
     // table (and in PROM mode the OR fuses), with its lists.
     void SetFunction(int f, std::initializer_list<int> minterms, std::initializer_list<int> dontCares = {})
     {
-        char* table = doc.m_bPal ? doc.m_szPalTable[f] : doc.m_szPromTable[f];
-        for (int r = 0; r < 16; ++r)
-            table[r] = '0';
+        Column column;
+        column.fill('0');
         for (int m : minterms)
-            table[m] = '1';
+            column[std::size_t(m)] = '1';
         for (int m : dontCares)
-            table[m] = 'X';
-        for (int r = 0; r < 16 && doc.m_bProm; ++r)
-            doc.m_nOrFuse[f][r] = table[r] == '1' ? 1 : 0;
-        UpdateLists(doc, f);
+            column[std::size_t(m)] = 'X';
+        doc.Edit([&](DeviceEditor& e) {
+            if (device.type == DeviceType::Pal)
+                e.SetPalColumn(f, column);
+            for (int r = 0; r < 16 && device.type == DeviceType::Prom; ++r)
+                e.SetPromEntry(f, r, column[std::size_t(r)], false); // a don't care on a blown fuse
+        });
     }
     void SetRowFuses(int r, std::initializer_list<int> intactColumns)
     {
-        for (int c = 0; c < 8; ++c)
-            doc.m_andRow[r].m_nFuse[c] = 0;
+        std::array<bool, 8> intact{};
         for (int c : intactColumns)
-            doc.m_andRow[r].m_nFuse[c] = 1;
-        UpdateRowTerm(doc, r);
-        CollectPalMinterms(doc, r / 4);
-        UpdateTruthTable(doc, r / 4);
+            intact[std::size_t(c)] = true;
+        doc.Edit([&](DeviceEditor& e) {
+            e.SetAndRow(r, ProductTerm::FromAndFuses(intact));
+            e.RederivePalColumn(r / 4);
+        });
     }
     // The text of the item drawn at (x, y), "<sigma>" for the sigma bitmap,
     // "<none>" when nothing is drawn there.
@@ -127,17 +119,14 @@ TEST_P(ViewLogicMessage, ShownOnceInItsBoxAndNothingChanges)
             SCOPED_TRACE(testing::Message() << "mode " << mode << " command " << id);
             SetMode(mode);
             platform.messages.clear();
-            doc.m_strMessage.clear();
-            const std::string before = SaveDocumentToString(doc);
+            const Device before = device;
             const int updatesBefore = updates;
 
             logic.OnCommand(id);
 
             EXPECT_EQ(platform.Recorded(), std::vector<std::string>{(c.zylBox ? "Z:" : "S:") + std::string(c.text)});
-            // The "ZYL Message" box shows the document's message text.
-            EXPECT_EQ(doc.m_strMessage, c.zylBox ? std::string(c.text) : std::string());
             EXPECT_EQ(updates, updatesBefore);
-            EXPECT_EQ(SaveDocumentToString(doc), before);
+            EXPECT_EQ(device, before);
         }
     }
 }
@@ -154,13 +143,15 @@ TEST_F(ViewLogic, SwitchingKeepsEachModesDataAndPlaHidesDialogsOnce)
     SetMode(1);
     logic.OnCommand(ID_INPUT_BLOW_ALL);
     SetMode(0);
-    EXPECT_EQ(doc.m_nPromMinterms[1], 0);
-    EXPECT_EQ(doc.m_nPromMinterms[2], 1);
-    EXPECT_EQ(doc.m_nPromDontCares[2], 2);
-    EXPECT_EQ(CheckDocument(doc), "");
+    EXPECT_EQ(device.prom.OnSet(1).Count(), 0);
+    EXPECT_EQ(device.prom.OnSet(2).Text(), "5");
+    EXPECT_EQ(device.prom.DontCares(2).Text(), "7, 9");
+    EXPECT_EQ(CheckDocument(device), "");
+    // The type changes once (on which the dialogs are put away).
+    const int before = typeChanges;
     SetMode(2);
     SetMode(2);
-    EXPECT_EQ(view.hidden, 1);
+    EXPECT_EQ(typeChanges, before + 1);
 }
 
 // A single output's command is the widget test's, through its gate.
@@ -169,25 +160,25 @@ TEST_F(ViewLogic, ArrayCommands)
     // Reinstate all overwrites don't cares; blow all clears every output.
     SetFunction(1, {5}, {7, 9});
     logic.OnCommand(ID_OUTPUT_REINSTATE_ALL);
-    EXPECT_EQ(doc.m_nPromMinterms[1], 16);
-    EXPECT_EQ(doc.m_szPromTable[1][7], '1');
+    EXPECT_EQ(device.prom.OnSet(1).Count(), 16);
+    EXPECT_EQ(device.prom.Entry(1, 7), '1');
     logic.OnCommand(ID_OUTPUT_BLOW_ALL);
     for (int f = 0; f < 4; ++f)
-        EXPECT_EQ(doc.m_nPromMinterms[f] + doc.m_nOutputToggle[f], 0);
-    EXPECT_EQ(CheckDocument(doc), "");
+        EXPECT_EQ(device.prom.OnSet(f).Count() + device.outputToggles[std::size_t(f)], 0);
+    EXPECT_EQ(CheckDocument(device), "");
 
     // PAL: every row 1, then 0; a covered don't care becomes a minterm.
     SetMode(1);
     SetFunction(1, {}, {6});
     logic.OnCommand(ID_INPUT_BLOW_ALL);
     for (int r = 0; r < 16; ++r)
-        EXPECT_EQ(doc.m_andRow[r].m_strTerm, "1");
-    EXPECT_EQ(doc.m_nPalMinterms[3], 16);
-    EXPECT_EQ(doc.m_nPalDontCares[1], 0);
+        EXPECT_EQ(device.pal.Row(r).text, "1");
+    EXPECT_EQ(device.pal.OnSet(3).Count(), 16);
+    EXPECT_EQ(device.pal.DontCares(1).Count(), 0);
     logic.OnCommand(ID_INPUT_REINSTATE_ALL);
-    EXPECT_EQ(doc.m_andRow[9].m_strTerm, "0");
-    EXPECT_EQ(std::string(doc.m_szPalTable[2], 16), std::string(16, '0'));
-    EXPECT_EQ(CheckDocument(doc), "");
+    EXPECT_EQ(device.pal.Row(9).text, "0");
+    EXPECT_EQ(device.pal.OnSet(2).Count() + device.pal.DontCares(2).Count(), 0);
+    EXPECT_EQ(CheckDocument(device), "");
 }
 
 // --- Annotations --------------------------------------------------------------------
@@ -220,10 +211,9 @@ TEST_F(ViewLogic, AnnotationTexts)
             EXPECT_EQ(TextAt(x, y), text) << x << "," << y;
     }
 
-    doc.m_strFunctionName[0] = "F";
-    doc.m_strFunctionName[1] = "\xCE\xA9\xF0\x9D\x92\x9C"; // characters of several bytes
-    doc.m_strFunctionName[2] = "\xC3\x89ta";
-    doc.m_strFunctionName[3] = "";
+    CNames names = device.names;
+    names.functions = {"F", "\xCE\xA9\xF0\x9D\x92\x9C", "\xC3\x89ta", ""}; // characters of several bytes
+    doc.Edit([&](DeviceEditor& e) { e.SetNames(names); });
     EXPECT_EQ(TextAt(500, 140), "F  =");
     EXPECT_EQ(TextAt(500, 220), "\xCE\xA9~d\xF0\x9D\x92\x9C~d =");
     EXPECT_EQ(TextAt(500, 300), "\xC3\x89  =");
@@ -233,7 +223,6 @@ TEST_F(ViewLogic, AnnotationTexts)
 TEST_F(ViewLogic, PalRowSumsAndRowLabels)
 {
     logic.OnCommand(ID_SHOW_MINTERMS);
-    EXPECT_EQ(view.rects, 1);
     EXPECT_EQ(TextAt(380, 137 + 25 * 5), "m~d5~d = ^AB^CD");
     SetMode(1);
     logic.OnCommand(ID_SHOW_PRODUCT_TERMS);
@@ -268,7 +257,7 @@ TEST_F(ViewLogic, Simplify)
     SetFunction(2, {1, 2, 4, 7, 8, 11, 13, 14});
     SetRowFuses(12, {0}); // what function 3's rows held before
     SetFunction(3, {15});
-    const std::string row8 = doc.m_andRow[8].m_strTerm;
+    const std::string row8 = device.pal.Row(8).text;
     platform.messages.clear();
 
     logic.OnCommand(ID_SIMPLIFY_PAL);
@@ -277,14 +266,14 @@ TEST_F(ViewLogic, Simplify)
                                                            "so cannot be implemented\n\nby this four minterm PAL."});
     const std::string expected[] = {"^A^B", "0", "0", "0", "BD", "0", "0", "0", row8}; // the don't care 6 takes no part
     for (int r = 0; r < 9; ++r)
-        EXPECT_EQ(doc.m_andRow[r].m_strTerm, expected[r]) << r;
-    EXPECT_EQ(doc.m_andRow[12].m_strTerm, "A");
+        EXPECT_EQ(device.pal.Row(r).text, expected[r]) << r;
+    EXPECT_EQ(device.pal.Row(12).text, "A");
 
     // Twice gives the same rows as once.
-    const std::string once = SaveDocumentToString(doc);
+    const Device once = device;
     logic.OnCommand(ID_SIMPLIFY_PAL);
     EXPECT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(SaveDocumentToString(doc), once);
+    EXPECT_EQ(device, once);
 
     SetRowFuses(0, {0, 3});
     SetFunction(0, {});
@@ -294,11 +283,11 @@ TEST_F(ViewLogic, Simplify)
     logic.OnCommand(ID_SIMPLIFY_PAL);
     EXPECT_TRUE(platform.messages.empty());
     for (int r = 0; r < 4; ++r)
-        EXPECT_EQ(std::count(doc.m_andRow[r].m_nFuse, doc.m_andRow[r].m_nFuse + 8, 1), 8);
-    EXPECT_EQ(doc.m_andRow[4].m_strTerm, "1");
-    EXPECT_EQ(doc.m_andRow[5].m_strTerm, "0");
+        EXPECT_EQ(device.pal.Row(r).term, ProductTerm::Zero()); // every fuse intact
+    EXPECT_EQ(device.pal.Row(4).text, "1");
+    EXPECT_EQ(device.pal.Row(5).text, "0");
     EXPECT_EQ(logic.PalRowSum(1), "1");
-    EXPECT_EQ(CheckDocument(doc), "");
+    EXPECT_EQ(CheckDocument(device), "");
 }
 
 } // namespace

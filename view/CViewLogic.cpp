@@ -2,11 +2,7 @@
 #include "CViewLogic.h"
 
 #include "CZYLDoc.h"
-#include "DeviceOps.h"
-#include "DocOps.h"
 #include "Platform.h"
-
-#include <algorithm>
 
 // Device type, view options, array commands and the PAL simplification.
 // Mouse editing is in CViewLogicMouse.cpp, the annotations in
@@ -26,59 +22,66 @@ const char kPromNoProductTerms[] =
 const char kPlaRowLabels[] = "\nThe PLA is not commonly used, so this will not be implemented.";
 
 // A PROM output column of one value: every OR fuse intact ('1') or blown.
-Column UniformColumn(int fuse)
+Column UniformColumn(bool intact)
 {
     Column column;
-    column.fill(fuse == 1 ? '1' : '0');
+    column.fill(intact ? '1' : '0');
     return column;
+}
+
+DeviceType TypeOfCommand(int id)
+{
+    return id == ID_TYPE_PROM ? DeviceType::Prom : id == ID_TYPE_PAL ? DeviceType::Pal : DeviceType::Pla;
 }
 
 } // namespace
 
-CViewLogic::CViewLogic(CZYLDoc& doc, IZylView& view)
+CViewLogic::CViewLogic(CZYLDoc& doc)
     : m_doc(doc)
-    , m_view(view)
 {
     BuildCommands();
 }
 
+const Device& CViewLogic::Dev() const { return m_doc.Device(); }
+
 void CViewLogic::BuildCommands()
 {
-    auto flag = [this](int CZYLDoc::*member) { return [this, member] { return m_doc.*member == 1; }; };
-    m_commands.Add(ID_TYPE_PROM, [this] { SwitchToProm(); }, flag(&CZYLDoc::m_bProm));
-    m_commands.Add(ID_TYPE_PAL, [this] { SwitchToPal(); }, flag(&CZYLDoc::m_bPal));
-    m_commands.Add(ID_TYPE_PLA, [this] { SwitchToPla(); }, flag(&CZYLDoc::m_bPla));
-    m_commands.Add(ID_BLOCK_STRUCTURE, [this] { ToggleFlag(m_doc.m_bBlockStructure); },
-                   flag(&CZYLDoc::m_bBlockStructure));
-    m_commands.Add(ID_AND_LABEL, [this] { ToggleFlag(m_doc.m_bAndLabel); }, flag(&CZYLDoc::m_bAndLabel));
-    m_commands.Add(ID_OR_LABEL, [this] { ToggleFlag(m_doc.m_bOrLabel); }, flag(&CZYLDoc::m_bOrLabel));
-    m_commands.Add(ID_SHOW_MINTERMS, [this] { ToggleRowLabels(ID_SHOW_MINTERMS); }, flag(&CZYLDoc::m_bShowMinterms));
+    for (int id : {ID_TYPE_PROM, ID_TYPE_PAL, ID_TYPE_PLA})
+        m_commands.Add(id, [this, id] { SwitchTo(id); }, [this, id] { return Dev().type == TypeOfCommand(id); });
+    auto flag = [this](bool DisplayFlags::*member) { return [this, member] { return Dev().flags.*member; }; };
+    for (const auto& command : {std::pair(ID_BLOCK_STRUCTURE, &DisplayFlags::blockStructure),
+                                std::pair(ID_AND_LABEL, &DisplayFlags::andLabel),
+                                std::pair(ID_OR_LABEL, &DisplayFlags::orLabel)}) {
+        bool DisplayFlags::*member = command.second;
+        m_commands.Add(command.first, [this, member] { ToggleFlag(member); }, flag(member));
+    }
+    m_commands.Add(ID_SHOW_MINTERMS, [this] { ToggleRowLabels(ID_SHOW_MINTERMS); }, flag(&DisplayFlags::showMinterms));
     m_commands.Add(ID_SHOW_PRODUCT_TERMS, [this] { ToggleRowLabels(ID_SHOW_PRODUCT_TERMS); },
-                   flag(&CZYLDoc::m_bShowProductTerms));
-    auto inputFuses = [this](int value) {
-        return [this, value] {
+                   flag(&DisplayFlags::showProductTerms));
+    auto inputFuses = [this](bool intact) {
+        return [this, intact] {
             if (ArrayCommandApplies(true))
-                SetAllInputFuses(value);
+                SetAllInputFuses(intact);
         };
     };
-    m_commands.Add(ID_INPUT_REINSTATE_ALL, inputFuses(1));
-    m_commands.Add(ID_INPUT_BLOW_ALL, inputFuses(0));
-    auto outputFuses = [this](int value) {
-        return [this, value] {
+    m_commands.Add(ID_INPUT_REINSTATE_ALL, inputFuses(true));
+    m_commands.Add(ID_INPUT_BLOW_ALL, inputFuses(false));
+    auto outputFuses = [this](bool intact) {
+        return [this, intact] {
             if (ArrayCommandApplies(false))
-                SetAllOutputFuses(value);
+                SetAllOutputFuses(intact);
         };
     };
-    m_commands.Add(ID_OUTPUT_REINSTATE_ALL, outputFuses(1));
-    m_commands.Add(ID_OUTPUT_BLOW_ALL, outputFuses(0));
-    for (int j = 0; j < 4; ++j) {
+    m_commands.Add(ID_OUTPUT_REINSTATE_ALL, outputFuses(true));
+    m_commands.Add(ID_OUTPUT_BLOW_ALL, outputFuses(false));
+    for (int j = 0; j < Device::kFunctions; ++j) {
         m_commands.Add(
             OutputCommand(j),
             [this, j] {
                 if (ArrayCommandApplies(false))
                     ToggleOutputFuses(j);
             },
-            [this, j] { return m_doc.m_nOutputToggle[j] == 1; });
+            [this, j] { return Dev().outputToggles[static_cast<std::size_t>(j)]; });
     }
     m_commands.Add(ID_SIMPLIFY_PAL, [this] { SimplifyPal(); });
     for (int id : {ID_VALUE_0, ID_VALUE_1, ID_VALUE_X})
@@ -91,87 +94,46 @@ bool CViewLogic::IsChecked(int id) const { return m_commands.IsChecked(id); }
 
 void CViewLogic::OnCommand(int id) { m_commands.Run(id); }
 
-void CViewLogic::DeviceChanged()
-{
-    m_doc.SetModifiedFlag();
-    m_doc.UpdateAllViews();
-}
-
 // --- Device type and view options -------------------------------------------
 
-// Switching to PROM or PAL converts nothing: each mode keeps its own tables,
-// lists and fuses and shows them again.
-void CViewLogic::SwitchToProm()
+// Switching converts nothing: each type keeps its own tables and fuses and
+// shows them again. Nothing of the PLA is modelled; the dialog manager puts
+// the function dialogs away when the type becomes PLA.
+void CViewLogic::SwitchTo(int typeCommand)
 {
-    if (m_doc.m_bProm == 1) {
-        ShowDocMessage(&m_doc, "The ZYL is in PROM mode now.");
+    const DeviceType type = TypeOfCommand(typeCommand);
+    if (Dev().type == type) {
+        ShowZylMessage("The ZYL is in " + std::string(DeviceTypeName(type)) + " mode now.");
         return;
     }
-    m_doc.m_bProm = 1;
-    m_doc.m_bPal = 0;
-    m_doc.m_bPla = 0;
-    m_view.InvalidateView();
-    DeviceChanged();
-}
-
-void CViewLogic::SwitchToPal()
-{
-    if (m_doc.m_bPal == 1) {
-        ShowDocMessage(&m_doc, "The ZYL is in PAL mode now.");
-        return;
-    }
-    m_doc.m_bPal = 1;
-    m_doc.m_bProm = 0;
-    m_doc.m_bPla = 0;
-    m_view.InvalidateView();
-    DeviceChanged();
-}
-
-// Nothing of the PLA is modelled, so its function dialogs are put away.
-void CViewLogic::SwitchToPla()
-{
-    if (m_doc.m_bPla == 1) {
-        ShowDocMessage(&m_doc, "The ZYL is in PLA mode now.");
-        return;
-    }
-    m_doc.m_bPal = 0;
-    m_doc.m_bProm = 0;
-    m_doc.m_bPla = 1;
-    m_view.HideDialogs();
-    m_view.InvalidateView();
-    DeviceChanged();
+    m_doc.Edit([type](DeviceEditor& e) { e.SetType(type); });
 }
 
 // Block structure and the array labels look at neither the device type nor
 // the block structure.
-void CViewLogic::ToggleFlag(int& flag)
+void CViewLogic::ToggleFlag(bool DisplayFlags::*flag)
 {
-    flag = (flag + 1) % 2;
-    m_view.InvalidateView();
-    DeviceChanged();
+    m_doc.Edit([this, flag](DeviceEditor& e) { e.SetFlag(flag, !(Dev().flags.*flag)); });
 }
 
 void CViewLogic::ToggleRowLabels(int id)
 {
-    if (m_doc.m_bBlockStructure == 1)
+    if (Dev().flags.blockStructure)
         return;
-    if (m_doc.m_bPla == 1) {
+    if (Dev().type == DeviceType::Pla) {
         ShowStandardMessage(kPlaRowLabels);
         return;
     }
     const bool minterms = id == ID_SHOW_MINTERMS;
-    if (minterms && m_doc.m_bPal == 1) {
+    if (minterms && Dev().type == DeviceType::Pal) {
         ShowStandardMessage(kPalNoMinterms);
         return;
     }
-    if (!minterms && m_doc.m_bProm == 1) {
+    if (!minterms && Dev().type == DeviceType::Prom) {
         ShowStandardMessage(kPromNoProductTerms);
         return;
     }
-    int& flag = minterms ? m_doc.m_bShowMinterms : m_doc.m_bShowProductTerms;
-    flag = (flag + 1) % 2;
-    m_view.InvalidateViewRect(RowLabelArea());
-    DeviceChanged();
+    ToggleFlag(minterms ? &DisplayFlags::showMinterms : &DisplayFlags::showProductTerms);
 }
 
 // --- Array commands ----------------------------------------------------------
@@ -180,111 +142,87 @@ void CViewLogic::ToggleRowLabels(int id)
 // hard-wired or unmodelled array, or true when the command applies.
 bool CViewLogic::ArrayCommandApplies(bool inputArray)
 {
-    if (m_doc.m_bBlockStructure == 1)
+    if (Dev().flags.blockStructure)
         return false;
-    if (m_doc.m_bPla == 1) {
-        ShowStandardMessage(kPlaNotImplemented);
-        return false;
-    }
-    if (inputArray) {
-        if (m_doc.m_bProm == 1) {
-            ShowStandardMessage(kPromAndHardWired);
-            return false;
-        }
-        return m_doc.m_bPal == 1;
-    }
-    if (m_doc.m_bPal != 0) {
-        ShowStandardMessage(kPalOrHardWired);
-        return false;
-    }
-    return m_doc.m_bProm == 1;
+    const char* refusal = nullptr;
+    if (Dev().type == DeviceType::Pla)
+        refusal = kPlaNotImplemented;
+    else if (inputArray && Dev().type == DeviceType::Prom)
+        refusal = kPromAndHardWired;
+    else if (!inputArray && Dev().type == DeviceType::Pal)
+        refusal = kPalOrHardWired;
+    if (refusal)
+        ShowStandardMessage(refusal);
+    return refusal == nullptr;
 }
 
-// PAL: every AND fuse to value; the rows, the ON-sets and the truth-table
-// columns follow, as after a click on a row's gate.
-void CViewLogic::SetAllInputFuses(int value)
+// PAL: every AND fuse intact (every row the product 0) or blown (1); the
+// truth-table columns follow, as after a click on a row's gate.
+void CViewLogic::SetAllInputFuses(bool intact)
 {
-    for (int r = 0; r < CZYLDoc::kRows; ++r) {
-        std::fill(std::begin(m_doc.m_andRow[r].m_nFuse), std::end(m_doc.m_andRow[r].m_nFuse), value);
-        UpdateRowTerm(m_doc, r);
-    }
-    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
-        CollectPalMinterms(m_doc, f);
-        RederivePalColumn(f);
-    }
-    m_view.InvalidateView();
-    DeviceChanged();
+    m_doc.Edit([intact](DeviceEditor& e) {
+        for (int r = 0; r < Device::kRows; ++r)
+            e.SetAndRow(r, intact ? ProductTerm::Zero() : ProductTerm::One());
+        for (int f = 0; f < Device::kFunctions; ++f)
+            e.RederivePalColumn(f);
+    });
 }
 
-// PROM: every OR fuse to value; don't cares are overwritten, so each
+// PROM: every OR fuse to one state; don't cares are overwritten, so each
 // function ends with all sixteen minterms or none.
-void CViewLogic::SetAllOutputFuses(int value)
+void CViewLogic::SetAllOutputFuses(bool intact)
 {
-    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
-        SetPromColumn(m_doc, f, UniformColumn(value));
-        m_doc.m_nOutputToggle[f] = value;
-    }
-    m_view.InvalidateView();
-    DeviceChanged();
+    m_doc.Edit([intact](DeviceEditor& e) {
+        for (int f = 0; f < Device::kFunctions; ++f) {
+            e.SetPromColumn(f, UniformColumn(intact));
+            e.SetOutputToggle(f, intact);
+        }
+    });
 }
 
 // PROM: the output's own toggle decides, not its fuses: from the default
 // state the first use blows all sixteen.
 void CViewLogic::ToggleOutputFuses(int j)
 {
-    m_doc.m_nOutputToggle[j] = (m_doc.m_nOutputToggle[j] + 1) % 2;
-    SetPromColumn(m_doc, j, UniformColumn(m_doc.m_nOutputToggle[j]));
-    m_view.InvalidateView();
-    DeviceChanged();
+    const bool intact = !Dev().outputToggles[static_cast<std::size_t>(j)];
+    m_doc.Edit([j, intact](DeviceEditor& e) {
+        e.SetOutputToggle(j, intact);
+        e.SetPromColumn(j, UniformColumn(intact));
+    });
 }
 
 // The value chosen for the don't-care OR fuse of the last popup (the cell
 // is always one of the map's: a click sets it, and it starts at 0, 0).
 void CViewLogic::SetPopupValue(int id)
 {
-    if (m_doc.m_bProm != 1 || id == ID_VALUE_X)
+    if (Dev().type != DeviceType::Prom || id == ID_VALUE_X)
         return;
-    SetPromEntry(m_doc, m_nPopupOutput, m_nPopupMinterm, id == ID_VALUE_1 ? '1' : '0');
-    DeviceChanged();
+    const char value = id == ID_VALUE_1 ? '1' : '0';
+    m_doc.Edit([this, value](DeviceEditor& e) { e.SetPromEntry(m_nPopupOutput, m_nPopupMinterm, value); });
 }
 
 // --- PAL simplification --------------------------------------------------------
 
 // Each function's ON-set, without its don't cares, is minimized and its
 // cover programmed into the function's four rows. A cover of more than four
-// terms stops the command there: the functions before it stay simplified.
+// terms stops the command there, shown in every window with the message
+// over them: the functions before it stay simplified, the refused one keeps
+// its rows.
 void CViewLogic::SimplifyPal()
 {
-    if (m_doc.m_bBlockStructure == 1)
+    if (Dev().flags.blockStructure)
         return;
-    if (m_doc.m_bPal != 1) {
+    if (Dev().type != DeviceType::Pal) {
         ShowStandardMessage(kNotPal);
         return;
     }
-    // The refused function keeps its table and lists; its cover storage
-    // holds the refused cover.
-    const CPalRefusal refusal{false, [this] {
-                                  m_view.InvalidateView();
-                                  ShowStandardMessage(kTooManyTerms);
-                              }};
-    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
-        RederivePalColumn(f);
-        if (ProgramPalFunction(m_doc, f, PalDontCares::Ignored, refusal) == ProgramResult::Refused)
-            return;
-        m_view.InvalidateView();
-        DeviceChanged();
-    }
-}
-
-// The PAL truth-table column of f from its ON-set, and the don't-care list
-// from the column: a don't care that a row now covers is an ON minterm and
-// leaves the list, so no minterm is listed as both.
-void CViewLogic::RederivePalColumn(int f)
-{
-    UpdateTruthTable(m_doc, f);
-    int n = 0;
-    for (int r = 0; r < CZYLDoc::kRows; ++r)
-        if (m_doc.m_szPalTable[f][r] == 'X')
-            m_doc.m_anPalDontCares[f][n++] = r;
-    m_doc.m_nPalDontCares[f] = n;
+    m_doc.Edit([](DeviceEditor& e) {
+        const PalRefusal refusal{false, [&e] {
+                                     e.Publish();
+                                     ShowStandardMessage(kTooManyTerms);
+                                 }};
+        for (int f = 0; f < Device::kFunctions; ++f)
+            if (e.ProgramPalFunction(f, PalDontCares::Ignored, refusal) == ProgramResult::Refused)
+                return;
+    });
 }

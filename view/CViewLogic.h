@@ -3,14 +3,15 @@
 
 #include "CCommandRows.h"
 #include "CommandIds.h"
+#include "Device.h"
 #include "FuseMapLayout.h"
 #include "Geometry.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 class CZYLDoc;
-class IZylView;
 
 // One drawing operation of the function annotations and row labels, so that
 // the paint can render them and a test can read them without fonts.
@@ -25,15 +26,31 @@ struct CDrawItem
     bool label = false; // a function's label, whose drawn width the rest of its line keeps clear of
 };
 
+// What a point of the fuse map lands on: an OR cell (output f, row r), an
+// output's OR gate (f), an AND cell (row r, column c) or a row's AND gate
+// (r). The view turns a point into a cell here, once, and the logic below
+// takes cells.
+struct CFuseMapCell
+{
+    enum Kind { OrCell, OutputGate, AndCell, RowGate };
+    Kind kind = OrCell;
+    int f = 0;
+    int r = 0;
+    int c = 0;
+    friend bool operator==(const CFuseMapCell&, const CFuseMapCell&) = default;
+};
+// The cell under a logical point, if any (FuseMapLayout's rectangles).
+std::optional<CFuseMapCell> FuseMapHit(const ZPoint& logical);
+
 // The Qt-free part of the fuse-map view: its commands, mouse editing,
-// annotations and PAL simplification. The widget forwards events here with
-// logical coordinates and repaints through IZylView. Every change of the
-// document ends in the document's UpdateAllViews, which repaints the view
-// and refills the open dialogs.
+// annotations and PAL simplification. Every change goes through the
+// document's edit entry, whose notice repaints the view and refills the
+// open dialogs; a command that changes nothing leaves the document as it
+// was, unmodified.
 class CViewLogic
 {
 public:
-    CViewLogic(CZYLDoc& doc, IZylView& view);
+    explicit CViewLogic(CZYLDoc& doc);
     // The command rows refer to this object.
     CViewLogic(const CViewLogic&) = delete;
     CViewLogic& operator=(const CViewLogic&) = delete;
@@ -45,20 +62,24 @@ public:
     // Check mark / pressed state of a view command.
     bool IsChecked(int id) const;
 
-    // The pencil cursor is shown over this logical point.
-    bool IsFuseCursor(const ZPoint& logical) const;
-    // A click (the left button has come up) at a logical point; screen is
-    // where the value popup of a don't-care fuse opens.
-    void OnLButtonDown(const ZPoint& logical, const ZPoint& screen);
+    // Whether a click on the cell changes the device (the pencil cursor is
+    // shown over it): the programmable array of a PROM or a PAL, while the
+    // block structure is not shown.
+    bool IsEditable(const CFuseMapCell& cell) const;
+    // A click (the left button has come up) on a cell: an OR fuse switches
+    // or, on a don't care, asks its value in a popup at screen; an output's
+    // gate runs its command; an AND fuse switches; a row's gate sets all its
+    // fuses by the row's toggle. Nothing on a cell that is not editable.
+    void Click(const CFuseMapCell& cell, const ZPoint& screen);
 
-    // The annotations and row labels of the current mode (nothing in PLA
-    // mode or while the block structure is shown). The PROM annotation runs
-    // the minimizer, so this writes the document's result storage.
-    std::vector<CDrawItem> BuildAnnotations();
+    // The annotations and row labels of the current type (nothing in PLA
+    // mode or while the block structure is shown). Reads the device and the
+    // document's cover cache.
+    std::vector<CDrawItem> BuildAnnotations() const;
 
     // The minimized sum of products of PROM function f as the annotation
-    // shows it ("" without minterms); runs the minimizer into f's storage.
-    std::string PromSumOfProducts(int f);
+    // shows it ("" without minterms): the cache's first cover.
+    std::string PromSumOfProducts(int f) const;
     // The sum of the product terms of output f's four rows ("" when none).
     std::string PalRowSum(int f) const;
 
@@ -66,43 +87,31 @@ public:
     int PopupMinterm() const { return m_nPopupMinterm; }
     int PopupOutput() const { return m_nPopupOutput; }
 
-    // The logical rectangle the row-label commands repaint.
-    static ZRect RowLabelArea() { return FuseMapLayout::kRowLabelArea; }
-    // The logical rectangle every click repaints (OR array, outputs,
-    // annotations).
-    static ZRect ClickRepaintArea() { return FuseMapLayout::kClickRepaintArea; }
-
 private:
+    const Device& Dev() const;
     void BuildCommands();
     // Device type and view options.
-    void SwitchToProm();
-    void SwitchToPal();
-    void SwitchToPla();
-    void ToggleFlag(int& flag);
+    void SwitchTo(int typeCommand);
+    void ToggleFlag(bool DisplayFlags::*flag);
     void ToggleRowLabels(int id);
     // Array commands.
     bool ArrayCommandApplies(bool inputArray);
-    void SetAllInputFuses(int value);
-    void SetAllOutputFuses(int value);
+    void SetAllInputFuses(bool intact);
+    void SetAllOutputFuses(bool intact);
     void ToggleOutputFuses(int j);
     void SetPopupValue(int id);
     // PAL simplification.
     void SimplifyPal();
     // Mouse editing.
-    bool ClickOrArray(const ZPoint& pt, const ZPoint& screen, int& popupChoice);
-    bool ClickOutputGate(const ZPoint& pt);
-    bool ClickAndArray(const ZPoint& pt);
-    bool ClickRowGate(const ZPoint& pt);
-    void RecomputePalRow(int r);
-    void RederivePalColumn(int f);
-    void DeviceChanged();
+    void ClickOrFuse(int f, int r, const ZPoint& screen);
+    void ClickAndFuse(int r, int c);
+    void ClickRowGate(int r);
     // Annotations.
     void AddRowLabels(std::vector<CDrawItem>& items) const;
-    void AddPromFunction(std::vector<CDrawItem>& items, int f);
+    void AddPromFunction(std::vector<CDrawItem>& items, int f) const;
     void AddPalFunction(std::vector<CDrawItem>& items, int f) const;
 
     CZYLDoc& m_doc;
-    IZylView& m_view;
     int m_nPopupMinterm = 0;
     int m_nPopupOutput = 0;
     CCommandRows m_commands;

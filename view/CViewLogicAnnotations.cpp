@@ -3,9 +3,6 @@
 
 #include "CZYLDoc.h"
 #include "FuseMapLayout.h"
-#include "DeviceOps.h"
-#include "DocOps.h"
-#include "Minimize.h"
 #include "Resources.h"
 #include "Utf8.h"
 
@@ -36,6 +33,11 @@ CAnnotationPlaces AnnotationPlaces(const ZRect& area)
 }
 
 // "m~d5~d": m with the minterm number as a subscript.
+const std::string& FunctionName(const Device& device, int f)
+{
+    return device.names.functions[static_cast<std::size_t>(f)];
+}
+
 std::string SubscriptedMinterm(int m) { return "m~d" + std::to_string(m) + "~d"; }
 
 // Joins the texts with " + ", "" for none.
@@ -70,14 +72,14 @@ std::string DontCareSuffix(const int* list, int n, bool blankAfterParenthesis)
            " )";
 }
 
-std::vector<CDrawItem> CViewLogic::BuildAnnotations()
+std::vector<CDrawItem> CViewLogic::BuildAnnotations() const
 {
     std::vector<CDrawItem> items;
-    if (m_doc.m_bBlockStructure == 1 || (m_doc.m_bProm != 1 && m_doc.m_bPal != 1))
+    if (Dev().flags.blockStructure || Dev().type == DeviceType::Pla)
         return items;
     AddRowLabels(items);
-    for (int f = 0; f < CZYLDoc::kFunctions; ++f) {
-        if (m_doc.m_bProm == 1)
+    for (int f = 0; f < Device::kFunctions; ++f) {
+        if (Dev().type == DeviceType::Prom)
             AddPromFunction(items, f);
         else
             AddPalFunction(items, f);
@@ -89,42 +91,44 @@ std::vector<CDrawItem> CViewLogic::BuildAnnotations()
 // the product term their fuses give.
 void CViewLogic::AddRowLabels(std::vector<CDrawItem>& items) const
 {
-    for (int r = 0; r < CZYLDoc::kRows; ++r) {
+    for (int r = 0; r < Device::kRows; ++r) {
         const ZPoint at = L::RowLabel(r);
-        if (m_doc.m_bProm == 1 && m_doc.m_bShowMinterms == 1)
-            items.push_back(
-                {CDrawItem::RichText, at.x, at.y, SubscriptedMinterm(r) + " = " + m_doc.m_strMintermLabel[r]});
-        if (m_doc.m_bPal == 1 && m_doc.m_bShowProductTerms == 1)
-            items.push_back({CDrawItem::RichText, at.x, at.y, m_doc.m_andRow[r].m_strTerm});
+        if (Dev().type == DeviceType::Prom && Dev().flags.showMinterms)
+            items.push_back({CDrawItem::RichText, at.x, at.y, SubscriptedMinterm(r) + " = " + Dev().MintermLabel(r)});
+        if (Dev().type == DeviceType::Pal && Dev().flags.showProductTerms)
+            items.push_back({CDrawItem::RichText, at.x, at.y, Dev().pal.Row(r).text});
     }
 }
 
-std::string CViewLogic::PromSumOfProducts(int f)
+std::string CViewLogic::PromSumOfProducts(int f) const
 {
-    if (m_doc.m_nPromMinterms[f] == 0)
+    const MintermSet on = Dev().prom.OnSet(f);
+    if (on.Empty())
         return "";
-    MinimizePromFunction(m_doc, f);
-    return SumOfProducts(m_doc.m_aCover[f], TermPool(m_doc, f));
+    std::vector<std::string> texts;
+    for (const ProductTerm& term : m_doc.Covers().FirstCover(on.Bits(), Dev().prom.DontCares(f).Bits()))
+        texts.push_back(term.Text(Dev().names.variables));
+    return JoinTerms(texts);
 }
 
 std::string CViewLogic::PalRowSum(int f) const
 {
     std::vector<std::string> texts;
     for (int r = 4 * f; r < 4 * f + 4; ++r)
-        if (m_doc.m_andRow[r].m_strTerm != "0")
-            texts.push_back(m_doc.m_andRow[r].m_strTerm);
+        if (Dev().pal.Row(r).text != "0")
+            texts.push_back(Dev().pal.Row(r).text);
     return JoinTerms(texts);
 }
 
-void CViewLogic::AddPromFunction(std::vector<CDrawItem>& items, int f)
+void CViewLogic::AddPromFunction(std::vector<CDrawItem>& items, int f) const
 {
-    const CAnnotationPlaces at = AnnotationPlaces(m_doc.m_rcFunctionArea[f]);
+    const CAnnotationPlaces at = AnnotationPlaces(L::FunctionArea(f));
     const int y = at.lineY(0);
-    const int n = m_doc.m_nPromMinterms[f];
-    const int* m = m_doc.m_anPromMinterms[f];
-    const int d = m_doc.m_nPromDontCares[f];
-    const int* c = m_doc.m_anPromDontCares[f];
-    items.push_back({CDrawItem::RichText, at.label.x, y, FunctionLabel(m_doc.m_strFunctionName[f]), 0, true});
+    const MintermSet::List on = Dev().prom.OnSet(f).Ascending(), dc = Dev().prom.DontCares(f).Ascending();
+    const int n = on.size(), d = dc.size();
+    const int* m = on.data();
+    const int* c = dc.data();
+    items.push_back({CDrawItem::RichText, at.label.x, y, FunctionLabel(FunctionName(Dev(), f)), 0, true});
     if (n == 0) {
         items.push_back({CDrawItem::PlainText, at.termsX, y, " 0"});
         return;
@@ -145,13 +149,13 @@ void CViewLogic::AddPromFunction(std::vector<CDrawItem>& items, int f)
 // fuses stand.
 void CViewLogic::AddPalFunction(std::vector<CDrawItem>& items, int f) const
 {
-    const CAnnotationPlaces at = AnnotationPlaces(m_doc.m_rcFunctionArea[f]);
+    const CAnnotationPlaces at = AnnotationPlaces(L::FunctionArea(f));
     const int y = at.lineY(0);
-    const int n = m_doc.m_nPalMinterms[f];
-    const int* m = m_doc.m_anPalMinterms[f];
-    const int d = m_doc.m_nPalDontCares[f];
-    const int* c = m_doc.m_anPalDontCares[f];
-    items.push_back({CDrawItem::RichText, at.label.x, y, FunctionLabel(m_doc.m_strFunctionName[f]), 0, true});
+    const MintermSet::List on = Dev().pal.OnSet(f).Ascending(), dc = Dev().pal.DontCares(f).Ascending();
+    const int n = on.size(), d = dc.size();
+    const int* m = on.data();
+    const int* c = dc.data();
+    items.push_back({CDrawItem::RichText, at.label.x, y, FunctionLabel(FunctionName(Dev(), f)), 0, true});
     if (n == 0) {
         items.push_back({CDrawItem::RichText, at.termsX, y, " 0"});
         return;

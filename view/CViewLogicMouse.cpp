@@ -2,141 +2,94 @@
 #include "CViewLogic.h"
 
 #include "CZYLDoc.h"
-#include "FuseMapLayout.h"
-#include "DeviceOps.h"
-#include "DocOps.h"
 #include "Platform.h"
 
-#include <algorithm>
-
-// Fuse editing by mouse: the pencil cursor and the clicks on the
+// Fuse editing by mouse: the cell under a point, and a click on the
 // programmable array of the current device type.
 
-bool CViewLogic::IsFuseCursor(const ZPoint& pt) const
+namespace L = FuseMapLayout;
+
+std::optional<CFuseMapCell> FuseMapHit(const ZPoint& pt)
 {
-    if (m_doc.m_bBlockStructure == 1)
+    for (int r = 0; r < Device::kRows; ++r) {
+        for (int j = 0; j < Device::kFunctions; ++j)
+            if (L::OrCellRect(j, r).Contains(pt))
+                return CFuseMapCell{CFuseMapCell::OrCell, j, r, 0};
+        for (int c = 0; c < Device::kColumns; ++c)
+            if (L::AndCellRect(c, r).Contains(pt))
+                return CFuseMapCell{CFuseMapCell::AndCell, r / Device::kRowsPerFunction, r, c};
+        if (L::RowGate(r).Contains(pt))
+            return CFuseMapCell{CFuseMapCell::RowGate, r / Device::kRowsPerFunction, r, 0};
+    }
+    for (int j = 0; j < Device::kFunctions; ++j)
+        if (L::OutputGate(j).Contains(pt))
+            return CFuseMapCell{CFuseMapCell::OutputGate, j, 0, 0};
+    return std::nullopt;
+}
+
+bool CViewLogic::IsEditable(const CFuseMapCell& cell) const
+{
+    if (Dev().flags.blockStructure)
         return false;
-    if (m_doc.m_bProm == 1) {
-        for (int j = 0; j < CZYLDoc::kFunctions; ++j) {
-            if (m_doc.m_rcOutputGate[j].Contains(pt))
-                return true;
-            for (int r = 0; r < CZYLDoc::kRows; ++r)
-                if (m_doc.m_rcOrCell[j][r].Contains(pt))
-                    return true;
-        }
-    }
-    if (m_doc.m_bPal == 1) {
-        for (int r = 0; r < CZYLDoc::kRows; ++r) {
-            if (m_doc.m_rcRowGate[r].Contains(pt))
-                return true;
-            for (int c = 0; c < CZYLDoc::kColumns; ++c)
-                if (m_doc.m_rcAndCell[c][r].Contains(pt))
-                    return true;
-        }
-    }
-    return false;
+    const bool orArray = cell.kind == CFuseMapCell::OrCell || cell.kind == CFuseMapCell::OutputGate;
+    return Dev().type == (orArray ? DeviceType::Prom : DeviceType::Pal);
 }
 
-// The steps run in a fixed order within one click: OR cells, OR gates (PROM),
-// AND cells, AND gates (PAL), then the repaint of the OR array and the
-// annotations. A value chosen in the popup of a don't-care fuse is applied
-// after the click's own re-derivation, as a command arriving after it would.
-void CViewLogic::OnLButtonDown(const ZPoint& pt, const ZPoint& screen)
+void CViewLogic::Click(const CFuseMapCell& cell, const ZPoint& screen)
 {
-    if (m_doc.m_bBlockStructure == 1)
+    if (!IsEditable(cell))
         return;
-    bool changed = false;
-    int popupChoice = -1;
-    if (m_doc.m_bProm == 1)
-        changed = ClickOrArray(pt, screen, popupChoice) || changed;
-    if (m_doc.m_bProm == 1)
-        changed = ClickOutputGate(pt) || changed;
-    if (m_doc.m_bPal == 1)
-        changed = ClickAndArray(pt) || changed;
-    if (m_doc.m_bPal == 1)
-        changed = ClickRowGate(pt) || changed;
-    if (popupChoice >= 0 && popupChoice <= 2)
-        SetPopupValue(ID_VALUE_0 + popupChoice);
-    m_view.InvalidateViewRect(ClickRepaintArea());
-    if (changed)
-        DeviceChanged();
+    switch (cell.kind) {
+    case CFuseMapCell::OrCell:
+        ClickOrFuse(cell.f, cell.r, screen);
+        break;
+    case CFuseMapCell::OutputGate:
+        OnCommand(OutputCommand(cell.f)); // what its menu command does
+        break;
+    case CFuseMapCell::AndCell:
+        ClickAndFuse(cell.r, cell.c);
+        break;
+    case CFuseMapCell::RowGate:
+        ClickRowGate(cell.r);
+        break;
+    }
 }
 
-// PROM: the first OR cell under the point, scanned output by output; each
-// output scanned is re-derived from its fuses and don't cares.
-bool CViewLogic::ClickOrArray(const ZPoint& pt, const ZPoint& screen, int& popupChoice)
+// PROM: the fuse switches, and the entry with it; a don't care asks for its
+// value in the popup instead, applied as the popup's command is.
+void CViewLogic::ClickOrFuse(int f, int r, const ZPoint& screen)
 {
-    bool hit = false;
-    for (int j = 0; j < CZYLDoc::kFunctions && !hit; ++j) {
-        for (int r = 0; r < CZYLDoc::kRows; ++r) {
-            if (!m_doc.m_rcOrCell[j][r].Contains(pt))
-                continue;
-            hit = true;
-            if (m_doc.m_szPromTable[j][r] == 'X') {
-                m_nPopupMinterm = r;
-                m_nPopupOutput = j;
-                popupChoice = GetPlatform().TrackPopup({"0", "1", "X"}, screen);
-            } else {
-                TogglePromFuse(m_doc, j, r);
-            }
-            m_view.InvalidateViewRect(m_doc.m_rcOrCell[j][r]);
-            break;
-        }
-        UpdateTruthTable(m_doc, j);
-        UpdateLists(m_doc, j);
+    if (Dev().prom.Entry(f, r) != 'X') {
+        m_doc.Edit([f, r](DeviceEditor& e) { e.TogglePromFuse(f, r); });
+        return;
     }
-    return hit;
+    m_nPopupMinterm = r;
+    m_nPopupOutput = f;
+    const int choice = GetPlatform().TrackPopup({"0", "1", "X"}, screen);
+    if (choice >= 0 && choice <= 2)
+        SetPopupValue(ID_VALUE_0 + choice);
 }
 
-// PROM: an output's OR gate does what its menu command does.
-bool CViewLogic::ClickOutputGate(const ZPoint& pt)
+// PAL: one AND fuse switches a literal in or out of its row's product; the
+// function's column follows what its rows produce.
+void CViewLogic::ClickAndFuse(int r, int c)
 {
-    for (int j = 0; j < CZYLDoc::kFunctions; ++j) {
-        if (m_doc.m_rcOutputGate[j].Contains(pt)) {
-            OnCommand(OutputCommand(j));
-            return true;
-        }
-    }
-    return false;
-}
-
-// PAL: one AND fuse switches a literal in or out of its row's product.
-bool CViewLogic::ClickAndArray(const ZPoint& pt)
-{
-    for (int r = 0; r < CZYLDoc::kRows; ++r) {
-        CAndRow& row = m_doc.m_andRow[r];
-        for (int c = 0; c < CZYLDoc::kColumns; ++c) {
-            if (!row.m_rcCell[c].Contains(pt))
-                continue;
-            row.m_nFuse[c] = (row.m_nFuse[c] + 1) % 2;
-            RecomputePalRow(r);
-            m_view.InvalidateViewRect(row.m_rcCell[c]);
-            return true;
-        }
-    }
-    return false;
+    std::array<bool, 8> fuses = Dev().pal.Row(r).term.AndFuses();
+    fuses[static_cast<std::size_t>(c)] = !fuses[static_cast<std::size_t>(c)];
+    m_doc.Edit([r, fuses](DeviceEditor& e) {
+        e.SetAndRow(r, ProductTerm::FromAndFuses(fuses));
+        e.RederivePalColumn(r / Device::kRowsPerFunction);
+    });
 }
 
 // PAL: a row's AND gate blows or re-instates all eight fuses by the row's own
 // toggle, whatever single fuses were changed in between.
-bool CViewLogic::ClickRowGate(const ZPoint& pt)
+void CViewLogic::ClickRowGate(int r)
 {
-    for (int r = 0; r < CZYLDoc::kRows; ++r) {
-        if (!m_doc.m_rcRowGate[r].Contains(pt))
-            continue;
-        m_doc.m_nRowToggle[r] = (m_doc.m_nRowToggle[r] + 1) % 2;
-        CAndRow& row = m_doc.m_andRow[r];
-        std::fill(std::begin(row.m_nFuse), std::end(row.m_nFuse), m_doc.m_nRowToggle[r]);
-        RecomputePalRow(r);
-        m_view.InvalidateViewRect(FuseMapLayout::RowRepaintArea(r));
-        return true;
-    }
-    return false;
-}
-
-void CViewLogic::RecomputePalRow(int r)
-{
-    UpdateRowTerm(m_doc, r);
-    CollectPalMinterms(m_doc, r / 4);
-    RederivePalColumn(r / 4);
+    const bool intact = !Dev().rowToggles[static_cast<std::size_t>(r)];
+    m_doc.Edit([r, intact](DeviceEditor& e) {
+        e.SetRowToggle(r, intact);
+        e.SetAndRow(r, intact ? ProductTerm::Zero() : ProductTerm::One());
+        e.RederivePalColumn(r / Device::kRowsPerFunction);
+    });
 }

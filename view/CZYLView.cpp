@@ -5,7 +5,6 @@
 #include "CViewDialogs.h"
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
-#include "DocOps.h"
 #include "DrawRichText.h"
 #include "FuseMapLayout.h"
 #include "Highlight.h"
@@ -67,7 +66,7 @@ void DrawBitmapArea(QPainter& p, int id, const ZRect& area, int sy)
 CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
     : QAbstractScrollArea(parent)
     , m_doc(doc)
-    , m_logic(std::make_unique<CViewLogic>(doc, *this))
+    , m_logic(std::make_unique<CViewLogic>(doc))
     , m_dialogs(std::make_unique<CViewDialogs>(doc, this))
     , m_fuseCursor(ZylCursor(kCurPencil))
     , m_copyCursor(ZylCursor(kCurCopy))
@@ -82,9 +81,9 @@ CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    m_listener = m_doc.AddListener([this] {
+    m_listener = m_doc.AddListener([this](const DeviceChange&) {
+        ++m_refreshes;
         viewport()->update();
-        m_dialogs->RefreshAll();
     });
     m_highlightListener = SharedHighlight().AddListener([this] { viewport()->update(); });
     UpdateScrollBars();
@@ -98,33 +97,40 @@ CZYLView::~CZYLView()
 
 // The band of AND row r, from its first fuse to its gate: where the
 // pointer picks the row and where the row is shown highlighted.
-ZRect CZYLView::AndRowBand(int r) const
+ZRect CZYLView::AndRowBand(int r)
 {
-    const ZRect first = m_doc.m_rcAndCell[0][r];
-    return {first.left, first.top, m_doc.m_rcRowGate[r].right, first.bottom};
+    const ZRect first = L::AndCellRect(0, r);
+    return {first.left, first.top, L::RowGate(r).right, first.bottom};
 }
 
 // What the Karnaugh maps' pointer rests on: a PAL AND row, or one term of
 // the sum line of a PROM function's annotation, tinted under the drawing
 // (that sum line is then drawn over the tint without its white). The term
-// is found in the cover the annotation last drew (never recomputed here); a
-// term index past that cover tints nothing.
+// is one of the cover the annotation shows (the cache's first cover of the
+// function); a term index past that cover tints nothing.
 std::optional<ZPoint> CZYLView::DrawHighlight(QPainter& p)
 {
     const CHighlight& h = SharedHighlight().Get();
     const QColor tint(255, 220, 0, 110);
-    if (m_doc.m_bPal == 1 && h.andRow >= 0 && h.andRow < CZYLDoc::kRows) {
+    const Device& device = m_doc.Device();
+    if (device.type == DeviceType::Pal && h.andRow >= 0 && h.andRow < Device::kRows) {
         const ZRect band = AndRowBand(h.andRow);
         p.fillRect(QRect(band.left, band.top, band.Width(), band.Height()), tint);
     }
-    if (m_doc.m_bProm == 1 && h.term >= 0 && h.function >= 0 && h.function < CZYLDoc::kFunctions &&
-        h.term < m_doc.m_aCover[h.function][0]) {
+    if (device.type != DeviceType::Prom || h.term < 0 || h.function < 0 || h.function >= Device::kFunctions ||
+        device.prom.OnSet(h.function).Empty())
+        return std::nullopt;
+    const std::vector<ProductTerm> cover =
+        m_doc.Covers().FirstCover(device.prom.OnSet(h.function).Bits(), device.prom.DontCares(h.function).Bits());
+    if (h.term < static_cast<int>(cover.size())) {
         // The sum reads "t0 + t1 + ...": measure the text before the term
         // and the term itself as the annotation's rich text lays them out.
-        const CImplicant* terms = TermPool(m_doc, h.function);
+        std::vector<std::string> terms;
+        for (const ProductTerm& term : cover)
+            terms.push_back(term.Text(device.names.variables));
         std::string before;
         for (int t = 0; t < h.term; ++t)
-            before += terms[t].m_strTerm + " + ";
+            before += terms[static_cast<std::size_t>(t)] + " + ";
         const QFontMetrics normal(ZylArialFont(kTextPoints), p.device());
         const QFontMetrics small(ZylArialFont(kTextPoints - 20), p.device());
         const auto width = [&](const std::string& text) {
@@ -134,10 +140,10 @@ std::optional<ZPoint> CZYLView::DrawHighlight(QPainter& p)
                    })
                 .width;
         };
-        const ZRect area = m_doc.m_rcFunctionArea[h.function];
+        const ZRect area = L::FunctionArea(h.function);
         const ZPoint line{area.left + L::kAnnotationTermsX, area.top + L::kAnnotationTop + L::kAnnotationLinePitch};
         // The term's characters with their bars (a unit above the text).
-        p.fillRect(QRect(line.x + width(before) - 2, line.y - 3, width(terms[h.term].m_strTerm) + 4,
+        p.fillRect(QRect(line.x + width(before) - 2, line.y - 3, width(terms[static_cast<std::size_t>(h.term)]) + 4,
                          normal.height() + 5),
                    tint);
         return line;
@@ -150,8 +156,6 @@ bool CZYLView::KarnaughShown() const
     const CModelessDlg* maps = m_dialogs->Dialog(ID_EDIT_KARNAUGH);
     return maps && maps->isVisible() && !maps->isMinimized();
 }
-
-void CZYLView::HideDialogs() { m_dialogs->HideAll(); }
 
 QPoint CZYLView::ScrollOffset() const
 {
@@ -207,20 +211,6 @@ void CZYLView::resizeEvent(QResizeEvent* event)
 void CZYLView::scrollContentsBy(int, int)
 {
     viewport()->update();
-}
-
-void CZYLView::InvalidateView()
-{
-    viewport()->update();
-}
-
-void CZYLView::InvalidateViewRect(const ZRect& rect)
-{
-    // A line drawn along the rectangle's edge may reach a pixel beyond
-    // its rounded zoomed extent.
-    const QRect shown = ZoomedRect(Normalised(rect));
-    const bool exact = m_zoom == kActualZoom && viewport()->devicePixelRatioF() == 1.0;
-    viewport()->update((exact ? shown : shown.adjusted(-2, -2, 2, 2)).translated(-ScrollOffset()));
 }
 
 void CZYLView::paintEvent(QPaintEvent*)
@@ -343,12 +333,17 @@ void CZYLView::Paint(QPainter& p, bool linked)
     DrawArrayLabels(p);
     if (!DrawBlockStructure(p)) {
         const std::optional<ZPoint> tinted = linked ? DrawHighlight(p) : std::nullopt;
-        if (m_doc.m_bProm == 1)
+        switch (m_doc.Device().type) {
+        case DeviceType::Prom:
             DrawPromFuses(p);
-        if (m_doc.m_bPal == 1)
+            break;
+        case DeviceType::Pal:
             DrawPalFuses(p);
-        if (m_doc.m_bPla == 1)
+            break;
+        case DeviceType::Pla:
             DrawPlaFuses(p);
+            break;
+        }
         DrawAnnotations(p, tinted);
     }
     p.restore();
@@ -357,18 +352,11 @@ void CZYLView::Paint(QPainter& p, bool linked)
 void CZYLView::DrawTitle(QPainter& p)
 {
     p.setFont(ZylArialFont(kTitlePoints));
-    const char* title = nullptr;
-    int end = L::kTitleUnderlineShortEnd;
-    if (m_doc.m_bProm == 1) {
-        title = "Programmable Read-Only-Memory (PROM)";
-        end = L::kTitleUnderlineLongEnd;
-    } else if (m_doc.m_bPal == 1) {
-        title = "Programmable Array Logic (PAL)";
-    } else if (m_doc.m_bPla == 1) {
-        title = "Programmable Logic Array (PLA)";
-    }
-    if (!title)
-        return;
+    const DeviceType type = m_doc.Device().type;
+    const char* title = type == DeviceType::Prom  ? "Programmable Read-Only-Memory (PROM)"
+                        : type == DeviceType::Pal ? "Programmable Array Logic (PAL)"
+                                                  : "Programmable Logic Array (PLA)";
+    const int end = type == DeviceType::Prom ? L::kTitleUnderlineLongEnd : L::kTitleUnderlineShortEnd;
     DrawLargeText(p, QPoint(L::kTitle.x, L::kTitle.y + p.fontMetrics().ascent()), QString::fromLatin1(title));
     DrawGdiLine(p, L::kTitle.x, L::kTitleUnderlineY, end, L::kTitleUnderlineY);
 }
@@ -409,13 +397,14 @@ void CZYLView::DrawNames(QPainter& p)
 {
     p.setFont(ZylArialFont(kTextPoints));
     const int ascent = p.fontMetrics().ascent();
-    for (int k = 0; k < CZYLDoc::kVariables; ++k) {
+    const CNames& names = m_doc.Device().names;
+    for (int k = 0; k < Device::kVariables; ++k) {
         const ZPoint at = L::VariableName(k);
-        p.drawText(QPoint(at.x, at.y + ascent), QString::fromStdString(m_doc.m_strVariableName[k]));
+        p.drawText(QPoint(at.x, at.y + ascent), QString::fromStdString(names.variables[static_cast<std::size_t>(k)]));
     }
-    for (int k = 0; k < CZYLDoc::kFunctions; ++k) {
+    for (int k = 0; k < Device::kFunctions; ++k) {
         // Within its own column, however wide its characters.
-        const std::string text = FuseMapFunctionName(m_doc.m_strFunctionName[k]);
+        const std::string text = FuseMapFunctionName(names.functions[static_cast<std::size_t>(k)]);
         const ZPoint at = L::FunctionName(k);
         DrawRichText(p, at.x, at.y, text, kTextPoints, Qt::black, Qt::white, L::kColumnPitch - 2);
     }
@@ -423,7 +412,7 @@ void CZYLView::DrawNames(QPainter& p)
 
 void CZYLView::DrawBuffersAndInputLines(QPainter& p)
 {
-    for (int k = 0; k < CZYLDoc::kVariables; ++k) {
+    for (int k = 0; k < Device::kVariables; ++k) {
         DrawBitmapArea(p, kBmpInputBuffer, L::InputBuffer(k));
         for (const int c : {2 * k, 2 * k + 1})
             DrawGdiLine(p, L::AndColumnX(c), L::kArrayTop, L::AndColumnX(c), L::kInputLineBottom);
@@ -432,7 +421,7 @@ void CZYLView::DrawBuffersAndInputLines(QPainter& p)
 
 void CZYLView::DrawProductLinesAndAndGates(QPainter& p)
 {
-    for (int r = 0; r < CZYLDoc::kRows; ++r) {
+    for (int r = 0; r < Device::kRows; ++r) {
         DrawGdiLine(p, L::kProductLineLeft, L::ProductLineY(r), L::kProductLineRight, L::ProductLineY(r));
         DrawBitmapArea(p, kBmpAndGate, L::AndGatePicture(r));
     }
@@ -440,7 +429,7 @@ void CZYLView::DrawProductLinesAndAndGates(QPainter& p)
 
 void CZYLView::DrawOrGatesAndOutputLines(QPainter& p)
 {
-    for (int j = 0; j < CZYLDoc::kFunctions; ++j) {
+    for (int j = 0; j < Device::kFunctions; ++j) {
         DrawBitmapArea(p, kBmpOrGate, L::OrGatePicture(j));
         DrawGdiLine(p, L::OrColumnX(j), L::kArrayTop, L::OrColumnX(j), L::kOrGateTop);
     }
@@ -449,24 +438,27 @@ void CZYLView::DrawOrGatesAndOutputLines(QPainter& p)
 void CZYLView::DrawArrayLabels(QPainter& p)
 {
     // The AND array is hard-wired only in a PROM, the OR array only in a PAL.
-    if (m_doc.m_bAndLabel == 1)
-        DrawBitmapArea(p, kBmpAndArrayLabels, L::kAndArrayLabel, m_doc.m_bProm == 1 ? 0 : L::kAndLabelSecondHalf);
-    if (m_doc.m_bOrLabel == 1)
-        DrawBitmapArea(p, kBmpOrArrayLabels, L::kOrArrayLabel, m_doc.m_bPal == 1 ? L::kOrLabelSecondHalf : 0);
+    const Device& device = m_doc.Device();
+    if (device.flags.andLabel)
+        DrawBitmapArea(p, kBmpAndArrayLabels, L::kAndArrayLabel,
+                       device.type == DeviceType::Prom ? 0 : L::kAndLabelSecondHalf);
+    if (device.flags.orLabel)
+        DrawBitmapArea(p, kBmpOrArrayLabels, L::kOrArrayLabel,
+                       device.type == DeviceType::Pal ? L::kOrLabelSecondHalf : 0);
 }
 
 bool CZYLView::DrawBlockStructure(QPainter& p)
 {
-    if (m_doc.m_bBlockStructure != 1)
+    if (!m_doc.Device().flags.blockStructure)
         return false;
     DrawBitmapArea(p, kBmpInputsArrow, L::kInputsArrow);
     DrawBitmapArea(p, kBmpOutputsArrow, L::kOutputsArrow);
     // A PLA has both arrays programmable.
     int andBlock = kBmpProgrammableAndBlock;
     int orBlock = kBmpProgrammableOrBlock;
-    if (m_doc.m_bProm == 1)
+    if (m_doc.Device().type == DeviceType::Prom)
         andBlock = kBmpFixedAndBlock;
-    else if (m_doc.m_bPal == 1)
+    else if (m_doc.Device().type == DeviceType::Pal)
         orBlock = kBmpFixedOrBlock;
     DrawBitmapArea(p, andBlock, L::kAndBlock);
     DrawBitmapArea(p, orBlock, L::kOrBlock);
@@ -477,36 +469,37 @@ void CZYLView::DrawPromFuses(QPainter& p)
 {
     // The fixed decoder: row r connects to the true or the complemented line
     // of each variable as bit 3 - i of r says.
-    for (int r = 0; r < CZYLDoc::kRows; ++r)
-        for (int i = 0; i < CZYLDoc::kVariables; ++i) {
+    for (int r = 0; r < Device::kRows; ++r)
+        for (int i = 0; i < Device::kVariables; ++i) {
             const int c = ((r >> (3 - i)) & 1) ? 2 * i : 2 * i + 1;
-            DrawBitmapArea(p, kBmpFuseHardWired, m_doc.m_rcAndCell[c][r]);
+            DrawBitmapArea(p, kBmpFuseHardWired, L::AndCellRect(c, r));
         }
-    for (int j = 0; j < CZYLDoc::kFunctions; ++j)
-        for (int r = 0; r < CZYLDoc::kRows; ++r)
-            DrawBitmapArea(p, m_doc.m_nOrFuse[j][r] == 1 ? kBmpFuseIntact : kBmpFuseBlown, m_doc.m_rcOrCell[j][r]);
+    const PromArray& prom = m_doc.Device().prom;
+    for (int j = 0; j < Device::kFunctions; ++j)
+        for (int r = 0; r < Device::kRows; ++r)
+            DrawBitmapArea(p, prom.Fuse(j, r) ? kBmpFuseIntact : kBmpFuseBlown, L::OrCellRect(j, r));
 }
 
 void CZYLView::DrawPalFuses(QPainter& p)
 {
     // Output j is the OR of rows 4j .. 4j + 3.
-    for (int j = 0; j < CZYLDoc::kFunctions; ++j)
+    for (int j = 0; j < Device::kFunctions; ++j)
         for (int r = 4 * j; r < 4 * j + 4; ++r)
-            DrawBitmapArea(p, kBmpFuseHardWired, m_doc.m_rcOrCell[j][r]);
-    for (const CAndRow& row : m_doc.m_andRow)
-        for (int c = 0; c < CZYLDoc::kColumns; ++c)
-            DrawBitmapArea(p, row.m_nFuse[c] == 1 ? kBmpFuseIntact : kBmpFuseBlown, row.m_rcCell[c]);
+            DrawBitmapArea(p, kBmpFuseHardWired, L::OrCellRect(j, r));
+    for (int r = 0; r < Device::kRows; ++r)
+        for (int c = 0; c < Device::kColumns; ++c)
+            DrawBitmapArea(p, m_doc.Device().pal.Row(r).Fuse(c) ? kBmpFuseIntact : kBmpFuseBlown, L::AndCellRect(c, r));
 }
 
 void CZYLView::DrawPlaFuses(QPainter& p)
 {
     // Nothing of the PLA is modelled: every cell shows an intact fuse.
-    for (const auto& column : m_doc.m_rcAndCell)
-        for (const ZRect& cell : column)
-            DrawBitmapArea(p, kBmpFuseIntact, cell);
-    for (const auto& column : m_doc.m_rcOrCell)
-        for (const ZRect& cell : column)
-            DrawBitmapArea(p, kBmpFuseIntact, cell);
+    for (int c = 0; c < Device::kColumns; ++c)
+        for (int r = 0; r < Device::kRows; ++r)
+            DrawBitmapArea(p, kBmpFuseIntact, L::AndCellRect(c, r));
+    for (int j = 0; j < Device::kFunctions; ++j)
+        for (int r = 0; r < Device::kRows; ++r)
+            DrawBitmapArea(p, kBmpFuseIntact, L::OrCellRect(j, r));
 }
 
 void CZYLView::DrawAnnotations(QPainter& p, const std::optional<ZPoint>& clearAt)
@@ -573,7 +566,6 @@ void CZYLView::OnCommand(int id)
         else
             m_dialogs->OnCommand(id);
     }
-    viewport()->update();
     emit CommandDone();
 }
 
@@ -660,7 +652,7 @@ void CZYLView::mouseMoveEvent(QMouseEvent* event)
         }
         return;
     }
-    if (m_logic->IsFuseCursor(pt))
+    if (const std::optional<CFuseMapCell> cell = FuseMapHit(pt); cell && m_logic->IsEditable(*cell))
         viewport()->setCursor(m_fuseCursor);
     else
         viewport()->unsetCursor();
@@ -669,7 +661,8 @@ void CZYLView::mouseMoveEvent(QMouseEvent* event)
     if (!KarnaughShown())
         return;
     CHighlight hovered;
-    for (int r = 0; r < CZYLDoc::kRows && m_doc.m_bPal == 1 && m_doc.m_bBlockStructure != 1; ++r)
+    const Device& device = m_doc.Device();
+    for (int r = 0; r < Device::kRows && device.type == DeviceType::Pal && !device.flags.blockStructure; ++r)
         if (AndRowBand(r).Contains(pt))
             hovered.andRow = r;
     SharedHighlight().Set(hovered);
@@ -698,7 +691,8 @@ void CZYLView::mouseReleaseEvent(QMouseEvent* event)
     }
     // Fuses are edited when the button comes up.
     const QPoint global = event->globalPosition().toPoint();
-    m_logic->OnLButtonDown(ToLogical(event->position().toPoint()), ZPoint{global.x(), global.y()});
+    if (const std::optional<CFuseMapCell> cell = FuseMapHit(ToLogical(event->position().toPoint())))
+        m_logic->Click(*cell, ZPoint{global.x(), global.y()});
     emit CommandDone();
 }
 

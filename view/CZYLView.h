@@ -29,7 +29,7 @@ class QTransform;
 // paint procedure used for the screen, the printer, the clipboard, exported
 // pictures and the tests; it knows no zoom: the screen and the clipboard
 // scale the painter, printing and export keep their own scale.
-class CZYLView : public QAbstractScrollArea, public IZylView
+class CZYLView : public QAbstractScrollArea
 {
     Q_OBJECT
 public:
@@ -41,9 +41,12 @@ public:
     CZYLDoc& Document() const { return m_doc; }
     CViewLogic& Logic() { return *m_logic; }
     CViewDialogs& Dialogs() { return *m_dialogs; }
+    // How often a change of the device asked for a repaint: once for each,
+    // which the tests count.
+    int Refreshes() const { return m_refreshes; }
 
-    // Paints the whole fuse map in logical units; reads the document only
-    // (the annotations run the minimizer into the document's result area).
+    // Paints the whole fuse map in logical units; reads the device only
+    // (the annotations' covers come from the document's cover cache).
     // Its lines are as wide as ZylLineWidth gives for the painter, so that
     // at 150 % every line is two pixels wide, not one or two by its place.
     // It never shows what the pointer rests on: print, export and copy
@@ -96,13 +99,10 @@ public:
     int Zoom() const { return m_zoom; }
     void SetZoom(int percent, const QPoint& anchor);
 
-    // IZylView
-    void InvalidateView() override;
-    void InvalidateViewRect(const ZRect& rect) override;
-    void HideDialogs() override;
 
 signals:
-    // After every command, so the frame refreshes check marks and windows.
+    // After every command and click, so the frame sets its check marks (the
+    // windows refresh from the document's notices).
     void CommandDone();
     // After the zoom changed, by a command or the wheel.
     void ZoomChanged(int percent);
@@ -140,7 +140,7 @@ private:
     void DrawAnnotations(QPainter& p, const std::optional<ZPoint>& clearAt);
     // Returns where the tinted PROM sum line starts.
     std::optional<ZPoint> DrawHighlight(QPainter& p);
-    ZRect AndRowBand(int r) const;
+    static ZRect AndRowBand(int r);
 
     void UpdateScrollBars();
     double ZoomFactor() const { return m_zoom / 100.0; }
@@ -159,6 +159,7 @@ private:
     CCommandRows m_commands; // the view's own: region selection and copy
     std::unique_ptr<CViewDialogs> m_dialogs;
     int m_listener = 0;
+    int m_refreshes = 0;
     int m_highlightListener = 0;
     QCursor m_fuseCursor;
     QCursor m_copyCursor;
