@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CMainFrame.h"
 
-#include "CAboutDlg.h"
 #include "CViewDialogs.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
@@ -29,8 +28,6 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
@@ -319,10 +316,7 @@ void CMainFrame::BuildShellCommands()
     m_commands.Add(ID_FILE_PRINT_SETUP, [this] { DoPrintSetup(); });
     m_commands.Add(ID_FILE_PRINT, [this] { DoPrint(); });
     m_commands.Add(ID_FILE_PRINT_PREVIEW, [this] { DoPrintPreview(); });
-    m_commands.Add(ID_APP_ABOUT, [this] {
-        CAboutDlg about(this);
-        about.exec();
-    });
+    m_commands.Add(ID_APP_ABOUT, [] { GetPlatform().ShowAbout(); });
     m_commands.Add(ID_APP_EXIT, [this] { close(); });
     m_commands.Add(
         ID_VIEW_TOOLBAR,
@@ -566,8 +560,7 @@ void CMainFrame::ReportPrintFailure(const std::string& error)
 
 void CMainFrame::DoPrint()
 {
-    QPrintDialog dialog(&Printer(), this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!GetPlatform().AskPrint(Printer()))
         return;
     std::string error;
     if (!PrintFuseMap(Printer(), error))
@@ -576,21 +569,18 @@ void CMainFrame::DoPrint()
 
 void CMainFrame::DoPrintPreview()
 {
-    QPrintPreviewDialog preview(&Printer(), this);
     // The preview paints into its own pages; only a real failure is told.
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
+    GetPlatform().ShowPrintPreview(Printer(), [this](QPrinter& p) {
         QPainter painter;
-        std::string error;
         const QRectF drawn = m_view->DrawnBounds();
-        if (!painter.begin(p)) {
+        if (!painter.begin(&p)) {
             ReportPrintFailure("the preview could not be started.");
             return;
         }
-        painter.setTransform(CZYLView::PrintTransform(drawn, p->pageRect(QPrinter::DevicePixel), p->logicalDpiX(),
-                                                      p->logicalDpiY()));
+        painter.setTransform(CZYLView::PrintTransform(drawn, p.pageRect(QPrinter::DevicePixel), p.logicalDpiX(),
+                                                      p.logicalDpiY()));
         m_view->OnDraw(painter);
     });
-    preview.exec();
 }
 
 void CMainFrame::DoPrintSetup()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtPlatform.h"
 
+#include "CAboutDlg.h"
 #include "CMainFrame.h"
 #include "CMessageDlg.h"
 #include "CNamesDlg.h"
@@ -19,6 +20,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -203,4 +205,23 @@ bool CQtPlatform::AskPageSetup(CPageSetup& setup)
         return false;
     setup = PageSetupOf(printer);
     return true;
+}
+
+bool CQtPlatform::AskPrint(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, Owner());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CQtPlatform::ShowPrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+{
+    QPrintPreviewDialog preview(&printer, Owner());
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter* p) { paint(*p); });
+    preview.exec();
+}
+
+void CQtPlatform::ShowAbout()
+{
+    CAboutDlg about(Owner());
+    about.exec();
 }

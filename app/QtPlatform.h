@@ -11,8 +11,9 @@ class QWidget;
 
 // The platform seam on Qt: the "ZYL Message" box, the standard box titled
 // "ZYL", popup menus, the save question, the file dialogs, the export scale,
-// the names dialog, Print Setup and the screen size. The frame it is given
-// owns its messages when no other window of the program is active.
+// the names dialog, Print Setup, the print dialog and preview, the About box
+// and the screen size: the only place that opens a modal box or dialog. The
+// frame it is given owns them when no other window of the program is active.
 class CQtPlatform : public IPlatform
 {
 public:
@@ -33,9 +34,12 @@ public:
     // (the printer, its paper and orientation); without one, the page
     // setup dialog on a PDF printer (paper, orientation, margins).
     bool AskPageSetup(CPageSetup& setup) override;
+    bool AskPrint(QPrinter& printer) override;
+    void ShowPrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
+    void ShowAbout() override;
 
-    // The owner of a modal message: the active window of the program, else
-    // the main window.
+    // The owner of a modal box or dialog: the active window of the program,
+    // else the main window.
     QWidget* Owner() const;
 
 private:

@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -358,8 +357,7 @@ void CKarnaughDlg::OnPrint()
     // The page turned as the maps are: wider than high, landscape.
     const ZSize size = KarnaughCanvasSize();
     printer.setPageOrientation(size.cx > size.cy ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!GetPlatform().AskPrint(printer))
         return;
     QPainter p;
     if (!p.begin(&printer)) {

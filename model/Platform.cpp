@@ -17,6 +17,9 @@ public:
     bool AskExportScale(double&) override { return false; }
     bool AskNames(CNames&) override { return false; }
     bool AskPageSetup(CPageSetup&) override { return false; }
+    bool AskPrint(QPrinter&) override { return false; }
+    void ShowPrintPreview(QPrinter&, const std::function<void(QPrinter&)>&) override {}
+    void ShowAbout() override {}
 };
 
 CSilentPlatform g_silentPlatform;

@@ -3,10 +3,14 @@
 
 #include "Geometry.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 struct CNames;
+// Qt's printer: the seam hands it to the print dialog and the preview
+// untouched, so that this header needs nothing of Qt.
+class QPrinter;
 
 // The page File > Print and Print Preview print on, as Print Setup shows
 // and changes it. The paper is given by its size, so any paper the
@@ -23,7 +27,8 @@ struct CPageSetup
 // Everything modal the program asks of the windowing system, behind one
 // small interface: messages (every failure the program reports in a box,
 // files and printing included), popup menus, the file and save questions,
-// the names dialog and Print Setup, and the screen size. A test installs
+// the names dialog, Print Setup, the print dialog, the print preview, the
+// About box and the screen size. A test installs
 // its own answers instead of blocking in a modal loop. Paths are the
 // system's bytes. It finds no document or view for anyone: callers are
 // given the document they work on.
@@ -56,6 +61,14 @@ public:
     // Print Setup on the page as it stands, also without a printer; true
     // with the page the user accepted.
     virtual bool AskPageSetup(CPageSetup& setup) = 0;
+    // The print dialog on the printer; true when the user chose to print
+    // (the printer then set as the user left it).
+    virtual bool AskPrint(QPrinter& printer) = 0;
+    // The print preview of the printer's pages, each drawn by paint, until
+    // the user closes it.
+    virtual void ShowPrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
+    // The About box.
+    virtual void ShowAbout() = 0;
 };
 
 // Installs the platform (nullptr restores the silent default, which shows

@@ -2,8 +2,8 @@
 // The platform of the tests: records every message in order and answers
 // every question from a script. Popups take their answers in order (-1 once
 // the script is used up); the export question takes its paths likewise (""
-// once used up, as a cancelled dialog); the names dialog runs a test's
-// function.
+// once used up, as a cancelled dialog); the names dialog, Print Setup, the
+// print dialog and the preview run a test's function; About is counted.
 #pragma once
 
 #include "CNames.h"
@@ -47,6 +47,9 @@ public:
     // The names dialog and Print Setup: empty declines them.
     std::function<bool(CNames& names)> names;
     std::function<bool(CPageSetup& setup)> pageSetup;
+    std::function<bool(QPrinter& printer)> print;
+    std::function<void(QPrinter& printer, const std::function<void(QPrinter&)>& paint)> preview;
+    int aboutBoxes = 0;
 
     void ShowZylMessage(const std::string& text) override { messages.push_back({true, text}); }
     void ShowMessageBox(const std::string& text) override { messages.push_back({false, text}); }
@@ -75,4 +78,11 @@ public:
     bool AskExportScale(double& scale) override { return exportScale(scale); }
     bool AskNames(CNames& n) override { return names && names(n); }
     bool AskPageSetup(CPageSetup& s) override { return pageSetup && pageSetup(s); }
+    bool AskPrint(QPrinter& p) override { return print && print(p); }
+    void ShowPrintPreview(QPrinter& p, const std::function<void(QPrinter&)>& paint) override
+    {
+        if (preview)
+            preview(p, paint);
+    }
+    void ShowAbout() override { ++aboutBoxes; }
 };

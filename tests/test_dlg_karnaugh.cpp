@@ -13,6 +13,7 @@
 #include "Platform.h"
 #include "RecordingPlatform.h"
 
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -67,6 +68,12 @@ private slots:
         QTest::mouseClick(&canvas, Qt::LeftButton, Qt::NoModifier, QPoint(zoomed.left + 20, zoomed.top + 20) * 1.25);
         QCOMPARE(doc.Device().pal.Entry(1, 5), '1');
         dlg->SetZoom(100, QPoint());
+
+        // Print: the platform's print dialog names the file the maps go to.
+        QTemporaryDir dir;
+        platform.print = [&dir](QPrinter& p) { p.setOutputFileName(dir.filePath("maps.pdf")); return true; };
+        dlg->OnPrint();
+        QVERIFY(QFile(dir.filePath("maps.pdf")).size() > 2000 && platform.messages.empty());
 
         // Under a dark palette the maps are dark, and every text and line
         // keeps a contrast of 4.5 : 1 to what it is drawn on.

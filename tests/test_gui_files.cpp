@@ -233,7 +233,8 @@ private slots:
     }
 
     // Print Setup starts from the landscape page and its choice (A5
-    // upright) is the page File > Print prints on: one page.
+    // upright) is the page File > Print prints on: one page. The print
+    // dialog, the preview and About go through the platform.
     void printSetupPageIsPrinted()
     {
         const QString pdf = Path("map.pdf");
@@ -243,9 +244,12 @@ private slots:
             return fromLandscape;
         };
         m_frame->OnCommand(ID_FILE_PRINT_SETUP);
-        m_frame->Printer().setOutputFileName(pdf);
-        std::string error;
-        QVERIFY2(m_frame->PrintFuseMap(m_frame->Printer(), error), error.c_str());
+        m_platform.print = [&pdf](QPrinter& printer) { printer.setOutputFileName(pdf); return true; };
+        m_frame->OnCommand(ID_FILE_PRINT);
+        m_platform.preview = [](QPrinter& printer, const std::function<void(QPrinter&)>& paint) { paint(printer); };
+        m_frame->OnCommand(ID_FILE_PRINT_PREVIEW);
+        m_frame->OnCommand(ID_APP_ABOUT);
+        QVERIFY(m_platform.messages.empty() && m_platform.aboutBoxes == 1);
         m_frame.reset(); // the printer ends the file
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
