@@ -58,6 +58,8 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
     m_view = new CZYLView(doc, this);
     setCentralWidget(m_view);
     connect(m_view, &CZYLView::CommandDone, this, &CMainFrame::UpdateCommandUI);
+    m_dialogs = std::make_unique<CViewDialogs>(doc, this);
+    m_view->SetKarnaughShown([this] { return m_dialogs->IsShown(ID_EDIT_KARNAUGH); });
 
     BuildActions();
     BuildMenus();
@@ -81,6 +83,7 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
+    m_view->SetKarnaughShown({}); // the windows go first
     m_doc.RemoveListener(m_docListener);
     m_doc.RemoveStatusListener(m_statusListener);
     qApp->removeEventFilter(this);
@@ -370,7 +373,7 @@ bool CMainFrame::IsCommandEnabled(int id) const
     default:
         break;
     }
-    return ShellHandles(id) || m_view->HandlesCommand(id);
+    return ShellHandles(id) || m_view->HandlesCommand(id) || m_dialogs->HandlesCommand(id);
 }
 
 void CMainFrame::OnCommand(int id)
@@ -379,11 +382,12 @@ void CMainFrame::OnCommand(int id)
         UpdateCommandUI();
         return;
     }
-    if (!ShellHandles(id)) {
+    if (!ShellHandles(id) && m_view->HandlesCommand(id)) {
         m_view->OnCommand(id); // ends in UpdateCommandUI through CommandDone
         return;
     }
-    m_commands.Run(id);
+    if (!m_commands.Run(id))
+        m_dialogs->OnCommand(id);
     UpdateCommandUI();
 }
 
@@ -396,10 +400,11 @@ void CMainFrame::UpdateCommandUI()
 
 void CMainFrame::SetCheckMarks()
 {
-    // The shell answers for the bars, the view for its commands and the dialogs'.
+    // The shell answers for the bars, the view for its commands, the
+    // windows for theirs.
     for (const auto& [id, action] : m_actions)
         if (action->isCheckable())
-            action->setChecked(m_commands.IsChecked(id) || m_view->IsChecked(id));
+            action->setChecked(m_commands.IsChecked(id) || m_view->IsChecked(id) || m_dialogs->IsChecked(id));
 }
 
 // --- Files --------------------------------------------------------------------
@@ -639,7 +644,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     SaveSettings();
     // The dialogs go with the main window; the program ends with it.
-    m_view->Dialogs().CloseAll();
+    m_dialogs->CloseAll();
     event->accept();
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class CViewDialogs;
 class CZYLDoc;
 class CZYLView;
 class QAction;
@@ -21,8 +22,8 @@ class QTimer;
 class QToolBar;
 
 // The main frame: menus, toolbar and status bar built from the command
-// table, the one view in the middle, and the shell's own commands (files,
-// printing, the bars, About, Exit). It subscribes to the document: every
+// table, the one view in the middle, the modeless windows (CViewDialogs),
+// and the shell's own commands (files, printing, the bars, About, Exit). It subscribes to the document: every
 // change of the device sets the check marks, every change of the path or
 // the modified flag the title; every command ends with the check marks
 // (some follow the windows, not the device).
@@ -35,6 +36,7 @@ public:
 
     CZYLDoc& Document() const { return m_doc; }
     CZYLView* View() const { return m_view; }
+    CViewDialogs& Dialogs() const { return *m_dialogs; }
     QToolBar* ToolBar() const { return m_wndToolBar; }
     // The action of a command id, or nullptr.
     QAction* Action(int id) const;
@@ -109,6 +111,7 @@ private:
 
     CZYLDoc& m_doc;
     CZYLView* m_view = nullptr;
+    std::unique_ptr<CViewDialogs> m_dialogs;
     QToolBar* m_wndToolBar = nullptr;
     QLabel* m_message = nullptr;
     QLabel* m_cap = nullptr;

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CViewDialogs.h"
 
+#include "CCommandRows.h"
+#include "CKarnaughDlg.h"
 #include "CMaxtermDlg.h"
 #include "CMintermDlg.h"
-#include "CNamesDlg.h"
-#include "NamesLogic.h"
-#include "TeachingWindows.h"
+#include "CStepsDlg.h"
 #include "CSymbolsDlg.h"
 #include "CTruthTableDlg.h"
-#include "CCommandRows.h"
 #include "CZYLDoc.h"
 #include "CommandIds.h"
+#include "NamesLogic.h"
 #include "Platform.h"
 
 #include <QEvent>
@@ -122,7 +122,9 @@ private:
     unsigned long long m_last = 0;
 };
 
-struct CExtraWindow
+// One window of the list: its command, where its geometry is kept, how it
+// is made, and the window once made.
+struct CWindowEntry
 {
     int id;
     std::string settingsKey;
@@ -132,35 +134,34 @@ struct CExtraWindow
 
 struct CViewDialogs::Impl
 {
+    Impl(CZYLDoc& doc, QWidget* owner) : doc(doc), owner(owner) {}
+
     CZYLDoc& doc;
-    QWidget* view;
-    std::unique_ptr<CTruthTableDlg> truthTable;
-    std::unique_ptr<CMintermDlg> minterm;
-    std::unique_ptr<CMaxtermDlg> maxterm;
-    std::unique_ptr<CSymbolsDlg> symbols;
-    int bSymbolsShown = 0;
+    QWidget* owner;
+    std::vector<CWindowEntry> windows; // in the order they were added
+    CStackingWatch stacking;
     CCommandRows commands;
-    std::vector<CExtraWindow> extras;
-    std::unique_ptr<CStackingWatch> stacking;
-    int listener;
+    bool symbolsShown = false;
+    int listener = 0;
 
-    QWidget* Owner() const { return view ? view->window() : nullptr; }
-
-    // Every dialog whose window exists, the program's own and the added ones.
-    std::vector<CModelessDlg*> Existing() const
+    CWindowEntry* Find(int id)
     {
-        std::vector<CModelessDlg*> all;
-        for (CModelessDlg* dlg : {static_cast<CModelessDlg*>(truthTable.get()), static_cast<CModelessDlg*>(minterm.get()),
-                                  static_cast<CModelessDlg*>(maxterm.get()), static_cast<CModelessDlg*>(symbols.get())})
-            if (dlg)
-                all.push_back(dlg);
-        for (const CExtraWindow& extra : extras)
-            if (extra.window)
-                all.push_back(extra.window.get());
-        return all;
+        const auto it = std::find_if(windows.begin(), windows.end(), [id](const CWindowEntry& w) { return w.id == id; });
+        return it == windows.end() ? nullptr : &*it;
     }
 
-    void ShowExtra(std::size_t index)
+    CModelessDlg& Ensure(CWindowEntry& entry)
+    {
+        if (!entry.window) {
+            entry.window = entry.create(doc, owner);
+            new CGeometryKeeper(*entry.window, entry.settingsKey); // owned by the window
+            stacking.Watch(*entry.window);
+        }
+        return *entry.window;
+    }
+
+    // The rule of every window but the symbols.
+    void Show(CWindowEntry& entry)
     {
         if (doc.Device().flags.blockStructure)
             return;
@@ -168,28 +169,10 @@ struct CViewDialogs::Impl
             ShowStandardMessage(kPlaDialogs);
             return;
         }
-        CExtraWindow& extra = extras[index];
-        if (!extra.window) {
-            extra.window = extra.create(doc, Owner());
-            new CGeometryKeeper(*extra.window, extra.settingsKey); // owned by the window
-            stacking->Watch(*extra.window);
-        }
-        BringUp(*extra.window);
+        BringUp(Ensure(entry));
     }
 
-    // The dialog object of a command, created on first use.
-    template <class T>
-    CModelessDlg& Ensure(std::unique_ptr<T>& slot)
-    {
-        if (!slot) {
-            slot = std::make_unique<T>(doc, Owner());
-            new CGeometryKeeper(*slot, std::string()); // owned by the dialog
-            stacking->Watch(*slot);
-        }
-        return *slot;
-    }
-
-    // Brings a dialog up over its owner, active, with the focus on its
+    // Brings a window up over its owner, active, with the focus on its
     // first control, whether it was hidden, shown, minimized or covered.
     void BringUp(CModelessDlg& dlg)
     {
@@ -197,7 +180,7 @@ struct CViewDialogs::Impl
         dlg.setWindowState(dlg.windowState() & ~Qt::WindowMinimized);
         dlg.show();
         dlg.raise();
-        stacking->Raised(dlg);
+        stacking.Raised(dlg);
         dlg.activateWindow();
         for (QWidget* w = dlg.nextInFocusChain(); w && w != &dlg; w = w->nextInFocusChain()) {
             if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(&dlg)) {
@@ -207,56 +190,23 @@ struct CViewDialogs::Impl
         }
     }
 
-    CModelessDlg* Existing(int id) const
-    {
-        switch (id) {
-        case ID_EDIT_TRUTH_TABLE: return truthTable.get();
-        case ID_EDIT_MINTERMS: return minterm.get();
-        case ID_EDIT_MAXTERMS: return maxterm.get();
-        case ID_SYMBOLS: return symbols.get();
-        default:
-            for (const CExtraWindow& extra : extras)
-                if (extra.id == id)
-                    return extra.window.get();
-            return nullptr;
-        }
-    }
-
-    void ShowFunctionDialog(int id)
-    {
-        if (doc.Device().flags.blockStructure)
-            return;
-        if (doc.Device().type == DeviceType::Pla) {
-            ShowStandardMessage(kPlaDialogs);
-            return;
-        }
-        CModelessDlg* dlg = nullptr;
-        if (id == ID_EDIT_TRUTH_TABLE)
-            dlg = &Ensure(truthTable);
-        else if (id == ID_EDIT_MINTERMS)
-            dlg = &Ensure(minterm);
-        else
-            dlg = &Ensure(maxterm);
-        BringUp(*dlg);
-    }
-
-    // Whether the windows that came up after the dialog hide more than
+    // Whether the windows that came up after the window hide more than
     // half of it.
     bool Covered(const QWidget& dlg) const
     {
         const QRect frame = dlg.frameGeometry();
         QRegion shown(frame);
-        for (const CModelessDlg* other : Existing())
-            if (other != &dlg && other->isVisible() && !other->isMinimized() &&
-                stacking->Order(*other) > stacking->Order(dlg))
-                shown -= other->frameGeometry();
+        for (const CWindowEntry& other : windows)
+            if (other.window && other.window.get() != &dlg && other.window->isVisible() &&
+                !other.window->isMinimized() && stacking.Order(*other.window) > stacking.Order(dlg))
+                shown -= other.window->frameGeometry();
         long long area = 0;
         for (const QRect& r : shown)
             area += static_cast<long long>(r.width()) * r.height();
         return 2 * area < static_cast<long long>(frame.width()) * frame.height();
     }
 
-    void ToggleSymbols()
+    void ToggleSymbols(CWindowEntry& entry)
     {
         if (doc.Device().type == DeviceType::Pla) {
             ShowStandardMessage(kPlaSymbols);
@@ -265,40 +215,71 @@ struct CViewDialogs::Impl
         // The command hides a dialog the user can see; one hidden by the
         // window system (minimized with its owner) or covered by another
         // of the program's windows is brought up instead.
-        if (symbols && bSymbolsShown == 1 && symbols->isVisible() && !symbols->isMinimized() && !Covered(*symbols)) {
+        CModelessDlg* symbols = entry.window.get();
+        if (symbols && symbolsShown && symbols->isVisible() && !symbols->isMinimized() && !Covered(*symbols)) {
             symbols->hide();
-            bSymbolsShown = 0;
+            symbolsShown = false;
             return;
         }
-        if (!symbols) {
-            Ensure(symbols);
-            symbols->SetClosedHandler([this] { bSymbolsShown = 0; });
+        if (!symbols)
+            Ensure(entry).SetClosedHandler([this] { symbolsShown = false; });
+        BringUp(*entry.window);
+        symbolsShown = true;
+    }
+
+    // Every change of the device: the switch to PLA puts the windows away,
+    // any other refills each open one once.
+    void Follow(const DeviceChange& change)
+    {
+        const bool toPla = change.type && doc.Device().type == DeviceType::Pla;
+        for (CWindowEntry& entry : windows) {
+            if (!entry.window)
+                continue;
+            if (toPla)
+                entry.window->hide();
+            else if (entry.window->isVisible())
+                entry.window->Refill();
         }
-        BringUp(*symbols);
-        bSymbolsShown = 1;
+        if (toPla)
+            symbolsShown = false;
     }
 };
 
-CViewDialogs::CViewDialogs(CZYLDoc& doc, QWidget* view)
-    : m_impl(std::make_unique<Impl>(Impl{doc, view, {}, {}, {}, {}, 0, {}, {}, std::make_unique<CStackingWatch>(), 0}))
+namespace {
+
+template <class T>
+CViewDialogs::WindowFactory Make()
+{
+    return [](CZYLDoc& doc, QWidget* owner) { return std::make_unique<T>(doc, owner); };
+}
+
+} // namespace
+
+CViewDialogs::CViewDialogs(CZYLDoc& doc, QWidget* owner)
+    : m_impl(std::make_unique<Impl>(doc, owner))
 {
     Impl& impl = *m_impl;
-    // Every change of the device: the switch to PLA puts the dialogs away,
-    // any other refills each open one once.
-    impl.listener = doc.AddListener([this](const DeviceChange& change) {
-        if (change.type && m_impl->doc.Device().type == DeviceType::Pla)
-            HideAll();
-        else
-            RefreshAll();
-    });
-    for (int id : {ID_EDIT_TRUTH_TABLE, ID_EDIT_MINTERMS, ID_EDIT_MAXTERMS})
-        impl.commands.Add(id, [&impl, id] { impl.ShowFunctionDialog(id); });
-    impl.commands.Add(ID_SYMBOLS, [&impl] { impl.ToggleSymbols(); }, [&impl] { return impl.bSymbolsShown == 1; });
+    impl.listener = doc.AddListener([&impl](const DeviceChange& change) { impl.Follow(change); });
+    // The program's windows, each with its command; the steps and the
+    // Karnaugh maps also keep their geometry for the next run.
+    AddWindow(ID_EDIT_TRUTH_TABLE, "", Make<CTruthTableDlg>());
+    AddWindow(ID_EDIT_MINTERMS, "", Make<CMintermDlg>());
+    AddWindow(ID_EDIT_MAXTERMS, "", Make<CMaxtermDlg>());
+    impl.windows.push_back(CWindowEntry{ID_SYMBOLS, "", Make<CSymbolsDlg>(), nullptr});
+    impl.commands.Add(ID_SYMBOLS, [&impl] { impl.ToggleSymbols(*impl.Find(ID_SYMBOLS)); },
+                      [&impl] { return impl.symbolsShown; });
+    AddWindow(ID_SHOW_STEPS, "MinimizationSteps", Make<CStepsDlg>());
+    AddWindow(ID_EDIT_KARNAUGH, "KarnaughMaps", Make<CKarnaughDlg>());
     impl.commands.Add(ID_EDIT_NAMES, [&impl] { OnNames(impl.doc); });
-    AddTeachingWindows(*this);
 }
 
 CViewDialogs::~CViewDialogs() { m_impl->doc.RemoveListener(m_impl->listener); }
+
+void CViewDialogs::AddWindow(int id, const std::string& settingsKey, WindowFactory create)
+{
+    m_impl->windows.push_back(CWindowEntry{id, settingsKey, std::move(create), nullptr});
+    m_impl->commands.Add(id, [impl = m_impl.get(), id] { impl->Show(*impl->Find(id)); });
+}
 
 bool CViewDialogs::HandlesCommand(int id) const { return m_impl->commands.Handles(id); }
 
@@ -306,33 +287,21 @@ void CViewDialogs::OnCommand(int id) { m_impl->commands.Run(id); }
 
 bool CViewDialogs::IsChecked(int id) const { return m_impl->commands.IsChecked(id); }
 
-void CViewDialogs::AddWindow(int id, const std::string& settingsKey, WindowFactory create)
+bool CViewDialogs::IsShown(int id) const
 {
-    const std::size_t index = m_impl->extras.size();
-    m_impl->extras.push_back(CExtraWindow{id, settingsKey, std::move(create), nullptr});
-    m_impl->commands.Add(id, [impl = m_impl.get(), index] { impl->ShowExtra(index); });
-}
-
-void CViewDialogs::RefreshAll()
-{
-    for (CModelessDlg* dlg : m_impl->Existing())
-        if (dlg->isVisible())
-            dlg->Refill();
-}
-
-void CViewDialogs::HideAll()
-{
-    for (CModelessDlg* dlg : m_impl->Existing())
-        dlg->hide();
-    m_impl->bSymbolsShown = 0;
+    const CModelessDlg* window = Dialog(id);
+    return window && window->isVisible() && !window->isMinimized();
 }
 
 void CViewDialogs::CloseAll()
 {
-    for (CModelessDlg* dlg : m_impl->Existing())
-        dlg->hide();
+    for (CWindowEntry& entry : m_impl->windows)
+        if (entry.window)
+            entry.window->hide();
 }
 
-CModelessDlg* CViewDialogs::Dialog(int id) const { return m_impl->Existing(id); }
-
-int CViewDialogs::SymbolsShown() const { return m_impl->bSymbolsShown; }
+CModelessDlg* CViewDialogs::Dialog(int id) const
+{
+    const CWindowEntry* entry = m_impl->Find(id);
+    return entry ? entry->window.get() : nullptr;
+}

@@ -9,46 +9,42 @@ class CZYLDoc;
 class QWidget;
 class CModelessDlg;
 
-// The function-entry dialogs that the view owns (truth table, minterms,
-// maxterms, circuit symbols) and the names dialog. It subscribes to the
-// document: every change refills each open dialog once, and the switch to
-// PLA hides them all. Each modeless dialog's
-// window is created on its first command, hidden when closed and destroyed
-// with this object; shown again, it comes back where it was left, on the
-// screen. The dialogs are owned by the main window (the view's
-// window): they stay above it, minimize and restore with it, and a click in
-// the fuse map never buries them.
+// Every modeless window of the program (the truth table, the minterm and
+// maxterm dialogs, the circuit symbols, the minimization steps, the
+// Karnaugh maps and any added later) in one list, with its command, and the
+// names command. It subscribes to the document: every change refills each
+// open window once, and the switch to PLA hides them all. Every window
+// follows one rule, kept here and nowhere else: it is made on its first
+// command and owned by the main window (it stays above it, minimizes and
+// restores with it, and a click in the fuse map never buries it); it is
+// hidden when closed and destroyed with this object; it is refused in PLA
+// mode with the PLA message and silent while the block structure is shown
+// (the symbols have their own message and no silence); shown again, it
+// comes back where it was left, on the screen.
 class CViewDialogs
 {
 public:
-    CViewDialogs(CZYLDoc& doc, QWidget* view);
+    // owner: the main window (nullptr: the windows stand alone).
+    CViewDialogs(CZYLDoc& doc, QWidget* owner);
     ~CViewDialogs();
 
-    // A window added after the program's own dialogs (a teaching window),
-    // made on its first command by create. Every such window follows one
-    // rule, kept here and nowhere else: it is owned by the main window,
-    // refilled on every change of the document, hidden by the switch to PLA
-    // and refused there with the PLA message, silent while the block
-    // structure is shown, and its geometry is remembered in the settings
-    // under "Windows/<settingsKey>" (read back onto the screen, or not at all).
+    // A window made on its first command by create. With a settings key its
+    // geometry is also remembered for the next run, under
+    // "Windows/<settingsKey>" (read back onto the screen, or not at all).
     using WindowFactory = std::function<std::unique_ptr<CModelessDlg>(CZYLDoc& doc, QWidget* owner)>;
     void AddWindow(int id, const std::string& settingsKey, WindowFactory create);
 
     bool HandlesCommand(int id) const;
     void OnCommand(int id);
-    // Check mark of a dialog command (the circuit-symbols dialog is shown).
+    // Check mark of a window command (the circuit-symbols dialog is shown).
     bool IsChecked(int id) const;
-    // Refill and redraw every open dialog from the document.
-    void RefreshAll();
-    // The switch to PLA: every dialog is hidden and the symbols flag cleared.
-    void HideAll();
-    // The main window closes: every dialog is hidden, its state kept.
+    // Whether the window of a command is shown and not minimized.
+    bool IsShown(int id) const;
+    // The main window closes: every window is hidden, its state kept.
     void CloseAll();
 
-    // The dialog behind a command, or nullptr while its window does not
-    // exist yet (for tests).
+    // The window behind a command, or nullptr while it does not exist yet.
     CModelessDlg* Dialog(int id) const;
-    int SymbolsShown() const;
 
 private:
     struct Impl;

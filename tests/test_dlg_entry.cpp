@@ -5,8 +5,8 @@
 #include "CMaxtermDlg.h"
 #include "CMintermDlg.h"
 #include "CViewDialogs.h"
+#include "CommandIds.h"
 #include "CZYLDoc.h"
-#include "CZYLView.h"
 #include "DocInvariants.h"
 #include "Platform.h"
 #include "RecordingPlatform.h"
@@ -38,12 +38,12 @@ class TestDlgEntry : public QObject
     std::unique_ptr<CZYLDoc> m_doc;
     std::unique_ptr<CRecordingPlatform> m_platform;
     std::unique_ptr<CScopedPlatform> m_scope;
-    std::unique_ptr<CZYLView> m_view;
+    std::unique_ptr<CViewDialogs> m_dialogs;
 
     CMintermDlg& Open(int id)
     {
-        m_view->OnCommand(id);
-        auto* dlg = dynamic_cast<CMintermDlg*>(m_view->Dialogs().Dialog(id));
+        m_dialogs->OnCommand(id);
+        auto* dlg = dynamic_cast<CMintermDlg*>(m_dialogs->Dialog(id));
         Q_ASSERT(dlg);
         return *dlg;
     }
@@ -71,11 +71,11 @@ private slots:
         m_doc = std::make_unique<CZYLDoc>();
         m_platform = std::make_unique<CRecordingPlatform>();
         m_scope = std::make_unique<CScopedPlatform>(m_platform.get());
-        m_view = std::make_unique<CZYLView>(*m_doc);
+        m_dialogs = std::make_unique<CViewDialogs>(*m_doc, nullptr);
     }
     void cleanup()
     {
-        m_view.reset();
+        m_dialogs.reset();
         m_scope.reset();
         m_platform.reset();
         m_doc.reset();

@@ -89,6 +89,9 @@ private slots:
         CRecordingPlatform platform;
         CScopedPlatform scope(&platform);
         CZYLView view(*doc);
+        CViewDialogs dialogs(*doc, &view);
+        view.SetKarnaughShown([&dialogs] { return dialogs.IsShown(ID_EDIT_KARNAUGH); });
+        const auto run = [&](int id) { dialogs.HandlesCommand(id) ? dialogs.OnCommand(id) : view.OnCommand(id); };
         view.resize(700, 500);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -134,9 +137,9 @@ private slots:
                 text += "x";
             return text;
         };
-        auto entryDialog = [&view](int which) {
+        auto entryDialog = [&dialogs](int which) {
             const int id = which == 0 ? ID_EDIT_MINTERMS : ID_EDIT_MAXTERMS;
-            auto* dlg = dynamic_cast<CMintermDlg*>(view.Dialogs().Dialog(id));
+            auto* dlg = dynamic_cast<CMintermDlg*>(dialogs.Dialog(id));
             return dlg && dlg->isVisible() ? dlg : nullptr;
         };
 
@@ -158,7 +161,7 @@ private slots:
                 const int id = commands[pick(int(std::size(commands)))];
                 what = QString("command %1").arg(id);
                 platform.popupAnswers = {pick(4) - 1};
-                view.OnCommand(id);
+                run(id);
                 // Brought up (and refilled), unless the block structure keeps it silent.
                 if ((id == ID_EDIT_MINTERMS || id == ID_EDIT_MAXTERMS) && !doc->Device().flags.blockStructure)
                     shownDialog = id == ID_EDIT_MINTERMS ? 0 : 1;
@@ -182,7 +185,7 @@ private slots:
                 // function, cover and zoom.
                 const int windows[] = {ID_EDIT_TRUTH_TABLE, ID_SYMBOLS, ID_EDIT_KARNAUGH, ID_SHOW_STEPS};
                 const int id = windows[pick(4)];
-                QWidget* dlg = view.Dialogs().Dialog(id);
+                QWidget* dlg = dialogs.Dialog(id);
                 if (auto* karnaugh = dynamic_cast<CKarnaughDlg*>(dlg))
                     dlg = &karnaugh->Canvas();
                 if (auto* steps = dynamic_cast<CStepsDlg*>(dlg); steps && steps->isVisible()) {

@@ -57,7 +57,7 @@ class TestGuiWindows : public CShownFrameTest
 {
     Q_OBJECT
 
-    CModelessDlg* Dialog(int id) { return m_frame->View()->Dialogs().Dialog(id); }
+    CModelessDlg* Dialog(int id) { return m_frame->Dialogs().Dialog(id); }
 
 private slots:
     void initTestCase() { QSettings(ZYL_SETTINGS_ORGANISATION, ZYL_SETTINGS_APPLICATION).clear(), QSettings().clear(); }
@@ -109,7 +109,7 @@ private slots:
         Dialog(ID_EDIT_KARNAUGH)->setGeometry(symbols->geometry().adjusted(-5, -5, 5, 5));
         for (const bool shown : {true, false}) {
             m_frame->OnCommand(ID_SYMBOLS);
-            QVERIFY(symbols->isVisible() == shown && m_frame->View()->IsChecked(ID_SYMBOLS) == shown);
+            QVERIFY(symbols->isVisible() == shown && m_frame->Dialogs().IsChecked(ID_SYMBOLS) == shown);
         }
     }
 
@@ -207,7 +207,7 @@ private slots:
     void addedWindowsFollowOneRule()
     {
         auto add = [this] {
-            m_frame->View()->Dialogs().AddWindow(kAddedWindow, "Counting", [](CZYLDoc&, QWidget* owner) {
+            m_frame->Dialogs().AddWindow(kAddedWindow, "Counting", [](CZYLDoc&, QWidget* owner) {
                 auto window = std::make_unique<CCountingWindow>(owner);
                 window->resize(200, 100);
                 return window;

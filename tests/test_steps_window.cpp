@@ -44,7 +44,7 @@ private:
         if (result != ProgramResult::Programmed)
             return nullptr;
         m_frame->OnCommand(ID_SHOW_STEPS);
-        return static_cast<CStepsDlg*>(m_frame->View()->Dialogs().Dialog(ID_SHOW_STEPS));
+        return static_cast<CStepsDlg*>(m_frame->Dialogs().Dialog(ID_SHOW_STEPS));
     }
 
 private slots:

@@ -3,6 +3,7 @@
 // gate under the pointer in both arrays, at every zoom and scrolled; the
 // don't-care popup; the cursor; the block structure; the painted annotations;
 // the hover tint, only while the Karnaugh maps are shown.
+#include "CViewDialogs.h"
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
@@ -280,7 +281,9 @@ private slots:
         const QPoint row = Centre(L::AndCellRect(3, 5));
         ShapeOver(row);
         QCOMPARE(m_view->viewport()->grab().toImage(), shown);
-        m_view->OnCommand(ID_EDIT_KARNAUGH);
+        CViewDialogs dialogs(*m_doc, m_view.get());
+        m_view->SetKarnaughShown([&dialogs] { return dialogs.IsShown(ID_EDIT_KARNAUGH); });
+        dialogs.OnCommand(ID_EDIT_KARNAUGH);
         ShapeOver(row);
         QVERIFY(SharedHighlight().Get().andRow == 5 && m_view->viewport()->grab().toImage() != shown);
         QVERIFY(m_view->RenderImage() == clean && m_view->GrabLogicalRect({0, 0, 400, 600}) == clean.copy(0, 0, 400, 600));
@@ -300,6 +303,7 @@ private slots:
         QVERIFY2(yellow > 60, qPrintable(QString::number(yellow)));
         m_view->OnCommand(ID_TYPE_PLA); // hides the maps
         QVERIFY(SharedHighlight().Get().Empty());
+        m_view->SetKarnaughShown({});
     }
 };
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CZYLView.h"
 
-#include "CModelessDlg.h"
-#include "CViewDialogs.h"
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
 #include "DrawRichText.h"
@@ -67,7 +65,6 @@ CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
     : QAbstractScrollArea(parent)
     , m_doc(doc)
     , m_logic(std::make_unique<CViewLogic>(doc))
-    , m_dialogs(std::make_unique<CViewDialogs>(doc, this))
     , m_fuseCursor(ZylCursor(kCurPencil))
     , m_copyCursor(ZylCursor(kCurCopy))
 {
@@ -149,12 +146,6 @@ std::optional<ZPoint> CZYLView::DrawHighlight(QPainter& p)
         return line;
     }
     return std::nullopt;
-}
-
-bool CZYLView::KarnaughShown() const
-{
-    const CModelessDlg* maps = m_dialogs->Dialog(ID_EDIT_KARNAUGH);
-    return maps && maps->isVisible() && !maps->isMinimized();
 }
 
 QPoint CZYLView::ScrollOffset() const
@@ -550,22 +541,18 @@ bool CZYLView::HandlesCommand(int id) const
     // The zoom stops at the first and the last step.
     if ((id == ID_ZOOM_IN && m_zoom == kZoomSteps.back()) || (id == ID_ZOOM_OUT && m_zoom == kZoomSteps.front()))
         return false;
-    return m_commands.Handles(id) || m_logic->HandlesCommand(id) || m_dialogs->HandlesCommand(id);
+    return m_commands.Handles(id) || m_logic->HandlesCommand(id);
 }
 
 bool CZYLView::IsChecked(int id) const
 {
-    return m_commands.IsChecked(id) || m_logic->IsChecked(id) || m_dialogs->IsChecked(id);
+    return m_commands.IsChecked(id) || m_logic->IsChecked(id);
 }
 
 void CZYLView::OnCommand(int id)
 {
-    if (!m_commands.Run(id)) {
-        if (m_logic->HandlesCommand(id))
-            m_logic->OnCommand(id);
-        else
-            m_dialogs->OnCommand(id);
-    }
+    if (!m_commands.Run(id))
+        m_logic->OnCommand(id);
     emit CommandDone();
 }
 

@@ -13,13 +13,13 @@
 #include <QImage>
 #include <QPixmap>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 class CZYLDoc;
 class CViewLogic;
-class CViewDialogs;
 class QPainter;
 class QPrinter;
 class QTransform;
@@ -40,7 +40,9 @@ public:
 
     CZYLDoc& Document() const { return m_doc; }
     CViewLogic& Logic() { return *m_logic; }
-    CViewDialogs& Dialogs() { return *m_dialogs; }
+    // The fuse map is linked to the Karnaugh maps (hover shows on both)
+    // only while shown() says they are shown; unset, never.
+    void SetKarnaughShown(std::function<bool()> shown) { m_karnaughShown = std::move(shown); }
     // How often a change of the device asked for a repaint: once for each,
     // which the tests count.
     int Refreshes() const { return m_refreshes; }
@@ -74,8 +76,8 @@ public:
     // evenly when drawn bounds at that scale exceed the page (device units).
     static QTransform PrintTransform(const QRectF& drawn, const QRectF& page, int dpiX, int dpiY);
 
-    // Commands the view answers: its own (region selection and copy), the
-    // view logic's and the dialogs'.
+    // Commands the view answers: its own (region selection, copy and zoom)
+    // and the view logic's.
     bool HandlesCommand(int id) const;
     void OnCommand(int id);
     bool IsChecked(int id) const;
@@ -121,8 +123,7 @@ private:
     // OnDraw, on the screen with the tint of what the pointer rests on in
     // the Karnaugh maps or here, while those maps are shown.
     void Paint(QPainter& p, bool linked);
-    // The fuse map is linked to the Karnaugh maps only while they are shown.
-    bool KarnaughShown() const;
+    bool KarnaughShown() const { return m_karnaughShown && m_karnaughShown(); }
     // The paint steps, in order.
     void DrawTitle(QPainter& p);
     void DrawLargeText(QPainter& p, const QPoint& baseline, const QString& text);
@@ -157,7 +158,7 @@ private:
     CZYLDoc& m_doc;
     std::unique_ptr<CViewLogic> m_logic;
     CCommandRows m_commands; // the view's own: region selection and copy
-    std::unique_ptr<CViewDialogs> m_dialogs;
+    std::function<bool()> m_karnaughShown;
     int m_listener = 0;
     int m_refreshes = 0;
     int m_highlightListener = 0;
