@@ -3,7 +3,6 @@
 
 #include "CZYLDoc.h"
 #include "Platform.h"
-#include "TermListParser.h"
 
 #include <algorithm>
 
@@ -28,7 +27,7 @@ struct CParsedMaxterms
 
 void Parse(const std::string& text, int* numbers, int& count, bool& rejected)
 {
-    const int n = ParseTermList(text, numbers);
+    const int n = ReadTermList(text, numbers);
     rejected = rejected || n < 0;
     count = std::max(n, 0);
 }
@@ -86,8 +85,8 @@ CEntryOutcome UpdateFromMaxterms(CZYLDoc& doc, const CEntryLists& lists)
 {
     CEntryOutcome outcome;
 
-    // 1. Parse all eight lists; each rejected list shows the parser's
-    //    message and marks its function to be skipped.
+    // 1. Parse all eight lists; each rejected list shows its message and
+    //    marks its function to be skipped.
     CParsedMaxterms parsed[4];
     for (std::size_t f = 0; f < 4; ++f) {
         Parse(lists.terms[f], parsed[f].terms, parsed[f].nTerms, parsed[f].rejected);

@@ -67,6 +67,14 @@ std::string FormatEntryMessage(const char* format, int a, int b)
     return buffer;
 }
 
+int ReadTermList(const std::string& text, int* numbers)
+{
+    const int n = ParseTermList(text, numbers);
+    if (n < 0)
+        ShowZylMessage(kTermListMessage);
+    return n;
+}
+
 std::string EntryHeading(const Device& device, int f)
 {
     const std::string& name = device.names.functions[static_cast<std::size_t>(f)];
@@ -122,15 +130,15 @@ CEntryOutcome UpdateFromMinterms(CZYLDoc& doc, const CEntryLists& lists)
     CEntryOutcome outcome;
 
     // 1. Parse all eight lists; a rejected character ends the Update before
-    //    anything changes (the parser has shown its message).
+    //    anything changes (its message shown).
     CParsedLists parsed[4];
     for (std::size_t f = 0; f < 4; ++f) {
-        parsed[f].nTerms = ParseTermList(lists.terms[f], parsed[f].terms);
+        parsed[f].nTerms = ReadTermList(lists.terms[f], parsed[f].terms);
         if (parsed[f].nTerms < 0) {
             outcome.stopped = true;
             return outcome;
         }
-        parsed[f].nDontCares = ParseTermList(lists.dontCares[f], parsed[f].dontCares);
+        parsed[f].nDontCares = ReadTermList(lists.dontCares[f], parsed[f].dontCares);
         if (parsed[f].nDontCares < 0) {
             outcome.stopped = true;
             return outcome;

@@ -64,5 +64,9 @@ ProgramResult ProgramEntryColumn(DeviceEditor& e, int f, const Column& column);
 // message; the functions programmed are one change of the document.
 CEntryOutcome UpdateFromMinterms(CZYLDoc& doc, const CEntryLists& lists);
 
+// A list of term numbers as ParseTermList reads it; a refused list shows
+// kTermListMessage in the "ZYL Message" box.
+int ReadTermList(const std::string& text, int* numbers);
+
 // printf-style "%d" substitution of the fixed message texts.
 std::string FormatEntryMessage(const char* format, int a, int b = 0);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TermListParser.h"
 
-#include "Platform.h"
-
 #include <algorithm>
 #include <climits>
 #include <vector>
@@ -87,7 +85,6 @@ int ParseTermList(std::string text, int* numbers, int capacity)
         // A rejected character. What was read before it is still stored,
         // as far as it fits, as callers may see the partial array.
         Store(read, numbers, capacity);
-        ShowZylMessage(kTermListMessage);
         return -1;
     }
     return Store(read, numbers, capacity);

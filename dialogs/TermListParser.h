@@ -3,7 +3,7 @@
 
 #include <string>
 
-// The message shown for a character that cannot belong to a term list.
+// What the entry dialogs say of a list the parser refuses.
 extern const char* const kTermListMessage;
 
 // Copies of text without its leading / trailing spaces (code 32 only).
@@ -12,9 +12,9 @@ std::string TrimTrailingSpaces(std::string text);
 
 // Reads a list such as "1, 3, 7, 12" into numbers (capacity entries, 16 for
 // every caller). Returns the count written (n >= 1); 0 for an empty list or
-// one with an empty item (",1", "1,,2"), without a message; -1 for any
-// character other than a digit, a space or a comma, after showing
-// kTermListMessage in the "ZYL Message" box.
+// one with an empty item (",1", "1,,2"); -1 for any character other than a
+// digit, a space or a comma (the caller says kTermListMessage). It shows
+// nothing itself.
 // Spaces are skipped everywhere, so "1 2" reads as 12.
 //
 // Bounds: a number too large for an int is held as INT_MAX, which the

@@ -3,8 +3,7 @@
 // zyl-minimize's. Whatever the bytes, neither may crash or write past the
 // caller's array; zyl-minimize accepts a list exactly when the dialogs'
 // parser reads it whole within 0..15 (or it is blank) and then lists the
-// same minterms; --batch answers every line with one line. (Without a
-// platform of its own the dialogs' parser shows its messages nowhere.)
+// same minterms; --batch answers every line with one line.
 #include "MinimizeTool.h"
 #include "TermListParser.h"
 

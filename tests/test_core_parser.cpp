@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MinimizeTool.h"
+#include "MintermLogic.h"
 #include "Platform.h"
 #include "RecordingPlatform.h"
 #include "TermListParser.h"
@@ -19,7 +20,7 @@
 #include <unistd.h>
 
 // The dialogs' term lists: the count read (0 nothing, -1 refused with the
-// one message) and the numbers, never written past the caller's array
+// one message, which the entry dialogs show) and the numbers, never written past the caller's array
 // (guard cells around it catch that).
 TEST(Parser, ReadsTheTable)
 {
@@ -55,7 +56,7 @@ TEST(Parser, ReadsTheTable)
         CScopedPlatform scope(&platform);
         int guarded[18];
         std::fill(std::begin(guarded), std::end(guarded), 777);
-        const int n = ParseTermList(c.input, guarded + 1);
+        const int n = ReadTermList(c.input, guarded + 1);
         EXPECT_EQ(n, c.result);
         EXPECT_EQ(std::vector<int>(guarded + 1, guarded + 1 + std::max(n, 0)), c.numbers);
         EXPECT_TRUE(guarded[0] == 777 && guarded[17] == 777);
