@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CMainFrame.h"
 
-#include "CViewDialogs.h"
+#include "CDialogManager.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
 #include "CommandTable.h"

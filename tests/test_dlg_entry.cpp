@@ -4,7 +4,7 @@
 // titles, headings and placement.
 #include "CMaxtermDlg.h"
 #include "CMintermDlg.h"
-#include "CViewDialogs.h"
+#include "CDialogManager.h"
 #include "CommandIds.h"
 #include "CZYLDoc.h"
 #include "DocInvariants.h"

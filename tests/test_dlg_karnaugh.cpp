@@ -5,7 +5,7 @@
 // SVG export holds the values as texts and the groups cut to their maps; the
 // colours read under a dark palette.
 #include "CKarnaughDlg.h"
-#include "CViewDialogs.h"
+#include "CDialogManager.h"
 #include "CZYLDoc.h"
 #include "CommandIds.h"
 #include "Highlight.h"

@@ -5,7 +5,7 @@
 // and the symbols' own fuses follow clicks and survive hiding.
 #include "CSymbolsDlg.h"
 #include "CTruthTableDlg.h"
-#include "CViewDialogs.h"
+#include "CDialogManager.h"
 #include "CommandIds.h"
 #include "CZYLDoc.h"
 #include "Platform.h"

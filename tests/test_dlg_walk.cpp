@@ -15,7 +15,7 @@
 #include "CMintermDlg.h"
 #include "CModelessDlg.h"
 #include "CNamesDlg.h"
-#include "CViewDialogs.h"
+#include "CDialogManager.h"
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"

@@ -8,7 +8,7 @@
 #include "CMainFrame.h"
 #include "CMintermDlg.h"
 #include "CModelessDlg.h"
-#include "CViewDialogs.h"
+#include "CDialogManager.h"
 #include "CZYLDoc.h"
 #include "FuseMapLayout.h"
 #include "CZYLView.h"

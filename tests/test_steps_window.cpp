@@ -6,7 +6,7 @@
 // light and a dark palette.
 #include "CMainFrame.h"
 #include "CStepsDlg.h"
-#include "CViewDialogs.h"
+#include "CDialogManager.h"
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"

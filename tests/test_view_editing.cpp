@@ -3,7 +3,7 @@
 // gate under the pointer in both arrays, at every zoom and scrolled; the
 // don't-care popup; the cursor; the block structure; the painted annotations;
 // the hover tint, only while the Karnaugh maps are shown.
-#include "CViewDialogs.h"
+#include "CDialogManager.h"
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CViewDialogs.h"
+#include "CDialogManager.h"
 
 #include "CCommandRows.h"
 #include "CKarnaughDlg.h"
