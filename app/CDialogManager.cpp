@@ -128,11 +128,11 @@ struct CWindowEntry
 {
     int id;
     std::string settingsKey;
-    CViewDialogs::WindowFactory create;
+    CDialogManager::WindowFactory create;
     std::unique_ptr<CModelessDlg> window;
 };
 
-struct CViewDialogs::Impl
+struct CDialogManager::Impl
 {
     Impl(CZYLDoc& doc, QWidget* owner) : doc(doc), owner(owner) {}
 
@@ -248,14 +248,14 @@ struct CViewDialogs::Impl
 namespace {
 
 template <class T>
-CViewDialogs::WindowFactory Make()
+CDialogManager::WindowFactory Make()
 {
     return [](CZYLDoc& doc, QWidget* owner) { return std::make_unique<T>(doc, owner); };
 }
 
 } // namespace
 
-CViewDialogs::CViewDialogs(CZYLDoc& doc, QWidget* owner)
+CDialogManager::CDialogManager(CZYLDoc& doc, QWidget* owner)
     : m_impl(std::make_unique<Impl>(doc, owner))
 {
     Impl& impl = *m_impl;
@@ -273,34 +273,34 @@ CViewDialogs::CViewDialogs(CZYLDoc& doc, QWidget* owner)
     impl.commands.Add(ID_EDIT_NAMES, [&impl] { OnNames(impl.doc); });
 }
 
-CViewDialogs::~CViewDialogs() { m_impl->doc.RemoveListener(m_impl->listener); }
+CDialogManager::~CDialogManager() { m_impl->doc.RemoveListener(m_impl->listener); }
 
-void CViewDialogs::AddWindow(int id, const std::string& settingsKey, WindowFactory create)
+void CDialogManager::AddWindow(int id, const std::string& settingsKey, WindowFactory create)
 {
     m_impl->windows.push_back(CWindowEntry{id, settingsKey, std::move(create), nullptr});
     m_impl->commands.Add(id, [impl = m_impl.get(), id] { impl->Show(*impl->Find(id)); });
 }
 
-bool CViewDialogs::HandlesCommand(int id) const { return m_impl->commands.Handles(id); }
+bool CDialogManager::HandlesCommand(int id) const { return m_impl->commands.Handles(id); }
 
-void CViewDialogs::OnCommand(int id) { m_impl->commands.Run(id); }
+void CDialogManager::OnCommand(int id) { m_impl->commands.Run(id); }
 
-bool CViewDialogs::IsChecked(int id) const { return m_impl->commands.IsChecked(id); }
+bool CDialogManager::IsChecked(int id) const { return m_impl->commands.IsChecked(id); }
 
-bool CViewDialogs::IsShown(int id) const
+bool CDialogManager::IsShown(int id) const
 {
     const CModelessDlg* window = Dialog(id);
     return window && window->isVisible() && !window->isMinimized();
 }
 
-void CViewDialogs::CloseAll()
+void CDialogManager::CloseAll()
 {
     for (CWindowEntry& entry : m_impl->windows)
         if (entry.window)
             entry.window->hide();
 }
 
-CModelessDlg* CViewDialogs::Dialog(int id) const
+CModelessDlg* CDialogManager::Dialog(int id) const
 {
     const CWindowEntry* entry = m_impl->Find(id);
     return entry ? entry->window.get() : nullptr;

@@ -21,12 +21,12 @@ class CModelessDlg;
 // mode with the PLA message and silent while the block structure is shown
 // (the symbols have their own message and no silence); shown again, it
 // comes back where it was left, on the screen.
-class CViewDialogs
+class CDialogManager
 {
 public:
     // owner: the main window (nullptr: the windows stand alone).
-    CViewDialogs(CZYLDoc& doc, QWidget* owner);
-    ~CViewDialogs();
+    CDialogManager(CZYLDoc& doc, QWidget* owner);
+    ~CDialogManager();
 
     // A window made on its first command by create. With a settings key its
     // geometry is also remembered for the next run, under

@@ -58,7 +58,7 @@ CMainFrame::CMainFrame(CZYLDoc& doc, QWidget* parent)
     m_view = new CZYLView(doc, this);
     setCentralWidget(m_view);
     connect(m_view, &CZYLView::CommandDone, this, &CMainFrame::UpdateCommandUI);
-    m_dialogs = std::make_unique<CViewDialogs>(doc, this);
+    m_dialogs = std::make_unique<CDialogManager>(doc, this);
     m_view->SetKarnaughShown([this] { return m_dialogs->IsShown(ID_EDIT_KARNAUGH); });
 
     BuildActions();

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-class CViewDialogs;
+class CDialogManager;
 class CZYLDoc;
 class CZYLView;
 class QAction;
@@ -22,7 +22,7 @@ class QTimer;
 class QToolBar;
 
 // The main frame: menus, toolbar and status bar built from the command
-// table, the one view in the middle, the modeless windows (CViewDialogs),
+// table, the one view in the middle, the modeless windows (CDialogManager),
 // and the shell's own commands (files, printing, the bars, About, Exit). It subscribes to the document: every
 // change of the device sets the check marks, every change of the path or
 // the modified flag the title; every command ends with the check marks
@@ -36,7 +36,7 @@ public:
 
     CZYLDoc& Document() const { return m_doc; }
     CZYLView* View() const { return m_view; }
-    CViewDialogs& Dialogs() const { return *m_dialogs; }
+    CDialogManager& Dialogs() const { return *m_dialogs; }
     QToolBar* ToolBar() const { return m_wndToolBar; }
     // The action of a command id, or nullptr.
     QAction* Action(int id) const;
@@ -111,7 +111,7 @@ private:
 
     CZYLDoc& m_doc;
     CZYLView* m_view = nullptr;
-    std::unique_ptr<CViewDialogs> m_dialogs;
+    std::unique_ptr<CDialogManager> m_dialogs;
     QToolBar* m_wndToolBar = nullptr;
     QLabel* m_message = nullptr;
     QLabel* m_cap = nullptr;

@@ -38,7 +38,7 @@ class TestDlgEntry : public QObject
     std::unique_ptr<CZYLDoc> m_doc;
     std::unique_ptr<CRecordingPlatform> m_platform;
     std::unique_ptr<CScopedPlatform> m_scope;
-    std::unique_ptr<CViewDialogs> m_dialogs;
+    std::unique_ptr<CDialogManager> m_dialogs;
 
     CMintermDlg& Open(int id)
     {
@@ -71,7 +71,7 @@ private slots:
         m_doc = std::make_unique<CZYLDoc>();
         m_platform = std::make_unique<CRecordingPlatform>();
         m_scope = std::make_unique<CScopedPlatform>(m_platform.get());
-        m_dialogs = std::make_unique<CViewDialogs>(*m_doc, nullptr);
+        m_dialogs = std::make_unique<CDialogManager>(*m_doc, nullptr);
     }
     void cleanup()
     {

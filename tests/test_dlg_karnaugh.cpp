@@ -35,7 +35,7 @@ private slots:
         CScopedPlatform scoped(&platform);
         CZYLDoc doc;
         doc.Edit([](DeviceEditor& e) { e.SetType(DeviceType::Pal); });
-        CViewDialogs dialogs(doc, nullptr);
+        CDialogManager dialogs(doc, nullptr);
         dialogs.OnCommand(ID_EDIT_KARNAUGH);
         auto* dlg = static_cast<CKarnaughDlg*>(dialogs.Dialog(ID_EDIT_KARNAUGH));
         QVERIFY(dlg && dlg->isVisible());

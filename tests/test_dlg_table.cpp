@@ -87,7 +87,7 @@ private slots:
     void symbolsFusesFollowClicksAndSurviveHiding()
     {
         CZYLDoc doc;
-        CViewDialogs dialogs(doc, nullptr);
+        CDialogManager dialogs(doc, nullptr);
         dialogs.OnCommand(ID_SYMBOLS);
         auto* dlg = static_cast<CSymbolsDlg*>(dialogs.Dialog(ID_SYMBOLS));
         QVERIFY(dlg && dlg->isVisible());

@@ -89,7 +89,7 @@ private slots:
         CRecordingPlatform platform;
         CScopedPlatform scope(&platform);
         CZYLView view(*doc);
-        CViewDialogs dialogs(*doc, &view);
+        CDialogManager dialogs(*doc, &view);
         view.SetKarnaughShown([&dialogs] { return dialogs.IsShown(ID_EDIT_KARNAUGH); });
         const auto run = [&](int id) { dialogs.HandlesCommand(id) ? dialogs.OnCommand(id) : view.OnCommand(id); };
         view.resize(700, 500);

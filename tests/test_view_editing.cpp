@@ -281,7 +281,7 @@ private slots:
         const QPoint row = Centre(L::AndCellRect(3, 5));
         ShapeOver(row);
         QCOMPARE(m_view->viewport()->grab().toImage(), shown);
-        CViewDialogs dialogs(*m_doc, m_view.get());
+        CDialogManager dialogs(*m_doc, m_view.get());
         m_view->SetKarnaughShown([&dialogs] { return dialogs.IsShown(ID_EDIT_KARNAUGH); });
         dialogs.OnCommand(ID_EDIT_KARNAUGH);
         ShapeOver(row);
