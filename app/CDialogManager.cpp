@@ -13,15 +13,10 @@
 #include "NamesLogic.h"
 #include "Platform.h"
 
-#include <QEvent>
-#include <QGuiApplication>
 #include <QRegion>
-#include <QScreen>
-#include <QSettings>
 #include <QWidget>
 
 #include <algorithm>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -29,98 +24,6 @@ namespace {
 const char* const kPlaDialogs = "\n\nPLA is not commonly used, so this will not be implemented.";
 const char* const kPlaSymbols = "\nNo circuit symbol will be shown\nfor PLA.";
 } // namespace
-
-namespace {
-
-// Moves and sizes a window as little as needed for its frame to lie on
-// the available part of its screen.
-void KeepOnScreen(QWidget& window)
-{
-    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect available = screen->availableGeometry();
-    const QSize frame = window.frameGeometry().size() - window.geometry().size();
-    const QSize size = window.size().boundedTo(available.size() - frame).expandedTo(window.minimumSize());
-    if (size != window.size())
-        window.resize(size);
-    const QSize outer = size + frame;
-    const QPoint at = window.pos();
-    const int x = std::max(available.left(), std::min(at.x(), available.right() + 1 - outer.width()));
-    const int y = std::max(available.top(), std::min(at.y(), available.bottom() + 1 - outer.height()));
-    if (QPoint(x, y) != at)
-        window.move(x, y);
-}
-
-} // namespace
-
-// Keeps a window where the user left it: its geometry is taken whenever it
-// is hidden and given back, onto the screen, on every show (a window
-// manager may otherwise place a window anew each time it is shown). With a
-// settings key it is also kept in the settings for the next run.
-class CGeometryKeeper : public QObject
-{
-public:
-    CGeometryKeeper(QWidget& window, const std::string& key)
-        : QObject(&window)
-        , m_key(key.empty() ? QString() : QStringLiteral("Windows/%1").arg(QString::fromStdString(key)))
-    {
-        if (!m_key.isEmpty())
-            m_geometry = QSettings().value(m_key).toByteArray();
-        window.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto& window = *static_cast<QWidget*>(watched);
-        if (event->spontaneous())
-            return false;
-        if (event->type() == QEvent::Hide) {
-            m_geometry = window.saveGeometry();
-            if (!m_key.isEmpty())
-                QSettings().setValue(m_key, m_geometry);
-        } else if (event->type() == QEvent::Show && !m_geometry.isEmpty() && window.restoreGeometry(m_geometry)) {
-            KeepOnScreen(window);
-        }
-        return false;
-    }
-
-private:
-    QString m_key;
-    QByteArray m_geometry;
-};
-
-// Which of the dialogs came up last: a window activated or shown lies over
-// those before it (the dialogs are siblings over the main window), so a
-// later one may cover an earlier one.
-class CStackingWatch : public QObject
-{
-public:
-    void Watch(QWidget& window)
-    {
-        window.installEventFilter(this);
-        Raised(window);
-    }
-    void Raised(const QWidget& window) { m_order[&window] = ++m_last; }
-    unsigned long long Order(const QWidget& window) const
-    {
-        const auto it = m_order.find(&window);
-        return it == m_order.end() ? 0 : it->second;
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
-            Raised(*static_cast<QWidget*>(watched));
-        return false;
-    }
-
-private:
-    std::map<const QWidget*, unsigned long long> m_order;
-    unsigned long long m_last = 0;
-};
 
 // One window of the list: its command, where its geometry is kept, how it
 // is made, and the window once made.
@@ -139,7 +42,6 @@ struct CDialogManager::Impl
     CZYLDoc& doc;
     QWidget* owner;
     std::vector<CWindowEntry> windows; // in the order they were added
-    CStackingWatch stacking;
     CCommandRows commands;
     bool symbolsShown = false;
     int listener = 0;
@@ -154,8 +56,7 @@ struct CDialogManager::Impl
     {
         if (!entry.window) {
             entry.window = entry.create(doc, owner);
-            new CGeometryKeeper(*entry.window, entry.settingsKey); // owned by the window
-            stacking.Watch(*entry.window);
+            entry.window->KeepGeometry(entry.settingsKey);
         }
         return *entry.window;
     }
@@ -169,36 +70,18 @@ struct CDialogManager::Impl
             ShowStandardMessage(kPlaDialogs);
             return;
         }
-        BringUp(Ensure(entry));
-    }
-
-    // Brings a window up over its owner, active, with the focus on its
-    // first control, whether it was hidden, shown, minimized or covered.
-    void BringUp(CModelessDlg& dlg)
-    {
-        dlg.Refill();
-        dlg.setWindowState(dlg.windowState() & ~Qt::WindowMinimized);
-        dlg.show();
-        dlg.raise();
-        stacking.Raised(dlg);
-        dlg.activateWindow();
-        for (QWidget* w = dlg.nextInFocusChain(); w && w != &dlg; w = w->nextInFocusChain()) {
-            if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(&dlg)) {
-                w->setFocus(Qt::TabFocusReason);
-                break;
-            }
-        }
+        Ensure(entry).BringUp();
     }
 
     // Whether the windows that came up after the window hide more than
     // half of it.
-    bool Covered(const QWidget& dlg) const
+    bool Covered(const CModelessDlg& dlg) const
     {
         const QRect frame = dlg.frameGeometry();
         QRegion shown(frame);
         for (const CWindowEntry& other : windows)
             if (other.window && other.window.get() != &dlg && other.window->isVisible() &&
-                !other.window->isMinimized() && stacking.Order(*other.window) > stacking.Order(dlg))
+                !other.window->isMinimized() && other.window->RaisedOrder() > dlg.RaisedOrder())
                 shown -= other.window->frameGeometry();
         long long area = 0;
         for (const QRect& r : shown)
@@ -223,7 +106,7 @@ struct CDialogManager::Impl
         }
         if (!symbols)
             Ensure(entry).SetClosedHandler([this] { symbolsShown = false; });
-        BringUp(*entry.window);
+        entry.window->BringUp();
         symbolsShown = true;
     }
 

@@ -167,12 +167,6 @@ void CMintermDlg::OnUpdate()
     Apply(lists);
 }
 
-void CMintermDlg::reject()
-{
-    hide();
-    NotifyClosed();
-}
-
 void CMintermDlg::paintEvent(QPaintEvent* event)
 {
     CModelessDlg::paintEvent(event);

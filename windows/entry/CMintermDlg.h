@@ -57,7 +57,6 @@ protected:
     virtual std::optional<CEntryLists> ListsFromDoc() const;
     virtual CEntryOutcome Apply(const CEntryLists& lists);
 
-    void reject() override;
     void paintEvent(QPaintEvent* event) override;
 
     CZYLDoc& m_doc;

@@ -67,13 +67,14 @@ CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
     , m_logic(std::make_unique<CViewLogic>(doc))
     , m_fuseCursor(ZylCursor(kCurPencil))
     , m_copyCursor(ZylCursor(kCurCopy))
+    , m_zoom(*this, [this] { UpdateScrollBars(); })
 {
     m_commands.Add(ID_SELECT_REGION, [this] { ToggleSelectMode(); }, [this] { return m_bSelectMode == 1; });
     m_commands.Add(ID_COPY_REGION, [this] { CopyRegion(); });
     // The keys and the menu keep the middle of the view in place.
     for (const auto& command : {std::pair(ID_ZOOM_IN, 1), std::pair(ID_ZOOM_OUT, -1), std::pair(ID_ZOOM_ACTUAL, 0)}) {
         const int steps = command.second;
-        m_commands.Add(command.first, [this, steps] { SetZoom(ZoomAfter(m_zoom, steps), viewport()->rect().center()); });
+        m_commands.Add(command.first, [this, steps] { m_zoom.Step(steps); });
     }
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
@@ -83,6 +84,10 @@ CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
         viewport()->update();
     });
     m_highlightListener = SharedHighlight().AddListener([this] { viewport()->update(); });
+    m_zoom.OnChanged([this](int percent) {
+        viewport()->update();
+        emit ZoomChanged(percent);
+    });
     UpdateScrollBars();
 }
 
@@ -157,7 +162,7 @@ ZPoint CZYLView::ToLogical(const QPoint& viewportPos) const
 {
     // Away from 100 % the map's lines lie on their coordinates and the
     // pictures with them, so unit x is drawn over x - 0.5 .. x + 0.5.
-    return DeviceToLogical(viewportPos + ScrollOffset(), ZoomFactor(), m_zoom == kActualZoom ? 0.0 : 0.5);
+    return DeviceToLogical(viewportPos + ScrollOffset(), ZoomFactor(), Zoom() == kActualZoom ? 0.0 : 0.5);
 }
 
 QRect CZYLView::ZoomedRect(const ZRect& r) const
@@ -167,17 +172,7 @@ QRect CZYLView::ZoomedRect(const ZRect& r) const
     return QRect(topLeft, QPoint(qRound(r.right * z), qRound(r.bottom * z)) - QPoint(1, 1));
 }
 
-void CZYLView::SetZoom(int percent, const QPoint& anchor)
-{
-    percent = NearestZoomStep(percent);
-    if (percent == m_zoom)
-        return;
-    const double from = ZoomFactor();
-    m_zoom = percent;
-    ZoomScrollArea(*this, from, ZoomFactor(), anchor, [this] { UpdateScrollBars(); });
-    viewport()->update();
-    emit ZoomChanged(m_zoom);
-}
+void CZYLView::SetZoom(int percent, const QPoint& anchor) { m_zoom.Set(percent, anchor); }
 
 void CZYLView::UpdateScrollBars()
 {
@@ -209,7 +204,7 @@ void CZYLView::paintEvent(QPaintEvent*)
     QPainter p(viewport());
     p.fillRect(viewport()->rect(), Qt::white);
     p.translate(-ScrollOffset());
-    if (m_zoom != kActualZoom)
+    if (Zoom() != kActualZoom)
         p.scale(ZoomFactor(), ZoomFactor());
     Paint(p, KarnaughShown());
     if (m_bBandShown)
@@ -539,7 +534,7 @@ void CZYLView::DrawAnnotations(QPainter& p, const std::optional<ZPoint>& clearAt
 bool CZYLView::HandlesCommand(int id) const
 {
     // The zoom stops at the first and the last step.
-    if ((id == ID_ZOOM_IN && m_zoom == kZoomSteps.back()) || (id == ID_ZOOM_OUT && m_zoom == kZoomSteps.front()))
+    if ((id == ID_ZOOM_IN && Zoom() == kZoomSteps.back()) || (id == ID_ZOOM_OUT && Zoom() == kZoomSteps.front()))
         return false;
     return m_commands.Handles(id) || m_logic->HandlesCommand(id);
 }
@@ -592,7 +587,7 @@ QImage CZYLView::GrabLogicalRect(const ZRect& rect)
     image.fill(Qt::white);
     QPainter p(&image);
     p.translate(-shown.topLeft());
-    if (m_zoom != kActualZoom)
+    if (Zoom() != kActualZoom)
         p.scale(ZoomFactor(), ZoomFactor());
     OnDraw(p);
     return image;
@@ -687,7 +682,6 @@ void CZYLView::wheelEvent(QWheelEvent* event)
 {
     // Ctrl + wheel zooms a step a notch about the point under the mouse;
     // the wheel alone scrolls.
-    if (!ZoomByCtrlWheel(*event, m_wheelRest,
-                         [this](int notches, const QPoint& at) { SetZoom(ZoomStepFrom(m_zoom, notches), at); }))
+    if (!m_zoom.Wheel(*event))
         QAbstractScrollArea::wheelEvent(event);
 }

@@ -5,7 +5,7 @@
 #include "CommandIds.h"
 #include "Geometry.h"
 #include "Platform.h"
-#include "ZoomSteps.h"
+#include "ZoomControl.h"
 
 #include <QAbstractScrollArea>
 #include <QCursor>
@@ -98,7 +98,7 @@ public:
 
     // The zoom in percent, one of kZoomSteps. Setting it keeps the logical
     // point under anchor (a viewport position) in place.
-    int Zoom() const { return m_zoom; }
+    int Zoom() const { return m_zoom.Percent(); }
     void SetZoom(int percent, const QPoint& anchor);
 
 
@@ -144,7 +144,7 @@ private:
     static ZRect AndRowBand(int r);
 
     void UpdateScrollBars();
-    double ZoomFactor() const { return m_zoom / 100.0; }
+    double ZoomFactor() const { return m_zoom.Factor(); }
     // The line width that shows as whole device pixels at the zoom on a
     // device of this pixel ratio.
     // A logical rectangle as the pixels that show it, in the coordinates of
@@ -183,8 +183,7 @@ private:
         QImage image;
         QPointF offset;
     } m_largeText;
-    int m_zoom = kActualZoom;
-    int m_wheelRest = 0; // a fine wheel's turn short of a notch
+    CZoomControl m_zoom;
 };
 
 // A horizontal or vertical line drawn as the platform's LineTo draws it: the

@@ -195,14 +195,25 @@ void PaintMap(QPainter& p, const Device& device, int f, const std::vector<CKarna
     }
 }
 
-// The maps scrolled: Ctrl + wheel zooms them about the point under the
-// mouse, and the natural size shows the whole canvas.
+const QString kZoomKey = QStringLiteral("Windows/KarnaughZoom");
+
+} // namespace
+
+// The maps scrolled at their zoom: Ctrl + wheel zooms them about the point
+// under the mouse, and the natural size shows the whole canvas.
 class CKarnaughScroll : public QScrollArea
 {
 public:
-    std::function<void(int, const QPoint&)> onZoom;
+    CKarnaughScroll(CKarnaughCanvas* canvas, QWidget* parent)
+        : QScrollArea(parent)
+        , zoom(*this, [this, canvas] { canvas->SetZoom(zoom.Percent()); }, kZoomKey)
+    {
+        canvas->SetZoom(zoom.Percent());
+        setWidget(canvas);
+        setFrameShape(QFrame::NoFrame);
+    }
 
-    using QScrollArea::QScrollArea;
+    CZoomControl zoom;
 
     QSize sizeHint() const override
     {
@@ -213,17 +224,10 @@ public:
 protected:
     void wheelEvent(QWheelEvent* event) override
     {
-        if (!ZoomByCtrlWheel(*event, m_wheelRest, onZoom))
+        if (!zoom.Wheel(*event))
             QScrollArea::wheelEvent(event);
     }
-
-private:
-    int m_wheelRest = 0;
 };
-
-const QString kZoomKey = QStringLiteral("Windows/KarnaughZoom");
-
-} // namespace
 
 CKarnaughColours::CKarnaughColours(const QColor& paper, const QColor& ink)
     : background(paper)
@@ -290,13 +294,8 @@ CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(close);
     m_canvas = new CKarnaughCanvas(doc, this);
-    m_canvas->SetZoom(StoredZoom(kZoomKey));
-    auto* scroll = new CKarnaughScroll(this);
-    scroll->setWidget(m_canvas);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->onZoom = [this](int notches, const QPoint& at) { SetZoom(ZoomStepFrom(Zoom(), notches), at); };
-    m_scroll = scroll;
-    AddZoomKeys(*this, [this](int steps) { SetZoom(ZoomAfter(Zoom(), steps), m_scroll->viewport()->rect().center()); });
+    m_scroll = new CKarnaughScroll(m_canvas, this);
+    m_scroll->zoom.AddKeys(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(m_scroll, 1);
@@ -318,21 +317,7 @@ void CKarnaughDlg::Reload() { m_canvas->Reload(); }
 
 int CKarnaughDlg::Zoom() const { return m_canvas->Zoom(); }
 
-void CKarnaughDlg::SetZoom(int percent, const QPoint& anchor)
-{
-    percent = NearestZoomStep(percent);
-    if (percent == Zoom())
-        return;
-    ZoomScrollArea(*m_scroll, Zoom() / 100.0, percent / 100.0, anchor, [&] { m_canvas->SetZoom(percent); });
-    StoreZoom(kZoomKey, percent);
-    ShowZoomTip(*m_scroll->viewport(), percent);
-}
-
-void CKarnaughDlg::reject()
-{
-    hide();
-    NotifyClosed();
-}
+void CKarnaughDlg::SetZoom(int percent, const QPoint& anchor) { m_scroll->zoom.Set(percent, anchor); }
 
 void CKarnaughDlg::hideEvent(QHideEvent* event)
 {

@@ -21,8 +21,8 @@
 #include <vector>
 
 class CKarnaughCanvas;
+class CKarnaughScroll;
 class QPainter;
-class QScrollArea;
 
 // The four functions on their Karnaugh maps. A left click on a cell acts
 // as a left click on that entry of the truth table (Shift+click a don't
@@ -51,13 +51,12 @@ public:
 
 protected:
     void Reload() override;
-    void reject() override;
     // Hidden, the window links nothing: what the pointer rested on is let go.
     void hideEvent(QHideEvent* event) override;
 
 private:
     CKarnaughCanvas* m_canvas = nullptr;
-    QScrollArea* m_scroll = nullptr;
+    CKarnaughScroll* m_scroll = nullptr;
     int m_highlightListener = 0;
 };
 

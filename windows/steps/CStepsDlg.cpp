@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -104,28 +103,17 @@ public:
 
     explicit CStepsPageView(QWidget* parent)
         : QAbstractScrollArea(parent)
-        , m_zoom(StoredZoom(kZoomKey))
+        , m_zoom(*this, [this] { LayOut(); }, kZoomKey)
     {
         viewport()->setMouseTracking(true);
         viewport()->setBackgroundRole(QPalette::Base);
         viewport()->setAutoFillBackground(true);
     }
 
-    int Zoom() const { return m_zoom; }
-    // Keeps the point of the page under anchor (a viewport position) in
-    // place, as far as the page wraps alike; remembers the zoom.
-    void SetZoom(int percent, const QPoint& anchor)
-    {
-        percent = NearestZoomStep(percent);
-        if (percent == m_zoom)
-            return;
-        ZoomScrollArea(*this, Factor(), percent / 100.0, anchor, [&] {
-            m_zoom = percent;
-            LayOut();
-        });
-        StoreZoom(kZoomKey, percent);
-        ShowZoomTip(*viewport(), percent);
-    }
+    // The page's zoom: a change keeps the point under its anchor in place,
+    // as far as the page wraps alike, and is remembered.
+    CZoomControl& Zoom() { return m_zoom; }
+    int Percent() const { return m_zoom.Percent(); }
 
     void SetContent(std::vector<CStepsBlock> blocks)
     {
@@ -212,8 +200,7 @@ protected:
 
     void wheelEvent(QWheelEvent* event) override
     {
-        if (!ZoomByCtrlWheel(*event, m_wheelRest,
-                             [this](int notches, const QPoint& at) { SetZoom(ZoomStepFrom(m_zoom, notches), at); }))
+        if (!m_zoom.Wheel(*event))
             QAbstractScrollArea::wheelEvent(event);
     }
 
@@ -269,10 +256,9 @@ private:
         viewport()->update();
     }
 
-    double Factor() const { return m_zoom / 100.0; }
+    double Factor() const { return m_zoom.Factor(); }
 
-    int m_zoom;
-    int m_wheelRest = 0;
+    CZoomControl m_zoom;
     std::vector<CStepsBlock> m_blocks;
     bool m_laidOut = false;
     CStepsPage m_page;
@@ -344,13 +330,13 @@ CStepsDlg::CStepsDlg(CZYLDoc& doc, QWidget* parent)
     connect(copyLatex, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(QString::fromStdString(Latex())); });
     connect(close, &QPushButton::clicked, this, [this] { reject(); });
-    AddZoomKeys(*this, [this](int steps) { SetZoom(ZoomAfter(Zoom(), steps), m_page->viewport()->rect().center()); });
+    m_page->Zoom().AddKeys(*this);
     Refill();
 }
 
-int CStepsDlg::Zoom() const { return m_page->Zoom(); }
+int CStepsDlg::Zoom() const { return m_page->Percent(); }
 
-void CStepsDlg::SetZoom(int percent, const QPoint& anchor) { m_page->SetZoom(percent, anchor); }
+void CStepsDlg::SetZoom(int percent, const QPoint& anchor) { m_page->Zoom().Set(percent, anchor); }
 
 int CStepsDlg::Function() const { return std::max(m_function->currentIndex(), 0); }
 
@@ -394,15 +380,3 @@ bool CStepsDlg::ProgramCover(int s)
 std::string CStepsDlg::PlainText() const { return StepsPlainText(Blocks(), m_derivation); }
 
 std::string CStepsDlg::Latex() const { return StepsLatex(Blocks()); }
-
-void CStepsDlg::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    reject();
-}
-
-void CStepsDlg::reject()
-{
-    hide();
-    NotifyClosed();
-}

@@ -46,8 +46,6 @@ public:
 
 protected:
     void Reload() override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     std::vector<CStepsBlock> Blocks() const;

@@ -6,7 +6,6 @@
 #include "Pictures.h"
 #include "Platform.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -56,7 +55,7 @@ void CSymbolsDlg::CreateControls()
     close->setGeometry(DluRect(kFont, 342, 7, 50, 14));
     close->setProperty("controlId", int(IDOK_CLOSE));
     close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, [this] { OnClose(); });
+    connect(close, &QPushButton::clicked, this, [this] { reject(); });
 
     m_pAnnotationButton = new QPushButton(this);
     m_pAnnotationButton->setGeometry(DluRect(kFont, 281, 7, 58, 14));
@@ -112,17 +111,3 @@ void CSymbolsDlg::mouseReleaseEvent(QMouseEvent* event)
     }
     CModelessDlg::mouseReleaseEvent(event);
 }
-
-void CSymbolsDlg::OnClose()
-{
-    hide();
-    NotifyClosed();
-}
-
-void CSymbolsDlg::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    OnClose();
-}
-
-void CSymbolsDlg::reject() { OnClose(); }

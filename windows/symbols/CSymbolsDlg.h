@@ -28,12 +28,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     void CreateControls();
-    void OnClose();
 
     const CZYLDoc& m_doc;
     CSymbolsState m_state;

@@ -96,10 +96,7 @@ void CTruthTableDlg::CreateControls()
     close->setGeometry(DluRect(kFont, 86, 7, 55, 15));
     close->setProperty("controlId", int(IDOK_CLOSE));
     close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, [this] {
-        hide();
-        NotifyClosed();
-    });
+    connect(close, &QPushButton::clicked, this, [this] { reject(); });
 
     auto* icon = new QLabel(this);
     icon->setGeometry(DluRect(kFont, 7, 7, 16, 16));
@@ -243,6 +240,5 @@ void CTruthTableDlg::contextMenuEvent(QContextMenuEvent* event)
 void CTruthTableDlg::reject()
 {
     setCursor(m_hArrowCursor);
-    hide();
-    NotifyClosed();
+    CModelessDlg::reject();
 }
