@@ -2,7 +2,6 @@
 #include "MinimizeTool.h"
 
 #include "CImplicant.h"
-#include "CoverSelection.h"
 #include "Minimize.h"
 #include "StepsText.h"
 
@@ -185,7 +184,7 @@ Result Run(const Function& function)
     Result r;
     r.recorded = Minimize(static_cast<int>(function.on.size()), function.on.data(),
                           static_cast<int>(function.dontCare.size()), function.dontCare.data(), counts, blocks);
-    r.cost = GetCoverCost(counts[0], blocks);
+    r.cost = SolutionCost(counts, blocks);
     for (int s = 0; s < std::max(r.recorded, 1); ++s)
         r.covers.push_back(SumOfProducts(counts, blocks, s));
     return r;

@@ -1,23 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CImplicant.h"
+#include "ProductTerm.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // Every step of the tabular method for one function of the four variables
-// A, B, C, D, as the step-by-step minimizer runs it: level 0 from the ON-set
-// and the don't cares, the combining passes, the prime implicants in the
-// order they are listed, the essential ones and every lowest-cost cover in
-// the order the cover search meets them. The primes, the lowest cost and the
-// first kRecordedCovers covers are those Minimize gives for the same lists.
+// A, B, C, D, as the method runs by hand: level 0 from the ON-set and the
+// don't cares, the combining passes, the prime implicants in the order they
+// are listed, the essential ones and every lowest-cost cover in the order
+// the cover search meets them. The primes, the lowest cost and the first
+// kRecordedCovers covers are those Minimize gives for the same lists (a
+// test holds the two to it on every function without don't cares and on
+// thousands with them).
 
-// One term of the combining table.
+// One term of the combining table: its product and what the table adds.
 struct CDerivationTerm
 {
-    int ones = 0;                  // variables in true form (bit 3 = A)
-    int zeros = 0;                 // variables in complemented form
+    ProductTerm term;
     std::vector<int> minterms;     // covered minterms, ascending
     bool merged = false;           // combined with a term of its level
     bool dontCareOnly = false;     // covers no ON-set minterm
@@ -31,7 +33,6 @@ struct CDerivationTerm
     int OnesCount() const;
     // "01-1": one character per variable, A first.
     std::string Pattern() const;
-    int LiteralCount() const;
 };
 
 struct CPrimeRef
@@ -66,9 +67,6 @@ struct CDerivation
     const CDerivationTerm& Prime(int p) const { return levels[primes[p].level][primes[p].index]; }
     int EssentialCount() const;
     int RecordedCount() const;
-    // The cost of one term inside a cover: 1, plus its literals when it has
-    // more than one.
-    static int TermCost(const CDerivationTerm& term);
 };
 
 // The derivation of the function with the ON-set on[0..nOn-1] and the don't

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ProductTerm.h"
+
 #include <string>
 
-// One product term of a function of up to six variables (four in every use):
-// two bit masks, the minterms it covers, the minimizer's three flags, the
-// variable names and the product-term text. A plain copyable value.
+// The minimizer's record of one product term of a function of up to six
+// variables (four in every use): two bit masks, the minterms it covers, the
+// minimizer's three flags, the variable names and the product-term text. A
+// plain copyable value; Minimize writes its covers in these, and everything
+// past it takes a record's product as a ProductTerm (Term).
 //
 // Bit m_nVariables - 1 of a mask is the most significant variable, the first
 // one in display order; with A, B, C, D bit 3 is A and bit 0 is D.
@@ -27,24 +31,18 @@ public:
 
     // Flags 0, strings empty, masks and counts zeroed, covered list all -1.
     CImplicant();
-    // The record of one minterm (nMinterm -1 for none) with the first
-    // nVariables characters of strNames as the variable names.
-    CImplicant(int nVariables, int nMinterm, int bDontCare, const std::string& strNames);
     CImplicant(const CImplicant& other);
     CImplicant& operator=(const CImplicant& other);
 
     // Copies every field of source (the first m_nMinterms minterms and the
     // first m_nVariables names), then rebuilds the text.
     void Assign(const CImplicant& source);
-    // Same masks; covered lists, flags and names are not compared.
-    bool IsEqual(const CImplicant& other) const;
-    // The two terms differ in exactly one variable.
-    bool CanCombine(const CImplicant& other) const;
-    // Writes the merged term into result (masks, m_bUsed, covered list, text);
-    // result keeps its own m_nVariables, names, m_bDontCare and m_bEssential.
-    void Combine(const CImplicant& other, CImplicant& result) const;
     // "1" for the constant-1 term, else the literals in display order with
     // "^" directly before each complemented name.
     void BuildTerm();
-    int GetLiteralCount() const;
+    // The product of a record of four variables.
+    ProductTerm Term() const
+    {
+        return {static_cast<std::uint8_t>(m_nOnes & 0xF), static_cast<std::uint8_t>(m_nZeros & 0xF)};
+    }
 };

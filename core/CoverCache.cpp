@@ -35,10 +35,8 @@ std::vector<ProductTerm> CoverCache::FirstCover(std::uint16_t on, std::uint16_t 
     const int nOn = ListOf(on, onList), nDc = ListOf(dc, dcList);
     Minimize(nOn, onList, nDc, dcList, counts, m_blocks.data());
     std::vector<ProductTerm> cover;
-    for (int t = 0; t < counts[0]; ++t) {
-        const CImplicant& term = m_blocks[static_cast<std::size_t>(t)];
-        cover.push_back({static_cast<std::uint8_t>(term.m_nOnes & 0xF), static_cast<std::uint8_t>(term.m_nZeros & 0xF)});
-    }
+    for (int t = 0; t < counts[0]; ++t)
+        cover.push_back(m_blocks[static_cast<std::size_t>(t)].Term());
     if (m_covers.size() >= kMaxCovers)
         m_covers.clear();
     m_covers.emplace(key, cover);

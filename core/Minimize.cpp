@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Minimize.h"
 
-#include "CoverSelection.h"
-#include "Tabular.h"
-
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -28,6 +25,12 @@ constexpr char kNames[] = "ABCD";
 // ---------------------------------------------------------------------------
 
 using Set = std::uint16_t; // bit m: minterm m, or the cube with base m
+
+// The primes a list holds at the most (four variables have far fewer).
+constexpr int kMaxListTerms = 50;
+
+// What a term of so many literals adds to a cover's cost.
+constexpr int TermCost(int literals) { return 1 + (literals > 1 ? literals : 0); }
 
 // The set bits of a 4-bit value; of a dash set, its level.
 constexpr std::uint8_t kDashCount[16] = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
@@ -189,7 +192,7 @@ struct PrimeList
 Prime MakePrime(int base, int D)
 {
     return Prime{0, static_cast<Set>(kSpan[D] << base), static_cast<std::uint8_t>(base), static_cast<std::uint8_t>(D),
-                 static_cast<std::uint8_t>(GetTermCost(4 - kDashCount[D])), false};
+                 static_cast<std::uint8_t>(TermCost(4 - kDashCount[D])), false};
 }
 
 // The dash sets level by level.
@@ -486,80 +489,6 @@ int Minimize(int nMinterms, const int* minterms, int nDontCares, const int* dont
     return c.found;
 }
 
-namespace {
-
-// Everything one step-by-step run works on besides the caller's storage.
-struct StepwiseRun
-{
-    CWorkingTable table;
-    std::vector<CImplicant> primes;
-    std::vector<CImplicant> essentials;
-    std::vector<CImplicant> rest;
-    int required[16] = {}; // 1 for the ON-set minterms
-    int map[16] = {};      // 1 for the minterms the essentials cover
-};
-
-// Steps 1-5: level 0 (the ON-set, then the don't cares), the prime
-// implicants of the table, gathered level by level.
-void GatherPrimes(StepwiseRun& run, int nMinterms, const int* minterms, int nDontCares, const int* dontCares)
-{
-    const std::string names = kNames;
-    run.table.m_aImplicant[0].reserve(kLevelSize);
-    AddMinterms(run.table, 4, minterms, nMinterms, names);
-    AddDontCares(run.table, 4, dontCares, nDontCares, names);
-    FindPrimeImplicants(run.table, 4, names);
-    for (const std::vector<CImplicant>& level : run.table.m_aImplicant) {
-        for (const CImplicant& rec : level) {
-            if (rec.m_bUsed == 0 && run.primes.size() < kMaxListTerms)
-                run.primes.push_back(rec);
-        }
-    }
-}
-
-// Steps 6-8: the essentials marked and split off in prime order, the
-// required minterms and the essentials' cover map.
-void SplitEssentials(StepwiseRun& run, int nMinterms, const int* minterms)
-{
-    MarkEssentials(minterms, nMinterms, run.primes.data(), static_cast<int>(run.primes.size()));
-    for (const CImplicant& prime : run.primes)
-        (prime.m_bEssential == 1 ? run.essentials : run.rest).push_back(prime);
-    for (int i = 0; i < nMinterms; ++i) {
-        if (minterms[i] >= 0 && minterms[i] < 16)
-            run.required[minterms[i]] = 1;
-    }
-    for (const CImplicant& essential : run.essentials) {
-        for (int i = 0; i < essential.m_nMinterms; ++i) {
-            const int m = essential.m_anMinterm[i];
-            if (m >= 0 && m < 16)
-                run.map[m] = 1;
-        }
-    }
-}
-
-} // namespace
-
-int MinimizeByParts(int nMinterms, const int* minterms, int nDontCares, const int* dontCares, int* counts,
-                    CImplicant* blocks)
-{
-    nMinterms = std::clamp(nMinterms, 0, 16);
-    nDontCares = std::clamp(nDontCares, 0, 16 - nMinterms);
-    StepwiseRun run;
-    GatherPrimes(run, nMinterms, minterms, nDontCares, dontCares);
-    SplitEssentials(run, nMinterms, minterms);
-    const int nEssential = static_cast<int>(run.essentials.size());
-
-    // 9. The essentials may do on their own.
-    if (IsCovered(4, run.map, run.required) == 1) {
-        counts[0] = nEssential;
-        for (int e = 0; e < nEssential; ++e)
-            blocks[e].Assign(run.essentials[static_cast<std::size_t>(e)]);
-        return 1;
-    }
-    // 10. Otherwise the exhaustive search.
-    return SelectCover(4, run.required, nEssential, run.essentials.data(), static_cast<int>(run.rest.size()),
-                       run.rest.data(), counts, blocks);
-}
-
 std::string SumOfProducts(const int* counts, const CImplicant* blocks, int s)
 {
     const int n = counts[s];
@@ -572,4 +501,12 @@ std::string SumOfProducts(const int* counts, const CImplicant* blocks, int s)
         text += blocks[kBlockSize * s + t].m_strTerm;
     }
     return text;
+}
+
+int SolutionCost(const int* counts, const CImplicant* blocks, int s)
+{
+    int cost = 0;
+    for (int t = 0; t < counts[s]; ++t)
+        cost += blocks[kBlockSize * s + t].Term().Cost();
+    return cost;
 }

@@ -55,8 +55,7 @@ std::string List(const std::vector<int>& list, const char* separator = ", ")
 std::string Pattern(int m)
 {
     CDerivationTerm term;
-    term.ones = m;
-    term.zeros = 15 - m;
+    term.term = ProductTerm::Minterm(m);
     return term.Pattern();
 }
 
@@ -158,7 +157,7 @@ void LayOutLevels(const CDerivation& d, const CStepsInput& in, std::vector<CStep
             mark(term.prime, "prime");
             t.rows.push_back({Plain(std::to_string(i + 1)), Plain(std::to_string(term.OnesCount())),
                               PatternRich(term.Pattern()), Plain(Members(term)),
-                              TermRich(term.ones, term.zeros, in.variables), Plain(from), Plain(marks)});
+                              TermRich(term.term, in.variables), Plain(from), Plain(marks)});
         }
         out.push_back(t);
     }
@@ -176,7 +175,7 @@ void LayOutPrimes(const CDerivation& d, const CStepsInput& in, std::vector<CStep
     CStepsBlock t = Table({"Prime", "Term", "Pattern", "Minterms", "Level"});
     for (int p = 0; p < static_cast<int>(d.primes.size()); ++p) {
         const CDerivationTerm& term = d.Prime(p);
-        t.rows.push_back({Plain(PrimeLabel(p)), TermRich(term.ones, term.zeros, in.variables),
+        t.rows.push_back({Plain(PrimeLabel(p)), TermRich(term.term, in.variables),
                           PatternRich(term.Pattern()), Plain(Members(term)),
                           Plain(std::to_string(d.primes[static_cast<std::size_t>(p)].level))});
     }
@@ -195,7 +194,7 @@ void LayOutPrimes(const CDerivation& d, const CStepsInput& in, std::vector<CStep
         const CDerivationTerm& term = d.Prime(p);
         const bool essential = d.essential[static_cast<std::size_t>(p)];
         CStepsRich label = Plain(PrimeLabel(p) + " ");
-        Append(label, TermRich(term.ones, term.zeros, in.variables));
+        Append(label, TermRich(term.term, in.variables));
         for (CStepsSpan& s : label)
             s.strong = essential;
         std::vector<CStepsRich> row{label};
@@ -237,8 +236,8 @@ void LayOutCovers(const CDerivation& d, const CStepsInput& in, std::vector<CStep
         const std::vector<int>& first = d.covers.front();
         int literals = 0;
         for (int p : first) {
-            if (d.Prime(p).LiteralCount() > 1)
-                literals += d.Prime(p).LiteralCount();
+            if (d.Prime(p).term.Literals() > 1)
+                literals += d.Prime(p).term.Literals();
         }
         out.push_back(Paragraph(Plain("Lowest cost: " + std::to_string(first.size()) +
                                       (first.size() == 1 ? " term + " : " terms + ") + std::to_string(literals) +
@@ -623,19 +622,16 @@ std::string LatexTable(const CStepsBlock& b)
 }
 } // namespace
 
-CStepsRich TermRich(int ones, int zeros, const std::string* names)
+CStepsRich TermRich(ProductTerm term, const std::string* names)
 {
-    if (((ones | zeros) & 15) == 0)
-        return Plain("1");
+    if (term.IsOne() || term.IsZero())
+        return Plain(term.IsOne() ? "1" : "0");
     CStepsRich rich;
     for (int v = 0; v < 4; ++v) {
         const int bit = 8 >> v;
-        if ((ones & bit) && (zeros & bit))
-            return Plain("0");
-        if ((ones | zeros) & bit)
-        {
+        if ((term.ones | term.zeros) & bit) {
             CStepsSpan name = Span(names[v]);
-            name.bar = (zeros & bit) != 0;
+            name.bar = (term.zeros & bit) != 0;
             rich.push_back(name);
         }
     }
@@ -651,8 +647,7 @@ CStepsRich CoverRich(const CDerivation& d, int s, const std::string* names)
     for (std::size_t t = 0; t < cover.size(); ++t) {
         if (t > 0)
             rich.push_back(Span(" + "));
-        const CDerivationTerm& term = d.Prime(cover[t]);
-        Append(rich, TermRich(term.ones, term.zeros, names));
+        Append(rich, TermRich(d.Prime(cover[t]).term, names));
     }
     return rich;
 }

@@ -75,7 +75,8 @@ std::string StepsLatex(const std::vector<CStepsBlock>& blocks);
 // packages of a basic LaTeX installation (run twice for the tables).
 std::string StepsLatexDocument(const std::vector<CStepsBlock>& blocks);
 
-// The product term of the masks in the given names: "1" without literals.
-CStepsRich TermRich(int ones, int zeros, const std::string* names);
+// The product in the given names, a bar over each complemented one: "1"
+// without literals, "0" for the product 0.
+CStepsRich TermRich(ProductTerm term, const std::string* names);
 // The sum of products of cover s of the derivation, "0" without terms.
 CStepsRich CoverRich(const CDerivation& d, int s, const std::string* names);

@@ -3,7 +3,6 @@
 
 #include "CImplicant.h"
 #include "CoverCount.h"
-#include "CoverSelection.h"
 #include "DeskText.h"
 #include "Minimize.h"
 
@@ -150,10 +149,8 @@ std::vector<ProductTerm> MinimizedCover(std::uint16_t on, std::uint16_t dc)
     Minimize(static_cast<int>(onList.size()), onList.data(), static_cast<int>(dcList.size()), dcList.data(), counts,
              blocks.get());
     std::vector<ProductTerm> terms;
-    for (int t = 0; t < counts[0]; ++t) {
-        const CImplicant& term = blocks[static_cast<std::size_t>(t)];
-        terms.push_back({static_cast<std::uint8_t>(term.m_nOnes), static_cast<std::uint8_t>(term.m_nZeros)});
-    }
+    for (int t = 0; t < counts[0]; ++t)
+        terms.push_back(blocks[static_cast<std::size_t>(t)].Term());
     return terms;
 }
 

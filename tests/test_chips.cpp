@@ -3,7 +3,6 @@
 // installed: MAME's jedutil decodes each fuse file to equations, which are
 // evaluated here on all 16 inputs; Icarus Verilog simulates each module.
 #include "ChipExport.h"
-#include "CoverSelection.h"
 #include "Minimize.h"
 
 #include <gtest/gtest.h>
@@ -103,7 +102,7 @@ std::vector<ChipDesign> PromDesigns(int count, int step)
             on[n] = m, n += (k * step) >> m & 1;
         Minimize(n, on, 0, nullptr, counts, blocks.data());
         for (auto t = blocks.begin(); t != blocks.begin() + counts[0]; ++t)
-            designs[k / 4].terms[k % 4].push_back({std::uint8_t(t->m_nOnes), std::uint8_t(t->m_nZeros)});
+            designs[k / 4].terms[k % 4].push_back(t->Term());
     }
     return designs;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CoverSelection.h"
+#include "CDerivation.h"
 #include "MinimumCost.h"
 #include "Minimize.h"
 
@@ -60,23 +60,26 @@ std::uint16_t Covered(const Storage& st, int s)
     return mask;
 }
 
-// Compares everything a caller can read of the recorded solutions.
-void ExpectSameResult(const Storage& a, int ra, const Storage& b, int rb, const std::string& what)
+// Compares everything a caller can read of the recorded solutions with the
+// first covers of the derivation (the tabular method step by step).
+void ExpectSameResult(const Storage& a, int ra, const CDerivation& d, const std::string& what)
 {
-    ASSERT_EQ(ra, rb) << what;
+    ASSERT_EQ(ra, d.RecordedCount()) << what;
     for (int s = 0; s < ra; ++s) {
-        ASSERT_EQ(a.counts[s], b.counts[s]) << what << " solution " << s;
+        const std::vector<int>& cover = d.covers[static_cast<std::size_t>(s)];
+        ASSERT_EQ(a.counts[s], static_cast<int>(cover.size())) << what << " solution " << s;
         for (int t = 0; t < a.counts[s]; ++t) {
             const CImplicant& x = a.blocks[kBlockSize * s + t];
-            const CImplicant& y = b.blocks[kBlockSize * s + t];
-            ASSERT_EQ(x.m_nOnes, y.m_nOnes) << what;
-            ASSERT_EQ(x.m_nZeros, y.m_nZeros) << what;
-            ASSERT_EQ(x.m_nMinterms, y.m_nMinterms) << what;
-            ASSERT_TRUE(std::equal(x.m_anMinterm, x.m_anMinterm + x.m_nMinterms, y.m_anMinterm)) << what;
-            ASSERT_EQ(x.m_bEssential, y.m_bEssential) << what;
-            ASSERT_EQ(x.m_bUsed, y.m_bUsed) << what;
-            ASSERT_EQ(x.m_bDontCare, y.m_bDontCare) << what;
-            ASSERT_EQ(x.m_strTerm, y.m_strTerm) << what;
+            const int p = cover[static_cast<std::size_t>(t)];
+            const CDerivationTerm& y = d.Prime(p);
+            ASSERT_EQ(x.m_nOnes, y.term.ones) << what;
+            ASSERT_EQ(x.m_nZeros, y.term.zeros) << what;
+            ASSERT_EQ(x.m_nMinterms, static_cast<int>(y.minterms.size())) << what;
+            ASSERT_TRUE(std::equal(x.m_anMinterm, x.m_anMinterm + x.m_nMinterms, y.minterms.begin())) << what;
+            ASSERT_EQ(x.m_bEssential, d.essential[static_cast<std::size_t>(p)] ? 1 : 0) << what;
+            ASSERT_EQ(x.m_bUsed, 0) << what;
+            ASSERT_EQ(x.m_bDontCare, 0) << what;
+            ASSERT_EQ(x.m_strTerm, y.term.Text()) << what;
         }
     }
 }
@@ -107,53 +110,37 @@ TEST(Minimize, SolutionsTextsAndOrder)
     }
 }
 
-// Exact for every size the combination arrays allow, where 32-bit
-// factorials would overflow from 13! on. The combinations themselves are
-// judged by the derivation's count of lowest-cost covers against brute force.
-TEST(Minimize, Binomial)
-{
-    for (int n = 0; n <= kMaxCombination; ++n) {
-        long long row = 1;
-        for (int k = 0; k <= n; ++k) {
-            EXPECT_EQ(Binomial(n, k), row) << n << " " << k;
-            row = row * (n - k) / (k + 1);
-        }
-    }
-}
-
-// Both engines on one function: the first solution realises it at the
-// lowest cost, every recorded solution costs the same and stays within the
-// ON-set and the don't cares, and the step-by-step table method records
-// exactly what the compact engine records.
-void CheckFunction(Storage& fast, Storage& parts, const std::vector<int>& on, const std::vector<int>& dc,
-                   const std::string& what)
+// Minimize on one function: the first solution realises it at the lowest
+// cost, every recorded solution costs the same and stays within the ON-set
+// and the don't cares, and the tabular method step by step (the
+// derivation) records exactly what the compact engine records.
+void CheckFunction(Storage& fast, const std::vector<int>& on, const std::vector<int>& dc, const std::string& what)
 {
     const std::uint16_t onMask = Mask(on), dcMask = Mask(dc);
     const int r = RunOn(fast, on, dc);
     ASSERT_GE(r, 1) << what;
     ASSERT_LE(r, kMaxSolutions) << what;
-    const int cost = GetCoverCost(fast.counts[0], fast.blocks);
+    const int cost = SolutionCost(fast.counts, fast.blocks);
     ASSERT_EQ(cost, mincost::MinimumCost(onMask, dcMask)) << what;
     for (int s = 0; s < r; ++s) {
         ASSERT_EQ(Covered(fast, s) & ~dcMask, onMask) << what;
-        ASSERT_EQ(GetCoverCost(fast.counts[s], fast.blocks + kBlockSize * s), cost) << what;
+        ASSERT_EQ(SolutionCost(fast.counts, fast.blocks, s), cost) << what;
     }
-    const int rp = MinimizeByParts(static_cast<int>(on.size()), on.data(), static_cast<int>(dc.size()), dc.data(),
-                                   parts.counts, parts.blocks);
-    ExpectSameResult(fast, r, parts, rp, what);
+    const CDerivation d = Derive(on.data(), static_cast<int>(on.size()), dc.data(), static_cast<int>(dc.size()));
+    ExpectSameResult(fast, r, d, what);
 }
 
 TEST(Minimize, EveryFunctionWithoutDontCares)
 {
-    Storage fast, parts;
+    Storage fast;
     for (int mask = 0; mask < 65536 && !HasFatalFailure(); ++mask)
-        CheckFunction(fast, parts, List(static_cast<std::uint16_t>(mask)), {}, "mask " + std::to_string(mask));
+        CheckFunction(fast, List(static_cast<std::uint16_t>(mask)), {}, "mask " + std::to_string(mask));
 }
 
 TEST(Minimize, RandomFunctionsWithDontCares)
 {
     std::mt19937 random(20261206);
-    Storage fast, parts;
+    Storage fast;
     std::vector<int> order(16);
     for (int m = 0; m < 16; ++m)
         order[m] = m;
@@ -166,6 +153,6 @@ TEST(Minimize, RandomFunctionsWithDontCares)
             if (pick < 2)
                 (pick == 0 ? on : dc).push_back(m);
         }
-        CheckFunction(fast, parts, on, dc, "random function " + std::to_string(n));
+        CheckFunction(fast, on, dc, "random function " + std::to_string(n));
     }
 }

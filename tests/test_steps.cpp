@@ -3,7 +3,6 @@
 // against Minimize's recorded covers, for every function without don't
 // cares and for random functions with them; its text and LaTeX.
 #include "CDerivation.h"
-#include "CoverSelection.h"
 #include "Minimize.h"
 #include "MinimumCost.h"
 #include "MinimizeTool.h"
@@ -107,8 +106,7 @@ void Check(const std::vector<int>& on, const std::vector<int>& dc)
         const std::vector<int>& cover = d.covers[static_cast<std::size_t>(s)];
         ASSERT_EQ(static_cast<int>(cover.size()), counts[s]) << what << " cover " << s;
         for (int t = 0; t < counts[s]; ++t) // the same terms in the same order
-            ASSERT_TRUE(d.Prime(cover[static_cast<std::size_t>(t)]).ones == blocks[kBlockSize * s + t].m_nOnes &&
-                        d.Prime(cover[static_cast<std::size_t>(t)]).zeros == blocks[kBlockSize * s + t].m_nZeros)
+            ASSERT_TRUE(d.Prime(cover[static_cast<std::size_t>(t)]).term == blocks[kBlockSize * s + t].Term())
                 << what << " cover " << s;
     }
 }

@@ -13,11 +13,6 @@ std::vector<int> Minterms(MintermSet set)
     return std::vector<int>(list.begin(), list.end());
 }
 
-ProductTerm TermOf(const CDerivationTerm& prime)
-{
-    return {static_cast<std::uint8_t>(prime.ones), static_cast<std::uint8_t>(prime.zeros)};
-}
-
 } // namespace
 
 CStepsSource StepsSourceOf(const Device& device, int f)
@@ -52,7 +47,7 @@ int ProgrammedStepsCover(const Device& device, int f, const CDerivation& d)
     for (std::size_t s = 0; s < d.covers.size(); ++s) {
         std::vector<ProductTerm> cover;
         for (int p : d.covers[s])
-            cover.push_back(TermOf(d.Prime(p)));
+            cover.push_back(d.Prime(p).term);
         std::sort(cover.begin(), cover.end(), order);
         if (cover == rows)
             return static_cast<int>(s);
@@ -66,7 +61,7 @@ ProgramResult ProgramStepsCover(CZYLDoc& doc, int f, const CDerivation& d, int s
         return ProgramResult::NotApplicable;
     std::vector<ProductTerm> terms;
     for (int p : d.covers[static_cast<std::size_t>(s)])
-        terms.push_back(TermOf(d.Prime(p)));
+        terms.push_back(d.Prime(p).term);
     if (static_cast<int>(terms.size()) > Device::kRowsPerFunction)
         return ProgramResult::Refused;
     doc.Edit([&](DeviceEditor& e) { e.ProgramPalCover(f, terms); });
