@@ -265,7 +265,7 @@ void LayOutCovers(const CDerivation& d, const CStepsInput& in, std::vector<CStep
         if (s == in.programmed) {
             t.rows.back().push_back(Plain("programmed", true));
             t.markedRows.push_back(s);
-        } else if (terms > kPalTermsPerFunction) {
+        } else if (terms > kRowsPerFunction) {
             t.rows.back().push_back(Plain("cannot program: " + std::to_string(terms) + " terms, the PAL has 4"));
         } else {
             CStepsSpan link = Span("Program");
@@ -276,7 +276,7 @@ void LayOutCovers(const CDerivation& d, const CStepsInput& in, std::vector<CStep
     out.push_back(t);
     if (in.pal && in.programmed < 0)
         out.push_back(Paragraph(Plain("The rows of this function hold none of these covers (fuses set by hand).")));
-    if (in.pal && static_cast<int>(d.covers.front().size()) > kPalTermsPerFunction) {
+    if (in.pal && static_cast<int>(d.covers.front().size()) > kRowsPerFunction) {
         out.push_back(Paragraph(Plain("The PAL has four product terms per output: the first lowest-cost cover needs " +
                                       std::to_string(d.covers.front().size()) +
                                       ", so the PAL cannot take this function.")));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CDerivation.h"
+#include "DeviceType.h"
 
 #include <string>
 #include <vector>
@@ -54,8 +55,6 @@ struct CStepsInput
     bool pal = false;
     int programmed = -1;
 };
-
-enum { kPalTermsPerFunction = 4 };
 
 std::vector<CStepsBlock> LayOutSteps(const CDerivation& d, const CStepsInput& input);
 

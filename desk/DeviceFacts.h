@@ -35,8 +35,8 @@ struct DeviceFacts
     // with both literals of an input is the product 0, one without any
     // literal the constant 1). At first every row is the product 0, as with
     // every fuse intact.
-    std::array<std::array<ProductTerm, 4>, 4> rows = [] {
-        std::array<std::array<ProductTerm, 4>, 4> all;
+    std::array<std::array<ProductTerm, kRowsPerFunction>, 4> rows = [] {
+        std::array<std::array<ProductTerm, kRowsPerFunction>, 4> all;
         for (auto& output : all)
             output.fill(ProductTerm::Zero());
         return all;

@@ -101,7 +101,7 @@ MintermSet PalArray::DontCares(int f) const { return Entries(m_table[Index(f)], 
 MintermSet PalArray::Produced(int f) const
 {
     std::uint16_t produced = 0;
-    for (int r = 4 * f; r < 4 * f + 4; ++r)
+    for (int r : PalRowsOf(f))
         produced |= m_rows[Index(r)].term.MintermMask();
     return MintermSet(produced);
 }
@@ -151,13 +151,7 @@ MintermSet Device::DontCares(int f) const
     return type == DeviceType::Prom ? prom.DontCares(f) : type == DeviceType::Pal ? pal.DontCares(f) : MintermSet();
 }
 
-std::string Device::MintermLabel(int r) const
-{
-    std::string label;
-    for (std::size_t i = 0; i < 4; ++i)
-        label += ((r >> (3 - i)) & 1 ? "" : "^") + names.variables[i];
-    return label;
-}
+std::string Device::MintermLabel(int r) const { return ProductTerm::Minterm(r).Text(names.variables); }
 
 // --- DeviceChange ----------------------------------------------------------------
 
@@ -178,11 +172,10 @@ unsigned DeviceChange::Functions() const
 {
     unsigned functions = 0;
     for (std::size_t f = 0; f < 4; ++f) {
-        const std::uint16_t rows = static_cast<std::uint16_t>(rowTexts >> (4 * f)) & 0xF;
-        bool fuses = false;
-        for (std::size_t r = 4 * f; r < 4 * f + 4; ++r)
-            fuses = fuses || andFuses[r] != 0;
-        if (promEntries[f] || orFuses[f] || palEntries[f] || rows || fuses)
+        bool rows = false;
+        for (int r : PalRowsOf(static_cast<int>(f)))
+            rows = rows || andFuses[static_cast<std::size_t>(r)] != 0 || ((rowTexts >> r) & 1) != 0;
+        if (promEntries[f] || orFuses[f] || palEntries[f] || rows)
             functions |= 1u << f;
     }
     return functions;

@@ -108,7 +108,7 @@ private:
 };
 
 // The PAL's four functions: each a truth-table column, and the sixteen AND
-// rows, output f being the OR of rows 4f to 4f + 3. Entries are '0', '1' or
+// rows, output f being the OR of its rows (PalRowsOf(f)). Entries are '0', '1' or
 // 'X'. That the rows produce every '1' and nothing outside the '1' and 'X'
 // entries is what the programming operations keep and the soundness check
 // (DocInvariants.h) holds them to; a file or a test may set table and rows
@@ -124,7 +124,7 @@ public:
     MintermSet OnSet(int f) const;     // the '1' entries
     MintermSet DontCares(int f) const; // the 'X' entries
     const AndRow& Row(int r) const { return m_rows[Index(r)]; }
-    // What rows 4f .. 4f + 3 produce together.
+    // What f's rows produce together.
     MintermSet Produced(int f) const;
 
     friend bool operator==(const PalArray&, const PalArray&) = default;
@@ -160,7 +160,6 @@ struct Device
     static constexpr int kVariables = 4;
     static constexpr int kRows = 16;
     static constexpr int kColumns = 8;
-    static constexpr int kRowsPerFunction = 4;
 
     DeviceType type = DeviceType::Prom;
     PromArray prom;

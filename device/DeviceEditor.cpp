@@ -58,8 +58,8 @@ void DeviceEditor::RederivePalColumn(int f) { m_device.pal.Rederive(f); }
 
 void DeviceEditor::LoadPalRows(int f, const std::vector<ProductTerm>& terms)
 {
-    for (int t = 0; t < Device::kRowsPerFunction; ++t) {
-        AndRow& row = m_device.pal.m_rows[static_cast<std::size_t>(Device::kRowsPerFunction * f + t)];
+    for (int t = 0; t < kRowsPerFunction; ++t) {
+        AndRow& row = m_device.pal.m_rows[static_cast<std::size_t>(PalRowsOf(f).first + t)];
         row = t < static_cast<int>(terms.size())
                   ? AndRow{terms[static_cast<std::size_t>(t)], terms[static_cast<std::size_t>(t)].Text(m_device.names.variables)}
                   : AndRow{};
@@ -80,7 +80,7 @@ ProgramResult DeviceEditor::ProgramPalColumn(int f, const Column& column, PalDon
     m_device.pal.SetColumn(f, column);
     const MintermSet dc = dontCares == PalDontCares::Offered ? m_device.pal.DontCares(f) : MintermSet();
     const std::vector<ProductTerm> cover = m_covers->FirstCover(m_device.pal.OnSet(f).Bits(), dc.Bits());
-    if (static_cast<int>(cover.size()) > Device::kRowsPerFunction) {
+    if (static_cast<int>(cover.size()) > kRowsPerFunction) {
         if (refusal.notice)
             refusal.notice();
         if (refusal.setBack)
@@ -93,7 +93,7 @@ ProgramResult DeviceEditor::ProgramPalColumn(int f, const Column& column, PalDon
 
 ProgramResult DeviceEditor::ProgramPalCover(int f, const std::vector<ProductTerm>& terms)
 {
-    if (static_cast<int>(terms.size()) > Device::kRowsPerFunction)
+    if (static_cast<int>(terms.size()) > kRowsPerFunction)
         return ProgramResult::Refused;
     LoadPalRows(f, terms);
     return ProgramResult::Programmed;

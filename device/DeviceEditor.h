@@ -78,14 +78,14 @@ public:
     // don't care a row covers becomes a minterm).
     void RederivePalColumn(int f);
     // f as its table stands, minimized; unless refused, the first cover's
-    // terms (named with the current names) go into rows 4f .. 4f + 3, and
-    // rows beyond the cover get the product 0.
+    // terms (named with the current names) go into f's rows, and rows
+    // beyond the cover get the product 0.
     ProgramResult ProgramPalFunction(int f, PalDontCares dontCares, const PalRefusal& refusal);
     // The column becomes f's table, then f is programmed as above.
     ProgramResult ProgramPalColumn(int f, const Column& column, PalDontCares dontCares, const PalRefusal& refusal);
-    // Rows 4f .. 4f + 3 from the terms of a cover of f's ON-set (at most
-    // four; a longer one is refused without a notice), named with the
-    // current names; the table stays.
+    // f's rows from the terms of a cover of f's ON-set (at most
+    // kRowsPerFunction; a longer one is refused without a notice), named
+    // with the current names; the table stays.
     ProgramResult ProgramPalCover(int f, const std::vector<ProductTerm>& terms);
 
 private:

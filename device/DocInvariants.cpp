@@ -58,7 +58,7 @@ DocFault FindPalFault(const Device& device, int f)
 {
     const std::string fn = " of function " + Num(f);
     const PalArray& pal = device.pal;
-    for (int r = 4 * f; r < 4 * f + 4; ++r) {
+    for (int r : PalRowsOf(f)) {
         const MintermSet produced(pal.Row(r).term.MintermMask());
         for (int m = 0; m < kRows; ++m) {
             if (produced.Has(m) && pal.Entry(f, m) == '0')
@@ -68,12 +68,14 @@ DocFault FindPalFault(const Device& device, int f)
         }
     }
     const MintermSet produced = pal.Produced(f);
+    std::vector<std::string> items{"pal-table " + Num(f)};
+    for (int r : PalRowsOf(f))
+        items.push_back("and-fuses " + Num(r));
     for (int m = 0; m < kRows; ++m) {
         if (pal.Entry(f, m) == '1' && !produced.Has(m))
             return Fault("PAL truth table" + fn + " shows 1 at minterm " + Num(m) + ", which none of its AND rows " +
-                             Num(4 * f) + " to " + Num(4 * f + 3) + " produces.",
-                         {"pal-table " + Num(f), "and-fuses " + Num(4 * f), "and-fuses " + Num(4 * f + 1),
-                          "and-fuses " + Num(4 * f + 2), "and-fuses " + Num(4 * f + 3)});
+                             Num(PalRowsOf(f).first) + " to " + Num(PalRowsOf(f).Last()) + " produces.",
+                         items);
     }
     return Fault("");
 }

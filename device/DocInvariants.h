@@ -16,7 +16,7 @@ struct Device;
 // on or off, an entry other than 'X' that shows its PROM OR fuse, lists and
 // labels that are computed); what two parts must agree on is checked here:
 //
-// - PAL, per function: the rows 4f..4f+3 together produce every '1'
+// - PAL, per function: its rows (PalRowsOf) together produce every '1'
 //   minterm of the PAL table and nothing outside its '1' and 'X' minterms
 //   (an 'X' may be produced or not). The rows keep this in every device
 //   type. A row's text is not checked: it keeps the variable names it was

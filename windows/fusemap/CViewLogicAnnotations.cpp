@@ -114,7 +114,7 @@ std::string CViewLogic::PromSumOfProducts(int f) const
 std::string CViewLogic::PalRowSum(int f) const
 {
     std::vector<std::string> texts;
-    for (int r = 4 * f; r < 4 * f + 4; ++r)
+    for (int r : PalRowsOf(f))
         if (Dev().pal.Row(r).text != "0")
             texts.push_back(Dev().pal.Row(r).text);
     return JoinTerms(texts);

@@ -17,9 +17,9 @@ std::optional<CFuseMapCell> FuseMapHit(const ZPoint& pt)
                 return CFuseMapCell{CFuseMapCell::OrCell, j, r, 0};
         for (int c = 0; c < Device::kColumns; ++c)
             if (L::AndCellRect(c, r).Contains(pt))
-                return CFuseMapCell{CFuseMapCell::AndCell, r / Device::kRowsPerFunction, r, c};
+                return CFuseMapCell{CFuseMapCell::AndCell, FunctionOfRow(r), r, c};
         if (L::RowGate(r).Contains(pt))
-            return CFuseMapCell{CFuseMapCell::RowGate, r / Device::kRowsPerFunction, r, 0};
+            return CFuseMapCell{CFuseMapCell::RowGate, FunctionOfRow(r), r, 0};
     }
     for (int j = 0; j < Device::kFunctions; ++j)
         if (L::OutputGate(j).Contains(pt))
@@ -78,7 +78,7 @@ void CViewLogic::ClickAndFuse(int r, int c)
     fuses[static_cast<std::size_t>(c)] = !fuses[static_cast<std::size_t>(c)];
     m_doc.Edit([r, fuses](DeviceEditor& e) {
         e.SetAndRow(r, ProductTerm::FromAndFuses(fuses));
-        e.RederivePalColumn(r / Device::kRowsPerFunction);
+        e.RederivePalColumn(FunctionOfRow(r));
     });
 }
 
@@ -90,6 +90,6 @@ void CViewLogic::ClickRowGate(int r)
     m_doc.Edit([r, intact](DeviceEditor& e) {
         e.SetRowToggle(r, intact);
         e.SetAndRow(r, intact ? ProductTerm::Zero() : ProductTerm::One());
-        e.RederivePalColumn(r / Device::kRowsPerFunction);
+        e.RederivePalColumn(FunctionOfRow(r));
     });
 }

@@ -468,9 +468,9 @@ void CZYLView::DrawPromFuses(QPainter& p)
 
 void CZYLView::DrawPalFuses(QPainter& p)
 {
-    // Output j is the OR of rows 4j .. 4j + 3.
+    // Output j is the OR of its rows.
     for (int j = 0; j < Device::kFunctions; ++j)
-        for (int r = 4 * j; r < 4 * j + 4; ++r)
+        for (int r : PalRowsOf(j))
             DrawBitmapArea(p, kBmpFuseHardWired, L::OrCellRect(j, r));
     for (int r = 0; r < Device::kRows; ++r)
         for (int c = 0; c < Device::kColumns; ++c)

@@ -13,16 +13,16 @@ namespace L = KarnaughLayout;
 namespace {
 
 // The Gray positions (0..3) whose two-variable value agrees with the
-// literals of a pair of variables: high is the mask bit of the first
-// variable (A or C), low that of the second.
-std::vector<int> CoveredPositions(int ones, int zeros, int high, int low)
+// product's literals of a pair of variables: high is the mask bit of the
+// first variable (A or C), low that of the second.
+std::vector<int> CoveredPositions(ProductTerm product, int high, int low)
 {
     std::vector<int> positions;
     for (int i = 0; i < 4; ++i) {
         const int value = KarnaughGray(i);
         const int bits = (value & 2 ? high : 0) | (value & 1 ? low : 0);
-        const int fixed = (ones | zeros) & (high | low);
-        if ((bits & fixed) == (ones & fixed))
+        const int fixed = (product.ones | product.zeros) & (high | low);
+        if ((bits & fixed) == (product.ones & fixed))
             positions.push_back(i);
     }
     return positions;
@@ -47,23 +47,14 @@ std::vector<CRun> Runs(const std::vector<int>& positions)
     return {{positions.front(), static_cast<int>(positions.size()), false, false}};
 }
 
-std::uint16_t CellsOf(int ones, int zeros)
-{
-    std::uint16_t cells = 0;
-    for (int m = 0; m < 16; ++m)
-        if ((m & (ones | zeros)) == ones)
-            cells = static_cast<std::uint16_t>(cells | 1u << m);
-    return cells;
-}
-
-CKarnaughGroup MakeGroup(int ones, int zeros, std::string text)
+// The group of a product other than 0.
+CKarnaughGroup MakeGroup(ProductTerm product, std::string text)
 {
     CKarnaughGroup group;
-    group.ones = ones;
-    group.zeros = zeros;
+    group.product = product;
     group.text = std::move(text);
-    group.cells = CellsOf(ones, zeros);
-    group.pieces = KarnaughPieces(ones, zeros);
+    group.cells = product.MintermMask();
+    group.pieces = KarnaughPieces(product);
     return group;
 }
 
@@ -75,7 +66,7 @@ std::vector<CKarnaughGroup> PromGroups(const Device& device, CoverCache& covers,
     if (on.Empty())
         return groups;
     for (const ProductTerm& term : covers.FirstCover(on.Bits(), device.prom.DontCares(f).Bits())) {
-        groups.push_back(MakeGroup(term.ones, term.zeros, term.Text(device.names.variables)));
+        groups.push_back(MakeGroup(term, term.Text(device.names.variables)));
         groups.back().term = static_cast<int>(groups.size()) - 1;
     }
     return groups;
@@ -85,11 +76,11 @@ std::vector<CKarnaughGroup> PromGroups(const Device& device, CoverCache& covers,
 std::vector<CKarnaughGroup> PalGroups(const Device& device, int f)
 {
     std::vector<CKarnaughGroup> groups;
-    for (int r = 4 * f; r < 4 * f + 4; ++r) {
+    for (int r : PalRowsOf(f)) {
         const AndRow& row = device.pal.Row(r);
         if (row.term.IsZero())
             continue; // a variable and its complement: the constant 0
-        groups.push_back(MakeGroup(row.term.ones, row.term.zeros, row.text));
+        groups.push_back(MakeGroup(row.term, row.text));
         groups.back().andRow = r;
     }
     return groups;
@@ -114,11 +105,11 @@ CKarnaughCell KarnaughCellOf(int m)
     return {position[(m >> 2) & 3], position[m & 3]};
 }
 
-std::vector<CKarnaughPiece> KarnaughPieces(int ones, int zeros)
+std::vector<CKarnaughPiece> KarnaughPieces(ProductTerm product)
 {
     std::vector<CKarnaughPiece> pieces;
-    for (const CRun& rows : Runs(CoveredPositions(ones, zeros, 8, 4)))
-        for (const CRun& columns : Runs(CoveredPositions(ones, zeros, 2, 1)))
+    for (const CRun& rows : Runs(CoveredPositions(product, 8, 4)))
+        for (const CRun& columns : Runs(CoveredPositions(product, 2, 1)))
             pieces.push_back({rows.first, rows.count, columns.first, columns.count, rows.openBefore, rows.openAfter,
                               columns.openBefore, columns.openAfter});
     return pieces;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Geometry.h"
+#include "ProductTerm.h"
 
 #include <array>
 #include <cstdint>
@@ -76,21 +77,21 @@ struct CKarnaughPiece
     bool openRight = false;
 };
 
-// One product term of a function as its map shows it.
+// One product term of a function as its map shows it: the product and its
+// cells.
 struct CKarnaughGroup
 {
-    int ones = 0;          // variables in true form, bit 3 = A
-    int zeros = 0;         // variables in complemented form
+    ProductTerm product;
     std::string text;      // the term with "^" before complemented names
     int andRow = -1;       // PAL: the AND row 0..15 it is; PROM: -1
     int term = -1;         // PROM: its place in the annotation's sum; PAL: -1
-    std::uint16_t cells{}; // bit m: minterm m is covered
+    std::uint16_t cells{}; // the product's minterms (bit m: minterm m)
     std::vector<CKarnaughPiece> pieces;
     int inset = KarnaughLayout::kFirstInset; // of its outline from its cells
 };
 
-// The pieces of the term with these masks, in reading order.
-std::vector<CKarnaughPiece> KarnaughPieces(int ones, int zeros);
+// The pieces of the product's group, in reading order.
+std::vector<CKarnaughPiece> KarnaughPieces(ProductTerm product);
 
 // Sets the insets of one map's groups: a group sharing no cell with an
 // earlier one keeps kFirstInset; the larger groups go outside, and each

@@ -36,7 +36,7 @@ int ProgrammedStepsCover(const Device& device, int f, const CDerivation& d)
 {
     // A row holding a variable in both forms is the constant 0 and adds none.
     std::vector<ProductTerm> rows;
-    for (int r = Device::kRowsPerFunction * f; r < Device::kRowsPerFunction * (f + 1); ++r)
+    for (int r : PalRowsOf(f))
         if (const ProductTerm term = device.pal.Row(r).term; !term.IsZero())
             rows.push_back(term);
     const auto order = [](ProductTerm a, ProductTerm b) {
@@ -62,7 +62,7 @@ ProgramResult ProgramStepsCover(CZYLDoc& doc, int f, const CDerivation& d, int s
     std::vector<ProductTerm> terms;
     for (int p : d.covers[static_cast<std::size_t>(s)])
         terms.push_back(d.Prime(p).term);
-    if (static_cast<int>(terms.size()) > Device::kRowsPerFunction)
+    if (static_cast<int>(terms.size()) > kRowsPerFunction)
         return ProgramResult::Refused;
     doc.Edit([&](DeviceEditor& e) { e.ProgramPalCover(f, terms); });
     return ProgramResult::Programmed;
