@@ -33,6 +33,13 @@ public:
     CMainFrame* Frame() { return m_frame.get(); }
 
 private:
+    // Settings, the document, the platform and the frame.
+    void Start();
+    // Prints or exports, then the program ends (false); exitCode 1 after a
+    // failure, which goes to the error output.
+    bool RunBatch(const CCommandLine& command, int& exitCode);
+    static bool Fail(const std::string& message, int& exitCode);
+
     std::unique_ptr<CZYLDoc> m_doc;
     IPlatform* m_given;
     std::unique_ptr<CQtPlatform> m_platform;

@@ -81,13 +81,16 @@ void PlaceTerms(std::string& fuses, const Map& map, int first, const std::vector
 
 } // namespace
 
-JedecResult JedecFile(const ChipDesign& design, Chip chip)
+namespace {
+
+// The fuses of the design's products and of the architecture: on the
+// GAL16V8 outputs 19..15 (the last driving 0) and 12..14 as inputs, a row
+// without a product disabled; on the GAL22V10 every macrocell
+// combinational and active high, those of pins 19..14 disabled by their
+// all-connected enable rows. fields: where each field after the array
+// starts, for a line of its own.
+std::string Fuses(const ChipDesign& design, Chip chip, const Map& map, std::vector<int>& fields)
 {
-    JedecResult result;
-    result.error = CheckFits(design, chip);
-    if (!result.error.empty())
-        return result;
-    const Map& map = chip == Chip::GAL16V8 ? kGal16 : kGal22;
     std::string fuses(static_cast<std::size_t>(map.fuses), '0');
     std::string live(static_cast<std::size_t>(map.fuses / map.width), '0');
     for (int f = 0; f < 4; ++f) {
@@ -96,12 +99,6 @@ JedecResult JedecFile(const ChipDesign& design, Chip chip)
         if (chip == Chip::GAL22V10) // output enabled: a row without connections
             SetRow(fuses, map, first - 1, ProductTerm::One());
     }
-    // The architecture: on the GAL16V8 outputs 19..15 (the last driving 0)
-    // and 12..14 as inputs, a row without a product disabled; on the
-    // GAL22V10 every macrocell combinational and active high, those of pins
-    // 19..14 disabled by their all-connected enable rows. Each field after
-    // the array is written on a line of its own: where they start.
-    std::vector<int> fields;
     if (chip == Chip::GAL16V8) {
         fuses.replace(2048, 8, "11111000");
         fuses.replace(2120, 8, "00000111");
@@ -112,7 +109,12 @@ JedecResult JedecFile(const ChipDesign& design, Chip chip)
         fuses.replace(5808, 20, std::string(20, '1'));
         fields = {5808, 5828, 5892};
     }
+    return fuses;
+}
 
+// From STX to the fuse count: the title and the notes on pins and products.
+std::string Header(const ChipDesign& design, Chip chip, const Map& map)
+{
     const auto names = ChipText::InputNames(design);
     const auto note = [](const std::string& text) { return "N " + ChipText::Ascii(text, "*") + "*\r\n"; };
     const std::string chipName(ChipName(chip));
@@ -132,18 +134,29 @@ JedecResult JedecFile(const ChipDesign& design, Chip chip)
                  std::to_string(map.pins / 2) + " GND");
     text += note("A product without literals (1) is programmed as the two products " + names[0] + " and ^" +
                  names[0]);
-    text += "QP" + std::to_string(map.pins) + "*\r\nQF" + std::to_string(map.fuses) + "*\r\nG0*\r\nF0*\r\n";
+    return text + "QP" + std::to_string(map.pins) + "*\r\nQF" + std::to_string(map.fuses) + "*\r\nG0*\r\nF0*\r\n";
+}
+
+// The fuse lines: a row of the array a line, then each field on its own.
+std::string FuseLines(const std::string& fuses, const Map& map, std::vector<int> fields)
+{
     for (int row = 0; row * map.width < fields.front(); ++row)
         fields.push_back(row * map.width);
     std::sort(fields.begin(), fields.end());
+    std::string text;
     for (std::size_t k = 0; k + 1 < fields.size(); ++k) {
         char number[8];
         std::snprintf(number, sizeof number, "L%04d ", fields[k]);
         text += number + fuses.substr(static_cast<std::size_t>(fields[k]),
                                       static_cast<std::size_t>(fields[k + 1] - fields[k])) + "*\r\n";
     }
-    // The fuse checksum adds the fuses as bytes, fuse 0 the lowest bit of the
-    // first; the transmission checksum adds every byte from STX to ETX.
+    return text;
+}
+
+// The fuse checksum adds the fuses as bytes, fuse 0 the lowest bit of the
+// first; the transmission checksum adds every byte from STX to ETX.
+std::string WithChecksums(std::string text, const std::string& fuses)
+{
     unsigned sum = 0;
     for (std::size_t i = 0; i < fuses.size(); ++i)
         sum += fuses[i] == '1' ? 1u << (i % 8) : 0u;
@@ -154,6 +167,20 @@ JedecResult JedecFile(const ChipDesign& design, Chip chip)
     for (char c : text)
         sum += static_cast<unsigned char>(c);
     std::snprintf(field, sizeof field, "%04X\r\n", sum & 0xFFFFu);
-    result.text = text + field;
+    return text + field;
+}
+
+} // namespace
+
+JedecResult JedecFile(const ChipDesign& design, Chip chip)
+{
+    JedecResult result;
+    result.error = CheckFits(design, chip);
+    if (!result.error.empty())
+        return result;
+    const Map& map = chip == Chip::GAL16V8 ? kGal16 : kGal22;
+    std::vector<int> fields;
+    const std::string fuses = Fuses(design, chip, map, fields);
+    result.text = WithChecksums(Header(design, chip, map) + FuseLines(fuses, map, fields), fuses);
     return result;
 }

@@ -217,46 +217,44 @@ void LayOutPrimes(const CDerivation& d, const CStepsInput& in, std::vector<CStep
                                         "that prime's entry.")));
 }
 
-void LayOutCovers(const CDerivation& d, const CStepsInput& in, std::vector<CStepsBlock>& out)
+// The essentials, what they leave and the lowest cost, or that there is
+// nothing to cover.
+void LayOutCoverCost(const CDerivation& d, std::vector<CStepsBlock>& out)
 {
-    out.push_back(Heading("Cover search"));
     if (d.onSet.empty()) {
         out.push_back(Paragraph(Plain("There is no ON-set minterm to cover: the function is 0, a sum of no terms.")));
-    } else {
-        std::string essentials;
-        for (int p = 0; p < static_cast<int>(d.primes.size()); ++p) {
-            if (d.essential[static_cast<std::size_t>(p)])
-                essentials += (essentials.empty() ? "" : ", ") + PrimeLabel(p);
-        }
-        out.push_back(Paragraph(Plain("Essential primes: " + (essentials.empty() ? "none" : essentials) + ".")));
-        out.push_back(Paragraph(Plain(d.uncovered.empty()
-                                          ? "The essential primes cover the ON-set on their own."
-                                          : "Left to cover after the essential primes: " + List(d.uncovered) +
-                                                ". Every combination of the other primes is tried, fewest first.")));
-        const std::vector<int>& first = d.covers.front();
-        int literals = 0;
-        for (int p : first) {
-            if (d.Prime(p).term.Literals() > 1)
-                literals += d.Prime(p).term.Literals();
-        }
-        out.push_back(Paragraph(Plain("Lowest cost: " + std::to_string(first.size()) +
-                                      (first.size() == 1 ? " term + " : " terms + ") + std::to_string(literals) +
-                                      (literals == 1 ? " literal = " : " literals = ") +
-                                      std::to_string(d.lowestCost) +
-                                      " (one per term, plus the literals of every term of two or more literals).")));
+        return;
     }
-    const int k = static_cast<int>(d.covers.size());
-    out.push_back(Paragraph(Plain(
-        k == 1 ? std::string("1 lowest-cost cover, recorded by the minimizer as its result.")
-               : std::to_string(k) + " lowest-cost covers, in the order the search finds them; " +
-                     (k <= CDerivation::kRecordedCovers ? std::string("the minimizer records all of them")
-                                                        : "the minimizer records the first " +
-                                                              std::to_string(d.RecordedCount())) +
-                     ", and the first is its result.")));
+    std::string essentials;
+    for (int p = 0; p < static_cast<int>(d.primes.size()); ++p) {
+        if (d.essential[static_cast<std::size_t>(p)])
+            essentials += (essentials.empty() ? "" : ", ") + PrimeLabel(p);
+    }
+    out.push_back(Paragraph(Plain("Essential primes: " + (essentials.empty() ? "none" : essentials) + ".")));
+    out.push_back(Paragraph(Plain(d.uncovered.empty()
+                                      ? "The essential primes cover the ON-set on their own."
+                                      : "Left to cover after the essential primes: " + List(d.uncovered) +
+                                            ". Every combination of the other primes is tried, fewest first.")));
+    const std::vector<int>& first = d.covers.front();
+    int literals = 0;
+    for (int p : first) {
+        if (d.Prime(p).term.Literals() > 1)
+            literals += d.Prime(p).term.Literals();
+    }
+    out.push_back(Paragraph(Plain("Lowest cost: " + std::to_string(first.size()) +
+                                  (first.size() == 1 ? " term + " : " terms + ") + std::to_string(literals) +
+                                  (literals == 1 ? " literal = " : " literals = ") + std::to_string(d.lowestCost) +
+                                  " (one per term, plus the literals of every term of two or more literals).")));
+}
+
+// Every lowest-cost cover, which the minimizer records, and in PAL mode
+// which one the rows hold and which can be programmed.
+CStepsBlock CoverTable(const CDerivation& d, const CStepsInput& in)
+{
     CStepsBlock t = Table({"#", "Cover", "Terms", "Recorded"});
     if (in.pal)
         t.header.push_back(Plain("PAL"));
-    for (int s = 0; s < k; ++s) {
+    for (int s = 0; s < static_cast<int>(d.covers.size()); ++s) {
         const std::size_t terms = d.covers[static_cast<std::size_t>(s)].size();
         t.rows.push_back({Plain(std::to_string(s + 1)), CoverRich(d, s, in.variables), Plain(std::to_string(terms)),
                           Plain(s < CDerivation::kRecordedCovers ? "recorded" : "")});
@@ -273,7 +271,22 @@ void LayOutCovers(const CDerivation& d, const CStepsInput& in, std::vector<CStep
             t.rows.back().push_back({link});
         }
     }
-    out.push_back(t);
+    return t;
+}
+
+void LayOutCovers(const CDerivation& d, const CStepsInput& in, std::vector<CStepsBlock>& out)
+{
+    out.push_back(Heading("Cover search"));
+    LayOutCoverCost(d, out);
+    const int k = static_cast<int>(d.covers.size());
+    out.push_back(Paragraph(Plain(
+        k == 1 ? std::string("1 lowest-cost cover, recorded by the minimizer as its result.")
+               : std::to_string(k) + " lowest-cost covers, in the order the search finds them; " +
+                     (k <= CDerivation::kRecordedCovers ? std::string("the minimizer records all of them")
+                                                        : "the minimizer records the first " +
+                                                              std::to_string(d.RecordedCount())) +
+                     ", and the first is its result.")));
+    out.push_back(CoverTable(d, in));
     if (in.pal && in.programmed < 0)
         out.push_back(Paragraph(Plain("The rows of this function hold none of these covers (fuses set by hand).")));
     if (in.pal && static_cast<int>(d.covers.front().size()) > kRowsPerFunction) {

@@ -68,30 +68,30 @@ std::string Quote(const std::string& name)
     return out + "\"";
 }
 
-} // namespace
-
-std::string SaveDocumentToString(const Device& device)
+// Each part of the text, every line ending in a line feed.
+void WriteHeader(std::string& out, const Device& device)
 {
-    std::string out;
-    auto line = [&out](const std::string& text) { out += text + "\n"; };
-    line("ZYL 1");
-    line("# ZYL document: a fuse-programmable logic device with inputs A B C D");
-    line("# and outputs 0..3. Fuses: 1 intact (connected), 0 blown. Truth tables:");
-    line("# one character per minterm 0..15 from left to right, 0, 1 or X (don't");
-    line("# care); minterm m = 8A + 4B + 2C + D. Lines starting with # are notes.");
-    line("");
-    line(std::string("type ") + DeviceTypeName(device.type));
-    line("");
-    line("# Names: variables of at most 1 character, functions of at most 2.");
+    out += "ZYL 1\n"
+           "# ZYL document: a fuse-programmable logic device with inputs A B C D\n"
+           "# and outputs 0..3. Fuses: 1 intact (connected), 0 blown. Truth tables:\n"
+           "# one character per minterm 0..15 from left to right, 0, 1 or X (don't\n"
+           "# care); minterm m = 8A + 4B + 2C + D. Lines starting with # are notes.\n"
+           "\n";
+    out += std::string("type ") + DeviceTypeName(device.type) + "\n\n";
+    out += "# Names: variables of at most 1 character, functions of at most 2.\n";
     for (int i = 0; i < kVariables; ++i)
-        line("variable " + std::to_string(i) + " " + Quote(device.names.variables[static_cast<std::size_t>(i)]));
+        out += "variable " + std::to_string(i) + " " + Quote(device.names.variables[static_cast<std::size_t>(i)]) + "\n";
     for (int f = 0; f < kFunctions; ++f)
-        line("function " + std::to_string(f) + " " + Quote(device.names.functions[static_cast<std::size_t>(f)]));
-    line("");
-    line("# PROM: the truth table of each output and its column of OR fuses,");
-    line("# row (minterm) 0 first. Outside X, the table shows the OR fuse.");
-    line("#            0000000000111111");
-    line("#            0123456789012345");
+        out += "function " + std::to_string(f) + " " + Quote(device.names.functions[static_cast<std::size_t>(f)]) + "\n";
+    out += "\n";
+}
+
+void WriteTables(std::string& out, const Device& device)
+{
+    out += "# PROM: the truth table of each output and its column of OR fuses,\n"
+           "# row (minterm) 0 first. Outside X, the table shows the OR fuse.\n"
+           "#            0000000000111111\n"
+           "#            0123456789012345\n";
     for (int f = 0; f < kFunctions; ++f) {
         std::string table = "prom-table " + std::to_string(f) + " ";
         std::string fuses = "or-fuses   " + std::to_string(f) + " ";
@@ -99,44 +99,54 @@ std::string SaveDocumentToString(const Device& device)
             table += device.prom.Entry(f, r);
             fuses += Bit(device.prom.Fuse(f, r));
         }
-        line(table);
-        line(fuses);
+        out += table + "\n" + fuses + "\n";
     }
-    line("");
-    line("# PAL: the truth table of each output; output f is the OR of the AND");
-    line("# rows 4f to 4f+3.");
+    out += "\n"
+           "# PAL: the truth table of each output; output f is the OR of the AND\n"
+           "# rows 4f to 4f+3.\n";
     for (int f = 0; f < kFunctions; ++f) {
         std::string table = "pal-table  " + std::to_string(f) + " ";
         for (int r = 0; r < kRows; ++r)
             table += device.pal.Entry(f, r);
-        line(table);
+        out += table + "\n";
     }
-    line("");
-    line("# AND array: the fuses of each row (product line) in the column order");
-    line("# A A' B B' C C' D D' (A' is the complement of A).");
-    line("#            AABBCCDD");
-    line("#             ' ' ' '");
+    out += "\n";
+}
+
+void WriteRowsTogglesAndFlags(std::string& out, const Device& device)
+{
+    out += "# AND array: the fuses of each row (product line) in the column order\n"
+           "# A A' B B' C C' D D' (A' is the complement of A).\n"
+           "#            AABBCCDD\n"
+           "#             ' ' ' '\n";
     for (int r = 0; r < kRows; ++r) {
         std::string fuses = "and-fuses " + std::string(r < 10 ? " " : "") + std::to_string(r) + " ";
         for (int c = 0; c < kColumns; ++c)
             fuses += Bit(device.pal.Row(r).Fuse(c));
-        line(fuses);
+        out += fuses + "\n";
     }
-    line("");
-    line("# States of the toggles that clicks on the row gates (rows 0..15) and");
-    line("# on the output gates (outputs 0..3) flip.");
-    std::string rows = "row-toggles ";
+    out += "\n"
+           "# States of the toggles that clicks on the row gates (rows 0..15) and\n"
+           "# on the output gates (outputs 0..3) flip.\n"
+           "row-toggles ";
     for (int r = 0; r < kRows; ++r)
-        rows += Bit(device.rowToggles[static_cast<std::size_t>(r)]);
-    line(rows);
-    std::string outputs = "output-toggles ";
+        out += Bit(device.rowToggles[static_cast<std::size_t>(r)]);
+    out += "\noutput-toggles ";
     for (int f = 0; f < kFunctions; ++f)
-        outputs += Bit(device.outputToggles[static_cast<std::size_t>(f)]);
-    line(outputs);
-    line("");
-    line("# View flags, 1 on, 0 off.");
+        out += Bit(device.outputToggles[static_cast<std::size_t>(f)]);
+    out += "\n\n# View flags, 1 on, 0 off.\n";
     for (int k = 0; k < kFlagCount; ++k)
-        line(std::string(kFlagItems[k]) + " " + Bit(device.flags.*kFlags[k]));
+        out += std::string(kFlagItems[k]) + " " + Bit(device.flags.*kFlags[k]) + "\n";
+}
+
+} // namespace
+
+std::string SaveDocumentToString(const Device& device)
+{
+    std::string out;
+    WriteHeader(out, device);
+    WriteTables(out, device);
+    WriteRowsTogglesAndFlags(out, device);
     return out;
 }
 

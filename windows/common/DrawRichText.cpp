@@ -14,14 +14,52 @@
 #include <map>
 #include <tuple>
 
-CRichLayout LayoutRichText(const std::string& text, const RichWidth& width)
+namespace {
+
+// Where the markup stands while a text is walked: the advance so far, the
+// vertical offset, and the sub- or superscript that is on.
+struct CRichPen
 {
-    CRichLayout layout;
     int a = 0;
     int dy = 0;
     bool subscript = false;
     bool superscript = false;
     bool small = false;
+
+    // The code letter after "~"; '\0' for the end of the text or a
+    // character of several bytes, which count as unknown codes.
+    void Apply(char code)
+    {
+        switch (code) {
+        case 'a':
+            a += 10;
+            break;
+        case 'r':
+            a += 18;
+            break;
+        case 'd':
+            subscript = !subscript;
+            small = subscript;
+            dy = subscript ? 7 : 0;
+            break;
+        case 'u':
+            superscript = !superscript;
+            small = superscript;
+            dy = superscript ? -5 : 0;
+            break;
+        default:
+            dy = 0;
+            break;
+        }
+    }
+};
+
+} // namespace
+
+CRichLayout LayoutRichText(const std::string& text, const RichWidth& width)
+{
+    CRichLayout layout;
+    CRichPen pen;
     const std::string_view all(text);
     const std::size_t n = all.size();
     // The whole character that starts at byte i (empty at the end).
@@ -32,33 +70,11 @@ CRichLayout LayoutRichText(const std::string& text, const RichWidth& width)
     while (i < n) {
         std::string_view ch = charAt(i);
         if (ch == "~") {
-            // A code letter, or the end of the text, which counts as an
-            // unknown code. The code is a whole character, so a multi-byte
-            // one is skipped whole and never read as a code letter.
+            // The code is a whole character, so a multi-byte one is skipped
+            // whole and never read as a code letter.
             const std::string_view code = charAt(i + 1);
             i += 1 + code.size();
-            const char c = code.size() == 1 ? code[0] : '\0';
-            switch (c) {
-            case 'a':
-                a += 10;
-                break;
-            case 'r':
-                a += 18;
-                break;
-            case 'd':
-                subscript = !subscript;
-                small = subscript;
-                dy = subscript ? 7 : 0;
-                break;
-            case 'u':
-                superscript = !superscript;
-                small = superscript;
-                dy = superscript ? -5 : 0;
-                break;
-            default:
-                dy = 0;
-                break;
-            }
+            pen.Apply(code.size() == 1 ? code[0] : '\0');
             continue;
         }
         if (ch == "^") {
@@ -66,15 +82,15 @@ CRichLayout LayoutRichText(const std::string& text, const RichWidth& width)
             if (i >= n)
                 break; // a trailing "^" has nothing to put the bar over
             ch = charAt(i);
-            const int w = width(ch, small);
+            const int w = width(ch, pen.small);
             // The bar stays just above the normal line, whatever the offset.
-            layout.bars.push_back(CRichBar{a + 1, a + w - 1});
+            layout.bars.push_back(CRichBar{pen.a + 1, pen.a + w - 1});
         }
-        layout.glyphs.push_back(CRichGlyph{std::string(ch), a, dy, small});
-        a += width(ch, small);
+        layout.glyphs.push_back(CRichGlyph{std::string(ch), pen.a, pen.dy, pen.small});
+        pen.a += width(ch, pen.small);
         i += ch.size();
     }
-    layout.width = a;
+    layout.width = pen.a;
     return layout;
 }
 

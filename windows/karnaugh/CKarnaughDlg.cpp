@@ -114,20 +114,17 @@ void DrawPiece(QPainter& p, const QPen& pen, const ZRect& r, const ZRect& map, b
     p.fillPath(shape, pen.color());
 }
 
-void PaintMap(QPainter& p, const Device& device, int f, const std::vector<CKarnaughGroup>& groups,
-              const CKarnaughEmphasis& emphasis, const CKarnaughColours& colours)
+// The title centred over f's map; the axes: AB down the left, CD along the
+// top, split by the corner's diagonal.
+void PaintTitleAndAxes(QPainter& p, const Device& device, int f, const CKarnaughColours& colours)
 {
     const ZRect map = KarnaughMapRect(f);
     const QColor& ink = colours.text;
     const QColor& paper = colours.background;
-    p.setPen(QPen(ink, 1));
-
-    // The title, centred over the map.
     const std::string title = FuseMapFunctionName(device.names.functions[static_cast<std::size_t>(f)]);
     const ZPoint titleAt = KarnaughTitleAt(f);
     DrawRichText(p, titleAt.x - RichWidthOf(title, kTitlePoints) / 2, titleAt.y, title, kTitlePoints, ink, paper);
 
-    // The axes: AB down the left, CD along the top, split by the corner's diagonal.
     const ZPoint rowNames = KarnaughRowNamesAt(f);
     const ZPoint columnNames = KarnaughColumnNamesAt(f);
     DrawRichText(p, rowNames.x, rowNames.y, Pair(device, 0), kLabelPoints, ink, paper);
@@ -141,8 +138,12 @@ void PaintMap(QPainter& p, const Device& device, int f, const std::vector<CKarna
         p.drawText(QPoint(r.x, r.y + p.fontMetrics().ascent()), QString::fromLatin1(kCodes[i]));
         p.drawText(QPoint(c.x, c.y + p.fontMetrics().ascent()), QString::fromLatin1(kCodes[i]));
     }
+}
 
-    // Tinted cells of the emphasised groups, under the grid and the values.
+// The tinted cells of the emphasised groups, under the grid and the values.
+void PaintTints(QPainter& p, int f, const std::vector<CKarnaughGroup>& groups, const CKarnaughEmphasis& emphasis,
+                const CKarnaughColours& colours)
+{
     for (int g = 0; g < static_cast<int>(groups.size()); ++g) {
         if (!Emphasised(emphasis, f, g))
             continue;
@@ -152,8 +153,12 @@ void PaintMap(QPainter& p, const Device& device, int f, const std::vector<CKarna
                 p.fillRect(ToQRect(KarnaughCellRect(f, cell.row, cell.column)), colours.Tint(g));
             }
     }
+}
 
-    // The grid, each cell's value and its minterm number in the corner.
+// The grid, each cell's value and its minterm number in the corner.
+void PaintGridAndValues(QPainter& p, const Device& device, int f, const CKarnaughColours& colours)
+{
+    const ZRect map = KarnaughMapRect(f);
     for (int i = 0; i <= 4; ++i) {
         p.drawLine(map.left + i * L::kCell, map.top, map.left + i * L::kCell, map.bottom);
         p.drawLine(map.left, map.top + i * L::kCell, map.right, map.top + i * L::kCell);
@@ -165,7 +170,7 @@ void PaintMap(QPainter& p, const Device& device, int f, const std::vector<CKarna
             const int m = KarnaughMinterm(row, column);
             const QRect cell = ToQRect(KarnaughCellRect(f, row, column));
             const char value = KarnaughCellValue(device, f, m);
-            p.setPen(ink);
+            p.setPen(colours.text);
             if (value != 0) {
                 p.setFont(valueFont);
                 p.drawText(cell, Qt::AlignCenter, QString(QChar::fromLatin1(value)));
@@ -174,9 +179,14 @@ void PaintMap(QPainter& p, const Device& device, int f, const std::vector<CKarna
             p.setFont(numberFont);
             p.drawText(cell.adjusted(3, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, QString::number(m));
         }
+}
 
-    // The groups, each piece a rounded outline cut off at the map's border
-    // where it runs on over the edge; the term texts beside the map.
+// The groups, each piece a rounded outline cut off at the map's border
+// where it runs on over the edge; the term texts beside the map.
+void PaintGroups(QPainter& p, int f, const std::vector<CKarnaughGroup>& groups, const CKarnaughEmphasis& emphasis,
+                 const CKarnaughColours& colours)
+{
+    const ZRect map = KarnaughMapRect(f);
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     for (int g = 0; g < static_cast<int>(groups.size()); ++g) {
@@ -191,8 +201,18 @@ void PaintMap(QPainter& p, const Device& device, int f, const std::vector<CKarna
         const ZRect at = KarnaughTermRect(f, g);
         const std::string& text = groups[static_cast<std::size_t>(g)].text;
         DrawRichText(p, at.left, at.top + 1, text, Emphasised(emphasis, f, g) ? kTitlePoints : kLabelPoints,
-                     colours.Group(g), paper);
+                     colours.Group(g), colours.background);
     }
+}
+
+void PaintMap(QPainter& p, const Device& device, int f, const std::vector<CKarnaughGroup>& groups,
+              const CKarnaughEmphasis& emphasis, const CKarnaughColours& colours)
+{
+    p.setPen(QPen(colours.text, 1));
+    PaintTitleAndAxes(p, device, f, colours);
+    PaintTints(p, f, groups, emphasis, colours);
+    PaintGridAndValues(p, device, f, colours);
+    PaintGroups(p, f, groups, emphasis, colours);
 }
 
 const QString kZoomKey = QStringLiteral("Windows/KarnaughZoom");

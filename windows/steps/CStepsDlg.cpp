@@ -272,6 +272,40 @@ CStepsDlg::CStepsDlg(CZYLDoc& doc, QWidget* parent)
 {
     setWindowTitle("Minimization Steps");
     setSizeGripEnabled(true);
+    const QVBoxLayout& layout = CreateControls();
+
+    // Wide enough for the widest page of any function and tall, as far as
+    // the screen allows.
+    int widest = 0;
+    for (const bool pal : {false, true}) {
+        CStepsInput input;
+        input.pal = pal;
+        const CDerivation d = pal ? Derive(kWidestPal, static_cast<int>(std::size(kWidestPal)), nullptr, 0)
+                                  : Derive(kWidestOn, static_cast<int>(std::size(kWidestOn)), kWidestDc,
+                                           static_cast<int>(std::size(kWidestDc)));
+        widest = std::max(widest, m_page->NaturalWidth(LayOutSteps(d, input)));
+    }
+    const QMargins margins = layout.contentsMargins();
+    const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    resize(std::min(widest + margins.left() + margins.right() + 2 * m_page->frameWidth() +
+                        m_page->verticalScrollBar()->sizeHint().width(),
+                    screen.width() - 32),
+           std::min(860, screen.height() - 64));
+
+    for (const bool end : {false, true}) {
+        auto* keys = new QAction(this);
+        keys->setShortcuts({QKeySequence(end ? Qt::Key_End : Qt::Key_Home),
+                            QKeySequence(Qt::CTRL | (end ? Qt::Key_End : Qt::Key_Home))});
+        keys->setShortcutContext(Qt::WindowShortcut);
+        connect(keys, &QAction::triggered, this, [this, end] { m_page->ScrollTo(end); });
+        addAction(keys);
+    }
+    m_page->Zoom().AddKeys(*this);
+    Refill();
+}
+
+QVBoxLayout& CStepsDlg::CreateControls()
+{
     m_function = new QComboBox(this);
     m_page = new CStepsPageView(this);
     m_page->onProgram = [this](int cover) { ProgramCover(cover); };
@@ -295,33 +329,6 @@ CStepsDlg::CStepsDlg(CZYLDoc& doc, QWidget* parent)
     layout->addWidget(m_page, 1);
     layout->addLayout(bottom);
 
-    // Wide enough for the widest page of any function and tall, as far as
-    // the screen allows.
-    int widest = 0;
-    for (const bool pal : {false, true}) {
-        CStepsInput input;
-        input.pal = pal;
-        const CDerivation d = pal ? Derive(kWidestPal, static_cast<int>(std::size(kWidestPal)), nullptr, 0)
-                                  : Derive(kWidestOn, static_cast<int>(std::size(kWidestOn)), kWidestDc,
-                                           static_cast<int>(std::size(kWidestDc)));
-        widest = std::max(widest, m_page->NaturalWidth(LayOutSteps(d, input)));
-    }
-    const QMargins margins = layout->contentsMargins();
-    const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    resize(std::min(widest + margins.left() + margins.right() + 2 * m_page->frameWidth() +
-                        m_page->verticalScrollBar()->sizeHint().width(),
-                    screen.width() - 32),
-           std::min(860, screen.height() - 64));
-
-    for (const bool end : {false, true}) {
-        auto* keys = new QAction(this);
-        keys->setShortcuts({QKeySequence(end ? Qt::Key_End : Qt::Key_Home),
-                            QKeySequence(Qt::CTRL | (end ? Qt::Key_End : Qt::Key_Home))});
-        keys->setShortcutContext(Qt::WindowShortcut);
-        connect(keys, &QAction::triggered, this, [this, end] { m_page->ScrollTo(end); });
-        addAction(keys);
-    }
-
     for (int f = 0; f < 4; ++f)
         m_function->addItem(QString());
     connect(m_function, &QComboBox::currentIndexChanged, this, [this] { Refill(); });
@@ -330,8 +337,7 @@ CStepsDlg::CStepsDlg(CZYLDoc& doc, QWidget* parent)
     connect(copyLatex, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(QString::fromStdString(Latex())); });
     connect(close, &QPushButton::clicked, this, [this] { reject(); });
-    m_page->Zoom().AddKeys(*this);
-    Refill();
+    return *layout;
 }
 
 int CStepsDlg::Zoom() const { return m_page->Percent(); }

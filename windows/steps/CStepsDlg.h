@@ -7,6 +7,7 @@
 
 class CZYLDoc;
 class QComboBox;
+class QVBoxLayout;
 class QPoint;
 class CStepsPageView;
 
@@ -48,6 +49,8 @@ protected:
     void Reload() override;
 
 private:
+    // The function box, the page and the buttons, laid out and connected.
+    QVBoxLayout& CreateControls();
     std::vector<CStepsBlock> Blocks() const;
 
     CZYLDoc& m_doc;
