@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-// The About box (dialog 100): the application icon, "ZYL Version 1.0" and OK.
+// The About box: the application icon, "ZYL Version 1.0" and OK.
 class CAboutDlg : public QDialog
 {
     Q_OBJECT

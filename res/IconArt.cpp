@@ -317,21 +317,21 @@ void AboutButton(QPainter& p, int o)
 
 } // namespace
 
-void kImgAppIcon(QPainter& p) { AppIcon(p); }
+void PaintAppIcon(QPainter& p) { AppIcon(p); }
 
-void kImgAppIconLarge(QPainter& p)
+void PaintAppIconLarge(QPainter& p)
 {
     p.scale(8, 8);
     AppIcon(p);
 }
 
-void kImgMintermIcon(QPainter& p) { TermIcon(p, QChar(0x03A3), "m", 15); }
-void kImgMaxtermIcon(QPainter& p) { TermIcon(p, QChar(0x03A0), "M", 14); }
+void PaintMintermIcon(QPainter& p) { TermIcon(p, QChar(0x03A3), "m", 15); }
+void PaintMaxtermIcon(QPainter& p) { TermIcon(p, QChar(0x03A0), "M", 14); }
 
-void kCurArrow(QPainter& p) { ArrowCursor(p); }
+void PaintArrowCursor(QPainter& p) { ArrowCursor(p); }
 
 // A pencil pointing to the upper left, its lead's tip at (0, 0).
-void kCurPencil(QPainter& p)
+void PaintPencilCursor(QPainter& p)
 {
     {
         const Smooth smooth(p, true);
@@ -369,7 +369,7 @@ void kCurPencil(QPainter& p)
 }
 
 // The arrow with two overlapping pages at its lower right.
-void kCurCopy(QPainter& p)
+void PaintCopyCursor(QPainter& p)
 {
     ArrowCursor(p);
     for (int k = 0; k < 2; ++k)
@@ -377,7 +377,7 @@ void kCurCopy(QPainter& p)
 }
 
 // The strip of toolbar buttons, 16 x 15 each.
-void kImgToolbar(QPainter& p)
+void PaintToolbar(QPainter& p)
 {
     const Smooth sharp(p, false);
     const auto ox = [](int button) { return 16 * (button - 1); };
@@ -409,7 +409,7 @@ void kImgToolbar(QPainter& p)
 
 // The minimization steps: the levels of the combining table, each shorter
 // than the one above, down to the chosen cover in red.
-void kImgStepsButton(QPainter& p)
+void PaintStepsButton(QPainter& p)
 {
     p.fillRect(1, 0, 14, 15, kWhite);
     {
@@ -424,7 +424,7 @@ void kImgStepsButton(QPainter& p)
 
 // The Karnaugh maps: a 4 x 4 grid with a red group over two cells and a blue
 // one wrapping round the corners.
-void kImgKarnaughButton(QPainter& p)
+void PaintKarnaughButton(QPainter& p)
 {
     p.fillRect(1, 1, 13, 13, kWhite);
     for (int k = 0; k <= 4; ++k) {

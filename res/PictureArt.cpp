@@ -372,17 +372,17 @@ void Block(QPainter& p, int w, const char* text, int size)
 
 // --- The fuse map's pictures ------------------------------------------------
 
-void kBmpInputBuffer(QPainter& p) { InputBuffer(p, 0, 0); }
+void PaintInputBuffer(QPainter& p) { InputBuffer(p, 0, 0); }
 
 // Product line in at y = 10 from the left, out to the right.
-void kBmpAndGate(QPainter& p)
+void PaintAndGate(QPainter& p)
 {
     Line(p, 0, 10, 43, 10);
     AndGateRight(p, 8, 1, 25, 18);
 }
 
 // Pointing down, the input from the top and the output at x = 9.
-void kBmpOrGate(QPainter& p)
+void PaintOrGate(QPainter& p)
 {
     Line(p, 9, 0, 9, 12);
     Line(p, 9, 30, 9, 46);
@@ -390,7 +390,7 @@ void kBmpOrGate(QPainter& p)
 }
 
 // A brace opening upwards above a yellow band; hard-wired, then programmable.
-void kBmpAndArrayLabels(QPainter& p)
+void PaintAndArrayLabels(QPainter& p)
 {
     const char* words[2] = {"(hard-wired)", "(programmable)"};
     for (int half = 0; half < 2; ++half) {
@@ -405,7 +405,7 @@ void kBmpAndArrayLabels(QPainter& p)
 }
 
 // A yellow band above a brace opening downwards; programmable, then hard-wired.
-void kBmpOrArrayLabels(QPainter& p)
+void PaintOrArrayLabels(QPainter& p)
 {
     const char* words[2] = {"(programmable)", "(hard-wired)"};
     for (int half = 0; half < 2; ++half) {
@@ -419,12 +419,12 @@ void kBmpOrArrayLabels(QPainter& p)
     }
 }
 
-void kBmpFuseIntact(QPainter& p) { FuseCell(p, 0, 0, Fuse::Intact); }
-void kBmpFuseHardWired(QPainter& p) { FuseCell(p, 0, 0, Fuse::HardWired); }
-void kBmpFuseBlown(QPainter& p) { FuseCell(p, 0, 0, Fuse::Blown); }
+void PaintFuseIntact(QPainter& p) { FuseCell(p, 0, 0, Fuse::Intact); }
+void PaintFuseHardWired(QPainter& p) { FuseCell(p, 0, 0, Fuse::HardWired); }
+void PaintFuseBlown(QPainter& p) { FuseCell(p, 0, 0, Fuse::Blown); }
 
 // A capital sigma: bars of one pixel, the slants two pixels wide.
-void kBmpSigma(QPainter& p)
+void PaintSigma(QPainter& p)
 {
     if (PixelExact(p)) {
         static const char* rows[15] = {
@@ -448,21 +448,21 @@ void kBmpSigma(QPainter& p)
     p.setBrush(Qt::NoBrush);
 }
 
-void kBmpProgrammableAndBlock(QPainter& p) { Block(p, 215, "Programmable\nAND\nArray", 22); }
-void kBmpFixedAndBlock(QPainter& p) { Block(p, 215, "Fixed\nAND\nArray", 22); }
-void kBmpFixedOrBlock(QPainter& p) { Block(p, 100, "Fixed\nOR\nArray", 18); }
-void kBmpProgrammableOrBlock(QPainter& p) { Block(p, 100, "Program-\nmable\nOR\nArray", 18); }
+void PaintProgrammableAndBlock(QPainter& p) { Block(p, 215, "Programmable\nAND\nArray", 22); }
+void PaintFixedAndBlock(QPainter& p) { Block(p, 215, "Fixed\nAND\nArray", 22); }
+void PaintFixedOrBlock(QPainter& p) { Block(p, 100, "Fixed\nOR\nArray", 18); }
+void PaintProgrammableOrBlock(QPainter& p) { Block(p, 100, "Program-\nmable\nOR\nArray", 18); }
 
 // A left arrow and Inputs. The view shows only the top 15 of the 16 rows,
 // so the word and the descender of its "p" stay in rows 0 to 14, and the
 // arrow sits on the middle of those rows.
-void kBmpInputsArrow(QPainter& p)
+void PaintInputsArrow(QPainter& p)
 {
     Arrow(p, QPointF(22, 7.5), QPointF(1, 7.5), kBlue, 3, 8);
     TextAt(p, 25, 0, QStringLiteral("Inputs"), Font(13, true), kBlue);
 }
 
-void kBmpOutputsArrow(QPainter& p)
+void PaintOutputsArrow(QPainter& p)
 {
     TextAt(p, 1, 0, QStringLiteral("Outputs"), Font(13, true), kBlue);
     Arrow(p, QPointF(57, 7.5), QPointF(78, 7.5), kBlue, 3, 8);

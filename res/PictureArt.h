@@ -23,12 +23,12 @@ class QPainter;
 
 namespace Art {
 
-// One painting function per picture, named after its id.
-#define ZYL_BITMAP(id, number, width, height) void id(QPainter& p);
-#define ZYL_CURSOR(id, number, x, y) void id(QPainter& p);
-#define ZYL_IMAGE(id, stem, width, height) void id(QPainter& p);
+// One painting function per picture, as Pictures.def names it.
+#define ZYL_PICTURE(id, paint, name, number, width, height) void paint(QPainter& p);
+#define ZYL_CURSOR(id, paint, name, number, x, y) void paint(QPainter& p);
+#define ZYL_IMAGE(id, paint, name, width, height) void paint(QPainter& p);
 #include "Pictures.def"
-#undef ZYL_BITMAP
+#undef ZYL_PICTURE
 #undef ZYL_CURSOR
 #undef ZYL_IMAGE
 

@@ -16,13 +16,13 @@
 #include <map>
 #include <tuple>
 
-#define ZYL_BITMAP(id, number, width, height) {"bmp" #number, ZylPictureKind::Bitmap, number, width, height},
-#define ZYL_CURSOR(id, number, x, y) {"cur" #number, ZylPictureKind::Cursor, number, 32, 32},
-#define ZYL_IMAGE(id, stem, width, height) {#stem, ZylPictureKind::Image, id, width, height},
+#define ZYL_PICTURE(id, paint, name, number, width, height) {#name, ZylPictureKind::Picture, number, width, height},
+#define ZYL_CURSOR(id, paint, name, number, x, y) {#name, ZylPictureKind::Cursor, number, 32, 32},
+#define ZYL_IMAGE(id, paint, name, width, height) {#name, ZylPictureKind::Image, id, width, height},
 const ZylPicture kZylPictures[] = {
 #include "Pictures.def"
 };
-#undef ZYL_BITMAP
+#undef ZYL_PICTURE
 #undef ZYL_CURSOR
 #undef ZYL_IMAGE
 
@@ -37,13 +37,13 @@ struct Painting {
     int hotX;
     int hotY;
 };
-#define ZYL_BITMAP(id, number, width, height) {Art::id, 0, 0},
-#define ZYL_CURSOR(id, number, x, y) {Art::id, x, y},
-#define ZYL_IMAGE(id, stem, width, height) {Art::id, 0, 0},
+#define ZYL_PICTURE(id, paint, name, number, width, height) {Art::paint, 0, 0},
+#define ZYL_CURSOR(id, paint, name, number, x, y) {Art::paint, x, y},
+#define ZYL_IMAGE(id, paint, name, width, height) {Art::paint, 0, 0},
 const Painting kPaintings[] = {
 #include "Pictures.def"
 };
-#undef ZYL_BITMAP
+#undef ZYL_PICTURE
 #undef ZYL_CURSOR
 #undef ZYL_IMAGE
 
@@ -59,17 +59,17 @@ constexpr int kPhases = 256;
 
 std::size_t IndexOf(ZylPictureKind kind, int id)
 {
-    // Bitmaps are looked up on every paint; their ids are small numbers.
-    static const auto bitmaps = [] {
+    // Pictures are looked up on every paint; their ids are small numbers.
+    static const auto pictures = [] {
         std::array<std::size_t, 256> index;
         index.fill(kNone);
         for (std::size_t i = 0; i < kZylPictureCount; ++i)
-            if (kZylPictures[i].kind == ZylPictureKind::Bitmap && std::size_t(kZylPictures[i].id) < index.size())
+            if (kZylPictures[i].kind == ZylPictureKind::Picture && std::size_t(kZylPictures[i].id) < index.size())
                 index[std::size_t(kZylPictures[i].id)] = i;
         return index;
     }();
-    if (kind == ZylPictureKind::Bitmap && id >= 0 && std::size_t(id) < bitmaps.size())
-        return bitmaps[std::size_t(id)];
+    if (kind == ZylPictureKind::Picture && id >= 0 && std::size_t(id) < pictures.size())
+        return pictures[std::size_t(id)];
     for (std::size_t i = 0; i < kZylPictureCount; ++i)
         if (kZylPictures[i].kind == kind && kZylPictures[i].id == id)
             return i;
@@ -79,7 +79,7 @@ std::size_t IndexOf(ZylPictureKind kind, int id)
 QRect Extent(std::size_t i) { return QRect(0, 0, kZylPictures[i].width, kZylPictures[i].height); }
 
 // Paints picture i in its own coordinates with the painter's state as the
-// drawing expects it; bitmaps are opaque, on white within `area`.
+// drawing expects it; pictures are opaque, on white within `area`.
 void PaintPicture(QPainter& p, std::size_t i, const QRect& area)
 {
     p.save();
@@ -88,7 +88,7 @@ void PaintPicture(QPainter& p, std::size_t i, const QRect& area)
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (kZylPictures[i].kind == ZylPictureKind::Bitmap)
+    if (kZylPictures[i].kind == ZylPictureKind::Picture)
         p.fillRect(area & Extent(i), Qt::white);
     kPaintings[i].paint(p);
     p.restore();
@@ -114,7 +114,7 @@ Cache& TheCache()
 // the part shown.
 QImage Render(std::size_t i, QSize size, qreal scale, QPointF shift, const QRect& area)
 {
-    const bool opaque = kZylPictures[i].kind == ZylPictureKind::Bitmap;
+    const bool opaque = kZylPictures[i].kind == ZylPictureKind::Picture;
     QImage img(size, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
     img.fill(opaque ? Qt::white : Qt::transparent);
     QPainter p(&img);
@@ -337,16 +337,16 @@ QIcon IconOf(std::size_t i, const QRect& area) { return QIcon(new PictureIconEng
 
 } // namespace
 
-void DrawZylBitmap(QPainter& p, int id, int x, int y, int w, int h, int sx, int sy)
+void DrawZylPicture(QPainter& p, int id, int x, int y, int w, int h, int sx, int sy)
 {
-    const std::size_t i = IndexOf(ZylPictureKind::Bitmap, id);
+    const std::size_t i = IndexOf(ZylPictureKind::Picture, id);
     if (i == kNone || sx < 0 || sy < 0)
         return;
     w = std::min(w, kZylPictures[i].width - sx);
     h = std::min(h, kZylPictures[i].height - sy);
     if (w <= 0 || h <= 0)
         return;
-    // Pixel x of a bitmap is where the view draws its line at x. Away from
+    // Pixel x of a picture is where the view draws its line at x. Away from
     // exact pixels the view's lines lie on their coordinates, so pixel x
     // covers x - 0.5 .. x + 0.5 and the whole picture moves by half a unit:
     // its lines then meet the view's at its edges, with no white seam.
@@ -370,9 +370,9 @@ QPixmap ZylPixmap(ImageId id, qreal devicePixelRatio)
     return i == kNone ? QPixmap() : PixmapOf(i, Extent(i), devicePixelRatio);
 }
 
-QPixmap ZylPixmap(BitmapId id, qreal devicePixelRatio)
+QPixmap ZylPixmap(PictureId id, qreal devicePixelRatio)
 {
-    const std::size_t i = IndexOf(ZylPictureKind::Bitmap, id);
+    const std::size_t i = IndexOf(ZylPictureKind::Picture, id);
     return i == kNone ? QPixmap() : PixmapOf(i, Extent(i), devicePixelRatio);
 }
 

@@ -7,40 +7,39 @@
 // that the Qt-free view and dialog logic can name the pictures they place.
 // Pictures.h draws them.
 
-// A bitmap's or a cursor's id is the number in its file name.
-#define ZYL_BITMAP(id, number, width, height) id = number,
-#define ZYL_CURSOR(id, number, x, y)
-#define ZYL_IMAGE(id, stem, width, height)
-enum BitmapId : int {
+#define ZYL_PICTURE(id, paint, name, number, width, height) id = number,
+#define ZYL_CURSOR(id, paint, name, number, x, y)
+#define ZYL_IMAGE(id, paint, name, width, height)
+enum PictureId : int {
 #include "Pictures.def"
 };
-#undef ZYL_BITMAP
+#undef ZYL_PICTURE
 #undef ZYL_CURSOR
 #undef ZYL_IMAGE
 
-#define ZYL_BITMAP(id, number, width, height)
-#define ZYL_CURSOR(id, number, x, y) id = number,
-#define ZYL_IMAGE(id, stem, width, height)
+#define ZYL_PICTURE(id, paint, name, number, width, height)
+#define ZYL_CURSOR(id, paint, name, number, x, y) id = number,
+#define ZYL_IMAGE(id, paint, name, width, height)
 enum CursorId : int {
 #include "Pictures.def"
 };
-#undef ZYL_BITMAP
+#undef ZYL_PICTURE
 #undef ZYL_CURSOR
 #undef ZYL_IMAGE
 
-#define ZYL_BITMAP(id, number, width, height)
-#define ZYL_CURSOR(id, number, x, y)
-#define ZYL_IMAGE(id, stem, width, height) id,
+#define ZYL_PICTURE(id, paint, name, number, width, height)
+#define ZYL_CURSOR(id, paint, name, number, x, y)
+#define ZYL_IMAGE(id, paint, name, width, height) id,
 enum ImageId : int {
 #include "Pictures.def"
 };
-#undef ZYL_BITMAP
+#undef ZYL_PICTURE
 #undef ZYL_CURSOR
 #undef ZYL_IMAGE
 
-// Every picture, in the order of Pictures.def: its name (the file stem it
-// goes by in exports), its kind and id, and the size it is drawn at.
-enum class ZylPictureKind { Bitmap, Cursor, Image };
+// Every picture, in the order of Pictures.def: its name, its kind and id,
+// and the size it is drawn at.
+enum class ZylPictureKind { Picture, Cursor, Image };
 struct ZylPicture {
     const char* name;
     ZylPictureKind kind;

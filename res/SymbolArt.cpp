@@ -248,11 +248,11 @@ void PalSimpleFuseCallOut(QPainter& p, const QColor& c, const char* text)
 
 } // namespace
 
-void kBmpSymbolsProm(QPainter& p) { ShowFrom(p, 20, 30, PromCanvas); }
-void kBmpSymbolsPal(QPainter& p) { ShowFrom(p, 20, 30, PalCanvas); }
+void PaintSymbolsProm(QPainter& p) { ShowFrom(p, 20, 30, PromCanvas); }
+void PaintSymbolsPal(QPainter& p) { ShowFrom(p, 20, 30, PalCanvas); }
 
 // No connection at A' and Hard-wired at B of minterm AB.
-void kBmpPromDetailCallOuts(QPainter& p)
+void PaintPromDetailCallOuts(QPainter& p)
 {
     ShowFrom(p, 25, 231, PromCanvas);
     CallOut(p, QPointF(60, 278), QPointF(90, 234), kRed, QRect(27, 282, 110, 16), "No connection");
@@ -260,35 +260,35 @@ void kBmpPromDetailCallOuts(QPainter& p)
 }
 
 // The same in the simplified diagram (row AB: A dot, A' empty, B dot).
-void kBmpPromSimpleCallOuts(QPainter& p)
+void PaintPromSimpleCallOuts(QPainter& p)
 {
     ShowFrom(p, 428, 237, PromCanvas);
     CallOut(p, QPointF(462, 290), QPointF(489, 242), kRed, QRect(430, 293, 100, 16), "No connection");
     CallOut(p, QPointF(540, 272), QPointF(515, 242), kBlue, QRect(525, 275, 80, 40), "Hard-wired connection");
 }
 
-void kBmpIntactFuseCallOut(QPainter& p) { LooseCallOut(p, kBlue, "Intact fuse"); }
-void kBmpBlownFuseCallOut(QPainter& p) { LooseCallOut(p, kRed, "Blown fuse"); }
-void kBmpBlownVerticalLink(QPainter& p) { VLink(p, 0, 0, false); }
-void kBmpPalDetailIntactCallOut(QPainter& p) { PalDetailFuseCallOut(p, kBlue, "Intact fuse"); }
-void kBmpPalDetailBlownCallOut(QPainter& p) { PalDetailFuseCallOut(p, kRed, "Blown Fuse"); }
-void kBmpPalSimpleIntactCallOut(QPainter& p) { PalSimpleFuseCallOut(p, kBlue, "Intact fuse"); }
-void kBmpPalSimpleBlownCallOut(QPainter& p) { PalSimpleFuseCallOut(p, kRed, "Blown Fuse"); }
+void PaintIntactFuseCallOut(QPainter& p) { LooseCallOut(p, kBlue, "Intact fuse"); }
+void PaintBlownFuseCallOut(QPainter& p) { LooseCallOut(p, kRed, "Blown fuse"); }
+void PaintBlownVerticalLink(QPainter& p) { VLink(p, 0, 0, false); }
+void PaintPalDetailIntactCallOut(QPainter& p) { PalDetailFuseCallOut(p, kBlue, "Intact fuse"); }
+void PaintPalDetailBlownCallOut(QPainter& p) { PalDetailFuseCallOut(p, kRed, "Blown Fuse"); }
+void PaintPalSimpleIntactCallOut(QPainter& p) { PalSimpleFuseCallOut(p, kBlue, "Intact fuse"); }
+void PaintPalSimpleBlownCallOut(QPainter& p) { PalSimpleFuseCallOut(p, kRed, "Blown Fuse"); }
 
 // Hard-wired: the dot of Y1 and AND gate 3 at (611, 239).
-void kBmpHardWiredCallOut(QPainter& p)
+void PaintHardWiredCallOut(QPainter& p)
 {
     ShowFrom(p, 624, 242, PalCanvas);
     CallOut(p, QPointF(650, 258), QPointF(626, 244), kBlue, QRect(653, 243, 90, 30), "Hard-wired connection");
 }
 
 // No connection: Y1 and AND gate 0 at (611, 164).
-void kBmpNoConnectionCallOut(QPainter& p)
+void PaintNoConnectionCallOut(QPainter& p)
 {
     ShowFrom(p, 623, 100, PalCanvas);
     CallOut(p, QPointF(652, 130), QPointF(625, 160), kRed, QRect(645, 106, 86, 20), "No connection");
 }
 
-void kBmpBlownHorizontalLink(QPainter& p) { HLink(p, 0, 0, false); }
+void PaintBlownHorizontalLink(QPainter& p) { HLink(p, 0, 0, false); }
 
 } // namespace Art

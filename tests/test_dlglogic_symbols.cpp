@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The circuit symbols dialog's own fuses: where each fuse can be clicked in
-// both diagrams, what a click toggles and redraws, and which bitmaps a
+// both diagrams, what a click toggles and redraws, and which pictures a
 // paint copies for the fuses and the call-outs.
 
 #include "SymbolsLogic.h"

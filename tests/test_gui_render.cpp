@@ -31,9 +31,9 @@ int DarkPixels(const QImage& img, const QRect& r)
 
 // The w x h area of the image at (x, y) is exactly the picture id from
 // source (sx, sy).
-bool AreaIsBitmap(const QImage& img, int x, int y, int id, int w, int h, int sx = 0, int sy = 0)
+bool AreaIsPicture(const QImage& img, int x, int y, int id, int w, int h, int sx = 0, int sy = 0)
 {
-    const QImage pic = ZylPixmap(BitmapId(id), 1.0).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage pic = ZylPixmap(PictureId(id), 1.0).toImage().convertToFormat(QImage::Format_RGB32);
     w = std::min(w, pic.width() - sx);
     h = std::min(h, pic.height() - sy);
     for (int dy = 0; dy < h; ++dy)
@@ -48,7 +48,7 @@ bool AreaIsBitmap(const QImage& img, int x, int y, int id, int w, int h, int sx 
 int FuseAt(const QImage& img, const ZPoint& pt)
 {
     for (int id : {135, 137, 138})
-        if (AreaIsBitmap(img, pt.x, pt.y, id, 15, 15))
+        if (AreaIsPicture(img, pt.x, pt.y, id, 15, 15))
             return id;
     return -1;
 }
@@ -177,10 +177,10 @@ private slots:
         Set(*m_doc, &DisplayFlags::andLabel, true);
         Set(*m_doc, &DisplayFlags::orLabel, true);
         img = Render();
-        QVERIFY(AreaIsBitmap(img, 45, 565, 133, 172, 63, 0, andSourceY));
-        QVERIFY(!AreaIsBitmap(img, 45, 565, 133, 172, 63, 0, 73 - andSourceY));
-        QVERIFY(AreaIsBitmap(img, 263, 50, 134, 103, 62, 0, orSourceY));
-        QVERIFY(!AreaIsBitmap(img, 263, 50, 134, 103, 62, 0, 69 - orSourceY));
+        QVERIFY(AreaIsPicture(img, 45, 565, 133, 172, 63, 0, andSourceY));
+        QVERIFY(!AreaIsPicture(img, 45, 565, 133, 172, 63, 0, 73 - andSourceY));
+        QVERIFY(AreaIsPicture(img, 263, 50, 134, 103, 62, 0, orSourceY));
+        QVERIFY(!AreaIsPicture(img, 263, 50, 134, 103, 62, 0, 69 - orSourceY));
 
         Set(*m_doc, &DisplayFlags::andLabel, false);
         Set(*m_doc, &DisplayFlags::orLabel, false);
@@ -194,9 +194,9 @@ private slots:
             QVERIFY(IsDark(img.pixel(265, 145 + 25 * r)));
         QCOMPARE(DarkPixels(img, QRect(380, 40, 1024 - 380, 860 - 40)), 0);
         for (int k = 0; k < 4; ++k)
-            QVERIFY(AreaIsBitmap(img, 50 + 42 * k, 60, 130, 32, 60));
-        QVERIFY(AreaIsBitmap(img, 40, 120, andBlock, 215, 450));
-        QVERIFY(AreaIsBitmap(img, 275, 120, orBlock, 100, 450));
+            QVERIFY(AreaIsPicture(img, 50 + 42 * k, 60, 130, 32, 60));
+        QVERIFY(AreaIsPicture(img, 40, 120, andBlock, 215, 450));
+        QVERIFY(AreaIsPicture(img, 275, 120, orBlock, 100, 450));
     }
 
     // A function's name under its gate: the second of two characters, of

@@ -37,7 +37,7 @@ QImage Picture(const ZylPicture& pic)
     if (pic.kind == ZylPictureKind::Cursor)
         img = ZylCursor(CursorId(pic.id)).pixmap().toImage();
     else
-        DrawZylBitmap(*std::make_unique<QPainter>(&img), pic.id, 0, 0, pic.width, pic.height);
+        DrawZylPicture(*std::make_unique<QPainter>(&img), pic.id, 0, 0, pic.width, pic.height);
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -73,11 +73,11 @@ int BlurRun(const QImage& img, int row, int x0, int x1)
     return longest;
 }
 
-void DrawEveryBitmap(QPainter& p)
+void DrawEveryPicture(QPainter& p)
 {
     for (std::size_t i = 0; i < kZylPictureCount; ++i)
-        if (kZylPictures[i].kind == ZylPictureKind::Bitmap)
-            DrawZylBitmap(p, kZylPictures[i].id, 0, 0, kZylPictures[i].width, kZylPictures[i].height);
+        if (kZylPictures[i].kind == ZylPictureKind::Picture)
+            DrawZylPicture(p, kZylPictures[i].id, 0, 0, kZylPictures[i].width, kZylPictures[i].height);
 }
 
 } // namespace
@@ -99,21 +99,21 @@ void TestRes::keyPixels()
     // k black, b blue, w white, t transparent
     const struct { const char* name; int x, y; char c; } probes[] = {
         // Fuse cells: crossing at (7, 7), lines through the whole cell.
-        {"bmp135", 7, 7, 'b'}, {"bmp135", 0, 7, 'k'}, {"bmp135", 14, 7, 'k'}, {"bmp135", 7, 0, 'k'},
-        {"bmp135", 7, 14, 'k'}, {"bmp135", 3, 3, 'b'}, {"bmp135", 11, 3, 'b'},
-        {"bmp137", 7, 7, 'b'}, {"bmp137", 0, 7, 'k'}, {"bmp137", 7, 14, 'k'}, {"bmp137", 1, 1, 'w'},
-        {"bmp138", 7, 7, 'k'}, {"bmp138", 0, 7, 'k'}, {"bmp138", 14, 7, 'k'}, {"bmp138", 7, 0, 'k'},
-        {"bmp138", 7, 14, 'k'}, {"bmp138", 3, 3, 'w'}, {"bmp138", 6, 6, 'w'},
+        {"fuse_intact", 7, 7, 'b'}, {"fuse_intact", 0, 7, 'k'}, {"fuse_intact", 14, 7, 'k'}, {"fuse_intact", 7, 0, 'k'},
+        {"fuse_intact", 7, 14, 'k'}, {"fuse_intact", 3, 3, 'b'}, {"fuse_intact", 11, 3, 'b'},
+        {"fuse_hard_wired", 7, 7, 'b'}, {"fuse_hard_wired", 0, 7, 'k'}, {"fuse_hard_wired", 7, 14, 'k'}, {"fuse_hard_wired", 1, 1, 'w'},
+        {"fuse_blown", 7, 7, 'k'}, {"fuse_blown", 0, 7, 'k'}, {"fuse_blown", 14, 7, 'k'}, {"fuse_blown", 7, 0, 'k'},
+        {"fuse_blown", 7, 14, 'k'}, {"fuse_blown", 3, 3, 'w'}, {"fuse_blown", 6, 6, 'w'},
         // AND gate: product line at y = 10 at both edges; OR gate: x = 9 at top and bottom.
-        {"bmp131", 0, 10, 'k'}, {"bmp131", 42, 10, 'k'}, {"bmp131", 0, 9, 'w'},
-        {"bmp132", 9, 0, 'k'}, {"bmp132", 9, 46, 'k'}, {"bmp132", 8, 46, 'w'},
+        {"and_gate", 0, 10, 'k'}, {"and_gate", 42, 10, 'k'}, {"and_gate", 0, 9, 'w'},
+        {"or_gate", 9, 0, 'k'}, {"or_gate", 9, 46, 'k'}, {"or_gate", 8, 46, 'w'},
         // Input buffer: input from the top at x = 16, outputs at x = 5 and 26.
-        {"bmp130", 16, 0, 'k'}, {"bmp130", 5, 59, 'k'}, {"bmp130", 26, 59, 'k'}, {"bmp130", 16, 59, 'w'},
+        {"input_buffer", 16, 0, 'k'}, {"input_buffer", 5, 59, 'k'}, {"input_buffer", 26, 59, 'k'}, {"input_buffer", 16, 59, 'w'},
         // Sigma: top bar and white margin.
-        {"bmp140", 5, 2, 'k'}, {"bmp140", 0, 0, 'w'},
+        {"sigma", 5, 2, 'k'}, {"sigma", 0, 0, 'w'},
         // Cursors point with pixel (0, 0); their far corner is see-through.
-        {"cur139", 0, 0, 'k'}, {"cur139", 31, 0, 't'}, {"cur152", 0, 0, 'k'}, {"cur152", 31, 0, 't'},
-        {"cur104", 0, 0, 'k'},
+        {"pencil_cursor", 0, 0, 'k'}, {"pencil_cursor", 31, 0, 't'}, {"copy_cursor", 0, 0, 'k'}, {"copy_cursor", 31, 0, 't'},
+        {"arrow_cursor", 0, 0, 'k'},
     };
     for (const auto& p : probes) {
         const QRgb c = Load(p.name).pixel(p.x, p.y);
@@ -128,7 +128,7 @@ void TestRes::rowsTheViewNeverShowsBlank()
     // Inputs label, one half or the other of each array label. Anything
     // drawn in the other rows would be cut off on the screen.
     const struct { const char* name; int first, last; } hidden[] = {
-        {"bmp147", 15, 15}, {"bmp133", 63, 72}, {"bmp133", 136, 137}, {"bmp134", 62, 68}, {"bmp134", 131, 136}};
+        {"inputs_arrow", 15, 15}, {"and_array_labels", 63, 72}, {"and_array_labels", 136, 137}, {"or_array_labels", 62, 68}, {"or_array_labels", 131, 136}};
     for (const auto& h : hidden) {
         const QImage img = Load(h.name);
         for (int y = h.first; y <= h.last; ++y)
@@ -141,11 +141,11 @@ void TestRes::symbolsPatchesFitTheFuses()
 {
     // The dialog copies the pictures to (20, 30); fuse i lies in column i / 4
     // and row i % 4 of the simplified grid.
-    const QImage prom = Load("bmp153");
-    const QImage pal = Load("bmp154");
-    const QImage blown = Load("bmp138");
-    const QImage vlink = Load("bmp159");
-    const QImage hlink = Load("bmp166");
+    const QImage prom = Load("symbols_prom");
+    const QImage pal = Load("symbols_pal");
+    const QImage blown = Load("fuse_blown");
+    const QImage vlink = Load("blown_vertical_link");
+    const QImage hlink = Load("blown_horizontal_link");
     for (int i = 0; i < 16; ++i) {
         const int c = i / 4;
         const int r = i % 4;
@@ -164,7 +164,7 @@ void TestRes::symbolsPatchesFitTheFuses()
 void TestRes::sharpOnPixelRatioTwo()
 {
     // Rows across the cross's strokes, the dot's sides and the gates' outlines.
-    const struct { const char* name; int y; } scans[] = {{"bmp135", 5}, {"bmp137", 6}, {"bmp131", 9}, {"bmp132", 12}};
+    const struct { const char* name; int y; } scans[] = {{"fuse_intact", 5}, {"fuse_hard_wired", 6}, {"and_gate", 9}, {"or_gate", 12}};
     for (const auto& scan : scans) {
         const ZylPicture& pic = Listed(scan.name);
         QImage img(2 * (pic.width + 6), 2 * pic.height, QImage::Format_ARGB32);
@@ -172,7 +172,7 @@ void TestRes::sharpOnPixelRatioTwo()
         img.fill(Qt::white);
         {
             QPainter p(&img);
-            DrawZylBitmap(p, pic.id, 0, 0, pic.width, pic.height);
+            DrawZylPicture(p, pic.id, 0, 0, pic.width, pic.height);
             p.drawLine(pic.width + 3, 0, pic.width + 3, pic.height);
         }
         const int row = 2 * scan.y + 1;
@@ -202,7 +202,7 @@ void TestRes::linesMeetTheViewsAtEveryScale()
                 p.setPen(QPen(Qt::black, std::max(1.0, std::round(s)) / s));
                 p.drawLine(QLineF(0, 20, 59, 20));
                 p.drawLine(QLineF(30, 0, 30, 59));
-                DrawZylBitmap(p, kBmpFuseBlown, 23, 13, 15, 15);
+                DrawZylPicture(p, kPicFuseBlown, 23, 13, 15, 15);
             }
             int row = 0, column = 0;
             while (row < img.height() && !IsBlack(img.pixel(int(5 * s), row)))
@@ -221,13 +221,13 @@ void TestRes::cacheBoundedAndRendersOnce()
     QPainter p(&target);
     for (const qreal scale : {0.5, 0.67, 0.8, 1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 4.0, 6.0}) {
         p.setTransform(QTransform::fromScale(scale, scale));
-        DrawEveryBitmap(p);
+        DrawEveryPicture(p);
         QVERIFY(ZylPictureCache().bytes <= std::size_t(8) << 20);
     }
     p.setTransform(QTransform::fromScale(1.5, 1.5));
-    DrawEveryBitmap(p);
+    DrawEveryPicture(p);
     const std::size_t renders = ZylPictureCache().renders;
-    DrawEveryBitmap(p);
+    DrawEveryPicture(p);
     QCOMPARE(ZylPictureCache().renders, renders);
 }
 
@@ -240,7 +240,7 @@ void TestRes::vectorDevicesGetNoRasterImage()
     pdf.open(QIODevice::WriteOnly);
     QPdfWriter writer(&pdf);
     for (QPaintDevice* device : std::initializer_list<QPaintDevice*>{&generator, &writer})
-        DrawEveryBitmap(*std::make_unique<QPainter>(device));
+        DrawEveryPicture(*std::make_unique<QPainter>(device));
     QVERIFY(svg.data().contains("<path") && !svg.data().contains("<image"));
     QVERIFY(pdf.data().size() > 1000 && !pdf.data().contains("/Subtype /Image"));
 }

@@ -259,7 +259,7 @@ private slots:
         QVERIFY(Dark(img, QRect(500, 380, 30, 16)) > 5 && Dark(img, QRect(550, 380, 300, 16)) > 100 &&
                 Dark(img, QRect(520, 405, 30, 16)) > 3);
         QCOMPARE(Dark(img, QRect(380, 130, 110, 420)), 0);
-        const QPixmap sigma = ZylPixmap(kBmpSigma, 1.0);
+        const QPixmap sigma = ZylPixmap(kPicSigma, 1.0);
         QCOMPARE(img.copy(535, 140, 11, 15).convertToFormat(QImage::Format_RGB32),
                  sigma.toImage().convertToFormat(QImage::Format_RGB32));
         m_view->OnCommand(ID_SHOW_MINTERMS);
@@ -302,7 +302,7 @@ private slots:
         }
         QVERIFY2(yellow > 60, qPrintable(QString::number(yellow)));
         m_view->OnCommand(ID_TYPE_PLA); // hides the maps
-        QVERIFY(SharedHighlight().Get().Empty());
+        QVERIFY(SharedHighlight().Get() == CHighlight{});
         m_view->SetKarnaughShown({});
     }
 };

@@ -61,13 +61,13 @@ protected:
             e.RederivePalColumn(r / 4);
         });
     }
-    // The text of the item drawn at (x, y), "<sigma>" for the sigma bitmap,
+    // The text of the item drawn at (x, y), "<sigma>" for the sigma picture,
     // "<none>" when nothing is drawn there.
     std::string TextAt(int x, int y)
     {
         for (const CDrawItem& item : logic.BuildAnnotations())
             if (item.x == x && item.y == y)
-                return item.kind == CDrawItem::Bitmap ? (item.bitmapId == 140 ? "<sigma>" : "<bitmap>") : item.text;
+                return item.kind == CDrawItem::Picture ? (item.pictureId == 140 ? "<sigma>" : "<picture>") : item.text;
         return "<none>";
     }
 };

@@ -75,6 +75,5 @@ enum ZylCommandId : int
     ID_VALUE_X = 103,
 };
 
-// The re-instate/blow command of output j (0..3), and back (-1: none).
+// The re-instate/blow command of output j (0..3).
 constexpr int OutputCommand(int j) { return ID_OUTPUT_0 + j; }
-constexpr int OutputOfCommand(int id) { return id >= ID_OUTPUT_0 && id < ID_OUTPUT_0 + 4 ? id - ID_OUTPUT_0 : -1; }

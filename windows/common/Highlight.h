@@ -14,7 +14,6 @@ struct CHighlight
     int andRow = -1;   // PAL: the AND row 0..15
     int function = -1; // PROM: the function 0..3 whose term ...
     int term = -1;     // ... of the annotation's sum is meant
-    bool Empty() const { return andRow < 0 && term < 0; }
     friend bool operator==(const CHighlight&, const CHighlight&) = default;
 };
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-// The row controls of template 156.
+// The row controls of the maxterm dialog.
 const CMintermDlg::CTemplate& MaxtermTemplate()
 {
     static const CMintermDlg::CTemplate layout = [] {

@@ -5,7 +5,7 @@
 
 class CZYLDoc;
 
-// The modeless maxterm dialog (template 156): the minterm dialog's window
+// The modeless maxterm dialog: the minterm dialog's window
 // with maxterm lists (the combinations where a function is 0) and the
 // maxterm dialog's rules, which skip a faulty function instead of stopping.
 class CMaxtermDlg : public CMintermDlg

@@ -7,7 +7,7 @@
 
 class QLabel;
 
-// The modal "ZYL Message" box (dialog 154): the application icon, an OK
+// The modal "ZYL Message" box: the application icon, an OK
 // button and the message text below them. It is placed so that a window of
 // 300 x 180 pixels would be centred on a screen of the given size.
 class CMessageDlg : public QDialog

@@ -39,7 +39,7 @@ QRect RowRect(int x, int y, int w, int h, int f)
     return DluRect(kFont, x, y + kRowUnits * f, w, h);
 }
 
-// The row controls of template 135.
+// The row controls of the minterm dialog.
 const CMintermDlg::CTemplate& MintermTemplate()
 {
     static const CMintermDlg::CTemplate layout = [] {

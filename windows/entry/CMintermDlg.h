@@ -12,10 +12,10 @@ class CZYLDoc;
 class QLineEdit;
 class QPushButton;
 
-// The modeless minterm dialog (template 135): four functions, each a list
+// The modeless minterm dialog: four functions, each a list
 // of minterms and a list of don't cares, applied to the device by Update.
 // It shows the document's functions again whenever the view refills it.
-// The maxterm dialog is the same window with its own template and rules.
+// The maxterm dialog is the same window with its own layout and rules.
 class CMintermDlg : public CModelessDlg
 {
 public:
@@ -27,7 +27,7 @@ public:
         int id; // of function 0; the ids of row f are id + 2f
         int x, y, w, h;
     };
-    // The differences between the minterm and maxterm templates.
+    // The differences between the minterm and maxterm layouts.
     struct CTemplate
     {
         const char* caption;

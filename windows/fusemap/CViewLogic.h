@@ -17,12 +17,12 @@ class CZYLDoc;
 // the paint can render them and a test can read them without fonts.
 struct CDrawItem
 {
-    enum Kind { RichText, PlainText, Bitmap };
+    enum Kind { RichText, PlainText, Picture };
     Kind kind = RichText;
     int x = 0;
     int y = 0;
     std::string text; // RichText (DrawRichText markup, 10 pt) and PlainText
-    int bitmapId = 0; // Bitmap: its BitmapId (kBmpSigma)
+    int pictureId = 0; // Picture: its PictureId (kPicSigma)
     bool label = false; // a function's label, whose drawn width the rest of its line keeps clear of
 };
 

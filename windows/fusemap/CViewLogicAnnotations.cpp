@@ -137,7 +137,7 @@ void CViewLogic::AddPromFunction(std::vector<CDrawItem>& items, int f) const
         items.push_back(
             {CDrawItem::RichText, at.singleMintermX, y, SubscriptedMinterm(m[0]) + DontCareSuffix(c, d, false)});
     } else {
-        items.push_back({CDrawItem::Bitmap, at.termsX, y, "", kBmpSigma});
+        items.push_back({CDrawItem::Picture, at.termsX, y, "", kPicSigma});
         items.push_back(
             {CDrawItem::PlainText, at.listX, y, "m ( " + ListText(m, n) + " )" + DontCareSuffix(c, d, true)});
     }
@@ -163,7 +163,7 @@ void CViewLogic::AddPalFunction(std::vector<CDrawItem>& items, int f) const
     if (n == 1) {
         items.push_back({CDrawItem::RichText, at.termsX, y, SubscriptedMinterm(m[0]) + DontCareSuffix(c, d, true)});
     } else {
-        items.push_back({CDrawItem::Bitmap, at.termsX, y, "", kBmpSigma});
+        items.push_back({CDrawItem::Picture, at.termsX, y, "", kPicSigma});
         items.push_back({CDrawItem::RichText, at.listX, y, "m( " + ListText(m, n) + " )" + DontCareSuffix(c, d, true)});
     }
     const std::string sum = PalRowSum(f);

@@ -43,7 +43,7 @@ ZRect Normalised(const ZRect& r)
 
 // --- Pictures ---------------------------------------------------------------
 
-void DrawGdiLine(QPainter& p, int x1, int y1, int x2, int y2)
+void DrawLineWithoutEnd(QPainter& p, int x1, int y1, int x2, int y2)
 {
     if (x1 == x2 && y1 == y2)
         return;
@@ -54,9 +54,9 @@ void DrawGdiLine(QPainter& p, int x1, int y1, int x2, int y2)
     p.drawLine(x1, y1, x2, y2);
 }
 
-void DrawBitmapArea(QPainter& p, int id, const ZRect& area, int sy)
+void DrawPictureArea(QPainter& p, int id, const ZRect& area, int sy)
 {
-    DrawZylBitmap(p, id, area.left, area.top, area.Width(), area.Height(), 0, sy);
+    DrawZylPicture(p, id, area.left, area.top, area.Width(), area.Height(), 0, sy);
 }
 
 // --- View -------------------------------------------------------------------
@@ -344,7 +344,7 @@ void CZYLView::DrawTitle(QPainter& p)
                                                   : "Programmable Logic Array (PLA)";
     const int end = type == DeviceType::Prom ? L::kTitleUnderlineLongEnd : L::kTitleUnderlineShortEnd;
     DrawLargeText(p, QPoint(L::kTitle.x, L::kTitle.y + p.fontMetrics().ascent()), QString::fromLatin1(title));
-    DrawGdiLine(p, L::kTitle.x, L::kTitleUnderlineY, end, L::kTitleUnderlineY);
+    DrawLineWithoutEnd(p, L::kTitle.x, L::kTitleUnderlineY, end, L::kTitleUnderlineY);
 }
 
 // Qt keeps no glyphs taller than 64 device pixels and draws such text as
@@ -399,25 +399,25 @@ void CZYLView::DrawNames(QPainter& p)
 void CZYLView::DrawBuffersAndInputLines(QPainter& p)
 {
     for (int k = 0; k < Device::kVariables; ++k) {
-        DrawBitmapArea(p, kBmpInputBuffer, L::InputBuffer(k));
+        DrawPictureArea(p, kPicInputBuffer, L::InputBuffer(k));
         for (const int c : {2 * k, 2 * k + 1})
-            DrawGdiLine(p, L::AndColumnX(c), L::kArrayTop, L::AndColumnX(c), L::kInputLineBottom);
+            DrawLineWithoutEnd(p, L::AndColumnX(c), L::kArrayTop, L::AndColumnX(c), L::kInputLineBottom);
     }
 }
 
 void CZYLView::DrawProductLinesAndAndGates(QPainter& p)
 {
     for (int r = 0; r < Device::kRows; ++r) {
-        DrawGdiLine(p, L::kProductLineLeft, L::ProductLineY(r), L::kProductLineRight, L::ProductLineY(r));
-        DrawBitmapArea(p, kBmpAndGate, L::AndGatePicture(r));
+        DrawLineWithoutEnd(p, L::kProductLineLeft, L::ProductLineY(r), L::kProductLineRight, L::ProductLineY(r));
+        DrawPictureArea(p, kPicAndGate, L::AndGatePicture(r));
     }
 }
 
 void CZYLView::DrawOrGatesAndOutputLines(QPainter& p)
 {
     for (int j = 0; j < Device::kFunctions; ++j) {
-        DrawBitmapArea(p, kBmpOrGate, L::OrGatePicture(j));
-        DrawGdiLine(p, L::OrColumnX(j), L::kArrayTop, L::OrColumnX(j), L::kOrGateTop);
+        DrawPictureArea(p, kPicOrGate, L::OrGatePicture(j));
+        DrawLineWithoutEnd(p, L::OrColumnX(j), L::kArrayTop, L::OrColumnX(j), L::kOrGateTop);
     }
 }
 
@@ -426,10 +426,10 @@ void CZYLView::DrawArrayLabels(QPainter& p)
     // The AND array is hard-wired only in a PROM, the OR array only in a PAL.
     const Device& device = m_doc.Device();
     if (device.flags.andLabel)
-        DrawBitmapArea(p, kBmpAndArrayLabels, L::kAndArrayLabel,
+        DrawPictureArea(p, kPicAndArrayLabels, L::kAndArrayLabel,
                        device.type == DeviceType::Prom ? 0 : L::kAndLabelSecondHalf);
     if (device.flags.orLabel)
-        DrawBitmapArea(p, kBmpOrArrayLabels, L::kOrArrayLabel,
+        DrawPictureArea(p, kPicOrArrayLabels, L::kOrArrayLabel,
                        device.type == DeviceType::Pal ? L::kOrLabelSecondHalf : 0);
 }
 
@@ -437,17 +437,17 @@ bool CZYLView::DrawBlockStructure(QPainter& p)
 {
     if (!m_doc.Device().flags.blockStructure)
         return false;
-    DrawBitmapArea(p, kBmpInputsArrow, L::kInputsArrow);
-    DrawBitmapArea(p, kBmpOutputsArrow, L::kOutputsArrow);
+    DrawPictureArea(p, kPicInputsArrow, L::kInputsArrow);
+    DrawPictureArea(p, kPicOutputsArrow, L::kOutputsArrow);
     // A PLA has both arrays programmable.
-    int andBlock = kBmpProgrammableAndBlock;
-    int orBlock = kBmpProgrammableOrBlock;
+    int andBlock = kPicProgrammableAndBlock;
+    int orBlock = kPicProgrammableOrBlock;
     if (m_doc.Device().type == DeviceType::Prom)
-        andBlock = kBmpFixedAndBlock;
+        andBlock = kPicFixedAndBlock;
     else if (m_doc.Device().type == DeviceType::Pal)
-        orBlock = kBmpFixedOrBlock;
-    DrawBitmapArea(p, andBlock, L::kAndBlock);
-    DrawBitmapArea(p, orBlock, L::kOrBlock);
+        orBlock = kPicFixedOrBlock;
+    DrawPictureArea(p, andBlock, L::kAndBlock);
+    DrawPictureArea(p, orBlock, L::kOrBlock);
     return true;
 }
 
@@ -458,12 +458,12 @@ void CZYLView::DrawPromFuses(QPainter& p)
     for (int r = 0; r < Device::kRows; ++r)
         for (int i = 0; i < Device::kVariables; ++i) {
             const int c = ((r >> (3 - i)) & 1) ? 2 * i : 2 * i + 1;
-            DrawBitmapArea(p, kBmpFuseHardWired, L::AndCellRect(c, r));
+            DrawPictureArea(p, kPicFuseHardWired, L::AndCellRect(c, r));
         }
     const PromArray& prom = m_doc.Device().prom;
     for (int j = 0; j < Device::kFunctions; ++j)
         for (int r = 0; r < Device::kRows; ++r)
-            DrawBitmapArea(p, prom.Fuse(j, r) ? kBmpFuseIntact : kBmpFuseBlown, L::OrCellRect(j, r));
+            DrawPictureArea(p, prom.Fuse(j, r) ? kPicFuseIntact : kPicFuseBlown, L::OrCellRect(j, r));
 }
 
 void CZYLView::DrawPalFuses(QPainter& p)
@@ -471,10 +471,10 @@ void CZYLView::DrawPalFuses(QPainter& p)
     // Output j is the OR of its rows.
     for (int j = 0; j < Device::kFunctions; ++j)
         for (int r : PalRowsOf(j))
-            DrawBitmapArea(p, kBmpFuseHardWired, L::OrCellRect(j, r));
+            DrawPictureArea(p, kPicFuseHardWired, L::OrCellRect(j, r));
     for (int r = 0; r < Device::kRows; ++r)
         for (int c = 0; c < Device::kColumns; ++c)
-            DrawBitmapArea(p, m_doc.Device().pal.Row(r).Fuse(c) ? kBmpFuseIntact : kBmpFuseBlown, L::AndCellRect(c, r));
+            DrawPictureArea(p, m_doc.Device().pal.Row(r).Fuse(c) ? kPicFuseIntact : kPicFuseBlown, L::AndCellRect(c, r));
 }
 
 void CZYLView::DrawPlaFuses(QPainter& p)
@@ -482,10 +482,10 @@ void CZYLView::DrawPlaFuses(QPainter& p)
     // Nothing of the PLA is modelled: every cell shows an intact fuse.
     for (int c = 0; c < Device::kColumns; ++c)
         for (int r = 0; r < Device::kRows; ++r)
-            DrawBitmapArea(p, kBmpFuseIntact, L::AndCellRect(c, r));
+            DrawPictureArea(p, kPicFuseIntact, L::AndCellRect(c, r));
     for (int j = 0; j < Device::kFunctions; ++j)
         for (int r = 0; r < Device::kRows; ++r)
-            DrawBitmapArea(p, kBmpFuseIntact, L::OrCellRect(j, r));
+            DrawPictureArea(p, kPicFuseIntact, L::OrCellRect(j, r));
 }
 
 void CZYLView::DrawAnnotations(QPainter& p, const std::optional<ZPoint>& clearAt)
@@ -521,9 +521,9 @@ void CZYLView::DrawAnnotations(QPainter& p, const std::optional<ZPoint>& clearAt
         case CDrawItem::PlainText:
             p.drawText(QPoint(x, item.y + ascent), QString::fromStdString(item.text));
             break;
-        case CDrawItem::Bitmap:
+        case CDrawItem::Picture:
             // The call clips to the picture's own extent.
-            DrawZylBitmap(p, item.bitmapId, x, item.y, kWidth, kHeight);
+            DrawZylPicture(p, item.pictureId, x, item.y, kWidth, kHeight);
             break;
         }
     }

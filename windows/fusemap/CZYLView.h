@@ -188,6 +188,6 @@ private:
 
 // A horizontal or vertical line drawn as the platform's LineTo draws it: the
 // end point itself is left out.
-void DrawGdiLine(QPainter& p, int x1, int y1, int x2, int y2);
+void DrawLineWithoutEnd(QPainter& p, int x1, int y1, int x2, int y2);
 // Paints the picture into an area of the fuse map, from source (0, sy).
-void DrawBitmapArea(QPainter& p, int id, const ZRect& area, int sy = 0);
+void DrawPictureArea(QPainter& p, int id, const ZRect& area, int sy = 0);

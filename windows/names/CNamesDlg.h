@@ -12,7 +12,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-// The modal names dialog (template 141): the four function names (at most
+// The modal names dialog: the four function names (at most
 // two characters each) and the four variable names (one character, chosen
 // from A to Z or typed). Characters are code points, so a letter beyond the
 // Basic Multilingual Plane counts once. Every field starts with the current
@@ -34,7 +34,6 @@ public:
     QComboBox* VariableBox(int i) const { return m_variable[i]; }
     QLineEdit* FunctionEdit(int f) const { return m_function[f]; }
     QPushButton* OkButton() const { return m_ok; }
-    QPushButton* CancelButton() const { return m_cancel; }
 
 public slots:
     void accept() override;

@@ -89,7 +89,7 @@ void CSymbolsDlg::paintEvent(QPaintEvent*)
     QPainter p(this);
     // Each picture clipped to its own extent where the area is larger.
     for (const CSymbolsBlit& blit : m_state.PaintList(picture))
-        DrawZylBitmap(p, blit.bitmap, blit.at.x, blit.at.y, blit.area.cx, blit.area.cy);
+        DrawZylPicture(p, blit.pictureId, blit.at.x, blit.at.y, blit.area.cx, blit.area.cy);
 }
 
 void CSymbolsDlg::mouseMoveEvent(QMouseEvent* event)

@@ -9,7 +9,7 @@
 class CZYLDoc;
 class QPushButton;
 
-// The circuit symbols teaching dialog (template 153): the PROM or PAL
+// The circuit symbols teaching dialog: the PROM or PAL
 // picture of the document's device type, detail and simplified diagram
 // side by side, with 16 clickable fuses of its own per picture and
 // switchable call-outs. It never changes the document.

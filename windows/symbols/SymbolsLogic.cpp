@@ -21,13 +21,13 @@ int Row(int i) { return i % 4; }
 const ZRect kPromCallOutAreas[2] = {{700, 246, 755, 294}, {374, 270, 429, 318}};
 const ZRect kPalCallOutAreas[2] = {{131, 268, 197, 318}, {457, 245, 514, 296}};
 
-const int kBlownCrossing = kBmpFuseBlown;      // bare line crossing, either picture
-const int kBlownVLink = kBmpBlownVerticalLink;   // PROM detail link
-const int kBlownHLink = kBmpBlownHorizontalLink; // PAL detail link
+const int kBlownCrossing = kPicFuseBlown;      // bare line crossing, either picture
+const int kBlownVLink = kPicBlownVerticalLink;   // PROM detail link
+const int kBlownHLink = kPicBlownHorizontalLink; // PAL detail link
 
 void PromPaint(const CSymbolsState& s, std::vector<CSymbolsBlit>& out)
 {
-    out.push_back({kBmpSymbolsProm, {20, 30}, {742, 370}});
+    out.push_back({kPicSymbolsProm, {20, 30}, {742, 370}});
     for (int i = 0; i < kSymbolsFuses; ++i) {
         if (s.m_nLink[kSymbolsProm][i] != 0)
             continue;
@@ -36,16 +36,16 @@ void PromPaint(const CSymbolsState& s, std::vector<CSymbolsBlit>& out)
     }
     if (s.m_bAnnotation == 0)
         return;
-    out.push_back({kBmpPromDetailCallOuts, {25, 231}, {180, 110}});
-    out.push_back({kBmpPromSimpleCallOuts, {428, 237}, {178, 110}});
-    const int fuse15 = s.m_nLink[kSymbolsProm][15] == 1 ? kBmpIntactFuseCallOut : kBmpBlownFuseCallOut;
+    out.push_back({kPicPromDetailCallOuts, {25, 231}, {180, 110}});
+    out.push_back({kPicPromSimpleCallOuts, {428, 237}, {178, 110}});
+    const int fuse15 = s.m_nLink[kSymbolsProm][15] == 1 ? kPicIntactFuseCallOut : kPicBlownFuseCallOut;
     out.push_back({fuse15, {374, 270}, {56, 44}});
     out.push_back({fuse15, {700, 247}, {56, 44}});
 }
 
 void PalPaint(const CSymbolsState& s, std::vector<CSymbolsBlit>& out)
 {
-    out.push_back({kBmpSymbolsPal, {20, 30}, {742, 338}});
+    out.push_back({kPicSymbolsPal, {20, 30}, {742, 338}});
     for (int i = 0; i < kSymbolsFuses; ++i) {
         if (s.m_nLink[kSymbolsPal][i] != 0)
             continue;
@@ -55,10 +55,10 @@ void PalPaint(const CSymbolsState& s, std::vector<CSymbolsBlit>& out)
     if (s.m_bAnnotation == 0)
         return;
     const bool intact = s.m_nLink[kSymbolsPal][15] != 0;
-    out.push_back({intact ? kBmpPalDetailIntactCallOut : kBmpPalDetailBlownCallOut, {131, 268}, {66, 50}});
-    out.push_back({kBmpHardWiredCallOut, {624, 242}, {119, 40}});
-    out.push_back({intact ? kBmpPalSimpleIntactCallOut : kBmpPalSimpleBlownCallOut, {457, 245}, {57, 51}});
-    out.push_back({kBmpNoConnectionCallOut, {623, 100}, {109, 63}});
+    out.push_back({intact ? kPicPalDetailIntactCallOut : kPicPalDetailBlownCallOut, {131, 268}, {66, 50}});
+    out.push_back({kPicHardWiredCallOut, {624, 242}, {119, 40}});
+    out.push_back({intact ? kPicPalSimpleIntactCallOut : kPicPalSimpleBlownCallOut, {457, 245}, {57, 51}});
+    out.push_back({kPicNoConnectionCallOut, {623, 100}, {109, 63}});
 }
 
 } // namespace

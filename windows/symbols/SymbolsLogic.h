@@ -9,7 +9,7 @@
 
 // The circuit symbols dialog without widgets: its own 2 x 16 fuses, the
 // click areas and patch positions of the two pictures, and the list of
-// bitmap copies that make up a paint. Picture 0 is the PROM, 1 the PAL;
+// picture copies that make up a paint. Picture 0 is the PROM, 1 the PAL;
 // fuse i lies in column i / 4 and row i % 4 of the simplified grid.
 // Coordinates are client pixels of the dialog.
 
@@ -23,11 +23,11 @@ ZPoint SymbolsSimplePatch(int picture, int i);
 // The picture of a device type: the PROM, the PAL, or -1 (PLA).
 int SymbolsPicture(DeviceType type);
 
-// One bitmap copy of a paint: bitmap id, where it goes and the area it
-// takes (the painter clips it to the bitmap's own size).
+// One picture copy of a paint: the picture's id, where it goes and the area it
+// takes (the painter clips it to the picture's own size).
 struct CSymbolsBlit
 {
-    int bitmap = 0;
+    int pictureId = 0;
     ZPoint at;
     ZSize area;
     friend bool operator==(const CSymbolsBlit&, const CSymbolsBlit&) = default;
@@ -57,7 +57,7 @@ public:
     // text, or "" when there is no picture (nothing changes then).
     std::string ToggleAnnotation(int picture);
 
-    // The bitmap copies of a paint of the picture, in drawing order.
+    // The picture copies of a paint of the picture, in drawing order.
     std::vector<CSymbolsBlit> PaintList(int picture) const;
 };
 

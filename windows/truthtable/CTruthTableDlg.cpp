@@ -18,7 +18,7 @@
 
 namespace {
 
-// Template 138 is laid out two pixels to a unit, which puts the note under
+// The dialog is laid out two pixels to a unit, which puts the note under
 // the painted table.
 const DialogFont kFont = DialogFont::System10;
 const int kPoints = 100;

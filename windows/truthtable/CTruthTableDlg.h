@@ -11,7 +11,7 @@
 class CZYLDoc;
 class QPushButton;
 
-// The truth table of the four functions (template 138): 16 painted rows
+// The truth table of the four functions: 16 painted rows
 // whose output cells are edited with the mouse. A left click toggles a
 // value, Shift+click makes it a don't care, a right click opens the value
 // popup. What a click does to the document is TruthTableLogic's; this
@@ -22,7 +22,6 @@ public:
     enum { IDC_SHOW_NUMBERS = 3, IDOK_CLOSE = 1 };
 
     explicit CTruthTableDlg(CZYLDoc& doc, QWidget* parent = nullptr);
-    int ShowNumbers() const { return m_bShowNumbers; }
     // Command 3: the row-number column on or off.
     void OnShowNumbers();
     // Commands 101..103 for the cell under the last right click.

@@ -56,9 +56,7 @@ constexpr int kNumbersRight = kLeft - kDoubleLineGap;
 constexpr ZPoint kNumbersHeading{60, kTop + 6};
 constexpr ZPoint RowNumber(int r) { return {63, RowTop(r) + 6}; }
 
-// Areas repainted on their own: the number column when it is shown or
-// hidden, the titles after the names changed.
+// The number column, repainted on its own when it is shown or hidden.
 constexpr ZRect kNumbersArea{kNumbersLeft, kTop, 95, 560};
-constexpr ZRect kTitlesArea{100, kTop, 340, kRowsTop};
 
 } // namespace TruthTableLayout

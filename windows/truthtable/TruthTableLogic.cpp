@@ -38,8 +38,6 @@ Column PalColumnWith(const Device& device, int f, int r, char v)
 // The dialog paints from the same layout.
 ZRect TableClickRect(int f, int r) { return TruthTableLayout::ClickRect(f, r); }
 ZRect TableOutputArea() { return TruthTableLayout::kOutputArea; }
-ZRect TableNumbersRect() { return TruthTableLayout::kNumbersArea; }
-ZRect TableTitlesRect() { return TruthTableLayout::kTitlesArea; }
 
 std::optional<CTableCell> TableHitCell(const ZPoint& point)
 {

@@ -29,10 +29,8 @@ struct CTableCell
 
 // Click area of output f in row r: (215 + 30f, 135 + 25r, 238 + 30f, 157 + 25r).
 ZRect TableClickRect(int f, int r);
-// The output columns (cursor and popup), the row-number column, the titles.
+// The output columns (cursor and popup).
 ZRect TableOutputArea();
-ZRect TableNumbersRect();
-ZRect TableTitlesRect();
 
 // The first cell, by function then row, whose click area holds the point;
 // none in the gaps between the areas and outside the output columns.
