@@ -436,10 +436,7 @@ bool CMainFrame::OpenDocumentPath(const std::string& path)
         ShowStandardMessage(error);
         return false;
     }
-    const std::string absolute = AbsolutePath(path);
-    m_doc.SetPathName(absolute);
-    m_doc.SetModifiedFlag(false);
-    AddRecentFile(absolute);
+    HoldsFile(path);
     UpdateCommandUI(); // the type and flags of the document opened, also at start-up
     return true;
 }
@@ -451,11 +448,16 @@ bool CMainFrame::SaveDocumentPath(const std::string& path)
         ShowStandardMessage(error);
         return false;
     }
+    HoldsFile(path);
+    return true;
+}
+
+void CMainFrame::HoldsFile(const std::string& path)
+{
     const std::string absolute = AbsolutePath(path);
     m_doc.SetPathName(absolute);
     m_doc.SetModifiedFlag(false);
     AddRecentFile(absolute);
-    return true;
 }
 
 namespace {

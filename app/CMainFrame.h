@@ -99,6 +99,9 @@ private:
     void UpdateRecentMenu();
     void SetCheckMarks();
     bool SaveModified();
+    // The document now holds the file at path (opened or saved): its
+    // path, unmodified, the first of the recent files.
+    void HoldsFile(const std::string& path);
     bool DoSave(bool askName);
     void DoOpen();
     void DoExport();

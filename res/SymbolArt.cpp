@@ -12,42 +12,33 @@
 namespace Art {
 namespace {
 
-// Vertical detail link in a 7 x 21 cell: wire at x + 3, end dots at y + 2 and
-// y + 18, the link between them only when intact.
-void VLink(QPainter& p, int x, int y, bool intact)
+// A detail link: upright in a 7 x 21 cell, the wire at x + 3 with end dots
+// at y + 2 and y + 18, or across in a 21 x 7 cell, the same turned about
+// the diagonal; the link between the dots (a short zigzag) only when intact.
+void Link(QPainter& p, int x, int y, bool intact, bool upright)
 {
-    Line(p, x + 3, y, x + 3, y + 2);
-    Line(p, x + 3, y + 18, x + 3, y + 20);
+    const auto line = [&](int a1, int b1, int a2, int b2) {
+        if (upright)
+            Line(p, x + a1, y + b1, x + a2, y + b2);
+        else
+            Line(p, x + b1, y + a1, x + b2, y + a2);
+    };
+    line(3, 0, 3, 2);
+    line(3, 18, 3, 20);
     if (intact) {
-        // The link: a short zigzag between the two end dots.
-        Line(p, x + 3, y + 2, x + 3, y + 5);
-        Line(p, x + 3, y + 5, x + 5, y + 7);
-        Line(p, x + 5, y + 7, x + 1, y + 11);
-        Line(p, x + 1, y + 11, x + 5, y + 15);
-        Line(p, x + 5, y + 15, x + 3, y + 17);
-        Line(p, x + 3, y + 17, x + 3, y + 18);
+        line(3, 2, 3, 5);
+        line(3, 5, 5, 7);
+        line(5, 7, 1, 11);
+        line(1, 11, 5, 15);
+        line(5, 15, 3, 17);
+        line(3, 17, 3, 18);
     }
-    Dot(p, x + 3, y + 2, 3, kBlack);
-    Dot(p, x + 3, y + 18, 3, kBlack);
+    for (const int b : {2, 18})
+        Dot(p, upright ? x + 3 : x + b, upright ? y + b : y + 3, 3, kBlack);
 }
 
-// Horizontal detail link in a 21 x 7 cell: wire at y + 3, dots at x + 2 and
-// x + 18.
-void HLink(QPainter& p, int x, int y, bool intact)
-{
-    Line(p, x, y + 3, x + 2, y + 3);
-    Line(p, x + 18, y + 3, x + 20, y + 3);
-    if (intact) {
-        Line(p, x + 2, y + 3, x + 5, y + 3);
-        Line(p, x + 5, y + 3, x + 7, y + 5);
-        Line(p, x + 7, y + 5, x + 11, y + 1);
-        Line(p, x + 11, y + 1, x + 15, y + 5);
-        Line(p, x + 15, y + 5, x + 17, y + 3);
-        Line(p, x + 17, y + 3, x + 18, y + 3);
-    }
-    Dot(p, x + 2, y + 3, 3, kBlack);
-    Dot(p, x + 18, y + 3, 3, kBlack);
-}
+void VLink(QPainter& p, int x, int y, bool intact) { Link(p, x, y, intact, true); }
+void HLink(QPainter& p, int x, int y, bool intact) { Link(p, x, y, intact, false); }
 
 // A labelled input with its buffer: the label above, the 33 x 60 buffer at
 // (x, y); the true and complemented lines continue from y + 60 to yEnd.
