@@ -4,7 +4,7 @@
 #include <cstddef>
 
 // The ids and sizes of the pictures listed in Pictures.def, without Qt, so
-// that the Qt-free view and dialog logic can name the pictures they place.
+// that the Qt-free logic of the windows can name the pictures it places.
 // Pictures.h draws them.
 
 #define ZYL_PICTURE(id, paint, name, number, width, height) id = number,
