@@ -4,8 +4,9 @@
 # keeps them in proportion: every line of a tracked .cpp, .h or .def file
 # that is neither blank nor only a comment (// ..., /* ... or a * line of a
 # block comment). Product: core/ chips/ desk/ device/ res/ windows/ (with
-# every folder below it) and app/. Tests: tests/. Benchmarks are neither. Fails when the tests exceed 0.40 of the
-# product, the most the project allows.
+# every folder below it) and app/. Tests: tests/ (with its folders).
+# Benchmarks are neither. Fails when the tests exceed 0.40 of the product,
+# the most the project allows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
