@@ -6,6 +6,7 @@
 #include "CoverCache.h"
 #include "DeviceChange.h"
 #include "DeviceEditor.h"
+#include "OutputTerms.h"
 #include "ProductTerm.h"
 
 #include <gtest/gtest.h>
@@ -55,4 +56,33 @@ TEST(DeviceEdits, PalRowsColumnsAndTheirChange)
     EXPECT_EQ(seen, "1, 2, 4, 7, 8, 11, 13, 14");
     EXPECT_EQ(device, programmed);
     EXPECT_FALSE(DiffDevices(programmed, device).Any());
+}
+
+// What an output holds: the PROM's first cover with its don't cares, the
+// PAL's rows top to bottom less the product 0 (a constant 1 kept), nothing
+// in a PLA or for an empty ON-set.
+TEST(DeviceEdits, OutputTermsOfEachType)
+{
+    Device device;
+    CoverCache covers;
+    DeviceEditor e(device, &covers);
+    Column column;
+    column.fill('0');
+    column[5] = '1';
+    column[7] = 'X';
+    e.SetPromColumn(1, column);
+    column[5] = column[7] = '0';
+    e.SetPromColumn(0, column);
+    EXPECT_EQ(OutputTerms(device, covers, 1), covers.FirstCover(1u << 5, 1u << 7));
+    EXPECT_EQ(OutputTerms(device, covers, 1).size(), 1u);
+    EXPECT_TRUE(OutputTerms(device, covers, 0).empty());
+
+    e.SetType(DeviceType::Pal);
+    e.SetAndRow(4, ProductTerm::Zero());
+    e.SetAndRow(5, ProductTerm{0b1000, 0b0001}); // A^D
+    e.SetAndRow(6, ProductTerm::One());
+    e.SetAndRow(7, ProductTerm{0b0100, 0b0100}); // B and ^B: 0
+    EXPECT_EQ(OutputTerms(device, covers, 1), (std::vector{ProductTerm{0b1000, 0b0001}, ProductTerm::One()}));
+    e.SetType(DeviceType::Pla);
+    EXPECT_TRUE(OutputTerms(device, covers, 1).empty());
 }
