@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Check.h"
 
+#include "CoverCount.h"
 #include "DeskText.h"
 #include "Report.h"
 
@@ -139,7 +140,7 @@ ClassGrade GradeClass(const LoadedFile& reference, const std::vector<LoadedFile>
         Target& target = targets[static_cast<std::size_t>(f)];
         target.on = function.on;
         target.care = static_cast<std::uint16_t>(~function.dc);
-        target.lowest = CoverCost(MinimizedCover(function.on, function.dc));
+        target.lowest = CountLowestCostCovers(function.on, function.dc).lowestCost;
     }
     for (const LoadedFile& handIn : handIns) {
         if (grade.referenceError.empty() || !handIn.error.empty()) {

@@ -1,43 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DeskText.h"
 
-#include <cstdint>
+#include "Utf8.h"
 
 namespace DeskText {
 
 namespace {
 
-// The length of the well-formed UTF-8 sequence at text[i] (RFC 3629: no
-// overlong forms, no surrogates, nothing beyond U+10FFFF), 0 when there is
-// none.
+// The length of the well-formed UTF-8 sequence at text[i], 0 when there is
+// none (Utf8.h's rules).
 std::size_t SequenceAt(std::string_view text, std::size_t i)
 {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned lead = byte(i);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    unsigned low = 0x80, high = 0xBF; // range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high)
-        return 0;
-    for (std::size_t k = 2; k < length; ++k) {
-        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
-            return 0;
-    }
-    return length;
+    return Utf8::IsWellFormedAt(text, i) ? Utf8::CharLength(text, i) : 0;
 }
 
 void AppendHex(std::string& out, const char* prefix, unsigned value, int digits)

@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Report.h"
 
-#include "CImplicant.h"
 #include "CoverCount.h"
 #include "DeskText.h"
-#include "Minimize.h"
-
-#include <memory>
 
 namespace {
 
@@ -35,11 +31,11 @@ OutputReport ReportOutput(const DeviceFacts& device, int f)
     out.dc = Minterms(function.dc);
     out.terms = std::move(function.terms);
     out.cost = CoverCost(out.terms);
-    // A PROM's cover is the minimizer's own.
-    out.minCost = device.type == DeviceType::Prom ? out.cost : CoverCost(MinimizedCover(function.on, function.dc));
+    const CoverCount lowest = CountLowestCostCovers(function.on, function.dc);
+    out.minCost = lowest.lowestCost;
     out.minimal = out.cost == out.minCost;
     out.implements = ((function.gives ^ function.on) & ~function.dc) == 0;
-    out.covers = CountLowestCostCovers(function.on, function.dc).covers;
+    out.covers = lowest.covers;
     return out;
 }
 
@@ -127,31 +123,9 @@ OutputFunction ReadOutput(const DeviceFacts& device, int f)
         out.on = static_cast<Set>(out.on | (v == '1' ? 1u << m : 0u));
         out.dc = static_cast<Set>(out.dc | (v == 'X' ? 1u << m : 0u));
     }
-    if (device.type == DeviceType::Pal) {
-        for (const ProductTerm& row : device.rows[i]) {
-            if (!row.IsZero())
-                out.terms.push_back(row);
-        }
-        out.gives = CoverMask(out.terms);
-    } else {
-        out.terms = MinimizedCover(out.on, out.dc);
-        out.gives = device.orFuses[i];
-    }
+    out.terms = device.terms[i];
+    out.gives = device.gives[i];
     return out;
-}
-
-std::vector<ProductTerm> MinimizedCover(std::uint16_t on, std::uint16_t dc)
-{
-    const std::vector<int> onList = Minterms(on), dcList = Minterms(static_cast<Set>(dc & ~on));
-    // The minimizer's storage is large: one per thread, kept.
-    thread_local const std::unique_ptr<CImplicant[]> blocks(new CImplicant[kMaxSolutions * kBlockSize]);
-    int counts[kMaxSolutions];
-    Minimize(static_cast<int>(onList.size()), onList.data(), static_cast<int>(dcList.size()), dcList.data(), counts,
-             blocks.get());
-    std::vector<ProductTerm> terms;
-    for (int t = 0; t < counts[0]; ++t)
-        terms.push_back(blocks[static_cast<std::size_t>(t)].Term());
-    return terms;
 }
 
 std::string OutputReport::Sop() const
@@ -193,12 +167,4 @@ int CoverCost(const std::vector<ProductTerm>& terms)
     for (const ProductTerm& term : terms)
         cost += term.Cost();
     return cost;
-}
-
-std::uint16_t CoverMask(const std::vector<ProductTerm>& terms)
-{
-    Set mask = 0;
-    for (const ProductTerm& term : terms)
-        mask = static_cast<Set>(mask | term.MintermMask());
-    return mask;
 }

@@ -65,7 +65,8 @@ std::string FormatReport(const DeviceReport& report, ReportFormat format);
 
 // One output of a PROM or PAL as the report and the grading read it: its
 // function (bit m for minterm m), the cover the device holds and the
-// minterms at which the device gives 1. For a PLA everything is empty.
+// minterms at which the device gives 1 (DeviceFacts). For a PLA everything
+// is empty.
 struct OutputFunction
 {
     std::uint16_t on = 0;
@@ -75,10 +76,5 @@ struct OutputFunction
 };
 OutputFunction ReadOutput(const DeviceFacts& device, int f);
 
-// The minimizer's first lowest-cost cover of on with the don't cares dc
-// (disjoint): the cover a PROM's annotation shows.
-std::vector<ProductTerm> MinimizedCover(std::uint16_t on, std::uint16_t dc);
-
-// The cost the minimizer counts for a cover, and the minterms it covers.
+// The cost the minimizer counts for a cover.
 int CoverCost(const std::vector<ProductTerm>& terms);
-std::uint16_t CoverMask(const std::vector<ProductTerm>& terms);

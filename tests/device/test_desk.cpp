@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desk: reports against a brute-force minimum and the steps window's
-// count of covers, the grading of a small class, and the three formats.
+// The desk: reports of saved devices against a brute-force minimum and the
+// steps window's count of covers, the three formats, and the grading of
+// PROM hand-ins (a class of PAL hand-ins runs through the command line in
+// test_docfile_cli).
 #include "CDerivation.h"
 #include "Check.h"
+#include "CoverCache.h"
 #include "CoverCount.h"
 #include "DeskText.h"
+#include "DeviceEditor.h"
+#include "DocFile.h"
 #include "MinimumCost.h"
 #include "Report.h"
 
@@ -16,12 +21,32 @@ namespace {
 
 using Set = std::uint16_t;
 
-TruthColumn Column(Set on, Set dc)
+Column ColumnOf(Set on, Set dc)
 {
-    TruthColumn column;
+    Column column;
     for (int m = 0; m < 16; ++m)
         column[static_cast<std::size_t>(m)] = (on >> m) & 1 ? '1' : (dc >> m) & 1 ? 'X' : '0';
     return column;
+}
+
+// The facts of a device as --report reads them: saved, read back, then
+// taken from the device. The loader refuses PAL rows that contradict their
+// table, so such a device is taken as it stands (saved false).
+DeviceFacts Facts(const Device& device, bool saved = true)
+{
+    static CoverCache covers;
+    Device read = device;
+    std::string error;
+    EXPECT_TRUE(!saved || ReadDocument(SaveDocumentToString(device), "t.zyl", read, error)) << error;
+    return FactsOf(read, covers, "t.zyl");
+}
+
+Set Mask(const std::vector<ProductTerm>& terms)
+{
+    Set mask = 0;
+    for (const ProductTerm& term : terms)
+        mask = static_cast<Set>(mask | term.MintermMask());
+    return mask;
 }
 
 long long DerivedCovers(const OutputReport& o)
@@ -57,17 +82,17 @@ std::vector<std::vector<std::string>> ParseCsv(const std::string& text)
 // Output Y1 of a PROM through all 65,536 tables, the others fixed.
 TEST(DeskReport, EveryPromTable)
 {
-    DeviceFacts device;
-    device.tables = {Column(0x00F0, 0), Column(0, 0), Column(0x8001, 0x0F00), Column(0xFFFF, 0)};
+    Device device;
+    DeviceEditor e(device);
+    const Set fixed[4][2] = {{0x00F0, 0}, {0, 0}, {0x8001, 0x0F00}, {0xFFFF, 0}};
     for (int f = 0; f < 4; ++f)
-        device.orFuses[static_cast<std::size_t>(f)] = FusesOfColumn(device.tables[static_cast<std::size_t>(f)]);
+        e.SetPromColumn(f, ColumnOf(fixed[f][0], fixed[f][1]));
     for (unsigned mask = 0; mask < 65536 && !HasFailure(); ++mask) {
         const auto on = static_cast<Set>(mask);
-        device.tables[1] = Column(on, 0);
-        device.orFuses[1] = on;
-        const DeviceReport r = MakeReport(device);
+        e.SetPromColumn(1, ColumnOf(on, 0));
+        const DeviceReport r = MakeReport(Facts(device));
         const OutputReport& o = r.outputs[1];
-        EXPECT_EQ(CoverMask(o.terms), on) << mask;
+        EXPECT_EQ(Mask(o.terms), on) << mask;
         EXPECT_TRUE(o.dc.empty() && o.minimal && o.implements && o.cost == o.minCost) << mask;
         EXPECT_EQ(o.minCost, mincost::MinimumCost(on, 0)) << mask;
         EXPECT_EQ(o.covers, DerivedCovers(o)) << mask;
@@ -81,33 +106,37 @@ TEST(DeskReport, EveryPromTable)
 TEST(DeskReport, RandomPalDesigns)
 {
     std::mt19937 random(25);
+    CoverCache covers;
     int kinds[2][2] = {}; // [implements][minimal]
     for (int n = 0; n < 4000 && !HasFailure(); ++n) {
-        DeviceFacts device;
-        device.type = DeviceType::Pal;
+        Device device;
+        DeviceEditor e(device);
+        e.SetType(DeviceType::Pal);
         const auto on = static_cast<Set>(random()), dc = static_cast<Set>(random() & ~on);
-        device.tables[2] = Column(on, dc);
-        const std::vector<ProductTerm> lowest = MinimizedCover(on, dc);
+        e.SetPalColumn(2, ColumnOf(on, dc));
+        const std::vector<ProductTerm> lowest = covers.FirstCover(on, dc);
+        std::array<ProductTerm, 4> rows{};
         for (std::size_t t = 0; t < 4; ++t)
-            device.rows[2][t] = t < lowest.size() ? lowest[t] : ProductTerm::Zero();
+            rows[t] = t < lowest.size() ? lowest[t] : ProductTerm::Zero();
         const auto row = static_cast<std::size_t>(random() % 4);
         const ProductTerm any{static_cast<std::uint8_t>(random() & 15), static_cast<std::uint8_t>(random() & 15)};
-        device.rows[2][row] = random() % 2 || row < lowest.size() ? any : ProductTerm::Minterm(std::countr_zero(on | 1u));
-        const OutputReport o = MakeReport(device).outputs[2];
+        rows[row] = random() % 2 || row < lowest.size() ? any : ProductTerm::Minterm(std::countr_zero(on | 1u));
+        for (int r : PalRowsOf(2))
+            e.SetAndRow(r, rows[static_cast<std::size_t>(r - PalRowsOf(2).first)]);
         int cost = 0;
         bool implements = true;
-        for (const ProductTerm& t : device.rows[2])
+        for (const ProductTerm& t : rows)
             cost += t.IsZero() ? 0 : t.Literals() < 2 ? 1 : t.Literals() + 1;
         for (int m = 0; m < 16; ++m) {
-            const bool gives = std::ranges::any_of(device.rows[2], [m](ProductTerm t) { return t.Covers(m); });
+            const bool gives = std::ranges::any_of(rows, [m](ProductTerm t) { return t.Covers(m); });
             implements = implements && ((dc >> m) & 1 || gives == ((on >> m) & 1));
         }
+        const OutputReport o = MakeReport(Facts(device, implements)).outputs[2];
         EXPECT_EQ(o.cost, cost) << n;
         EXPECT_EQ(o.implements, implements) << n;
         EXPECT_EQ(o.minCost, mincost::MinimumCost(on, dc)) << n;
         EXPECT_EQ(o.minimal, o.cost == o.minCost) << n;
         EXPECT_EQ(o.covers, DerivedCovers(o)) << n;
-        EXPECT_EQ(CountLowestCostCovers(on, dc).lowestCost, o.minCost) << n;
         ++kinds[o.implements][o.minimal];
     }
     EXPECT_TRUE(kinds[0][0] && kinds[0][1] && kinds[1][0] && kinds[1][1]);
@@ -119,9 +148,11 @@ TEST(DeskReport, Formats)
     device.type = DeviceType::Pal;
     device.file = "lab \"1\",\n\xFF.zyl";
     device.names = {"Y\xC3\xA9", "\x01", "Y2", "Y3"};
-    device.tables[0] = Column(0x000B, 0x0004); // ^A^B, with minterm 2 free
-    device.rows[0] = {ProductTerm{0, 0xE}, ProductTerm::Minterm(3), ProductTerm::Zero(), ProductTerm::Zero()};
-    device.rows[1][3] = ProductTerm::One(); // gives 1 everywhere, the table says 0
+    device.tables[0] = ColumnOf(0x000B, 0x0004); // ^A^B, with minterm 2 free
+    device.terms[0] = {ProductTerm{0, 0xE}, ProductTerm::Minterm(3)};
+    device.gives[0] = 0x000B;
+    device.terms[1] = {ProductTerm::One()}; // gives 1 everywhere, the table says 0
+    device.gives[1] = 0xFFFF;
     const DeviceReport r = MakeReport(device);
     EXPECT_TRUE(FormatReport(r, ReportFormat::Json).starts_with(
               "{\"file\": \"lab \\\"1\\\",\\n\\\\xFF.zyl\", \"type\": \"PAL\", \"outputs\": [\n"
@@ -166,79 +197,32 @@ TEST(DeskText, Escapes)
     }
 }
 
-// A class against a PAL reference: Y0 = ^A^B with minterm 2 free, the
-// other outputs 0.
-TEST(DeskCheck, SmallClass)
+// PROM hand-ins against Y0 = ^A^B with minterm 2 free, the other outputs
+// 0: judged by their OR fuses (at the don't care either way), and a fixed
+// don't care costs more. A PLA cannot be a reference.
+TEST(DeskCheck, PromHandIns)
 {
-    LoadedFile reference;
-    reference.facts.file = "ref.zyl";
-    reference.facts.type = DeviceType::Pal;
-    reference.facts.tables = {Column(0x000B, 0x0004), Column(0, 0), Column(0, 0), Column(0, 0)};
-    const auto pal = [&](const char* file, std::array<ProductTerm, 4> y0) {
-        LoadedFile h{reference.facts, ""};
-        h.facts.file = file;
-        h.facts.rows[0] = y0;
-        return h;
+    const auto prom = [](Set on, Set dc) {
+        Device device;
+        DeviceEditor e(device);
+        for (int f = 0; f < 4; ++f)
+            e.SetPromColumn(f, ColumnOf(f == 0 ? on : 0, f == 0 ? dc : 0));
+        return device;
     };
-    const ProductTerm none = ProductTerm::Zero();
-    std::vector<LoadedFile> handIns = {
-        pal("ann.zyl", {none, ProductTerm{0, 0xC}, none, none}), // ^A^B
-        pal("ben.zyl", {ProductTerm::Minterm(0), ProductTerm::Minterm(1), ProductTerm::Minterm(3), none}),
-        pal("cat.zyl", {ProductTerm{0, 0xE}, none, none, none}), // ^A^B^C: wrong at 3
-        pal("dan.zyl", {none, none, none, none}),
-    };
-    handIns[3].facts.type = DeviceType::Prom;
-    const struct
-    {
-        std::size_t size;
-        int status;
-        const char* lastLine;
-    } steps[] = {
-        {1, 0, "ann.zyl: Y0 correct and minimal; Y1 correct and minimal; Y2 correct and minimal; Y3 correct and "
-               "minimal; score: 4 correct, 4 minimal"},
-        {2, 0, "ben.zyl: Y0 correct, not minimal (cost 15, lowest 3); Y1 correct and minimal; Y2 correct and minimal; "
-               "Y3 correct and minimal; score: 4 correct, 3 minimal"},
-        {3, 1, "cat.zyl: Y0 wrong at minterms 3; Y1 correct and minimal; Y2 correct and minimal; Y3 correct and "
-               "minimal; score: 3 correct, 3 minimal"},
-        {4, 1, "dan.zyl: Y0 wrong device type; Y1 wrong device type; Y2 wrong device type; Y3 wrong device type; "
-               "score: 0 correct, 0 minimal"},
-        {5, 2, "eve.zyl: not graded: Cannot open eve.zyl: line 1: not a ZYL document."},
-    };
-    for (const auto& step : steps) {
-        if (step.size == 5)
-            handIns.push_back({DeviceFacts{.file = "eve.zyl"}, "Cannot open eve.zyl: line 1: not a ZYL document."});
-        const std::vector<LoadedFile> some(handIns.begin(), handIns.begin() + static_cast<long>(step.size));
-        const ClassGrade grade = GradeClass(reference, some);
-        EXPECT_EQ(grade.ExitStatus(), step.status) << step.size;
-        const std::string text = FormatCheck(grade, CheckFormat::Text);
-        EXPECT_NE(text.find(std::string(step.lastLine) + "\n"), std::string::npos) << text;
-    }
-    const ClassGrade grade = GradeClass(reference, handIns);
-    EXPECT_TRUE(FormatCheck(grade, CheckFormat::Text)
-                    .ends_with("\n5 hand-ins: 2 correct (1 of them minimal), 2 wrong, 1 not graded\n"));
-    const auto rows = ParseCsv(FormatCheck(grade, CheckFormat::Csv));
-    ASSERT_EQ(rows.size(), 6u);
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"file", "Y0", "Y1", "Y2", "Y3", "correct", "minimal", "error"}));
-    EXPECT_EQ(rows[2], (std::vector<std::string>{"ben.zyl", "correct, not minimal (cost 15, lowest 3)",
-                                                 "correct and minimal", "correct and minimal", "correct and minimal",
-                                                 "4", "3", ""}));
-    EXPECT_EQ(rows[5], (std::vector<std::string>{"eve.zyl", "", "", "", "", "", "", handIns[4].error}));
-
-    // A PROM is judged by its OR fuses: at Y0's don't care either way, and
-    // a fixed don't care costs more. A PLA cannot be a reference.
-    reference.facts.type = DeviceType::Prom;
-    handIns[0].facts.type = handIns[1].facts.type = handIns[2].facts.type = DeviceType::Prom;
-    handIns[1].facts.tables[0] = Column(0x000B, 0);
-    handIns[0].facts.orFuses[0] = 0x000F;
-    handIns[1].facts.orFuses[0] = 0x000B;
-    handIns[2].facts.orFuses[0] = 0x0003;
-    const ClassGrade prom = GradeClass(reference, {handIns[0], handIns[1], handIns[2]});
-    EXPECT_EQ(prom.handIns[0].outputs[0].Text() + "|" + prom.handIns[1].outputs[0].Text() + "|" +
-                  prom.handIns[2].outputs[0].Text(),
-              "correct and minimal|correct, not minimal (cost 8, lowest 3)|wrong at minterms 3");
-    reference.facts.type = DeviceType::Pla;
-    EXPECT_EQ(FormatCheck(GradeClass(reference, {handIns[0]}), CheckFormat::Text),
-              "ref.zyl: a PLA is not simulated, so it cannot be a reference.\n"
-              "ann.zyl: not graded: the reference ref.zyl cannot be used.\n"
+    Device reference = prom(0x000B, 0x0004);
+    const ClassGrade grade = GradeClass({Facts(reference), ""}, {{Facts(prom(0x000B, 0x0004)), ""},
+                                                                {Facts(prom(0x000B, 0)), ""},
+                                                                {Facts(prom(0x000F, 0)), ""},
+                                                                {Facts(prom(0x0003, 0)), ""}});
+    EXPECT_EQ(grade.ExitStatus(), 1);
+    std::string verdicts;
+    for (const HandInGrade& h : grade.handIns)
+        verdicts += h.outputs[0].Text() + "|";
+    EXPECT_EQ(verdicts, "correct and minimal|correct, not minimal (cost 8, lowest 3)|correct and minimal|"
+                        "wrong at minterms 3|");
+    DeviceEditor(reference).SetType(DeviceType::Pla);
+    EXPECT_EQ(FormatCheck(GradeClass({Facts(reference), ""}, {{Facts(prom(0, 0)), ""}}), CheckFormat::Text),
+              "t.zyl: a PLA is not simulated, so it cannot be a reference.\n"
+              "t.zyl: not graded: the reference t.zyl cannot be used.\n"
               "1 hand-in: 0 correct (0 of them minimal), 0 wrong, 1 not graded\n");
 }
