@@ -9,24 +9,30 @@
 //                     most steps timed; about 2-3 us)
 //   ReportSlowest     the report of a PAL whose four outputs are the slowest
 //                     functions, in all three formats
-//   CheckClass        200 hand-ins (half PAL, half PROM, random rows and
-//                     fuses, a fixed seed) graded against a PAL reference,
-//                     with the text and CSV
+//   CheckClass        zyl --check on a folder of 200 hand-ins (half PAL,
+//                     half PROM, random rows and fuses, a fixed seed) against
+//                     a PAL reference, files read, the CSV written to
+//                     /dev/null (the goal: under a second)
 //
 //   cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DZYL_BUILD_GUI=OFF
 //   ninja -C build-release bench_desk
 //   taskset -c 0 build-release/bench/bench_desk --benchmark_repetitions=10
 
-#include "Check.h"
 #include "CoverCount.h"
-#include "Report.h"
+#include "DeskCommand.h"
+#include "DeviceEditor.h"
+#include "DocFile.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,9 +41,9 @@ double Smallest(const std::vector<double>& values)
     return *std::min_element(values.begin(), values.end());
 }
 
-TruthColumn Column(unsigned on, unsigned dc)
+Column ColumnOf(unsigned on, unsigned dc)
 {
-    TruthColumn column;
+    Column column;
     for (int m = 0; m < 16; ++m)
         column[static_cast<std::size_t>(m)] = (on >> m) & 1 ? '1' : (dc >> m) & 1 ? 'X' : '0';
     return column;
@@ -67,7 +73,8 @@ void BM_ReportSlowest(benchmark::State& state)
     DeviceFacts device;
     device.type = DeviceType::Pal;
     device.file = "slowest.zyl";
-    device.tables = {Column(0x1778, 0x0006), Column(0x9768, 0x0016), Column(0x1768, 0x8016), Column(0x9778, 0x0006)};
+    device.tables = {ColumnOf(0x1778, 0x0006), ColumnOf(0x9768, 0x0016), ColumnOf(0x1768, 0x8016),
+                     ColumnOf(0x9778, 0x0006)};
     for (auto _ : state) {
         const DeviceReport report = MakeReport(device);
         for (ReportFormat format : {ReportFormat::Text, ReportFormat::Json, ReportFormat::Csv})
@@ -76,31 +83,45 @@ void BM_ReportSlowest(benchmark::State& state)
 }
 BENCHMARK(BM_ReportSlowest)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", Smallest);
 
+// A random device of the type: PROM columns, or PAL rows whose functions
+// follow from them, as after clicks in the fuse map.
+Device RandomDevice(std::mt19937& random, DeviceType type)
+{
+    Device device;
+    DeviceEditor e(device);
+    e.SetType(type);
+    for (int f = 0; f < 4; ++f) {
+        e.SetPromColumn(f, ColumnOf(random() & 0xFFFF, 0));
+        for (int r : PalRowsOf(f))
+            e.SetAndRow(r, {static_cast<std::uint8_t>(random() & 15), static_cast<std::uint8_t>(random() & 15)});
+        e.RederivePalColumn(f);
+    }
+    return device;
+}
+
 void BM_CheckClass(benchmark::State& state)
 {
     std::mt19937 random(25);
-    LoadedFile reference;
-    reference.facts.type = DeviceType::Pal;
-    for (TruthColumn& column : reference.facts.tables) {
-        const unsigned on = random() & 0xFFFF;
-        column = Column(on, random() & ~on & 0xFFFF);
+    char folder[] = "/tmp/bench_desk.XXXXXX";
+    if (::mkdtemp(folder) == nullptr) {
+        state.SkipWithError("no temporary folder");
+        return;
     }
-    std::vector<LoadedFile> handIns(200, reference);
-    for (std::size_t i = 0; i < handIns.size(); ++i) {
-        DeviceFacts& h = handIns[i].facts;
-        h.file = "student" + std::to_string(i) + ".zyl";
-        h.type = i % 2 ? DeviceType::Prom : DeviceType::Pal;
-        for (int f = 0; f < 4; ++f) {
-            h.orFuses[static_cast<std::size_t>(f)] = static_cast<std::uint16_t>(random());
-            for (ProductTerm& row : h.rows[static_cast<std::size_t>(f)])
-                row = {static_cast<std::uint8_t>(random() & 15), static_cast<std::uint8_t>(random() & 15)};
-        }
-    }
-    for (auto _ : state) {
-        const ClassGrade grade = GradeClass(reference, handIns);
-        benchmark::DoNotOptimize(FormatCheck(grade, CheckFormat::Text));
-        benchmark::DoNotOptimize(FormatCheck(grade, CheckFormat::Csv));
-    }
+    const std::string reference = std::string(folder) + "/reference.zyl", handIns = std::string(folder) + "/class";
+    std::string error;
+    bool saved =
+        SaveDocument(RandomDevice(random, DeviceType::Pal), reference, error) && ::mkdir(handIns.c_str(), 0700) == 0;
+    for (int i = 0; i < 200 && saved; ++i)
+        saved = SaveDocument(RandomDevice(random, i % 2 ? DeviceType::Prom : DeviceType::Pal),
+                             handIns + "/student" + std::to_string(i) + ".zyl", error);
+    std::FILE* null = std::fopen("/dev/null", "w");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(saved && null ? RunCheck(reference, {handIns}, CheckFormat::Csv, null, stderr) : -1);
+    if (null)
+        std::fclose(null);
+    if (!saved)
+        state.SkipWithError(error.c_str());
+    std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_CheckClass)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Smallest);
 
