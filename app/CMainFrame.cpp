@@ -7,6 +7,7 @@
 #include "CommandTable.h"
 #include "DocFile.h"
 #include "FileWrite.h"
+#include "Handout.h"
 #include "PictureExport.h"
 #include "QtPlatform.h"
 #include "SystemPath.h"
@@ -319,6 +320,8 @@ void CMainFrame::BuildShellCommands()
     m_commands.Add(ID_FILE_PRINT_SETUP, [this] { DoPrintSetup(); });
     m_commands.Add(ID_FILE_PRINT, [this] { DoPrint(); });
     m_commands.Add(ID_FILE_PRINT_PREVIEW, [this] { DoPrintPreview(); });
+    m_commands.Add(ID_FILE_EXPORT_HANDOUT, [this] { ExportHandoutFromMenu(m_doc, *m_view); });
+    m_commands.Add(ID_FILE_PRINT_HANDOUT, [this] { PrintHandoutFromMenu(m_doc, *m_view); });
     m_commands.Add(ID_APP_ABOUT, [] { GetPlatform().ShowAbout(); });
     m_commands.Add(ID_APP_EXIT, [this] { close(); });
     m_commands.Add(

@@ -6,6 +6,7 @@
 #include "CZYLView.h"
 #include "CommandLine.h"
 #include "DocFile.h"
+#include "Handout.h"
 #include "CKarnaughDlg.h"
 #include "PictureExport.h"
 #include "QtPlatform.h"
@@ -49,8 +50,7 @@ bool CZYLApp::InitInstanceFor(const CCommandLine& cmd, int& exitCode, bool show)
     // Printing and exporting end the program without a window: their
     // failures go to the error output, never into a message box that
     // nobody may be there to close.
-    const bool batch = cmd.action == CCommandLine::Print || cmd.action == CCommandLine::Export ||
-                       cmd.action == CCommandLine::ExportKarnaugh;
+    const bool batch = IsBatch(cmd);
     if (!cmd.file.empty()) {
         if (batch) {
             std::string error;
@@ -105,6 +105,9 @@ bool CZYLApp::RunBatch(const CCommandLine& cmd, int& exitCode)
         QPrinter printer(QPrinter::HighResolution);
         if (!CZYLView::PrintReady(printer, error) || !m_frame->PrintFuseMap(printer, error))
             return Fail("cannot print " + cmd.file + ": " + error, exitCode);
+    } else if (cmd.action == CCommandLine::ExportHandout) {
+        if (!ExportHandout(cmd.output, {*m_doc, *m_frame->View(), cmd.file}, error))
+            return Fail(error, exitCode);
     } else if (cmd.action == CCommandLine::Export) {
         CZYLView* view = m_frame->View();
         if (!ExportPicture(cmd.output, CZYLView::kWidth, CZYLView::kHeight,

@@ -18,6 +18,9 @@ const char kHelp[] =
     "       zyl --export OUT.png|OUT.svg|OUT.pdf [--scale FACTOR] [FILE.zyl]\n"
     "       zyl --export-kmap OUT.png|OUT.svg|OUT.pdf [--scale FACTOR] [FILE.zyl]\n"
     "       zyl --print FILE.zyl\n"
+    "       zyl --export-handout OUT.pdf [FILE.zyl]\n"
+    "       zyl --report FILE.zyl [--format text|json|csv]\n"
+    "       zyl --check REFERENCE.zyl HANDIN... [--format text|csv]\n"
     "       zyl --help | --version\n"
     "\n"
     "ZYL simulates a fuse-programmable logic device (PROM, PAL, PLA) with\n"
@@ -32,6 +35,16 @@ const char kHelp[] =
     "                     from 1 to 8 (default 1: 96 pixels per inch)\n"
     "  --print FILE.zyl   print the fuse map of FILE.zyl on the default printer\n"
     "                     and exit\n"
+    "  --export-handout OUT.pdf  write the lab handout of FILE.zyl (or of a\n"
+    "                     fresh device) to OUT.pdf and exit: the fuse map, the\n"
+    "                     truth tables, the Karnaugh maps, the equations and the\n"
+    "                     minimization steps, a header on every page\n"
+    "  --report FILE.zyl  say what each output of FILE.zyl computes and at what\n"
+    "                     cost; exit 0, or 2 when the file cannot be read\n"
+    "  --check REFERENCE.zyl HANDIN...  grade each hand-in (a .zyl file, or a\n"
+    "                     folder: every .zyl in it) against the reference; exit\n"
+    "                     0 all correct, 1 any wrong, 2 any file unreadable\n"
+    "  --format FORMAT    text (the default), json (--report only) or csv\n"
     "  --help             show this help and exit\n"
     "  --version          show the version and exit\n"
     "\n"
@@ -122,13 +135,17 @@ struct CZylOptions
     QCommandLineOption exportKmap{QStringLiteral("export-kmap"), QString(), QStringLiteral("OUT")};
     QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("FACTOR")};
     QCommandLineOption print{QStringLiteral("print")};
+    QCommandLineOption exportHandout{QStringLiteral("export-handout"), QString(), QStringLiteral("OUT")};
+    QCommandLineOption report{QStringLiteral("report")};
+    QCommandLineOption check{QStringLiteral("check")};
+    QCommandLineOption format{QStringLiteral("format"), QString(), QStringLiteral("FORMAT")};
 
     void AddTo(QCommandLineParser& parser) const
     {
         // "-platform" is one option, as Qt spells its own; "--export" and
         // "-export" are the same.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, exportTo, exportKmap, scale, print});
+        parser.addOptions({help, version, exportTo, exportKmap, scale, print, exportHandout, report, check, format});
         for (const char* name : kQtValueOptions)
             parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
         for (const char* name : kQtFlagOptions)
@@ -163,11 +180,12 @@ std::string FormError(const QCommandLineParser& parser, bool parsed, const CZylO
             return "option '" + bytes.Typed(QString::fromLatin1(name)) + "' takes a value, not the document '" +
                    bytes.Bytes(value) + "'.";
     }
-    for (const QCommandLineOption* once : {&o.exportTo, &o.exportKmap, &o.scale, &o.print})
+    for (const QCommandLineOption* once :
+         {&o.exportTo, &o.exportKmap, &o.scale, &o.print, &o.exportHandout, &o.report, &o.check, &o.format})
         if (parser.optionNames().count(once->names().front()) > 1)
             return "--" + once->names().front().toStdString() + " is given twice.";
     const QStringList files = parser.positionalArguments();
-    if (files.size() > 1)
+    if (files.size() > 1 && !parser.isSet(o.check))
         return "more than one document given: '" + bytes.Bytes(files[0]) + "' and '" + bytes.Bytes(files[1]) + "'.";
     return {};
 }
@@ -210,6 +228,47 @@ std::string ReadOutput(const QCommandLineParser& parser, const CZylOptions& o, c
     return {};
 }
 
+// The handout and the desk's commands fill c when one of them is asked
+// for (set true); "" when the line fits it.
+std::string ReadDeskOptions(const QCommandLineParser& parser, const CZylOptions& o, const CArgumentBytes& bytes,
+                            CCommandLine& c, bool& set)
+{
+    const bool report = parser.isSet(o.report), check = parser.isSet(o.check);
+    const bool handout = parser.isSet(o.exportHandout);
+    set = report || check || handout;
+    if (int(report) + int(check) + int(handout) > 1)
+        return "--report, --check and --export-handout cannot be combined.";
+    if (parser.isSet(o.format) && !report && !check)
+        return "--format applies only to --report and --check.";
+    if (!set)
+        return {};
+    const char* option = report ? "--report" : check ? "--check" : "--export-handout";
+    for (const QCommandLineOption* other : {&o.exportTo, &o.exportKmap, &o.scale, &o.print})
+        if (parser.isSet(*other))
+            return std::string(option) + " and --" + other->names().front().toStdString() + " cannot be combined.";
+    if (handout) {
+        c.action = CCommandLine::ExportHandout;
+        c.output = bytes.Bytes(parser.value(o.exportHandout));
+        const bool pdf = HasPictureExtension(c.output) && QString::fromStdString(c.output).endsWith(
+                                                                  QStringLiteral(".pdf"), Qt::CaseInsensitive);
+        return pdf ? std::string() : "--export-handout needs an output file ending in .pdf, not '" + c.output + "'.";
+    }
+    c.action = report ? CCommandLine::Report : CCommandLine::Check;
+    const QStringList files = parser.positionalArguments();
+    for (qsizetype i = 1; i < files.size(); ++i)
+        c.handIns.push_back(bytes.Bytes(files[i]));
+    if (report && c.file.empty())
+        return "--report needs a document to report on.";
+    if (check && c.handIns.empty())
+        return "--check needs a reference and at least one hand-in.";
+    if (parser.isSet(o.format))
+        c.format = parser.value(o.format).toStdString();
+    if (c.format != "text" && c.format != "csv" && (check || c.format != "json"))
+        return std::string(option) + " --format takes " + (check ? "text or csv" : "text, json or csv") + ", not '" +
+               c.format + "'.";
+    return {};
+}
+
 } // namespace
 
 CCommandLine ParseZylCommandLine(const std::vector<std::string>& args)
@@ -238,6 +297,11 @@ CCommandLine ParseZylCommandLine(const std::vector<std::string>& args)
     c.platformGiven = parser.isSet(QStringLiteral("platform"));
     if (!files.isEmpty())
         c.file = bytes.Bytes(files.front());
+    bool desk = false;
+    if (const std::string error = ReadDeskOptions(parser, options, bytes, c, desk); !error.empty())
+        return Fail(error);
+    if (desk)
+        return c;
     if (const std::string error = ReadOutput(parser, options, bytes, c); !error.empty())
         return Fail(error);
     return c;
@@ -270,14 +334,18 @@ int AnswerCommandLine(const CCommandLine& command)
     return CommandLineExitStatus(command);
 }
 
+bool IsBatch(const CCommandLine& command)
+{
+    return command.action == CCommandLine::Export || command.action == CCommandLine::ExportKarnaugh ||
+           command.action == CCommandLine::ExportHandout || command.action == CCommandLine::Print;
+}
+
 std::vector<char*> QtArguments(const CCommandLine& command, int argc, char* argv[])
 {
     static char platform[] = "-platform";
     static char offscreen[] = "offscreen";
     std::vector<char*> args(argv, argv + argc);
-    const bool batch = command.action == CCommandLine::Export || command.action == CCommandLine::ExportKarnaugh ||
-                       command.action == CCommandLine::Print;
-    if (batch && !command.platformGiven && !args.empty())
+    if (IsBatch(command) && !command.platformGiven && !args.empty())
         args.insert(args.begin() + 1, {platform, offscreen});
     return args;
 }

@@ -10,6 +10,9 @@
 //   zyl --export OUT.png|.svg|.pdf [--scale N] [FILE] write the picture, exit
 //   zyl --export-kmap OUT.png|.svg|.pdf [--scale N] [FILE]   the Karnaugh maps
 //   zyl --print FILE.zyl                             print FILE, exit
+//   zyl --export-handout OUT.pdf [FILE]              the lab handout, exit
+//   zyl --report FILE.zyl [--format text|json|csv]   what FILE computes
+//   zyl --check REFERENCE.zyl HANDIN... [--format text|csv]   grade hand-ins
 //   zyl --help | --version
 //
 // The line is read before any window system is touched, so --help,
@@ -20,10 +23,12 @@
 // name that is not valid UTF-8 still reaches the file system unchanged.
 struct CCommandLine
 {
-    enum Action { Run, Export, ExportKarnaugh, Print, Help, Version, Error };
+    enum Action { Run, Export, ExportKarnaugh, ExportHandout, Print, Report, Check, Help, Version, Error };
     Action action = Run;
-    std::string file;    // document to open (may be empty)
-    std::string output;  // --export or --export-kmap target (.png, .svg or .pdf)
+    std::string file;    // document to open (may be empty); the reference of --check
+    std::vector<std::string> handIns; // --check: the hand-ins, files or folders
+    std::string format = "text";      // --report and --check: "text", "json" or "csv"
+    std::string output;  // --export, --export-kmap (.png, .svg or .pdf) or --export-handout (.pdf) target
     double scale = 1.0;  // --scale: pixels per logical unit of a PNG export
     bool platformGiven = false; // a Qt -platform option was given
     std::string message; // Help / Version text, or the Error message; without
@@ -43,8 +48,12 @@ int CommandLineExitStatus(const CCommandLine& command);
 // written (a full disk, a closed pipe) is said on the error output, status 1.
 int AnswerCommandLine(const CCommandLine& command);
 
+// True for the actions that end without a window once done: an export (of a
+// picture or the handout) or a print.
+bool IsBatch(const CCommandLine& command);
+
 // The arguments to hand to QApplication: argv as given, with
-// "-platform offscreen" added for an export (of either picture) or a print that named no
+// "-platform offscreen" added for an export (of a picture or the handout) or a print that named no
 // platform, so that these run without a display. The pointers stay valid
 // as long as argv does.
 std::vector<char*> QtArguments(const CCommandLine& command, int argc, char* argv[]);

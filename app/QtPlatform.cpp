@@ -125,8 +125,18 @@ std::string CQtPlatform::AskSavePath(const std::string& suggested)
 
 std::string CQtPlatform::AskExportPath(const std::string& suggested)
 {
-    return ChosenPath(QFileDialog::getSaveFileName(Owner(), QStringLiteral("Export Picture"), PathText(suggested),
-                                                   QStringLiteral("PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)")),
+    return AskFileToWrite("Export Picture", suggested, "PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)");
+}
+
+std::string CQtPlatform::AskHandoutPath(const std::string& suggested)
+{
+    return AskFileToWrite("Export Handout", suggested, "PDF Documents (*.pdf)");
+}
+
+std::string CQtPlatform::AskFileToWrite(const char* title, const std::string& suggested, const char* filter)
+{
+    return ChosenPath(QFileDialog::getSaveFileName(Owner(), QString::fromLatin1(title), PathText(suggested),
+                                                   QString::fromLatin1(filter)),
                       suggested);
 }
 

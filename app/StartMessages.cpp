@@ -14,18 +14,12 @@ std::string NoDisplayMessage(const char* display)
     const std::string reason = display && *display ? "the display '" + std::string(display) + "' does not answer"
                                                    : "DISPLAY is not set";
     return "zyl: no display to open the window on (" + reason +
-           "); --export, --export-kmap and --print work without one.";
-}
-
-bool IsWindowRun(const CCommandLine& command)
-{
-    return command.action != CCommandLine::Export && command.action != CCommandLine::ExportKarnaugh &&
-           command.action != CCommandLine::Print;
+           "); --export, --export-kmap, --export-handout, --print, --report and --check work without one.";
 }
 
 } // namespace
 
-CStartMessages::CStartMessages(const CCommandLine& command) : m_window(IsWindowRun(command))
+CStartMessages::CStartMessages(const CCommandLine& command) : m_window(!IsBatch(command))
 {
     g_active = this;
     m_previous = qInstallMessageHandler(&CStartMessages::Handle);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CZYLApp.h"
 #include "CommandLine.h"
+#include "DeskCommand.h"
 #include "StartMessages.h"
 
 #include <QApplication>
@@ -13,13 +14,22 @@ int main(int argc, char* argv[])
     // instead of ending the program with the unsaved work.
     std::signal(SIGXFSZ, SIG_IGN);
     // The command line is read first: help, version and usage errors need
-    // no window system, and an export or a print runs offscreen.
+    // no window system, the desk's reports and grading none of Qt's
+    // either, and an export or a print runs offscreen.
     const CCommandLine command = ParseZylCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     switch (command.action) {
     case CCommandLine::Help:
     case CCommandLine::Version:
     case CCommandLine::Error:
         return AnswerCommandLine(command);
+    case CCommandLine::Report:
+        return RunReport(command.file, command.format == "json"  ? ReportFormat::Json
+                                       : command.format == "csv" ? ReportFormat::Csv
+                                                                 : ReportFormat::Text,
+                         stdout, stderr);
+    case CCommandLine::Check:
+        return RunCheck(command.file, command.handIns, command.format == "csv" ? CheckFormat::Csv : CheckFormat::Text,
+                        stdout, stderr);
     default:
         break;
     }

@@ -75,6 +75,7 @@ public:
         exportPaths.pop_front();
         return answer;
     }
+    std::string AskHandoutPath(const std::string& suggested) override { return AskExportPath(suggested); }
     bool AskExportScale(double& scale) override { return exportScale(scale); }
     bool AskNames(CNames& n) override { return names && names(n); }
     bool AskPageSetup(CPageSetup& s) override { return pageSetup && pageSetup(s); }

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The programs run from a script: zyl's --export of a saved device, the
 // exit status and messages of usage errors, unreadable files and a window
-// run without a display, and how zyl and zyl-minimize meet writes and reads
-// that fail. The path of the zyl binary is the first argument; zyl-minimize
+// run without a display, how zyl and zyl-minimize meet writes and reads
+// that fail, and a teacher's --check, --report and --export-handout. The path of the zyl binary is the first argument; zyl-minimize
 // lies beside it.
 #include "DeviceEditor.h"
 #include "FuseMapLayout.h"
 #include "DocFile.h"
+#include "ParseCsv.h"
 
 #include <QImage>
 #include <QProcess>
@@ -62,6 +63,32 @@ Run Program(const QStringList& args, const QString& program = "zyl", const QStri
 }
 
 Run Zyl(const QStringList& args) { return Program(args); }
+
+// A tool of poppler-utils on a PDF file: its standard output.
+QByteArray Poppler(const QString& tool, const QStringList& args)
+{
+    QProcess p;
+    p.start(tool, args);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        qFatal("%s (poppler-utils) must run", qPrintable(tool));
+    return p.readAllStandardOutput();
+}
+
+// A PAL document whose output Y0 holds these rows (the table follows
+// them, as after clicks in the fuse map) or, given, this table.
+bool SavePal(const QString& path, std::vector<ProductTerm> y0, const char* table = nullptr)
+{
+    Device device;
+    DeviceEditor e(device);
+    e.SetType(DeviceType::Pal);
+    for (int r : PalRowsOf(0))
+        e.SetAndRow(r, static_cast<std::size_t>(r) < y0.size() ? y0[static_cast<std::size_t>(r)] : ProductTerm::Zero());
+    e.RederivePalColumn(0);
+    if (table)
+        e.SetPalColumn(0, [table] { Column c; std::copy_n(table, 16, c.begin()); return c; }());
+    std::string error;
+    return SaveDocument(device, path.toStdString(), error);
+}
 
 // Rectangle of AND cell (column c, row r) in the picture.
 QRect AndCell(int c, int r)
@@ -134,6 +161,63 @@ private slots:
         QCOMPARE(images.readAllStandardOutput().trimmed().split('\n').size(), 2);
     }
 
+    // A class checked as a teacher does, against a PAL reference (Y0 = ^A^B
+    // with minterm 2 free, the others 0): a folder of hand-ins, one of each
+    // kind, the gradebook CSV read back, the exit statuses. Then the
+    // handout of the reference: its pages, the header of each and no raster
+    // image.
+    void deskCommands()
+    {
+        QTemporaryDir dir;
+        const QString d = dir.path(), c = d + "/class/";
+        const ProductTerm none = ProductTerm::Zero(), notANotB{0, 0xC};
+        QVERIFY(QDir(d).mkdir("class") && SavePal(d + "/ref.zyl", {notANotB}, "11X1000000000000") &&
+                SavePal(c + "ann.zyl", {notANotB}) && SavePal(c + "cat.zyl", {ProductTerm{0, 0xE}}) &&
+                SavePal(c + "ben.zyl", {ProductTerm::Minterm(0), ProductTerm::Minterm(1), none, ProductTerm::Minterm(3)}));
+        std::string error;
+        QVERIFY(SaveDocument(Device(), (c + "dan.zyl").toStdString(), error) && ::mkfifo(qPrintable(c + "fifo.zyl"), 0600) == 0);
+        QFile newer(c + "new.zyl"), notes(c + "notes.txt");
+        QVERIFY(newer.open(QIODevice::WriteOnly) && newer.write("ZYL 2\n") == 6 && notes.open(QIODevice::WriteOnly) &&
+                notes.write("Y0 = ^A^B\n") == 10);
+        newer.close();
+        notes.close();
+        const QString all = "correct and minimal,correct and minimal,correct and minimal";
+        const QStringList expected = {
+            "file,Y0,Y1,Y2,Y3,correct,minimal,error",
+            c + "ann.zyl,correct and minimal," + all + ",4,4,",
+            c + "ben.zyl,\"correct, not minimal (cost 15, lowest 3)\"," + all + ",4,3,",
+            c + "cat.zyl,wrong at minterms 3," + all + ",3,3,",
+            c + "dan.zyl,wrong device type,wrong device type,wrong device type,wrong device type,0,0,",
+            c + "fifo.zyl,,,,,,,\"Cannot open " + c + "fifo.zyl: it is a named pipe (FIFO), not a ZYL document.\"",
+            c + "new.zyl,,,,,,,Cannot open " + c + "new.zyl: line 1: the file is in version 2 of the ZYL format; this "
+                "version of ZYL reads version 1."};
+        const Run run = Zyl({"--check", d + "/ref.zyl", c, "--format", "csv"});
+        const std::string csv = run.out.toStdString();
+        QCOMPARE(QString::fromStdString(csv).split("\r\n"), expected + QStringList{""});
+        QVERIFY(run.status == 2 && run.err.isEmpty() && ParseCsv(csv)[2][1] == "correct, not minimal (cost 15, lowest 3)");
+        const std::pair<QStringList, int> statuses[] = {
+            {{c + "ann.zyl", c + "ben.zyl"}, 0}, {{c + "ann.zyl", c + "cat.zyl"}, 1}, {{c + "dan.zyl"}, 1},
+            {{c + "ann.zyl", c + "notes.txt"}, 2}};
+        for (const auto& [handIns, status] : statuses)
+            QCOMPARE(Zyl(QStringList{"--check", d + "/ref.zyl"} + handIns).status, status);
+        QVERIFY(Zyl({"--report", d + "/ref.zyl", "--format=json"}).out.contains(
+            R"({"name": "Y0", "on": [0, 1, 3], "dc": [2], "sop": "^A^B", "terms": 1, "cost": 3, "min_cost": 3,)"));
+
+        const Run handout = Zyl({"--export-handout", d + "/h.pdf", d + "/ref.zyl"});
+        QVERIFY2(handout.status == 0 && handout.err.isEmpty(), handout.err);
+        const QList<QByteArray> pages = Poppler("pdftotext", {"-layout", d + "/h.pdf", "-"}).split('\f');
+        QCOMPARE(pages.size(), 8); // the fuse map, the tables, the equations, a page of steps an output; then the end
+        const QString date = QDate::currentDate().toString(Qt::ISODate);
+        for (int n = 1; n <= 7; ++n)
+            QVERIFY2(QRegularExpression("^ref.zyl +" + QRegularExpression::escape(d) + "/ref.zyl +" + date + " +page " +
+                                        QString::number(n) + " of 7\n")
+                         .match(QString::fromUtf8(pages[n - 1]))
+                         .hasMatch(),
+                     pages[n - 1].left(200));
+        QVERIFY(pages[3].contains("Minimization steps of Y0") && pages[2].contains("Y0 = \u03A3m(0, 1, 3) + d(2)"));
+        QCOMPARE(Poppler("pdfimages", {"-list", d + "/h.pdf"}).trimmed().split('\n').size(), 2);
+    }
+
     // The exit status, the number of lines on the error output (so that
     // no warning of Qt's slips in) and a text of the output.
     void statusAndMessages_data()
@@ -158,7 +242,8 @@ private slots:
         // A window needs a display; without one that is said in one line.
         QTest::newRow("no display") << QStringList{"@dir/empty.zyl"} << 1 << 1
                                     << "zyl: no display to open the window on (DISPLAY is not set); --export, "
-                                       "--export-kmap and --print work without one.\n";
+                                       "--export-kmap, --export-handout, --print, --report and --check work without "
+                                       "one.\n";
     }
 
     // Nothing a write meets ends a program: the file-size limit, a full

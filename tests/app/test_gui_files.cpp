@@ -210,6 +210,30 @@ private slots:
         QCOMPARE(m_platform.suggestions.back(), Path("map.png").toStdString());
     }
 
+    // File > Export Handout and Print Handout, on a fresh PROM: the
+    // document's name with .pdf suggested, .pdf added; the same pages
+    // either way on A4.
+    void handoutFromTheMenu()
+    {
+        m_platform.exportPaths = {Path("lab").toStdString()};
+        m_frame->OnCommand(ID_FILE_EXPORT_HANDOUT);
+        QCOMPARE(m_platform.suggestions.back(), std::string("Untitled.pdf"));
+        m_platform.print = [this](QPrinter& printer) {
+            printer.setOutputFileName(Path("printed.pdf"));
+            return printer.setPageSize(QPageSize(QPageSize::A4));
+        };
+        m_frame->OnCommand(ID_FILE_PRINT_HANDOUT);
+        QVERIFY(m_platform.messages.empty());
+        std::vector<qsizetype> pages;
+        for (const QString& pdf : {Path("lab.pdf"), Path("printed.pdf")}) {
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray data = file.readAll();
+            pages.push_back(data.count("/Type /Page") - data.count("/Type /Pages"));
+        }
+        QCOMPARE(pages, (std::vector<qsizetype>{15, 15})); // a function 1 everywhere has long steps
+    }
+
     void startUp()
     {
         m_frame->OnCommand(ID_TYPE_PAL);

@@ -11,6 +11,7 @@
 #include "DeviceEditor.h"
 #include "DocFile.h"
 #include "MinimumCost.h"
+#include "ParseCsv.h"
 #include "Report.h"
 
 #include <gtest/gtest.h>
@@ -55,27 +56,6 @@ long long DerivedCovers(const OutputReport& o)
         Derive(o.on.data(), static_cast<int>(o.on.size()), o.dc.data(), static_cast<int>(o.dc.size())).covers.size());
 }
 
-// RFC 4180 read back: rows of fields.
-std::vector<std::vector<std::string>> ParseCsv(const std::string& text)
-{
-    std::vector<std::vector<std::string>> rows{{""}};
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"')
-            rows.back().back() += text[++i];
-        else if (c == '"')
-            quoted = !quoted;
-        else if (!quoted && c == ',')
-            rows.back().emplace_back();
-        else if (!quoted && c == '\r' && text.at(++i) == '\n')
-            rows.push_back({""});
-        else
-            rows.back().back() += c;
-    }
-    rows.pop_back(); // after the last CR LF
-    return rows;
-}
 
 } // namespace
 

@@ -14,6 +14,7 @@ public:
     std::string AskOpenPath() override { return {}; }
     std::string AskSavePath(const std::string&) override { return {}; }
     std::string AskExportPath(const std::string&) override { return {}; }
+    std::string AskHandoutPath(const std::string&) override { return {}; }
     bool AskExportScale(double&) override { return false; }
     bool AskNames(CNames&) override { return false; }
     bool AskPageSetup(CPageSetup&) override { return false; }

@@ -53,6 +53,8 @@ public:
     virtual std::string AskOpenPath() = 0;
     virtual std::string AskSavePath(const std::string& suggested) = 0;
     virtual std::string AskExportPath(const std::string& suggested) = 0;
+    // The PDF file of the handout; "" when cancelled.
+    virtual std::string AskHandoutPath(const std::string& suggested) = 0;
     // The scale of a PNG export (pixels per unit); false when cancelled.
     virtual bool AskExportScale(double& scale) = 0;
     // The names dialog, starting from names; true with the names the user

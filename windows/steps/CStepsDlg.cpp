@@ -354,9 +354,7 @@ void CStepsDlg::Reload()
     for (int f = 0; f < 4; ++f)
         m_function->setItemText(f, QString::fromStdString(device.names.functions[static_cast<std::size_t>(f)]));
     const int f = Function();
-    const CStepsSource source = StepsSourceOf(device, f);
-    m_derivation = Derive(source.on.data(), static_cast<int>(source.on.size()), source.dc.data(),
-                          static_cast<int>(source.dc.size()));
+    m_derivation = DeriveSteps(device, f);
     m_programmed = device.type == DeviceType::Pal ? ProgrammedStepsCover(device, f, m_derivation) : -1;
     // The page is laid out again; the scroll bars keep the reader's place
     // while the function stays, another function starts at its top.
@@ -368,9 +366,7 @@ void CStepsDlg::Reload()
 
 std::vector<CStepsBlock> CStepsDlg::Blocks() const
 {
-    CStepsInput input = StepsSourceOf(m_doc.Device(), Function()).input;
-    input.programmed = m_programmed;
-    return LayOutSteps(m_derivation, input);
+    return StepsBlocksOf(m_doc.Device(), Function(), m_derivation);
 }
 
 const CStepsPage& CStepsDlg::Page() const { return m_page->Page(); }

@@ -67,3 +67,17 @@ ProgramResult ProgramStepsCover(CZYLDoc& doc, int f, const CDerivation& d, int s
     doc.Edit([&](DeviceEditor& e) { e.ProgramPalCover(f, terms); });
     return ProgramResult::Programmed;
 }
+
+CDerivation DeriveSteps(const Device& device, int f)
+{
+    const CStepsSource source = StepsSourceOf(device, f);
+    return Derive(source.on.data(), static_cast<int>(source.on.size()), source.dc.data(),
+                  static_cast<int>(source.dc.size()));
+}
+
+std::vector<CStepsBlock> StepsBlocksOf(const Device& device, int f, const CDerivation& d)
+{
+    CStepsInput input = StepsSourceOf(device, f).input;
+    input.programmed = device.type == DeviceType::Pal ? ProgrammedStepsCover(device, f, d) : -1;
+    return LayOutSteps(d, input);
+}

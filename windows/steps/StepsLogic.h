@@ -25,6 +25,12 @@ CStepsSource StepsSourceOf(const Device& device, int f);
 // of its rows other than 0, in any order), -1 for none.
 int ProgrammedStepsCover(const Device& device, int f, const CDerivation& d);
 
+// The derivation of function f that the window shows, and its page as
+// blocks (the cover the rows hold marked in PAL mode): the window, its
+// copies and the handout lay out the steps through here.
+CDerivation DeriveSteps(const Device& device, int f);
+std::vector<CStepsBlock> StepsBlocksOf(const Device& device, int f, const CDerivation& d);
+
 // The "Program" link of cover s: its terms go into f's PAL rows, one change
 // of the document. Refused for a cover of more than four terms; nothing
 // outside PAL mode or for a cover the derivation does not have.
