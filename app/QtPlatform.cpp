@@ -118,9 +118,7 @@ std::string CQtPlatform::AskOpenPath()
 
 std::string CQtPlatform::AskSavePath(const std::string& suggested)
 {
-    return ChosenPath(QFileDialog::getSaveFileName(Owner(), QStringLiteral("Save As"), PathText(suggested),
-                                                   QString::fromLatin1(kFilter)),
-                      suggested);
+    return AskFileToWrite("Save As", suggested, kFilter);
 }
 
 std::string CQtPlatform::AskExportPath(const std::string& suggested)

@@ -235,6 +235,9 @@ private slots:
         // error output and status 1, never waiting on a message box.
         QTest::newRow("missing file") << QStringList{"--export", "x.png", "/nonexistent/none.zyl"} << 1 << 1
                                       << "zyl: Cannot open /nonexistent/none.zyl";
+        QTest::newRow("report of a missing file") << QStringList{"--report", "/nonexistent/none.zyl"} << 2 << 1
+                                                  << "zyl: Cannot open /nonexistent/none.zyl: No such file or directory.\n";
+        QTest::newRow("report of a folder") << QStringList{"--report", "@dir"} << 2 << 1 << "it is a folder, not a ZYL document.";
         QTest::newRow("print of a missing file") << QStringList{"--print", "/nonexistent/none.zyl"} << 1 << 1
                                                  << "/nonexistent/none.zyl";
         // Without a printer nothing is printed, and that is said.
