@@ -12,7 +12,7 @@
 //   CheckClass        zyl --check on a folder of 200 hand-ins (half PAL,
 //                     half PROM, random rows and fuses, a fixed seed) against
 //                     a PAL reference, files read, the CSV written to
-//                     /dev/null (the goal: under a second)
+//                     /dev/null (the goal: under a second; about 12 ms)
 //
 //   cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DZYL_BUILD_GUI=OFF
 //   ninja -C build-release bench_desk
