@@ -2,6 +2,7 @@
 #include "CZYLApp.h"
 
 #include "CMainFrame.h"
+#include "ChipFile.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
 #include "CommandLine.h"
@@ -105,6 +106,10 @@ bool CZYLApp::RunBatch(const CCommandLine& cmd, int& exitCode)
         QPrinter printer(QPrinter::HighResolution);
         if (!CZYLView::PrintReady(printer, error) || !m_frame->PrintFuseMap(printer, error))
             return Fail("cannot print " + cmd.file + ": " + error, exitCode);
+    } else if (const std::optional<ChipFile> kind = ChipFileOf(cmd.output); kind && cmd.action == CCommandLine::Export) {
+        error = WriteChipFile(m_doc->Device(), m_doc->Covers(), cmd.file, cmd.output, *kind, cmd.chip);
+        if (!error.empty())
+            return Fail(error, exitCode);
     } else if (cmd.action == CCommandLine::Export) {
         CZYLView* view = m_frame->View();
         if (!ExportPicture(cmd.output, CZYLView::kWidth, CZYLView::kHeight,

@@ -125,9 +125,23 @@ std::string CQtPlatform::AskSavePath(const std::string& suggested)
 
 std::string CQtPlatform::AskExportPath(const std::string& suggested)
 {
-    return ChosenPath(QFileDialog::getSaveFileName(Owner(), QStringLiteral("Export Picture"), PathText(suggested),
-                                                   QStringLiteral("PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)")),
-                      suggested);
+    int type = 0;
+    return AskExportFile("Export Picture", suggested,
+                         {"PNG Images (*.png)", "SVG Drawings (*.svg)", "PDF Documents (*.pdf)"}, type);
+}
+
+std::string CQtPlatform::AskExportFile(const std::string& title, const std::string& suggested,
+                                       const std::vector<std::string>& types, int& type)
+{
+    QStringList filters;
+    for (const std::string& t : types)
+        filters << QString::fromStdString(t);
+    QString chosenType = filters.value(type);
+    const QString chosen = QFileDialog::getSaveFileName(Owner(), QString::fromStdString(title), PathText(suggested),
+                                                        filters.join(QStringLiteral(";;")), &chosenType);
+    if (const qsizetype index = filters.indexOf(chosenType); index >= 0)
+        type = int(index);
+    return ChosenPath(chosen, suggested);
 }
 
 bool CQtPlatform::AskExportScale(double& scale)

@@ -28,6 +28,8 @@ public:
     std::string AskOpenPath() override;
     std::string AskSavePath(const std::string& suggested) override;
     std::string AskExportPath(const std::string& suggested) override;
+    std::string AskExportFile(const std::string& title, const std::string& suggested,
+                              const std::vector<std::string>& types, int& type) override;
     bool AskExportScale(double& scale) override;
     bool AskNames(CNames& names) override;
     // With a printer installed, the print dialog without its print range

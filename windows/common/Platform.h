@@ -53,6 +53,11 @@ public:
     virtual std::string AskOpenPath() = 0;
     virtual std::string AskSavePath(const std::string& suggested) = 0;
     virtual std::string AskExportPath(const std::string& suggested) = 0;
+    // The file to export to when the export offers several types, each
+    // "Name (*.ext)": type is the index of the one offered first, and on
+    // return of the one the user chose. "" when cancelled.
+    virtual std::string AskExportFile(const std::string& title, const std::string& suggested,
+                                      const std::vector<std::string>& types, int& type) = 0;
     // The scale of a PNG export (pixels per unit); false when cancelled.
     virtual bool AskExportScale(double& scale) = 0;
     // The names dialog, starting from names; true with the names the user
