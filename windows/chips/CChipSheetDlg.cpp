@@ -52,7 +52,7 @@ CChipSheetDlg::CChipSheetDlg(CZYLDoc& doc, QWidget* parent)
     layout->addWidget(m_text, 1);
     // Wide and high enough for the larger chip's sheet and a long equation.
     const QFontMetrics metrics(m_text->font());
-    resize(metrics.horizontalAdvance(QLatin1Char('M')) * 84, metrics.lineSpacing() * 42);
+    resize(metrics.horizontalAdvance(QLatin1Char('M')) * 84, metrics.lineSpacing() * 36);
 }
 
 Chip CChipSheetDlg::ShownChip() const { return OfferedChips().at(std::size_t(std::max(0, m_chip->currentIndex()))); }
