@@ -2,6 +2,7 @@
 #include "CDialogManager.h"
 
 #include "CCommandRows.h"
+#include "CChipSheetDlg.h"
 #include "CKarnaughDlg.h"
 #include "CMaxtermDlg.h"
 #include "CMintermDlg.h"
@@ -21,7 +22,6 @@
 #include <vector>
 
 namespace {
-const char* const kPlaDialogs = "\n\nPLA is not commonly used, so this will not be implemented.";
 const char* const kPlaSymbols = "\nNo circuit symbol will be shown\nfor PLA.";
 } // namespace
 
@@ -67,7 +67,7 @@ struct CDialogManager::Impl
         if (doc.Device().flags.blockStructure)
             return;
         if (doc.Device().type == DeviceType::Pla) {
-            ShowStandardMessage(kPlaDialogs);
+            ShowStandardMessage(kPlaNotImplemented);
             return;
         }
         Ensure(entry).BringUp();
@@ -154,6 +154,7 @@ CDialogManager::CDialogManager(CZYLDoc& doc, QWidget* owner)
     AddWindow(ID_SHOW_STEPS, "MinimizationSteps", Make<CStepsDlg>());
     AddWindow(ID_EDIT_KARNAUGH, "KarnaughMaps", Make<CKarnaughDlg>());
     impl.commands.Add(ID_EDIT_NAMES, [&impl] { OnNames(impl.doc); });
+    impl.windows.push_back(CWindowEntry{ID_FILE_EXPORT_FUSES, "ChipSheet", Make<CChipSheetDlg>(), nullptr});
 }
 
 CDialogManager::~CDialogManager() { m_impl->doc.RemoveListener(m_impl->listener); }
@@ -162,6 +163,13 @@ void CDialogManager::AddWindow(int id, const std::string& settingsKey, WindowFac
 {
     m_impl->windows.push_back(CWindowEntry{id, settingsKey, std::move(create), nullptr});
     m_impl->commands.Add(id, [impl = m_impl.get(), id] { impl->Show(*impl->Find(id)); });
+}
+
+void CDialogManager::ShowChipSheet(Chip chip)
+{
+    auto& sheet = static_cast<CChipSheetDlg&>(m_impl->Ensure(*m_impl->Find(ID_FILE_EXPORT_FUSES)));
+    sheet.SetChip(chip);
+    sheet.BringUp();
 }
 
 bool CDialogManager::HandlesCommand(int id) const { return m_impl->commands.Handles(id); }

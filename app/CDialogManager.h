@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ChipDesign.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -42,6 +44,11 @@ public:
     bool IsShown(int id) const;
     // The main window closes: every window is hidden, its state kept.
     void CloseAll();
+
+    // The chip sheet (the pins and equations of the device on chip), which
+    // no command of its own brings up: an export does, after it wrote its
+    // file. It is kept as every window is, under the id of Export Fuse File.
+    void ShowChipSheet(Chip chip);
 
     // The window behind a command, or nullptr while it does not exist yet.
     CModelessDlg* Dialog(int id) const;

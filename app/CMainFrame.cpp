@@ -4,6 +4,7 @@
 #include "CDialogManager.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
+#include "ChipSheet.h"
 #include "CommandTable.h"
 #include "DocFile.h"
 #include "FileWrite.h"
@@ -317,6 +318,8 @@ void CMainFrame::BuildShellCommands()
     m_commands.Add(ID_FILE_SAVE, [this] { DoSave(false); });
     m_commands.Add(ID_FILE_SAVE_AS, [this] { DoSave(true); });
     m_commands.Add(ID_FILE_EXPORT, [this] { DoExport(); });
+    m_commands.Add(ID_FILE_EXPORT_FUSES, [this] { DoExportChip(ChipFile::Fuses); });
+    m_commands.Add(ID_FILE_EXPORT_VERILOG, [this] { DoExportChip(ChipFile::Verilog); });
     m_commands.Add(ID_FILE_PRINT_SETUP, [this] { DoPrintSetup(); });
     m_commands.Add(ID_FILE_PRINT, [this] { DoPrint(); });
     m_commands.Add(ID_FILE_PRINT_PREVIEW, [this] { DoPrintPreview(); });
@@ -497,17 +500,14 @@ void CMainFrame::DoOpen()
         OpenDocumentPath(path);
 }
 
+std::string CMainFrame::SuggestedExport(const std::string& last, const char* ext) const
+{
+    return last.empty() ? m_doc.ExportName(ext) : last;
+}
+
 void CMainFrame::DoExport()
 {
-    // The last picture, else one named after the document beside it.
-    std::string suggested = m_lastExport;
-    if (suggested.empty()) {
-        const std::string& doc = m_doc.GetPathName();
-        const std::size_t name = doc.rfind('/') + 1, dot = doc.rfind('.'); // name is 0 without a folder
-        const bool typed = dot != std::string::npos && dot > name;
-        suggested = doc.empty() ? "Untitled.png" : doc.substr(0, typed ? dot : doc.size()) + ".png";
-    }
-    std::string path = GetPlatform().AskExportPath(suggested);
+    std::string path = GetPlatform().AskExportPath(SuggestedExport(m_lastExport, ".png"));
     if (path.empty())
         return;
     path = WithType(path, ".png");
@@ -516,6 +516,36 @@ void CMainFrame::DoExport()
         return;
     if (ExportPictureTo(path, scale))
         m_lastExport = path;
+}
+
+void CMainFrame::DoExportChip(ChipFile kind)
+{
+    // A PLA holds no functions: refused before any question, as every
+    // command that needs them is.
+    if (m_doc.Device().type == DeviceType::Pla) {
+        ShowStandardMessage(kPlaNotImplemented);
+        return;
+    }
+    const bool fuses = kind == ChipFile::Fuses;
+    std::string& last = m_lastChipExport[fuses ? 0 : 1];
+    int type = fuses ? int(m_chip) : 0;
+    std::string path = GetPlatform().AskFileToWrite(fuses ? "Export Fuse File" : "Export Verilog",
+                                                   SuggestedExport(last, fuses ? ".jed" : ".v"),
+                                                   fuses ? FuseFileTypes() : std::vector<std::string>{"Verilog Files (*.v)"},
+                                                   type);
+    if (path.empty())
+        return;
+    path = WithType(path, fuses ? ".jed" : ".v");
+    const std::vector<Chip> chips = OfferedChips();
+    const Chip chip = fuses && type >= 0 && std::size_t(type) < chips.size() ? chips[std::size_t(type)] : m_chip;
+    if (const std::string error = WriteChipFile(m_doc.Device(), m_doc.Covers(), m_doc.GetPathName(), path, kind, chip);
+        !error.empty()) {
+        ShowStandardMessage(error);
+        return;
+    }
+    last = path;
+    m_chip = chip;
+    m_dialogs->ShowChipSheet(chip);
 }
 
 bool CMainFrame::ExportPictureTo(const std::string& path, double scale)

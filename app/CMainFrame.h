@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CCommandRows.h"
+#include "ChipFile.h"
 
 #include <QMainWindow>
 
@@ -105,6 +106,10 @@ private:
     bool DoSave(bool askName);
     void DoOpen();
     void DoExport();
+    // A fuse file or a Verilog module of the device, then the chip sheet.
+    void DoExportChip(ChipFile kind);
+    // The last file of an export, else one named after the document beside it, with ext.
+    std::string SuggestedExport(const std::string& last, const char* ext) const;
     void DoPrint();
     void DoPrintPreview();
     void DoPrintSetup();
@@ -127,6 +132,8 @@ private:
     std::vector<std::string> m_recent;
     std::unique_ptr<QPrinter> m_printer;
     std::string m_lastExport;
+    std::string m_lastChipExport[2]; // a fuse file, a Verilog module
+    Chip m_chip = Chip::GAL16V8;     // the chip of the last fuse file
     int m_docListener = 0;
     int m_statusListener = 0;
 };

@@ -2,6 +2,7 @@
 #include "CZYLApp.h"
 
 #include "CMainFrame.h"
+#include "ChipFile.h"
 #include "CZYLDoc.h"
 #include "CZYLView.h"
 #include "CommandLine.h"
@@ -107,6 +108,10 @@ bool CZYLApp::RunBatch(const CCommandLine& cmd, int& exitCode)
             return Fail("cannot print " + cmd.file + ": " + error, exitCode);
     } else if (cmd.action == CCommandLine::ExportHandout) {
         if (!ExportHandout(cmd.output, {*m_doc, *m_frame->View(), cmd.file}, error))
+            return Fail(error, exitCode);
+    } else if (const std::optional<ChipFile> kind = ChipFileOf(cmd.output); kind && cmd.action == CCommandLine::Export) {
+        error = WriteChipFile(m_doc->Device(), m_doc->Covers(), cmd.file, cmd.output, *kind, cmd.chip);
+        if (!error.empty())
             return Fail(error, exitCode);
     } else if (cmd.action == CCommandLine::Export) {
         CZYLView* view = m_frame->View();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
+#include "ChipFile.h"
+
 #include <QCommandLineParser>
 #include <QFile>
 #include <QRegularExpression>
@@ -16,6 +18,8 @@ namespace {
 const char kHelp[] =
     "Usage: zyl [FILE.zyl]\n"
     "       zyl --export OUT.png|OUT.svg|OUT.pdf [--scale FACTOR] [FILE.zyl]\n"
+    "       zyl --export OUT.jed [--device GAL16V8|GAL22V10] [FILE.zyl]\n"
+    "       zyl --export OUT.v [FILE.zyl]\n"
     "       zyl --export-kmap OUT.png|OUT.svg|OUT.pdf [--scale FACTOR] [FILE.zyl]\n"
     "       zyl --print FILE.zyl\n"
     "       zyl --export-handout OUT.pdf [FILE.zyl]\n"
@@ -28,9 +32,13 @@ const char kHelp[] =
     "\n"
     "  FILE.zyl           open this document\n"
     "  --export OUT       write the fuse map of FILE.zyl (or of a fresh device)\n"
-    "                     to OUT as PNG, SVG or PDF and exit without a window\n"
+    "                     to OUT as PNG, SVG or PDF and exit without a window;\n"
+    "                     OUT.jed: the JEDEC fuse file for a GAL16V8 or GAL22V10,\n"
+    "                     OUT.v: the functions as a Verilog module\n"
     "  --export-kmap OUT  write the four Karnaugh maps of FILE.zyl (or of a fresh\n"
     "                     device) to OUT as PNG, SVG or PDF and exit\n"
+    "  --device CHIP      the chip of a fuse file: GAL16V8 (the default) or\n"
+    "                     GAL22V10 (ATF16V8B and ATF22V10 take the same files)\n"
     "  --scale FACTOR     pixels per drawing unit of a PNG export, a number\n"
     "                     from 1 to 8 (default 1: 96 pixels per inch)\n"
     "  --print FILE.zyl   print the fuse map of FILE.zyl on the default printer\n"
@@ -134,6 +142,7 @@ struct CZylOptions
     QCommandLineOption exportTo{QStringLiteral("export"), QString(), QStringLiteral("OUT")};
     QCommandLineOption exportKmap{QStringLiteral("export-kmap"), QString(), QStringLiteral("OUT")};
     QCommandLineOption scale{QStringLiteral("scale"), QString(), QStringLiteral("FACTOR")};
+    QCommandLineOption device{QStringLiteral("device"), QString(), QStringLiteral("CHIP")};
     QCommandLineOption print{QStringLiteral("print")};
     QCommandLineOption exportHandout{QStringLiteral("export-handout"), QString(), QStringLiteral("OUT")};
     QCommandLineOption report{QStringLiteral("report")};
@@ -145,7 +154,7 @@ struct CZylOptions
         // "-platform" is one option, as Qt spells its own; "--export" and
         // "-export" are the same.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, exportTo, exportKmap, scale, print, exportHandout, report, check, format});
+        parser.addOptions({help, version, exportTo, exportKmap, scale, device, print, exportHandout, report, check, format});
         for (const char* name : kQtValueOptions)
             parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
         for (const char* name : kQtFlagOptions)
@@ -181,12 +190,28 @@ std::string FormError(const QCommandLineParser& parser, bool parsed, const CZylO
                    bytes.Bytes(value) + "'.";
     }
     for (const QCommandLineOption* once :
-         {&o.exportTo, &o.exportKmap, &o.scale, &o.print, &o.exportHandout, &o.report, &o.check, &o.format})
+         {&o.exportTo, &o.exportKmap, &o.scale, &o.device, &o.print, &o.exportHandout, &o.report, &o.check, &o.format})
         if (parser.optionNames().count(once->names().front()) > 1)
             return "--" + once->names().front().toStdString() + " is given twice.";
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1 && !parser.isSet(o.check))
         return "more than one document given: '" + bytes.Bytes(files[0]) + "' and '" + bytes.Bytes(files[1]) + "'.";
+    return {};
+}
+
+// The chip of a fuse file (--device) fills c; "" when it is one and the
+// output is a fuse file.
+std::string ReadChip(const QCommandLineParser& parser, const CZylOptions& o, CCommandLine& c)
+{
+    if (!parser.isSet(o.device))
+        return {};
+    const QString value = parser.value(o.device);
+    const std::optional<Chip> chip = ParseChip(value.toStdString());
+    if (!chip)
+        return "--device needs GAL16V8 or GAL22V10, not '" + value.toStdString() + "'.";
+    if (c.action != CCommandLine::Export || ChipFileOf(c.output) != ChipFile::Fuses)
+        return "--device applies only to --export of a fuse file (OUT.jed).";
+    c.chip = *chip;
     return {};
 }
 
@@ -203,8 +228,10 @@ std::string ReadOutput(const QCommandLineParser& parser, const CZylOptions& o, c
     if (exportWanted) {
         const char* option = kmapWanted ? "--export-kmap" : "--export";
         c.output = bytes.Bytes(parser.value(kmapWanted ? o.exportKmap : o.exportTo));
-        if (!HasPictureExtension(c.output))
+        if (kmapWanted && !HasPictureExtension(c.output))
             return std::string(option) + " needs an output file ending in .png, .svg or .pdf, not '" + c.output + "'.";
+        if (mapWanted && !HasPictureExtension(c.output) && !ChipFileOf(c.output))
+            return "--export needs an output file ending in .png, .svg, .pdf, .jed or .v, not '" + c.output + "'.";
     }
     if (parser.isSet(o.scale)) {
         const QString value = parser.value(o.scale);
@@ -303,6 +330,8 @@ CCommandLine ParseZylCommandLine(const std::vector<std::string>& args)
     if (desk)
         return c;
     if (const std::string error = ReadOutput(parser, options, bytes, c); !error.empty())
+        return Fail(error);
+    if (const std::string error = ReadChip(parser, options, c); !error.empty())
         return Fail(error);
     return c;
 }

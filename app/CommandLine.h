@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ChipDesign.h"
+
 #include <string>
 #include <vector>
 
@@ -8,6 +10,8 @@
 //
 //   zyl [FILE.zyl]                                   open FILE (Run)
 //   zyl --export OUT.png|.svg|.pdf [--scale N] [FILE] write the picture, exit
+//   zyl --export OUT.jed [--device CHIP] [FILE]      the fuse file for a chip
+//   zyl --export OUT.v [FILE]                        the Verilog module
 //   zyl --export-kmap OUT.png|.svg|.pdf [--scale N] [FILE]   the Karnaugh maps
 //   zyl --print FILE.zyl                             print FILE, exit
 //   zyl --export-handout OUT.pdf [FILE]              the lab handout, exit
@@ -30,6 +34,7 @@ struct CCommandLine
     std::string format = "text";      // --report and --check: "text", "json" or "csv"
     std::string output;  // --export, --export-kmap (.png, .svg or .pdf) or --export-handout (.pdf) target
     double scale = 1.0;  // --scale: pixels per logical unit of a PNG export
+    Chip chip = Chip::GAL16V8; // --device: the chip of a fuse file
     bool platformGiven = false; // a Qt -platform option was given
     std::string message; // Help / Version text, or the Error message; without
                          // a final line feed, an Error message to be shown

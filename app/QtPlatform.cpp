@@ -118,24 +118,29 @@ std::string CQtPlatform::AskOpenPath()
 
 std::string CQtPlatform::AskSavePath(const std::string& suggested)
 {
-    return AskFileToWrite("Save As", suggested, kFilter);
+    int type = 0;
+    return AskFileToWrite("Save As", suggested, {kFilter}, type);
 }
 
 std::string CQtPlatform::AskExportPath(const std::string& suggested)
 {
-    return AskFileToWrite("Export Picture", suggested, "PNG Images (*.png);;SVG Drawings (*.svg);;PDF Documents (*.pdf)");
+    int type = 0;
+    return AskFileToWrite("Export Picture", suggested,
+                         {"PNG Images (*.png)", "SVG Drawings (*.svg)", "PDF Documents (*.pdf)"}, type);
 }
 
-std::string CQtPlatform::AskHandoutPath(const std::string& suggested)
+std::string CQtPlatform::AskFileToWrite(const std::string& title, const std::string& suggested,
+                                       const std::vector<std::string>& types, int& type)
 {
-    return AskFileToWrite("Export Handout", suggested, "PDF Documents (*.pdf)");
-}
-
-std::string CQtPlatform::AskFileToWrite(const char* title, const std::string& suggested, const char* filter)
-{
-    return ChosenPath(QFileDialog::getSaveFileName(Owner(), QString::fromLatin1(title), PathText(suggested),
-                                                   QString::fromLatin1(filter)),
-                      suggested);
+    QStringList filters;
+    for (const std::string& t : types)
+        filters << QString::fromStdString(t);
+    QString chosenType = filters.value(type);
+    const QString chosen = QFileDialog::getSaveFileName(Owner(), QString::fromStdString(title), PathText(suggested),
+                                                        filters.join(QStringLiteral(";;")), &chosenType);
+    if (const qsizetype index = filters.indexOf(chosenType); index >= 0)
+        type = int(index);
+    return ChosenPath(chosen, suggested);
 }
 
 bool CQtPlatform::AskExportScale(double& scale)

@@ -28,7 +28,8 @@ public:
     std::string AskOpenPath() override;
     std::string AskSavePath(const std::string& suggested) override;
     std::string AskExportPath(const std::string& suggested) override;
-    std::string AskHandoutPath(const std::string& suggested) override;
+    std::string AskFileToWrite(const std::string& title, const std::string& suggested,
+                              const std::vector<std::string>& types, int& type) override;
     bool AskExportScale(double& scale) override;
     bool AskNames(CNames& names) override;
     // With a printer installed, the print dialog without its print range
@@ -45,8 +46,6 @@ public:
 
 private:
     std::string ChosenPath(const QString& chosen, const std::string& suggested);
-    // The save dialog titled title on the suggested file, with filter.
-    std::string AskFileToWrite(const char* title, const std::string& suggested, const char* filter);
 
     CMainFrame* m_frame;
 };

@@ -11,10 +11,10 @@
 #include <vector>
 
 // What a real chip is to compute: the four functions of the device as sums
-// of products, with the names the user gave the inputs and outputs. The
-// caller fills it from the document: in a PAL each output's four AND rows as
-// they stand (a row may be the product 0 or the constant 1), in a PROM each
-// output's minimized cover (at most 8 terms for four inputs).
+// of products, with the names the user gave the inputs and outputs.
+// DesignOf (ChipFile.h) fills it from the device: in a PAL each output's AND
+// rows as they stand (a row may be the constant 1), in a PROM each output's
+// minimized cover (at most 8 terms for four inputs).
 //
 // The pins are fixed: inputs A, B, C, D (whatever their names) on pins 2, 3,
 // 4, 5, outputs Y0..Y3 on OutputPin(chip, 0..3).

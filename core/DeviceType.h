@@ -15,6 +15,10 @@ enum class DeviceType
     Pla
 };
 
+// What a command that needs the functions of the device answers in a PLA,
+// which holds none: the menus', the windows' and the exports' refusal.
+inline constexpr char kPlaNotImplemented[] = "\n\nPLA is not commonly used, so this will not be implemented.";
+
 // "PROM", "PAL", "PLA": how files and reports name a type.
 constexpr const char* DeviceTypeName(DeviceType type)
 {

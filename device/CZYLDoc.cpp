@@ -94,3 +94,11 @@ void CZYLDoc::NotifyStatus()
     for (const auto& entry : listeners)
         entry.second();
 }
+
+std::string CZYLDoc::ExportName(const char* ext) const
+{
+    const std::string& path = m_strPathName;
+    const std::size_t name = path.rfind('/') + 1, dot = path.rfind('.'); // name is 0 without a folder
+    const bool typed = dot != std::string::npos && dot > name;
+    return (path.empty() ? "Untitled" : path.substr(0, typed ? dot : path.size())) + ext;
+}

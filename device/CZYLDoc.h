@@ -51,6 +51,9 @@ public:
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true);
     const std::string& GetPathName() const { return m_strPathName; }
+    // The name an export of the document suggests: its path with ext (".png",
+    // ".pdf"...) for its own extension, "Untitled" + ext before a first save.
+    std::string ExportName(const char* ext) const;
     void SetPathName(const std::string& path);
     int AddStatusListener(std::function<void()> listener);
     void RemoveStatusListener(int id);

@@ -286,12 +286,9 @@ bool ExportHandout(const std::string& path, const CHandoutSource& source, std::s
 
 void ExportHandoutFromMenu(CZYLDoc& doc, CZYLView& view)
 {
-    // The document's name with .pdf beside it, else Untitled.pdf.
     const std::string& docPath = doc.GetPathName();
-    const std::size_t name = docPath.rfind('/') + 1, dot = docPath.rfind('.');
-    const bool typed = dot != std::string::npos && dot > name;
-    const std::string suggested = docPath.empty() ? "Untitled.pdf" : docPath.substr(0, typed ? dot : docPath.size()) + ".pdf";
-    std::string path = GetPlatform().AskHandoutPath(suggested);
+    int type = 0;
+    std::string path = GetPlatform().AskFileToWrite("Export Handout", doc.ExportName(".pdf"), {"PDF Documents (*.pdf)"}, type);
     if (path.empty())
         return;
     if (!QString::fromStdString(path).endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

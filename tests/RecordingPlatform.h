@@ -75,7 +75,11 @@ public:
         exportPaths.pop_front();
         return answer;
     }
-    std::string AskHandoutPath(const std::string& suggested) override { return AskExportPath(suggested); }
+    int exportType = -1; // the type AskFileToWrite chooses (-1: the one offered); its paths are exportPaths
+    std::string AskFileToWrite(const std::string&, const std::string& s, const std::vector<std::string>&, int& t) override
+    {
+        return t = exportType < 0 ? t : exportType, AskExportPath(s);
+    }
     bool AskExportScale(double& scale) override { return exportScale(scale); }
     bool AskNames(CNames& n) override { return names && names(n); }
     bool AskPageSetup(CPageSetup& s) override { return pageSetup && pageSetup(s); }

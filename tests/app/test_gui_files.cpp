@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File commands, the recent-file list, printing and the title.
+#include "CChipSheetDlg.h"
+#include "CDialogManager.h"
 #include "CMainFrame.h"
 #include "CommandTable.h"
 #include "CZYLApp.h"
@@ -11,6 +13,7 @@
 #include "SystemPath.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -232,6 +235,39 @@ private slots:
             pages.push_back(data.count("/Type /Page") - data.count("/Type /Pages"));
         }
         QCOMPARE(pages, (std::vector<qsizetype>{15, 15})); // a function 1 everywhere has long steps
+    }
+
+    // File > Export Fuse File and Export Verilog: the type chosen in the
+    // question picks the chip; the chip sheet comes up for it, follows the
+    // device and prints. A PLA is refused before any question, a target
+    // that is not a regular file in one line; nothing is written then.
+    void exportChipFiles()
+    {
+        m_frame->OnCommand(ID_TYPE_PAL);
+        m_platform.exportPaths = {Bytes("lab"), Bytes("lab.v"), Bytes("dir.jed")};
+        m_platform.exportType = 1;
+        m_frame->OnCommand(ID_FILE_EXPORT_FUSES);
+        m_frame->OnCommand(ID_FILE_EXPORT_VERILOG);
+        QFile jed(Path("lab.jed")), verilog(Path("lab.v"));
+        QVERIFY(jed.open(QIODevice::ReadOnly) && jed.readAll().contains("\r\nQF5892*\r\n") &&
+                verilog.open(QIODevice::ReadOnly) && verilog.readAll().startsWith("// PAL device of Untitled, "));
+        auto* sheet = static_cast<CChipSheetDlg*>(m_frame->Dialogs().Dialog(ID_FILE_EXPORT_FUSES));
+        QVERIFY(sheet && sheet->isVisible() && sheet->Text().startsWith("GAL22V10 (also ATF22V10): PAL device of Untitled"));
+        m_frame->OnCommand(ID_INPUT_BLOW_ALL); // every row the constant 1
+        QVERIFY2(sheet->Text().contains("\n  A  2 |       | 23 Y0\n") && sheet->Text().contains("\nY0 (pin 23) = 1 + 1"),
+                 qPrintable(sheet->Text()));
+        m_platform.print = [this](QPrinter& printer) { return printer.setOutputFileName(Path("sheet.pdf")), true; };
+        sheet->OnPrint();
+        QVERIFY(QFile(Path("sheet.pdf")).size() > 1000);
+
+        QVERIFY(QDir().mkdir(Path("dir.jed")));
+        m_frame->OnCommand(ID_FILE_EXPORT_FUSES);
+        m_frame->OnCommand(ID_TYPE_PLA);
+        m_frame->OnCommand(ID_FILE_EXPORT_VERILOG);
+        QCOMPARE(m_platform.Recorded(), (std::vector<std::string>{"S:Cannot export " + Bytes("dir.jed") + ": Is a directory.",
+                                                                  std::string("S:") + kPlaNotImplemented}));
+        QCOMPARE(m_platform.suggestions, (std::vector<std::string>{"Untitled.jed", "Untitled.v", Bytes("lab.jed")}));
+        QVERIFY(!sheet->isVisible());
     }
 
     void startUp()

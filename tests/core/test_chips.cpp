@@ -3,6 +3,8 @@
 // installed: MAME's jedutil decodes each fuse file to equations, which are
 // evaluated here on all 16 inputs; Icarus Verilog simulates each module.
 #include "ChipExport.h"
+#include "DeviceEditor.h"
+#include "DocFile.h"
 #include "Minimize.h"
 
 #include <gtest/gtest.h>
@@ -59,11 +61,39 @@ int Evaluate(const std::string& listing, int pin)
     return equation[2].length() ? ~mask & 0xFFFF : mask;
 }
 
-// Every design on both chips through jedutil, one shell a chip: no error,
-// and each output pin computes the design's function; pin 15 of the GAL16V8
-// drives 0, and no lower pin is an output. Then the first with a fuse changed (its transmission checksum
-// 0000, which means none) and with its transmission checksum changed are
-// refused.
+// What an output is to compute: its ON-set, on the inputs of care (the
+// others are don't cares).
+struct Truth { int on = 0, care = 0xFFFF; };
+using Tables = std::vector<std::array<Truth, 4>>;
+
+Tables TablesOf(const std::vector<ChipDesign>& designs)
+{
+    Tables want(designs.size());
+    for (std::size_t k = 0; k < designs.size(); ++k)
+        for (std::size_t f = 0; f < 4; ++f)
+            want[k][f].on = TruthMask(designs[k].terms[f]);
+    return want;
+}
+
+// Every fuse file for chip through jedutil, one shell: no error, and each
+// output pin computes its function; pin 15 of the GAL16V8 drives 0, and no
+// lower pin is an output.
+void ExpectJedutilComputes(Chip chip, const std::vector<std::string>& files, const Tables& want)
+{
+    std::stringstream out(Shell("for f in *.jed; do jedutil -view $f " + std::string(ChipName(chip)) +
+                                " || echo FAILED; printf '#'; done", files, ".jed"));
+    std::size_t k = 0;
+    for (std::string listing; std::getline(out, listing, '#'); ++k) {
+        ASSERT_TRUE(k < want.size() && listing.find("rror") == listing.find("FAILED")) << listing;
+        for (std::size_t f = 0; f < 4; ++f)
+            ASSERT_EQ(Evaluate(listing, OutputPin(chip, int(f))) & want[k][f].care, want[k][f].on) << listing;
+        ASSERT_EQ(Evaluate(listing, 15), 0) << listing;
+        ASSERT_NE(listing.find(chip == Chip::GAL16V8 ? "Outputs:\n\n15 (" : "Outputs:\n\n20 ("), std::string::npos);
+    }
+    EXPECT_EQ(k, want.size());
+}
+
+// Every design on both chips through jedutil.
 void ExpectJedutilAgrees(const std::vector<ChipDesign>& designs)
 {
     if (Shell("command -v jedutil").empty())
@@ -71,23 +101,8 @@ void ExpectJedutilAgrees(const std::vector<ChipDesign>& designs)
     for (Chip chip : {Chip::GAL16V8, Chip::GAL22V10}) {
         std::vector<std::string> files(designs.size());
         std::ranges::transform(designs, files.begin(), [chip](const ChipDesign& d) { return JedecFile(d, chip).text; });
-        std::stringstream out(Shell("for f in *.jed; do jedutil -view $f " + std::string(ChipName(chip)) +
-                                    " || echo FAILED; printf '#'; done", files, ".jed"));
-        std::size_t k = 0;
-        for (std::string listing; std::getline(out, listing, '#'); ++k) {
-            ASSERT_TRUE(k < designs.size() && listing.find("rror") == listing.find("FAILED")) << listing;
-            for (int f = 0; f < 4; ++f)
-                ASSERT_EQ(Evaluate(listing, OutputPin(chip, f)), TruthMask(designs[k].terms[f])) << listing;
-            ASSERT_EQ(Evaluate(listing, 15), 0) << listing;
-            ASSERT_NE(listing.find(chip == Chip::GAL16V8 ? "Outputs:\n\n15 (" : "Outputs:\n\n20 ("), std::string::npos);
-        }
-        EXPECT_EQ(k, designs.size());
+        ExpectJedutilComputes(chip, files, TablesOf(designs));
     }
-    std::string fuse = JedecFile(designs[0]).text, transmission = fuse;
-    fuse.replace(fuse.size() - 6, 4, "0000")[fuse.find("\nL0000 ") + 7] ^= 1;
-    transmission.replace(transmission.size() - 6, 4, "1234");
-    EXPECT_EQ(Shell("for f in *.jed; do jedutil -view $f GAL16V8 | grep checksum; done", {fuse, transmission}, ".jed"),
-              "Fatal error: Bad fusemap checksum\nFatal error: Bad transmission checksum\n");
 }
 
 // The functions (ON-set masks) 0, step, 2 step, ..., count of them, four to
@@ -107,62 +122,107 @@ std::vector<ChipDesign> PromDesigns(int count, int step)
     return designs;
 }
 
-// PAL rows: the product 0 and the constant 1 one time in six each, else any
-// pattern of the row's eight fuses (x and x' together, or none).
-std::vector<ChipDesign> PalDesigns(int count)
-{
-    std::mt19937 random(24);
-    std::vector<ChipDesign> designs(count);
-    for (int k = 0; k < 16 * count; ++k) {
-        const unsigned pick = random() % 6, fuses = random() % 256;
-        const ProductTerm any{std::uint8_t(fuses & 15), std::uint8_t(fuses >> 4)};
-        designs[k / 16].terms[k / 4 % 4].push_back(pick > 1 ? any : pick ? ProductTerm::One() : ProductTerm::Zero());
-    }
-    return designs;
-}
-
-TEST(Chips, JedutilDecodesSampleAndRefusesDamagedChecksums)
-{
-    auto designs = PromDesigns(400, 163), pal = PalDesigns(300);
-    designs.insert(designs.end(), pal.begin(), pal.end());
-    ExpectJedutilAgrees(designs);
-}
-
 // Labelled long in CTest, which runs it with --gtest_also_run_disabled_tests.
 TEST(Chips, DISABLED_JedutilDecodesEveryPromFunction) { ExpectJedutilAgrees(PromDesigns(65536, 1)); }
 
-// Awkward names (non-ASCII, a special, a digit, a keyword, one name for an
-// input and an output, an empty one, a control character; "module" in the
-// document's name) and random designs, simulated at once: the bench shows
-// the outputs of every design for each m as one binary number.
-TEST(Chips, IcarusSimulatesEveryModule)
+// The modules simulated at once by Icarus Verilog (one "module" word in
+// each): the bench shows the outputs of every module for each m as one
+// binary number, which must hold each output's function where it matters.
+void ExpectIcarusComputes(std::vector<std::string> modules, const Tables& want)
 {
-    auto designs = PalDesigns(20);
-    designs[0] = {{"Ω", "<", "1", "o"}, {"o", "if", "", "é\x07"}, "Module\nendmodule.zyl", "", designs[0].terms};
-    std::vector<std::string> files;
-    std::string bench = "module bench; reg [3:0] m; wire [79:0] y; integer i;\n", table;
-    for (std::size_t k = 0; k < designs.size(); ++k) {
-        designs[k].documentName += std::to_string(k);
-        files.push_back(VerilogModule(designs[k]));
+    const std::size_t bits = 4 * modules.size();
+    std::string bench = "module bench; reg [3:0] m; wire [" + std::to_string(bits - 1) + ":0] y; integer i;\n";
+    for (std::size_t k = 0; k < modules.size(); ++k) {
         const std::regex word("\\bmodule\\b");
-        EXPECT_EQ(std::distance(std::sregex_iterator(files[k].begin(), files[k].end(), word), {}), 1) << files[k];
+        EXPECT_EQ(std::distance(std::sregex_iterator(modules[k].begin(), modules[k].end(), word), {}), 1) << modules[k];
         std::smatch name;
-        std::regex_search(files[k], name, std::regex("\nmodule (\\w+) "));
-        const auto y = [k](std::size_t f) { return ", y[" + std::to_string(4 * k + f) + "]"; };
-        bench += name[1].str() + " u" + std::to_string(k) + "(m[3], m[2], m[1], m[0]" + y(0) + y(1) + y(2) + y(3);
+        std::regex_search(modules[k], name, std::regex("\nmodule (\\w+) "));
+        bench += name[1].str() + " u" + std::to_string(k) + "(m[3], m[2], m[1], m[0]";
+        for (std::size_t f = 0; f < 4; ++f)
+            bench += ", y[" + std::to_string(4 * k + f) + "]";
         bench += ");\n";
     }
-    files.push_back(bench + "initial for (i = 0; i < 16; i = i + 1) begin m = i; #1 $display(\"%0d %b\", i, y); end\n"
-                            "endmodule\n");
-    for (int m = 0; m < 16; ++m) {
-        table += std::to_string(m) + " ";
-        for (int bit = 79; bit >= 0; --bit)
-            table += "01"[TruthMask(designs[bit / 4].terms[bit % 4]) >> m & 1];
-        table += "\n";
+    modules.push_back(bench + "initial for (i = 0; i < 16; i = i + 1) begin m = i; #1 $display(\"%b\", y); end\n"
+                              "endmodule\n");
+    std::stringstream out(Shell("iverilog -Wall -o sim *.v && vvp -n sim", modules, ".v"));
+    int m = 0;
+    for (std::string line; std::getline(out, line) && line.size() == bits; ++m)
+        for (std::size_t bit = 0; bit < bits; ++bit)
+            if (const Truth& t = want[bit / 4][bit % 4]; t.care >> m & 1) {
+                ASSERT_EQ(line[bits - 1 - bit], "01"[t.on >> m & 1]) << "m = " << m << ", y[" << bit << "]";
+            }
+    EXPECT_EQ(m, 16) << out.str();
+}
+
+// Saved PROM documents (random tables with don't cares) and PAL documents
+// (random rows, a constant 1 one time in four, the product 0 where a
+// variable comes in both forms) exported by the program itself, the sample
+// the usual runs check: jedutil and Icarus Verilog
+// compute each document's truth table on both chips and as a module (a
+// damaged checksum refused), beside
+// a module of awkward names (non-ASCII, a special, a digit, a keyword, one
+// name for an input and an output, an empty one, a control character;
+// "module" in the document's name). A PLA and a folder as the target are
+// refused in one line, nothing written.
+TEST(Chips, CommandLineExportsComputeTheDocuments)
+{
+#ifndef ZYL_PROGRAM
+    GTEST_SKIP() << "built without the program";
+#else
+    if (Shell("(command -v jedutil; command -v iverilog) | wc -l") != "2\n")
+        GTEST_SKIP() << "jedutil (mame-tools) or iverilog is not installed";
+    std::mt19937 random(7);
+    std::vector<std::string> documents;
+    Tables want(24);
+    for (std::size_t k = 0; k < want.size(); ++k) {
+        Device device;
+        DeviceEditor e(device);
+        e.SetType(k % 2 ? DeviceType::Pal : DeviceType::Prom);
+        for (int r = 0; r < 16 && k % 2; ++r)
+            e.SetAndRow(r, random() % 4 ? ProductTerm{std::uint8_t(random() % 16), std::uint8_t(random() % 16)}
+                                        : ProductTerm::One());
+        for (int f = 0; f < 4; ++f) {
+            if (k % 2)
+                e.RederivePalColumn(f);
+            for (int r = 0; r < 16; ++r) {
+                if (k % 2 == 0)
+                    e.SetPromEntry(f, r, "01X"[random() % 3]);
+                want[k][f].on |= (device.Entry(f, r) == '1') << r;
+                want[k][f].care &= ~((device.Entry(f, r) == 'X') << r);
+            }
+        }
+        documents.push_back(SaveDocumentToString(device));
     }
-    if (Shell("command -v iverilog").empty())
-        GTEST_SKIP() << "iverilog is not installed";
-    EXPECT_EQ(Shell("iverilog -Wall -o sim *.v && vvp -n sim", files, ".v"), table);
+    const std::string zyl = ZYL_PROGRAM " --export ";
+    std::stringstream out(Shell("for f in 1*.zyl; do for c in GAL16V8 GAL22V10; do " + zyl + "$f.$c.jed --device $c $f;"
+                                " done; " + zyl + "$f.v $f; done; for f in *16V8.jed *22V10.jed *.v; do cat $f; "
+                                "printf '\\036'; done", documents, ".zyl"));
+    std::vector<std::string> files[3];
+    for (std::string file; std::getline(out, file, '\036');)
+        files[std::min<std::size_t>(2, (files[0].size() + files[1].size() + files[2].size()) / 24)].push_back(file);
+    ASSERT_EQ(files[2].size(), 24u) << out.str();
+    for (Chip chip : {Chip::GAL16V8, Chip::GAL22V10})
+        ExpectJedutilComputes(chip, files[int(chip)], want);
+    // A fuse changed (the transmission checksum then 0000, which means
+    // none), and the transmission checksum changed: both refused.
+    std::string fuse = files[0][0], transmission = fuse;
+    fuse.replace(fuse.size() - 6, 4, "0000")[fuse.find("\nL0000 ") + 7] ^= 1;
+    transmission.replace(transmission.size() - 6, 4, "1234");
+    EXPECT_EQ(Shell("for f in *.jed; do jedutil -view $f GAL16V8 | grep checksum; done", {fuse, transmission}, ".jed"),
+              "Fatal error: Bad fusemap checksum\nFatal error: Bad transmission checksum\n");
+    const ChipDesign awkward{{"Ω", "<", "1", "o"}, {"o", "if", "", "é\x07"}, "Module\nendmodule.zyl", "",
+                             PromDesigns(4, 4661)[0].terms};
+    files[2].push_back(VerilogModule(awkward));
+    want.push_back(TablesOf({awkward})[0]);
+    ExpectIcarusComputes(files[2], want);
+
+    Device pla;
+    DeviceEditor(pla).SetType(DeviceType::Pla);
+    EXPECT_EQ(Shell("mkdir d.jed; " + zyl + "p.v 100000.zyl; echo $?; " + zyl + "d.jed; echo $?; ls",
+                    {SaveDocumentToString(pla)}, ".zyl"),
+              "zyl: Cannot export p.v: PLA is not commonly used, so this will not be implemented.\n1\n"
+              "zyl: Cannot export d.jed: Is a directory.\n1\n100000.zyl\nd.jed\nout\n");
+#endif
 }
 
 // The refusal names the output as the user does, its pin and what the pin

@@ -7,8 +7,7 @@
 // entries and the tests rely on them.
 enum ZylCommandId : int
 {
-    // File (the framework's numbers), our own picture export and the
-    // handout.
+    // File (the framework's numbers) and our own exports.
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
@@ -19,6 +18,8 @@ enum ZylCommandId : int
     ID_FILE_MRU_FILE1 = 57616, // .. 57619 for the four recent files
     ID_APP_EXIT = 57665,
     ID_FILE_EXPORT = 32900,
+    ID_FILE_EXPORT_FUSES = 32904,   // the JEDEC fuse file for a real chip
+    ID_FILE_EXPORT_VERILOG = 32905, // the Verilog module
     ID_FILE_EXPORT_HANDOUT = 32906, // the lab handout as a PDF file
     ID_FILE_PRINT_HANDOUT = 32907,  // the lab handout on the printer
 

@@ -14,7 +14,10 @@ public:
     std::string AskOpenPath() override { return {}; }
     std::string AskSavePath(const std::string&) override { return {}; }
     std::string AskExportPath(const std::string&) override { return {}; }
-    std::string AskHandoutPath(const std::string&) override { return {}; }
+    std::string AskFileToWrite(const std::string&, const std::string&, const std::vector<std::string>&, int&) override
+    {
+        return {};
+    }
     bool AskExportScale(double&) override { return false; }
     bool AskNames(CNames&) override { return false; }
     bool AskPageSetup(CPageSetup&) override { return false; }

@@ -53,8 +53,12 @@ public:
     virtual std::string AskOpenPath() = 0;
     virtual std::string AskSavePath(const std::string& suggested) = 0;
     virtual std::string AskExportPath(const std::string& suggested) = 0;
-    // The PDF file of the handout; "" when cancelled.
-    virtual std::string AskHandoutPath(const std::string& suggested) = 0;
+    // The file a save or an export writes, asked under title with the file
+    // types it offers, each "Name (*.ext)": type is the index of the one
+    // offered first, and on return of the one the user chose. "" when
+    // cancelled.
+    virtual std::string AskFileToWrite(const std::string& title, const std::string& suggested,
+                                      const std::vector<std::string>& types, int& type) = 0;
     // The scale of a PNG export (pixels per unit); false when cancelled.
     virtual bool AskExportScale(double& scale) = 0;
     // The names dialog, starting from names; true with the names the user

@@ -10,7 +10,6 @@
 
 namespace {
 
-const char kPlaNotImplemented[] = "\n\nPLA is not commonly used, so this will not be implemented.";
 const char kPromAndHardWired[] = "The input AND array in the PROM is hard-wired.\n\n";
 const char kPalOrHardWired[] = "The output OR array for the PAL is hard-wired.";
 const char kNotPal[] = "\n\nThe ZYL is not in PAL mode,\nno simplification will be processed.";
