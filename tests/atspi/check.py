@@ -34,7 +34,15 @@ program = None
 
 def fail(message):
     print("FAILED: " + message)
+    list_tree()
     sys.exit(1)
+
+
+def list_tree():
+    """With ZYL_ATSPI_LIST set, prints the whole tree (to see the names)."""
+    if os.environ.get("ZYL_ATSPI_LIST") and program:
+        for role, name, states, depth in tree():
+            print("  " * depth + role + " " + repr(name))
 
 
 def zyl_app():
@@ -160,9 +168,7 @@ def main():
                 if words:
                     print("%s:%d: %s" % (os.path.basename(script), number, " ".join(words)), flush=True)
                     step(words)
-        if os.environ.get("ZYL_ATSPI_LIST"):
-            for role, name, states, depth in tree():
-                print("  " * depth + role + " " + repr(name))
+        list_tree()
     finally:
         stop()
     print("passed")
