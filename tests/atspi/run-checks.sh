@@ -28,7 +28,8 @@ if ((${#missing[@]})); then
     exit 77
 fi
 
-# A display number nobody uses.
+# A display number nobody uses, far above those people start by hand
+# (CTest runs these tests one at a time: RESOURCE_LOCK).
 display=
 for n in $(seq 140 199); do
     if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then
@@ -41,15 +42,16 @@ done
 work=$(mktemp -d)
 Xvfb ":$display" -screen 0 1400x1050x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
+wm=
 cleanup() {
-    kill "$wm" 2>/dev/null
+    [ -n "$wm" ] && kill "$wm" 2>/dev/null
     kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
 }
-wm=
 trap cleanup EXIT
-for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
+[ -e /tmp/.X11-unix/X$display ] || { echo "the X server did not start"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=":$display"
 openbox >"$work/openbox.log" 2>&1 &
 wm=$!
