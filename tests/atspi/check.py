@@ -88,8 +88,8 @@ def matching(role, regex, states=()):
     return [n for n in tree() if n[0] == role and pattern.search(n[1]) and set(states) <= n[2]]
 
 
-def until(test, what):
-    deadline = time.time() + 10
+def until(test, what, seconds=20):
+    deadline = time.time() + seconds
     while True:
         result = test()
         if result is True:
@@ -109,7 +109,16 @@ def start(args):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     program = subprocess.Popen([ZYL] + [work_path(a) for a in args], env=env)
     until(lambda: zyl_app() is not None or "not on the bus yet", "zyl on the bus")
-    until(lambda: bool(matching("frame", ".", ["active"])) or "no active window", "zyl's window")
+
+    # The window manager gives the new window the focus; should it not
+    # have, as on a busy machine, it is asked to.
+    def active():
+        if matching("frame", ".", ["active"]):
+            return True
+        subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.pid), "windowactivate"],
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return "no active window"
+    until(active, "zyl's window")
 
 
 def stop():

@@ -17,7 +17,7 @@ for l in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launc
     [ -x "$l" ] && launcher=$l && break
 done
 missing=()
-for tool in Xvfb openbox xdotool dbus-run-session; do
+for tool in Xvfb openbox xdotool xprop dbus-run-session; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 [ -n "$launcher" ] || missing+=(at-spi-bus-launcher)
@@ -55,7 +55,11 @@ for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; don
 export DISPLAY=":$display"
 openbox >"$work/openbox.log" 2>&1 &
 wm=$!
-sleep 0.5
+# The window manager is up when it names itself on the root window.
+for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+done
 
 mkdir -m 700 "$work/runtime"
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
