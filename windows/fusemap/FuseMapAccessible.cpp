@@ -204,8 +204,9 @@ void CFuseMapAccessible::DeviceChanged(const DeviceChange& change)
             QAccessible::updateAccessibility(&renamed);
         }
     }
-    for (CAccessibleItem* line : m_lines) {
-        QAccessibleEvent renamed(line, QAccessible::NameChanged);
+    const std::size_t lines = std::min(m_lines.size(), m_view.Logic().AnnotationLines().size());
+    for (std::size_t i = 0; i < lines; ++i) {
+        QAccessibleEvent renamed(m_lines[i], QAccessible::NameChanged);
         QAccessible::updateAccessibility(&renamed);
     }
 }
