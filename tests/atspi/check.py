@@ -15,6 +15,9 @@ A script is a list of steps, one a line ('#' starts a comment):
   has ROLE REGEX [STATE..] at least one such object, with these states
   none ROLE REGEX          no such object
   same NAME EXPECTED       the work folder's file has the bytes of EXPECTED
+  header TABLE row|column N REGEX
+                           the header of row or column N of the table named
+                           by TABLE (a regular expression) matches
 A role is AT-SPI's role name with '_' for blanks (table_cell, push_button).
 The tree checks are tried again for a few seconds, as the bus is late.
 """
@@ -42,7 +45,7 @@ def fail(message):
 def list_tree():
     """With ZYL_ATSPI_LIST set, prints the whole tree (to see the names)."""
     if os.environ.get("ZYL_ATSPI_LIST") and program:
-        for role, name, states, depth in tree():
+        for role, name, states, depth, _ in tree():
             print("  " * depth + role + " " + repr(name))
 
 
@@ -66,7 +69,7 @@ def walk(node, out, depth=0):
         count = node.childCount
     except Exception:
         return
-    out.append((role, name, states, depth))
+    out.append((role, name, states, depth, node))
     for i in range(min(count, 2000)):
         child = node.getChildAtIndex(i)
         if child is not None:
@@ -140,6 +143,17 @@ def count(role, n, regex):
     until(test, "count %s %s %r" % (role, n, regex))
 
 
+def header(table, kind, index, regex):
+    """True, or what the header is."""
+    tables = matching("table", table)
+    if not tables:
+        return "no table"
+    t = tables[0][4].queryTable()
+    cell = t.getColumnHeader(index) if kind == "column" else t.getRowHeader(index)
+    name = cell.name if cell else None
+    return bool(name is not None and re.search(regex, name)) or repr(name)
+
+
 def same(path, expected_path):
     """True, or the differences as a unified diff."""
     expected = open(expected_path, "rb").read()
@@ -176,6 +190,8 @@ def step(words):
         until(lambda: not matching(args[0], args[1]) or matching(args[0], args[1])[0][1], "none " + " ".join(args))
     elif op == "same":
         until(lambda: same(work_path(args[0]), os.path.join(SOURCE, args[1])), "same " + " ".join(args))
+    elif op == "header":
+        until(lambda: header(args[0], args[1], int(args[2]), args[3]), "header " + " ".join(args))
     else:
         fail("unknown step " + op)
 

@@ -137,6 +137,8 @@ private slots:
         QCOMPARE(cell->role(), QAccessible::Cell);
         QCOMPARE(cell->text(QAccessible::Name), QString("OR fuse, output Y1, minterm 5, intact"));
         QVERIFY(cell->state().checked && !cell->state().focused);
+        QCOMPARE(cell->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name), "output Y1");
+        QCOMPARE(cell->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name), "minterm 5, A'BC'D");
         QCOMPARE(map->child(5)->text(QAccessible::Name), QString("Y0 = Σm ( 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, "
                                                                   "12, 13, 14, 15 ) with don't care 1"));
 

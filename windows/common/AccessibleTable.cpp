@@ -7,6 +7,53 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+// A row's or a column's header: its text, placed over its cells.
+class CAccessibleTableHeader : public QAccessibleInterface
+{
+public:
+    CAccessibleTableHeader(CAccessibleTable& table, Qt::Orientation orientation, int index)
+        : m_table(table)
+        , m_orientation(orientation)
+        , m_index(index)
+    {
+    }
+    bool isValid() const override { return m_table.isValid(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_table.window(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return &m_table; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return {};
+        const CAccessibleGrid& grid = m_table.Grid();
+        return Q(m_orientation == Qt::Horizontal ? grid.ColumnHeader(m_index) : grid.RowHeader(m_index));
+    }
+    QRect rect() const override
+    {
+        const CAccessibleGrid& grid = m_table.Grid();
+        const bool column = m_orientation == Qt::Horizontal;
+        QRect all;
+        for (int i = 0; i < (column ? grid.Rows() : grid.Columns()); ++i)
+            all |= m_table.ScreenRect(column ? grid.CellRect(i, m_index) : grid.CellRect(m_index, i));
+        return all;
+    }
+    QAccessible::Role role() const override
+    {
+        return m_orientation == Qt::Horizontal ? QAccessible::ColumnHeader : QAccessible::RowHeader;
+    }
+    QAccessible::State state() const override { return m_table.state(); }
+
+private:
+    CAccessibleTable& m_table;
+    Qt::Orientation m_orientation;
+    int m_index;
+};
+
 } // namespace
 
 CAccessibleTable::CAccessibleTable(QWidget* widget, const CAccessibleGrid& grid, QAccessibleInterface* parent,
@@ -27,6 +74,21 @@ void CAccessibleTable::DeleteCells() const
     for (QAccessible::Id id : m_cellIds)
         QAccessible::deleteAccessibleInterface(id);
     m_cellIds.clear();
+    m_headers.clear();
+}
+
+QList<QAccessibleInterface*> CAccessibleTable::Header(Qt::Orientation orientation, int index) const
+{
+    const bool column = orientation == Qt::Horizontal;
+    if (index < 0 || index >= (column ? m_grid.Columns() : m_grid.Rows()) ||
+        (column ? m_grid.ColumnHeader(index) : m_grid.RowHeader(index)).empty())
+        return {};
+    QAccessibleInterface*& header = m_headers[{column, index}];
+    if (!header) {
+        header = new CAccessibleTableHeader(const_cast<CAccessibleTable&>(*this), orientation, index);
+        m_cellIds.push_back(QAccessible::registerAccessibleInterface(header));
+    }
+    return {header};
 }
 
 CAccessibleTableCell* CAccessibleTable::Cell(int row, int column) const

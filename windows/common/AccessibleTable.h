@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <vector>
 
 class CAccessibleTableCell;
@@ -41,6 +42,10 @@ public:
     void NotifyCellFocused(int row, int column);
     // The cell's accessible object (made on first use).
     CAccessibleTableCell* Cell(int row, int column) const;
+    // The header of a row or a column, an object of its own (role
+    // RowHeader or ColumnHeader) named by the grid's header text; none
+    // where that text is empty.
+    QList<QAccessibleInterface*> Header(Qt::Orientation orientation, int index) const;
     const CAccessibleGrid& Grid() const { return m_grid; }
     QRect ScreenRect(const ZRect& logical) const;
     QWidget* Widget() const { return m_widget; }
@@ -92,7 +97,8 @@ private:
     QAccessibleInterface* m_parent;
     ToScreen m_toScreen;
     mutable std::vector<CAccessibleTableCell*> m_cells; // row-major, made on first use
-    mutable std::vector<QAccessible::Id> m_cellIds;
+    mutable std::vector<QAccessible::Id> m_cellIds; // the headers' too
+    mutable std::map<std::pair<int, int>, QAccessibleInterface*> m_headers; // by orientation and index
 };
 
 // One cell of an accessible table.
@@ -118,10 +124,10 @@ public:
 
     bool isSelected() const override { return false; }
     int columnExtent() const override { return 1; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return m_table.Header(Qt::Horizontal, m_column); }
     int columnIndex() const override { return m_column; }
     int rowExtent() const override { return 1; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return m_table.Header(Qt::Vertical, m_row); }
     int rowIndex() const override { return m_row; }
     QAccessibleInterface* table() const override { return &m_table; }
 
