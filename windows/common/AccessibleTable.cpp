@@ -8,24 +8,17 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // A row's or a column's header: its text, placed over its cells.
-class CAccessibleTableHeader : public QAccessibleInterface
+class CAccessibleTableHeader : public CAccessibleLeaf
 {
 public:
     CAccessibleTableHeader(CAccessibleTable& table, Qt::Orientation orientation, int index)
-        : m_table(table)
+        : CAccessibleLeaf(&table)
+        , m_table(table)
         , m_orientation(orientation)
         , m_index(index)
     {
     }
     bool isValid() const override { return m_table.isValid(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_table.window(); }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return &m_table; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    void setText(QAccessible::Text, const QString&) override {}
     QString text(QAccessible::Text t) const override
     {
         if (t != QAccessible::Name)
@@ -233,7 +226,8 @@ QAccessibleInterface* CAccessibleTable::cellAt(int row, int column) const { retu
 // --- Cells ----------------------------------------------------------------------
 
 CAccessibleTableCell::CAccessibleTableCell(CAccessibleTable& table, int row, int column)
-    : m_table(table)
+    : CAccessibleLeaf(&table)
+    , m_table(table)
     , m_row(row)
     , m_column(column)
 {
@@ -276,8 +270,8 @@ void* CAccessibleTableCell::interface_cast(QAccessible::InterfaceType type)
 // --- Items ------------------------------------------------------------------------
 
 CAccessibleItem::CAccessibleItem(QWidget* widget, QAccessibleInterface* parent, Description description)
-    : m_widget(widget)
-    , m_parent(parent)
+    : CAccessibleLeaf(parent)
+    , m_widget(widget)
     , m_description(std::move(description))
 {
 }

@@ -13,6 +13,25 @@
 
 class CAccessibleTableCell;
 
+// What every object without children inside a table or a widget shares:
+// it belongs to its parent's window and stands for no QObject.
+class CAccessibleLeaf : public QAccessibleInterface
+{
+public:
+    explicit CAccessibleLeaf(QAccessibleInterface* parent) : m_parent(parent) {}
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_parent->window(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return m_parent; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+private:
+    QAccessibleInterface* m_parent;
+};
+
 // A grid drawn by a widget, as a table on the accessibility bus: its cells
 // (role table cell, in rows) carry the grid's names, values and states, its
 // rows and columns the header texts. Everything is read from the grid when
@@ -102,21 +121,13 @@ private:
 };
 
 // One cell of an accessible table.
-class CAccessibleTableCell : public QAccessibleInterface, public QAccessibleTableCellInterface
+class CAccessibleTableCell : public CAccessibleLeaf, public QAccessibleTableCellInterface
 {
 public:
     CAccessibleTableCell(CAccessibleTable& table, int row, int column);
 
     bool isValid() const override { return m_table.isValid(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_table.window(); }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return &m_table; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
@@ -140,7 +151,7 @@ private:
 // A drawn thing that is no table: a line of text (role StaticText) or
 // something a press acts on (role Button, with the press action), a child
 // of the widget's accessible object, which owns it as a child table.
-class CAccessibleItem : public QAccessibleInterface, public QAccessibleActionInterface
+class CAccessibleItem : public CAccessibleLeaf, public QAccessibleActionInterface
 {
 public:
     struct Description
@@ -154,15 +165,7 @@ public:
     CAccessibleItem(QWidget* widget, QAccessibleInterface* parent, Description description);
 
     bool isValid() const override { return !m_widget.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_parent->window(); }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return m_parent; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return m_description.screenRect(); }
     QAccessible::Role role() const override { return m_description.role; }
     QAccessible::State state() const override;
@@ -174,6 +177,5 @@ public:
 
 private:
     QPointer<QWidget> m_widget;
-    QAccessibleInterface* m_parent;
     Description m_description;
 };
