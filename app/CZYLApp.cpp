@@ -12,6 +12,8 @@
 #include "PictureExport.h"
 #include "QtPlatform.h"
 
+#include "FocusStyle.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <QPrinter>
@@ -81,6 +83,8 @@ void CZYLApp::Start()
     QCoreApplication::setApplicationName(QStringLiteral(ZYL_SETTINGS_APPLICATION));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZYL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZYL_APP_ID));
+    static const bool supported = (InstallKeyboardAndReaderSupport(), true);
+    (void)supported;
 
     m_doc = std::make_unique<CZYLDoc>();
     if (!m_given)

@@ -32,6 +32,13 @@ test_packages=(
     libbenchmark-dev
     xvfb
     xauth
+    openbox
+    xdotool
+    x11-utils
+    dbus
+    at-spi2-core
+    python3-pyatspi
+    qt6-base-private-dev
     clang
     libclang-rt-14-dev
     desktop-file-utils
