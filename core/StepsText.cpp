@@ -252,6 +252,7 @@ void LayOutCoverCost(const CDerivation& d, std::vector<CStepsBlock>& out)
 CStepsBlock CoverTable(const CDerivation& d, const CStepsInput& in)
 {
     CStepsBlock t = Table({"#", "Cover", "Terms", "Recorded"});
+    t.covers = true;
     if (in.pal)
         t.header.push_back(Plain("PAL"));
     for (int s = 0; s < static_cast<int>(d.covers.size()); ++s) {

@@ -38,6 +38,7 @@ struct CStepsBlock
     std::vector<CStepsRich> header;           // table
     std::vector<std::vector<CStepsRich>> rows; // table
     std::vector<int> markedRows;              // highlighted: essential primes, the programmed cover
+    bool covers = false;                      // the lowest-cost covers, one a row
 };
 
 // What the caller minimizes and for what.

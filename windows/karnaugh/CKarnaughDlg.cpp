@@ -292,6 +292,54 @@ void PaintKarnaughMaps(QPainter& p, const Device& device, const CKarnaughGroups&
     p.restore();
 }
 
+// --- The keyboard ---------------------------------------------------------
+
+QRect CKarnaughCanvas::CursorRect() const
+{
+    const ZRect r = KarnaughCellRect(m_cursor.f, m_cursor.row, m_cursor.column);
+    return QRectF(r.left * Factor(), r.top * Factor(), r.Width() * Factor(), r.Height() * Factor()).toAlignedRect();
+}
+
+void CKarnaughCanvas::OpenPopup(const CKarnaughHit& cell, const QPoint& global)
+{
+    const int item = GetPlatform().TrackPopup(TableValuePopupItems(), ZPoint{global.x(), global.y()});
+    if (item >= 0 && item < 3)
+        KarnaughPopupValue(m_doc, cell, TableValueOfPopupItem(item));
+}
+
+void CKarnaughCanvas::keyPressEvent(QKeyEvent* event)
+{
+    const CCellKey key = CellKeyOf(*event);
+    if (key.move) {
+        m_cue.Navigated();
+        update(CursorRect());
+        m_cursor = KarnaughMoveCursor(m_cursor, *key.move);
+        update(CursorRect());
+        if (showRect)
+            showRect(CursorRect());
+    } else if (key.action == CCellKey::Click || key.action == CCellKey::ShiftClick) {
+        KarnaughLeftClick(m_doc, m_cursor, key.action == CCellKey::ShiftClick);
+    } else if (key.action == CCellKey::Popup) {
+        OpenPopup(m_cursor, mapToGlobal(CursorRect().bottomLeft()));
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void CKarnaughCanvas::focusInEvent(QFocusEvent* event)
+{
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        m_cue.Navigated();
+    update(CursorRect());
+    QWidget::focusInEvent(event);
+}
+
+void CKarnaughCanvas::focusOutEvent(QFocusEvent* event)
+{
+    update(CursorRect());
+    QWidget::focusOutEvent(event);
+}
+
 // --- The window -------------------------------------------------------------
 
 CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
@@ -315,7 +363,16 @@ CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
     buttons->addWidget(close);
     m_canvas = new CKarnaughCanvas(doc, this);
     m_scroll = new CKarnaughScroll(m_canvas, this);
+    // The keys go to the maps' cells, which keep their cursor in sight.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_canvas->showRect = [this](const QRect& r) {
+        m_scroll->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + 8, r.height() / 2 + 8);
+    };
     m_scroll->zoom.AddKeys(*this);
+    // The maps first in the Tab order: the window opens with the focus on them.
+    setTabOrder(m_canvas, copy);
+    setTabOrder(copy, print);
+    setTabOrder(print, close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(m_scroll, 1);

@@ -5,6 +5,7 @@
 #include "CZYLDoc.h"
 #include "KarnaughLogic.h"
 
+#include "CellKeys.h"
 #include "Highlight.h"
 #include "Platform.h"
 #include "TruthTableLogic.h"
@@ -17,6 +18,7 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -109,7 +111,13 @@ public:
         // The maps lie on the palette's base colour, as a document does.
         setBackgroundRole(QPalette::Base);
         setAutoFillBackground(true);
+        setFocusPolicy(Qt::StrongFocus);
     }
+
+    // The keyboard cursor's cell, and where the window scrolls to keep a
+    // rectangle of the canvas in sight.
+    const CKarnaughHit& Cursor() const { return m_cursor; }
+    std::function<void(const QRect&)> showRect;
 
     void Reload()
     {
@@ -162,7 +170,16 @@ protected:
         if (m_zoom != kActualZoom)
             p.scale(Factor(), Factor());
         PaintKarnaughMaps(p, m_doc.Device(), m_groups, Emphasis(), CKarnaughColours::FromPalette(palette()));
+        if (m_cue.Shows(hasFocus())) {
+            p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(CursorRect().adjusted(3, 3, -3, -3));
+        }
     }
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
     void mouseMoveEvent(QMouseEvent* event) override
     {
@@ -200,17 +217,19 @@ protected:
 
     void contextMenuEvent(QContextMenuEvent* event) override
     {
-        const std::optional<CKarnaughHit> cell = KarnaughHitCell(Logical(event->pos()));
-        if (!cell)
-            return;
-        const QPoint global = event->globalPos();
-        const int item = GetPlatform().TrackPopup(TableValuePopupItems(), ZPoint{global.x(), global.y()});
-        if (item >= 0 && item < 3)
-            KarnaughPopupValue(m_doc, *cell, TableValueOfPopupItem(item));
+        const std::optional<CKarnaughHit> cell = event->reason() == QContextMenuEvent::Keyboard
+                                                     ? m_cursor
+                                                     : KarnaughHitCell(Logical(event->pos()));
+        if (cell)
+            OpenPopup(*cell, event->globalPos());
     }
 
 private:
     double Factor() const { return m_zoom / 100.0; }
+    // The popup on a cell, opened at a screen position.
+    void OpenPopup(const CKarnaughHit& cell, const QPoint& global);
+    // The cursor's cell on the canvas, at the zoom.
+    QRect CursorRect() const;
     // The one conversion of a position on the canvas to the maps' units.
     ZPoint Logical(const QPoint& pos) const { return DeviceToLogical(pos, Factor()); }
 
@@ -238,4 +257,6 @@ private:
     std::optional<CKarnaughHit> m_hoverCell;
     bool m_sharing = false;
     int m_zoom = kActualZoom;
+    CKarnaughHit m_cursor{0, 0, 0};
+    CFocusCue m_cue;
 };

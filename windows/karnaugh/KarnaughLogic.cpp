@@ -280,6 +280,25 @@ std::vector<CKarnaughGroupRef> KarnaughGroupsAt(const CKarnaughGroups& groups, i
     return found;
 }
 
+CKarnaughHit KarnaughMoveCursor(const CKarnaughHit& cell, CCursorKey key)
+{
+    int row = cell.f / 2 * 4 + cell.row;
+    int column = cell.f % 2 * 4 + cell.column;
+    switch (key) {
+    case CCursorKey::Left: --column; break;
+    case CCursorKey::Right: ++column; break;
+    case CCursorKey::Up: --row; break;
+    case CCursorKey::Down: ++row; break;
+    case CCursorKey::Home: column -= cell.column; break;
+    case CCursorKey::End: column += 3 - cell.column; break;
+    case CCursorKey::PageUp: row -= cell.row; break;
+    case CCursorKey::PageDown: row += 3 - cell.row; break;
+    }
+    row = std::clamp(row, 0, 7);
+    column = std::clamp(column, 0, 7);
+    return {row / 4 * 2 + column / 4, row % 4, column % 4};
+}
+
 // --- Cell values and clicks ------------------------------------------------------
 
 char KarnaughCellValue(const Device& device, int f, int m) { return TableCellValue(device, f, m); }

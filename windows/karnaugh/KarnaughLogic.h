@@ -3,6 +3,7 @@
 
 #include "Geometry.h"
 #include "ProductTerm.h"
+#include "TruthTableLogic.h"
 
 #include <array>
 #include <cstdint>
@@ -164,6 +165,13 @@ struct CKarnaughGroupRef
 std::optional<CKarnaughGroupRef> KarnaughHitGroup(const CKarnaughGroups& groups, const ZPoint& point);
 // The groups of f covering the minterm.
 std::vector<CKarnaughGroupRef> KarnaughGroupsAt(const CKarnaughGroups& groups, int f, int m);
+
+// The keyboard cursor over the cells after a key. The arrows move over
+// the four maps as they stand (0 and 1 above 2 and 3) as over one 8 x 8
+// grid, into the neighbouring map at an inner edge; Home and End go to the
+// first and the last column of the map, Page Up and Page Down to its first
+// and last row; the cursor stops at the outer edges.
+CKarnaughHit KarnaughMoveCursor(const CKarnaughHit& cell, CCursorKey key);
 
 // --- Cell values and clicks ----------------------------------------------------
 

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -130,6 +131,9 @@ public:
         return qRound(LayOutPage(blocks, 0, Metrics()).width * Factor());
     }
 
+    // The covers' row the keyboard is on, -1 for none.
+    int Stop() const { return m_stop; }
+
     // Home, Ctrl+Home: the page's top left; End, Ctrl+End: its bottom.
     void ScrollTo(bool end)
     {
@@ -184,6 +188,54 @@ protected:
                 p.drawLine(t.box.x + 1, baseline - fm.capHeight() - 2, t.box.x + t.box.w - 2,
                            baseline - fm.capHeight() - 2);
         }
+        if (m_cue && hasFocus() && m_stop >= 0) {
+            const CStepsRect& r = m_page.stops[static_cast<std::size_t>(m_stop)].row;
+            p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r.x + 1, r.y + 1, r.w - 2, r.h - 2);
+        }
+    }
+
+    // Tab and Shift+Tab step through the covers' rows before they leave the page.
+    bool focusNextPrevChild(bool next) override
+    {
+        const int at = m_stop + (next ? 1 : -1);
+        if (hasFocus() && m_stop >= 0 && at >= 0 && at < static_cast<int>(m_page.stops.size())) {
+            SetStop(at);
+            return true;
+        }
+        return QAbstractScrollArea::focusNextPrevChild(next);
+    }
+
+    void focusInEvent(QFocusEvent* event) override
+    {
+        const int stops = static_cast<int>(m_page.stops.size());
+        if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+            m_cue = true;
+            SetStop(stops == 0 ? -1 : event->reason() == Qt::TabFocusReason ? 0 : stops - 1);
+        }
+        viewport()->update();
+        QAbstractScrollArea::focusInEvent(event);
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        viewport()->update();
+        QAbstractScrollArea::focusOutEvent(event);
+    }
+
+    // Return or Space on a row with a "Program" link programs its cover.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool activate = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                              event->key() == Qt::Key_Space;
+        if (activate && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && m_stop >= 0) {
+            const int program = m_page.stops[static_cast<std::size_t>(m_stop)].program;
+            if (program >= 0 && onProgram)
+                onProgram(program);
+            return;
+        }
+        QAbstractScrollArea::keyPressEvent(event);
     }
 
     void mouseMoveEvent(QMouseEvent* event) override
@@ -205,6 +257,23 @@ protected:
     }
 
 private:
+    // The keyboard on covers' row i, scrolled into sight.
+    void SetStop(int i)
+    {
+        m_stop = i;
+        viewport()->update();
+        if (i < 0)
+            return;
+        const CStepsRect& r = m_page.stops[static_cast<std::size_t>(i)].row;
+        QScrollBar& bar = *verticalScrollBar();
+        const int top = qRound(r.y * Factor()) - 8;
+        const int bottom = qRound((r.y + r.h) * Factor()) + 8;
+        if (top < bar.value())
+            bar.setValue(top);
+        else if (bottom > bar.value() + viewport()->height())
+            bar.setValue(bottom - viewport()->height());
+    }
+
     const CStepsPlaced* LinkAt(const QPoint& pos) const
     {
         const ZPoint at =
@@ -248,6 +317,7 @@ private:
         const CStepsMetrics metrics = Metrics();
         const double z = Factor();
         m_page = LayOutPage(m_blocks, static_cast<int>(viewport()->width() / z), metrics);
+        m_stop = std::min(m_stop, static_cast<int>(m_page.stops.size()) - 1);
         horizontalScrollBar()->setRange(0, std::max(0, qRound(m_page.width * z) - viewport()->width()));
         horizontalScrollBar()->setPageStep(viewport()->width());
         verticalScrollBar()->setRange(0, std::max(0, qRound(m_page.height * z) - viewport()->height()));
@@ -262,6 +332,8 @@ private:
     std::vector<CStepsBlock> m_blocks;
     bool m_laidOut = false;
     CStepsPage m_page;
+    int m_stop = -1;
+    bool m_cue = false; // the row's mark shows once the page was reached by Tab
     QFont m_widthFont;
     std::unordered_map<std::string, int> m_widths[2];
 };

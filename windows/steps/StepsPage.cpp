@@ -27,6 +27,16 @@ struct CLines
     int lines = 1;
 };
 
+// The cover a table row's "Program" link programs, -1 for none.
+int ProgramLink(const std::vector<CStepsRich>& row)
+{
+    for (const CStepsRich& cell : row)
+        for (const CStepsSpan& span : cell)
+            if (span.program >= 0)
+                return span.program;
+    return -1;
+}
+
 class CPager
 {
 public:
@@ -124,6 +134,9 @@ public:
                                                    static_cast<int>(r - 1)) != b.markedRows.end();
             if (marked)
                 m_page.marked.push_back({kMargin, m_y, left[columns] - kMargin, height});
+            if (b.covers && r > 0)
+                m_page.stops.push_back({{kMargin, m_y, left[columns] - kMargin, height}, static_cast<int>(r - 1),
+                                        ProgramLink(b.rows[r - 1])});
             m_page.rules.push_back({kMargin, m_y, left[columns] - kMargin, 1});
             for (std::size_t c = 0; c < cells[r].size(); ++c) {
                 const std::vector<CRun>& runs = cells[r][c].runs;

@@ -30,8 +30,18 @@ struct CStepsPlaced
     CStepsShade shade = CStepsShade::Page;
 };
 
+// A row of the covers' table as the keyboard reaches it: cover s, and the
+// cover its "Program" link programs (-1 for a row without one).
+struct CStepsStop
+{
+    CStepsRect row;
+    int cover = -1;
+    int program = -1;
+};
+
 struct CStepsPage
 {
+    std::vector<CStepsStop> stops;  // the covers' rows, in page order
     std::vector<CStepsPlaced> texts;
     std::vector<CStepsRect> rules;  // thin lines: w or h is 1
     std::vector<CStepsRect> marked; // the blocks' marked rows

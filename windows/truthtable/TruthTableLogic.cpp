@@ -7,6 +7,8 @@
 #include "TruthTableLayout.h"
 #include "Utf8.h"
 
+#include <algorithm>
+
 
 const char* const kTableSopLimitMessage =
     "\n\nThe function entered has more than 4 SOP terms\n and so cannot be implemented\n\nby this four SOP-term PAL.";
@@ -46,6 +48,24 @@ std::optional<CTableCell> TableHitCell(const ZPoint& point)
             if (TableClickRect(f, r).Contains(point))
                 return CTableCell{f, r};
     return std::nullopt;
+}
+
+CTableCell TableMoveCursor(const CTableCell& cell, CCursorKey key)
+{
+    CTableCell next = cell;
+    switch (key) {
+    case CCursorKey::Left: --next.f; break;
+    case CCursorKey::Right: ++next.f; break;
+    case CCursorKey::Up: --next.r; break;
+    case CCursorKey::Down: ++next.r; break;
+    case CCursorKey::Home: next.f = 0; break;
+    case CCursorKey::End: next.f = Device::kFunctions - 1; break;
+    case CCursorKey::PageUp: next.r = 0; break;
+    case CCursorKey::PageDown: next.r = Device::kRows - 1; break;
+    }
+    next.f = std::clamp(next.f, 0, Device::kFunctions - 1);
+    next.r = std::clamp(next.r, 0, Device::kRows - 1);
+    return next;
 }
 
 bool TableOpensValuePopup(const ZPoint& rightClick) { return TableOutputArea().Contains(rightClick); }

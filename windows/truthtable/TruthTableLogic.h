@@ -27,6 +27,25 @@ struct CTableCell
     friend bool operator==(const CTableCell&, const CTableCell&) = default;
 };
 
+// The keys that move a keyboard cursor over a surface's cells.
+enum class CCursorKey
+{
+    Left,
+    Right,
+    Up,
+    Down,
+    Home,
+    End,
+    PageUp,
+    PageDown
+};
+
+// The keyboard cursor over the output cells after a key: Left and Right
+// to the neighbouring function, Up and Down to the neighbouring row, Home
+// and End to the first and the last function of the row, Page Up and Page
+// Down to the first and the last row; it stops at the edges.
+CTableCell TableMoveCursor(const CTableCell& cell, CCursorKey key);
+
 // Click area of output f in row r: (215 + 30f, 135 + 25r, 238 + 30f, 157 + 25r).
 ZRect TableClickRect(int f, int r);
 // The output columns (cursor and popup).
