@@ -10,6 +10,8 @@
 #include "PictureExport.h"
 #include "QtPlatform.h"
 
+#include "FocusStyle.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <QPrinter>
@@ -80,6 +82,8 @@ void CZYLApp::Start()
     QCoreApplication::setApplicationName(QStringLiteral(ZYL_SETTINGS_APPLICATION));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZYL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ZYL_APP_ID));
+    static const bool supported = (InstallKeyboardAndReaderSupport(), true);
+    (void)supported;
 
     m_doc = std::make_unique<CZYLDoc>();
     if (!m_given)

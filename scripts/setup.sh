@@ -32,6 +32,11 @@ test_packages=(
     libbenchmark-dev
     xvfb
     xauth
+    openbox
+    xdotool
+    dbus
+    at-spi2-core
+    python3-pyatspi
     clang
     libclang-rt-14-dev
     desktop-file-utils

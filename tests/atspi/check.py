@@ -1,0 +1,171 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Drives zyl with keys alone and reads it as a screen reader does, from
+the accessibility bus: check.py ZYL SOURCE_DIR WORK_DIR SCRIPT...
+
+A script is a list of steps, one a line ('#' starts a comment):
+  start [DOCUMENT]         start zyl (again), with a document: a path in the
+                           sources, or @NAME for a file in the work folder
+  copy SOURCE NAME         copy a file of the sources into the work folder
+  keys KEY...              press keys (xdotool names) in the focused window
+  type TEXT                type the text
+  wait SECONDS             let the program work
+  app NAME                 the program is on the bus by this name
+  count ROLE N REGEX       exactly N objects of the role whose names match
+  has ROLE REGEX [STATE..] at least one such object, with these states
+  none ROLE REGEX          no such object
+  same NAME EXPECTED       the work folder's file has the bytes of EXPECTED
+A role is AT-SPI's role name with '_' for blanks (table_cell, push_button).
+The tree checks are tried again for a few seconds, as the bus is late.
+"""
+import os
+import re
+import shlex
+import shutil
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+ZYL, SOURCE, WORK = sys.argv[1:4]
+program = None
+
+
+def fail(message):
+    print("FAILED: " + message)
+    sys.exit(1)
+
+
+def zyl_app():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        try:
+            if app and app.get_process_id() == program.pid:
+                return app
+        except Exception:
+            pass
+    return None
+
+
+def walk(node, out, depth=0):
+    try:
+        role = node.getRoleName()
+        name = node.name or ""
+        states = {pyatspi.stateToString(s) for s in node.getState().getStates()}
+        count = node.childCount
+    except Exception:
+        return
+    out.append((role, name, states, depth))
+    for i in range(min(count, 2000)):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            walk(child, out, depth + 1)
+
+
+def tree():
+    app = zyl_app()
+    if app is None:
+        return []
+    nodes = []
+    walk(app, nodes)
+    return nodes
+
+
+def matching(role, regex, states=()):
+    role = role.replace("_", " ")
+    pattern = re.compile(regex)
+    return [n for n in tree() if n[0] == role and pattern.search(n[1]) and set(states) <= n[2]]
+
+
+def until(test, what):
+    deadline = time.time() + 10
+    while True:
+        result = test()
+        if result is True:
+            return
+        if time.time() > deadline:
+            fail(what + ": " + str(result))
+        time.sleep(0.3)
+
+
+def work_path(name):
+    return os.path.join(WORK, name[1:]) if name.startswith("@") else os.path.join(SOURCE, name)
+
+
+def start(args):
+    global program
+    stop()
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    program = subprocess.Popen([ZYL] + [work_path(a) for a in args], env=env)
+    until(lambda: zyl_app() is not None or "not on the bus yet", "zyl on the bus")
+    until(lambda: bool(matching("frame", ".", ["active"])) or "no active window", "zyl's window")
+
+
+def stop():
+    global program
+    if program and program.poll() is None:
+        program.terminate()
+        try:
+            program.wait(5)
+        except subprocess.TimeoutExpired:
+            program.kill()
+            program.wait()
+    program = None
+
+
+def count(role, n, regex):
+    def test():
+        found = len(matching(role, regex))
+        return found == int(n) or "found %d" % found
+    until(test, "count %s %s %r" % (role, n, regex))
+
+
+def step(words):
+    op, args = words[0], words[1:]
+    if op == "start":
+        start(args)
+    elif op == "copy":
+        shutil.copyfile(os.path.join(SOURCE, args[0]), os.path.join(WORK, args[1]))
+    elif op == "keys":
+        subprocess.run(["xdotool", "key", "--delay", "120"] + args, check=True)
+        time.sleep(0.4)
+    elif op == "type":
+        subprocess.run(["xdotool", "type", "--delay", "60", " ".join(args)], check=True)
+        time.sleep(0.3)
+    elif op == "wait":
+        time.sleep(float(args[0]))
+    elif op == "app":
+        until(lambda: zyl_app().name == args[0] or zyl_app().name, "app name")
+    elif op == "count":
+        count(args[0], args[1], args[2])
+    elif op == "has":
+        until(lambda: bool(matching(args[0], args[1], args[2:])) or "none", "has " + " ".join(args))
+    elif op == "none":
+        until(lambda: not matching(args[0], args[1]) or matching(args[0], args[1])[0][1], "none " + " ".join(args))
+    elif op == "same":
+        expected = open(os.path.join(SOURCE, args[1]), "rb").read()
+        until(lambda: os.path.exists(work_path(args[0])) and open(work_path(args[0]), "rb").read() == expected
+              or "differs", "same " + " ".join(args))
+    else:
+        fail("unknown step " + op)
+
+
+def main():
+    try:
+        for script in sys.argv[4:]:
+            for number, line in enumerate(open(script, encoding="utf-8"), 1):
+                words = shlex.split(line, comments=True)
+                if words:
+                    print("%s:%d: %s" % (os.path.basename(script), number, " ".join(words)), flush=True)
+                    step(words)
+        if os.environ.get("ZYL_ATSPI_LIST"):
+            for role, name, states, depth in tree():
+                print("  " * depth + role + " " + repr(name))
+    finally:
+        stop()
+    print("passed")
+
+
+main()
