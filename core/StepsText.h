@@ -75,6 +75,10 @@ std::string StepsLatex(const std::vector<CStepsBlock>& blocks);
 // packages of a basic LaTeX installation (run twice for the tables).
 std::string StepsLatexDocument(const std::vector<CStepsBlock>& blocks);
 
+// What a run says in plain text: a complement as a trailing apostrophe;
+// links belong to the window and are left out.
+std::string PlainRich(const CStepsRich& rich);
+
 // The product in the given names, a bar over each complemented one: "1"
 // without literals, "0" for the product 0.
 CStepsRich TermRich(ProductTerm term, const std::string* names);

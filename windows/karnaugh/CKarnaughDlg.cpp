@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CKarnaughDlg.h"
 
+#include "AccessibleTable.h"
 #include "CZYLDoc.h"
 #include "DrawRichText.h"
 #include "Highlight.h"
 #include "Platform.h"
 #include "TruthTableLogic.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -292,6 +295,103 @@ void PaintKarnaughMaps(QPainter& p, const Device& device, const CKarnaughGroups&
     p.restore();
 }
 
+// --- The screen reader ------------------------------------------------------
+
+namespace {
+
+// The maps' canvas on the accessibility bus: four tables, one a map.
+class CKarnaughAccessible : public QAccessibleWidget
+{
+public:
+    explicit CKarnaughAccessible(CKarnaughCanvas* canvas)
+        : QAccessibleWidget(canvas, QAccessible::Pane, QStringLiteral("Karnaugh maps"))
+    {
+        for (int f = 0; f < 4; ++f) {
+            m_tables[static_cast<std::size_t>(f)] = new CAccessibleTable(
+                canvas, canvas->AccessGrid(f), this, [canvas](const ZRect& r) { return canvas->ToScreen(r); });
+            QAccessible::registerAccessibleInterface(m_tables[static_cast<std::size_t>(f)]);
+        }
+    }
+    ~CKarnaughAccessible() override
+    {
+        for (CAccessibleTable* table : m_tables)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(table));
+    }
+    CKarnaughAccessible(const CKarnaughAccessible&) = delete;
+    CKarnaughAccessible& operator=(const CKarnaughAccessible&) = delete;
+
+    CAccessibleTable& Table(int f) const { return *m_tables[static_cast<std::size_t>(f)]; }
+    int childCount() const override { return 4; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 && index < 4 ? m_tables[static_cast<std::size_t>(index)] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto found = std::find(m_tables.begin(), m_tables.end(), child);
+        return found == m_tables.end() ? -1 : static_cast<int>(found - m_tables.begin());
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (CAccessibleTable* table : m_tables)
+            if (table->rect().contains(x, y))
+                return table;
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        const CKarnaughCanvas& canvas = static_cast<const CKarnaughCanvas&>(*widget());
+        return Table(canvas.Cursor().f).focusChild();
+    }
+
+private:
+    std::array<CAccessibleTable*, 4> m_tables{};
+};
+
+// The canvas' interface when a reader is listening, else none.
+CKarnaughAccessible* AccessibleOf(CKarnaughCanvas* canvas)
+{
+    return QAccessible::isActive() ? dynamic_cast<CKarnaughAccessible*>(QAccessible::queryAccessibleInterface(canvas))
+                                   : nullptr;
+}
+
+} // namespace
+
+QAccessibleInterface* MapsFactory(const QString&, QObject* object)
+{
+    auto* canvas = dynamic_cast<CKarnaughCanvas*>(object);
+    return canvas ? new CKarnaughAccessible(canvas) : nullptr;
+}
+
+QRect CKarnaughCanvas::ToScreen(const ZRect& r) const
+{
+    const QRect shown =
+        QRectF(r.left * Factor(), r.top * Factor(), r.Width() * Factor(), r.Height() * Factor()).toAlignedRect();
+    return QRect(mapToGlobal(shown.topLeft()), shown.size());
+}
+
+void CKarnaughCanvas::Reload()
+{
+    m_groups = KarnaughGroups(m_doc.Device(), m_doc.Covers());
+    m_hoverGroup.reset();
+    update();
+    CKarnaughAccessible* accessible = AccessibleOf(this);
+    if (!accessible) {
+        m_announced.clear();
+        return;
+    }
+    const bool first = m_announced.empty();
+    m_announced.resize(4 * 16);
+    for (int f = 0; f < 4; ++f)
+        for (int cell = 0; cell < 16; ++cell) {
+            std::string name = m_access[static_cast<std::size_t>(f)].CellName(cell / 4, cell % 4);
+            std::string& told = m_announced[static_cast<std::size_t>(f * 16 + cell)];
+            if (!first && name != told)
+                accessible->Table(f).NotifyCellChanged(cell / 4, cell % 4);
+            told = std::move(name);
+        }
+}
+
 // --- The keyboard ---------------------------------------------------------
 
 QRect CKarnaughCanvas::CursorRect() const
@@ -315,6 +415,8 @@ void CKarnaughCanvas::keyPressEvent(QKeyEvent* event)
         update(CursorRect());
         m_cursor = KarnaughMoveCursor(m_cursor, *key.move);
         update(CursorRect());
+        if (CKarnaughAccessible* accessible = AccessibleOf(this))
+            accessible->Table(m_cursor.f).NotifyCellFocused(m_cursor.row, m_cursor.column);
         if (showRect)
             showRect(CursorRect());
     } else if (key.action == CCellKey::Click || key.action == CCellKey::ShiftClick) {

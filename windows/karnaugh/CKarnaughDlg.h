@@ -5,7 +5,10 @@
 #include "CZYLDoc.h"
 #include "KarnaughLogic.h"
 
+#include "AccessibleTable.h"
 #include "CellKeys.h"
+#include "FocusCue.h"
+#include "FocusStyle.h"
 #include "Highlight.h"
 #include "Platform.h"
 #include "TruthTableLogic.h"
@@ -18,11 +21,14 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
 
 class CKarnaughCanvas;
+// The canvas' interface on the accessibility bus: its four maps as tables.
+QAccessibleInterface* MapsFactory(const QString& className, QObject* object);
 class CKarnaughScroll;
 class QPainter;
 
@@ -112,19 +118,21 @@ public:
         setBackgroundRole(QPalette::Base);
         setAutoFillBackground(true);
         setFocusPolicy(Qt::StrongFocus);
+        UseAccessibleFactory(MapsFactory, this);
     }
 
     // The keyboard cursor's cell, and where the window scrolls to keep a
     // rectangle of the canvas in sight.
     const CKarnaughHit& Cursor() const { return m_cursor; }
+    // Map f for a screen reader.
+    const CAccessibleGrid& AccessGrid(int f) const { return m_access[static_cast<std::size_t>(f)]; }
+    // A cell's rectangle in the maps' units, in global pixels.
+    QRect ToScreen(const ZRect& r) const;
     std::function<void(const QRect&)> showRect;
 
-    void Reload()
-    {
-        m_groups = KarnaughGroups(m_doc.Device(), m_doc.Covers());
-        m_hoverGroup.reset();
-        update();
-    }
+    // The groups again, a repaint, and a screen reader told of every cell
+    // whose value or groups changed.
+    void Reload();
 
     const CKarnaughGroups& Groups() const { return m_groups; }
     const CZYLDoc& Document() const { return m_doc; }
@@ -170,10 +178,10 @@ protected:
         if (m_zoom != kActualZoom)
             p.scale(Factor(), Factor());
         PaintKarnaughMaps(p, m_doc.Device(), m_groups, Emphasis(), CKarnaughColours::FromPalette(palette()));
-        if (m_cue.Shows(hasFocus())) {
-            p.setPen(QPen(palette().color(QPalette::Highlight), 2));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(CursorRect().adjusted(3, 3, -3, -3));
+        if (m_cue.Shown(hasFocus())) {
+            // In the canvas' pixels, as wide at every zoom.
+            p.resetTransform();
+            DrawFocusCue(p, QRectF(CursorRect()).adjusted(6, 6, -6, -6));
         }
     }
 
@@ -259,4 +267,9 @@ private:
     int m_zoom = kActualZoom;
     CKarnaughHit m_cursor{0, 0, 0};
     CFocusCue m_cue;
+    std::array<CKarnaughAccessGrid, 4> m_access{CKarnaughAccessGrid(m_doc, m_groups, m_cursor, 0),
+                                                CKarnaughAccessGrid(m_doc, m_groups, m_cursor, 1),
+                                                CKarnaughAccessGrid(m_doc, m_groups, m_cursor, 2),
+                                                CKarnaughAccessGrid(m_doc, m_groups, m_cursor, 3)};
+    std::vector<std::string> m_announced; // the cells' names a reader was last told, by f and row-major
 };

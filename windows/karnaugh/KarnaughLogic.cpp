@@ -2,6 +2,7 @@
 #include "KarnaughLogic.h"
 
 #include "CZYLDoc.h"
+#include "StepsText.h"
 #include "TruthTableLogic.h"
 
 #include <algorithm>
@@ -312,4 +313,58 @@ void KarnaughLeftClick(CZYLDoc& doc, const CKarnaughHit& cell, bool shiftClick)
 void KarnaughPopupValue(CZYLDoc& doc, const CKarnaughHit& cell, char v)
 {
     TablePopupValue(doc, CTableCell{cell.f, KarnaughMinterm(cell.row, cell.column)}, v);
+}
+
+// --- The maps read aloud ---------------------------------------------------------
+
+namespace {
+
+const char* const kGrayCodes[] = {"00", "01", "11", "10"};
+
+
+} // namespace
+
+std::string CKarnaughAccessGrid::Caption() const
+{
+    return "Karnaugh map of " + m_doc.Device().names.functions[static_cast<std::size_t>(m_f)];
+}
+
+std::string CKarnaughAccessGrid::RowHeader(int row) const
+{
+    const auto& v = m_doc.Device().names.variables;
+    return v[0] + v[1] + " = " + kGrayCodes[row & 3];
+}
+
+std::string CKarnaughAccessGrid::ColumnHeader(int column) const
+{
+    const auto& v = m_doc.Device().names.variables;
+    return v[2] + v[3] + " = " + kGrayCodes[column & 3];
+}
+
+std::string CKarnaughAccessGrid::CellValue(int row, int column) const
+{
+    const char value = KarnaughCellValue(m_doc.Device(), m_f, KarnaughMinterm(row, column));
+    return value == 0 ? std::string() : std::string(1, value);
+}
+
+std::string CKarnaughAccessGrid::CellName(int row, int column) const
+{
+    const Device& device = m_doc.Device();
+    const int m = KarnaughMinterm(row, column);
+    const std::string value = CellValue(row, column);
+    std::string name = device.names.functions[static_cast<std::size_t>(m_f)] + ", minterm " + std::to_string(m) +
+                       ", " + (value.empty() ? "no value" : value);
+    const std::vector<CKarnaughGroupRef> covering = KarnaughGroupsAt(m_groups, m_f, m);
+    name += covering.empty() ? ", no group" : covering.size() == 1 ? ", group " : ", groups ";
+    for (std::size_t i = 0; i < covering.size(); ++i) {
+        const CKarnaughGroup& group =
+            m_groups[static_cast<std::size_t>(m_f)][static_cast<std::size_t>(covering[i].g)];
+        name += (i > 0 ? ", " : "") + PlainRich(TermRich(group.product, device.names.variables.data()));
+    }
+    return name;
+}
+
+bool CKarnaughAccessGrid::CellFocused(int row, int column) const
+{
+    return m_cursor.f == m_f && m_cursor.row == row && m_cursor.column == column;
 }

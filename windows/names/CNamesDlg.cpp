@@ -99,10 +99,8 @@ void CNamesDlg::CreateControls()
         m_variable[i] = new QComboBox(this);
         m_variable[i]->setEditable(true);
         label->setBuddy(m_variable[i]);
-        // The box and the field typed into, each read by its name.
-        const QString name = QStringLiteral("Name of variable %1").arg(i + 1);
-        m_variable[i]->setAccessibleName(name);
-        m_variable[i]->lineEdit()->setAccessibleName(name);
+        // A reader names the box by its value, and the field typed into by this.
+        m_variable[i]->lineEdit()->setAccessibleName(QStringLiteral("Name of variable %1").arg(i + 1));
         m_variable[i]->setInsertPolicy(QComboBox::NoInsert);
         // The completer would replace a typed "x" by the item "X" (it
         // matches regardless of case); without it, matching is exact.

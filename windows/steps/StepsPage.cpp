@@ -189,3 +189,38 @@ CStepsPage LayOutPage(const std::vector<CStepsBlock>& blocks, int pageWidth, con
     pager.Finish();
     return page;
 }
+
+namespace {
+
+// A table row read aloud, and its "Program" link's button.
+void ReadRow(const CStepsBlock& b, std::size_t r, std::vector<CStepsReadItem>& items)
+{
+    const std::vector<CStepsRich>& row = b.rows[r];
+    std::string text;
+    for (std::size_t c = 0; c < row.size() && c < b.header.size(); ++c) {
+        const std::string cell = PlainRich(row[c]);
+        if (!cell.empty())
+            text += (text.empty() ? "" : "; ") + PlainRich(b.header[c]) + ": " + cell;
+    }
+    const int cover = b.covers ? static_cast<int>(r) : -1;
+    items.push_back({CStepsReadItem::Text, text, -1, cover});
+    if (const int program = ProgramLink(row); program >= 0)
+        items.push_back({CStepsReadItem::Button, "Program cover " + std::to_string(program + 1), program, cover});
+}
+
+} // namespace
+
+std::vector<CStepsReadItem> StepsReadingOrder(const std::vector<CStepsBlock>& blocks)
+{
+    std::vector<CStepsReadItem> items;
+    for (const CStepsBlock& b : blocks) {
+        if (b.kind != CStepsBlock::Table) {
+            items.push_back({b.kind == CStepsBlock::Heading ? CStepsReadItem::Heading : CStepsReadItem::Text,
+                             PlainRich(b.text)});
+            continue;
+        }
+        for (std::size_t r = 0; r < b.rows.size(); ++r)
+            ReadRow(b, r, items);
+    }
+    return items;
+}

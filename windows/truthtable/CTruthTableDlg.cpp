@@ -113,7 +113,11 @@ void CTruthTableDlg::CreateControls()
     AddText(this, "Right Click to get the Pop-up menu for value selection.", 29, 307, 140, 19);
 }
 
-void CTruthTableDlg::Reload() { update(); }
+void CTruthTableDlg::Reload()
+{
+    m_grid->AnnounceChanges();
+    update();
+}
 
 void CTruthTableDlg::OnShowNumbers()
 {

@@ -2,9 +2,12 @@
 #pragma once
 
 #include "CellKeys.h"
+#include "FocusCue.h"
 #include "TruthTableLogic.h"
 
 #include <QWidget>
+
+#include <array>
 
 class CZYLDoc;
 
@@ -20,7 +23,10 @@ public:
     CTruthTableGrid(CZYLDoc& doc, QWidget* parent);
 
     const CTableCell& Cursor() const { return m_cursor; }
-    const CZYLDoc& Document() const { return m_doc; }
+    const CAccessibleGrid& AccessGrid() const { return m_access; }
+    // Tells a screen reader of every output cell whose value changed since
+    // the last call (the dialog calls it at every refill).
+    void AnnounceChanges();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,7 +40,12 @@ private:
     QRect CellRect(const CTableCell& cell) const;
     void OpenPopup();
 
+    // The table on the accessibility bus, when a reader asks for it.
+    class CAccessibleTable* Accessible();
+
     CZYLDoc& m_doc;
     CTableCell m_cursor;
+    CTableAccessGrid m_access{m_doc, m_cursor};
+    std::array<char, 4 * 16> m_announced{}; // the values a reader was last told
     CFocusCue m_cue;
 };

@@ -24,16 +24,3 @@ struct CCellKey
     Action action = None;
 };
 CCellKey CellKeyOf(const QKeyEvent& event);
-
-// The keyboard cursor's focus cue: no mark until the user navigates by
-// keyboard (a cursor key, or Tab into the surface), then a mark while the
-// surface has the focus. Print, export and copy never draw it.
-class CFocusCue
-{
-public:
-    void Navigated() { m_shown = true; }
-    bool Shows(bool hasFocus) const { return m_shown && hasFocus; }
-
-private:
-    bool m_shown = false;
-};
