@@ -37,6 +37,7 @@ test_packages=(
     dbus
     at-spi2-core
     python3-pyatspi
+    qt6-base-private-dev
     clang
     libclang-rt-14-dev
     desktop-file-utils
