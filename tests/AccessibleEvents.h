@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QAccessible>
-#include <QString>
 #include <QStringList>
 
 #ifdef ZYL_QPA_ACCESSIBILITY
@@ -20,53 +19,43 @@ class CAccessibleEvents
 public:
     CAccessibleEvents()
     {
-        Recorder() = this;
+        s_recorder = this;
         SetActive(true);
         m_previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             QAccessibleInterface* about = event->accessibleInterface();
-            Recorder()->events << QString("%1 %2 %3")
-                                      .arg(event->type(), 0, 16)
-                                      .arg(about ? about->role() : -1, 0, 16)
-                                      .arg(about ? about->text(QAccessible::Name) : QString());
+            s_recorder->m_events << QString("%1 %2 %3")
+                                        .arg(event->type(), 0, 16)
+                                        .arg(about ? about->role() : -1, 0, 16)
+                                        .arg(about ? about->text(QAccessible::Name) : QString());
         });
     }
     ~CAccessibleEvents()
     {
         QAccessible::installUpdateHandler(m_previous);
         SetActive(false);
-        Recorder() = nullptr;
     }
-    CAccessibleEvents(const CAccessibleEvents&) = delete;
-    CAccessibleEvents& operator=(const CAccessibleEvents&) = delete;
 
+    static bool Active() { return QAccessible::isActive(); }
     // The events of one type about objects of one role, as the objects' names.
     QStringList Of(QAccessible::Event type, QAccessible::Role role = QAccessible::Cell) const
     {
-        QStringList names;
         const QString prefix = QString("%1 %2 ").arg(type, 0, 16).arg(role, 0, 16);
-        for (const QString& e : events)
+        QStringList names;
+        for (const QString& e : m_events)
             if (e.startsWith(prefix))
                 names << e.mid(prefix.size());
         return names;
     }
 
-    QStringList events;
-    static bool Active() { return QAccessible::isActive(); }
-
 private:
-    static void SetActive(bool on)
+    static void SetActive([[maybe_unused]] bool on)
     {
 #ifdef ZYL_QPA_ACCESSIBILITY
         if (QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility())
             platform->setActive(on);
-#else
-        (void)on;
 #endif
     }
-    static CAccessibleEvents*& Recorder()
-    {
-        static CAccessibleEvents* recorder = nullptr;
-        return recorder;
-    }
+    static inline CAccessibleEvents* s_recorder = nullptr;
     QAccessible::UpdateHandler m_previous = nullptr;
+    QStringList m_events;
 };

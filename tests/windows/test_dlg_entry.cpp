@@ -137,11 +137,9 @@ private slots:
         m_doc->Edit([&names](DeviceEditor& e) { e.SetNames(names); });
         CMintermDlg& minDlg = Open(ID_EDIT_MINTERMS);
         CMintermDlg& maxDlg = Open(ID_EDIT_MAXTERMS);
-        const std::pair<QWidget*, const char*> fields[] = {
-            {minDlg.TermEdit(0), "F0 minterms"},     {minDlg.DontCareEdit(1), "G don't cares"},
-            {maxDlg.TermEdit(3), "K maxterms"},      {maxDlg.DontCareEdit(2), "H don't cares"}};
-        for (const auto& [field, name] : fields)
-            QCOMPARE(field->accessibleName(), QString::fromUtf8(name));
+        QCOMPARE(QStringList({minDlg.TermEdit(0)->accessibleName(), minDlg.DontCareEdit(1)->accessibleName(),
+                              maxDlg.TermEdit(3)->accessibleName(), maxDlg.DontCareEdit(2)->accessibleName()}),
+                 QStringList({"F0 minterms", "G don't cares", "K maxterms", "H don't cares"}));
         QStringList pictures;
         for (CMintermDlg* dlg : {&minDlg, &maxDlg})
             for (const QLabel* label : dlg->findChildren<QLabel*>())

@@ -157,7 +157,8 @@ TEST(Karnaugh, CellsAreTheirTruthTableEntries)
     EXPECT_FALSE(KarnaughHitCell({KarnaughMapRect(3).right, KarnaughMapRect(3).top})); // past the map
 }
 
-// The keyboard cursors stop at the outer edges; on the maps the arrows
+// The keyboard cursors stop at the outer edges (the rest of the truth
+// table's moves: the key sequences of the window tests); on the maps the arrows
 // cross into the neighbouring map, Home/End and the Page keys stay in one.
 TEST(Karnaugh, CursorKeysMoveAsTheSurfacesStand)
 {
@@ -168,12 +169,8 @@ TEST(Karnaugh, CursorKeysMoveAsTheSurfacesStand)
         {{2, 2, 1}, K::End, {2, 2, 3}},   {{1, 2, 1}, K::PageUp, {1, 0, 1}}, {{1, 1, 1}, K::PageDown, {1, 3, 1}}};
     for (const auto& [from, key, to] : maps)
         EXPECT_EQ(KarnaughMoveCursor(from, key), to) << int(key);
-    const std::tuple<CTableCell, K, CTableCell> table[] = {
-        {{3, 5}, K::Right, {3, 5}}, {{0, 0}, K::Up, {0, 0}},      {{1, 15}, K::Down, {1, 15}},
-        {{2, 7}, K::Home, {0, 7}},  {{1, 7}, K::End, {3, 7}},     {{2, 9}, K::PageUp, {2, 0}},
-        {{2, 9}, K::PageDown, {2, 15}}, {{2, 9}, K::Left, {1, 9}}};
-    for (const auto& [from, key, to] : table)
-        EXPECT_EQ(TableMoveCursor(from, key), to) << int(key);
+    EXPECT_EQ(TableMoveCursor({3, 15}, K::Right), (CTableCell{3, 15}));
+    EXPECT_EQ(TableMoveCursor({3, 15}, K::Down), (CTableCell{3, 15}));
 }
 
 } // namespace
