@@ -34,6 +34,7 @@ test_packages=(
     xauth
     openbox
     xdotool
+    x11-utils
     dbus
     at-spi2-core
     python3-pyatspi

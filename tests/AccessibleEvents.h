@@ -4,16 +4,14 @@
 #include <QAccessible>
 #include <QStringList>
 
-#ifdef ZYL_QPA_ACCESSIBILITY
 #include <QtGui/private/qguiapplication_p.h>
-#include <QtGui/qpa/qplatformaccessibility.h>
-#include <QtGui/qpa/qplatformintegration.h>
-#endif
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 // While it lives, accessibility is on and every event sent is recorded as
 // "TYPE ROLE NAME": the event's type and the role of the object it is
-// about (in hex), and its name, read when it is sent. Without Qt's
-// platform headers accessibility stays off: Active() says so.
+// about (in hex), and its name, read when it is sent. Where the platform
+// has no accessibility it stays off: Active() says so.
 class CAccessibleEvents
 {
 public:
@@ -48,12 +46,10 @@ public:
     }
 
 private:
-    static void SetActive([[maybe_unused]] bool on)
+    static void SetActive(bool on)
     {
-#ifdef ZYL_QPA_ACCESSIBILITY
         if (QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility())
             platform->setActive(on);
-#endif
     }
     static inline CAccessibleEvents* s_recorder = nullptr;
     QAccessible::UpdateHandler m_previous = nullptr;

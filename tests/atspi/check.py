@@ -8,7 +8,7 @@ A script is a list of steps, one a line ('#' starts a comment):
                            sources, or @NAME for a file in the work folder
   copy SOURCE NAME         copy a file of the sources into the work folder
   keys KEY...              press keys (xdotool names) in the focused window
-  type TEXT                type the text
+  type TEXT                type the text (@NAME: the work folder's file's path)
   wait SECONDS             let the program work
   app NAME                 the program is on the bus by this name
   count ROLE N REGEX       exactly N objects of the role whose names match
@@ -18,6 +18,7 @@ A script is a list of steps, one a line ('#' starts a comment):
 A role is AT-SPI's role name with '_' for blanks (table_cell, push_button).
 The tree checks are tried again for a few seconds, as the bus is late.
 """
+import difflib
 import os
 import re
 import shlex
@@ -34,7 +35,15 @@ program = None
 
 def fail(message):
     print("FAILED: " + message)
+    list_tree()
     sys.exit(1)
+
+
+def list_tree():
+    """With ZYL_ATSPI_LIST set, prints the whole tree (to see the names)."""
+    if os.environ.get("ZYL_ATSPI_LIST") and program:
+        for role, name, states, depth in tree():
+            print("  " * depth + role + " " + repr(name))
 
 
 def zyl_app():
@@ -79,8 +88,8 @@ def matching(role, regex, states=()):
     return [n for n in tree() if n[0] == role and pattern.search(n[1]) and set(states) <= n[2]]
 
 
-def until(test, what):
-    deadline = time.time() + 10
+def until(test, what, seconds=20):
+    deadline = time.time() + seconds
     while True:
         result = test()
         if result is True:
@@ -100,7 +109,16 @@ def start(args):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     program = subprocess.Popen([ZYL] + [work_path(a) for a in args], env=env)
     until(lambda: zyl_app() is not None or "not on the bus yet", "zyl on the bus")
-    until(lambda: bool(matching("frame", ".", ["active"])) or "no active window", "zyl's window")
+
+    # The window manager gives the new window the focus; should it not
+    # have, as on a busy machine, it is asked to.
+    def active():
+        if matching("frame", ".", ["active"]):
+            return True
+        subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.pid), "windowactivate"],
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return "no active window"
+    until(active, "zyl's window")
 
 
 def stop():
@@ -122,6 +140,17 @@ def count(role, n, regex):
     until(test, "count %s %s %r" % (role, n, regex))
 
 
+def same(path, expected_path):
+    """True, or the differences as a unified diff."""
+    expected = open(expected_path, "rb").read()
+    found = open(path, "rb").read() if os.path.exists(path) else b""
+    if found == expected:
+        return True
+    return "\n" + "".join(difflib.unified_diff(expected.decode("utf-8", "replace").splitlines(True),
+                                               found.decode("utf-8", "replace").splitlines(True),
+                                               expected_path, path))
+
+
 def step(words):
     op, args = words[0], words[1:]
     if op == "start":
@@ -132,7 +161,8 @@ def step(words):
         subprocess.run(["xdotool", "key", "--delay", "120"] + args, check=True)
         time.sleep(0.4)
     elif op == "type":
-        subprocess.run(["xdotool", "type", "--delay", "60", " ".join(args)], check=True)
+        text = " ".join(work_path(a) if a.startswith("@") else a for a in args)
+        subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
         time.sleep(0.3)
     elif op == "wait":
         time.sleep(float(args[0]))
@@ -145,9 +175,7 @@ def step(words):
     elif op == "none":
         until(lambda: not matching(args[0], args[1]) or matching(args[0], args[1])[0][1], "none " + " ".join(args))
     elif op == "same":
-        expected = open(os.path.join(SOURCE, args[1]), "rb").read()
-        until(lambda: os.path.exists(work_path(args[0])) and open(work_path(args[0]), "rb").read() == expected
-              or "differs", "same " + " ".join(args))
+        until(lambda: same(work_path(args[0]), os.path.join(SOURCE, args[1])), "same " + " ".join(args))
     else:
         fail("unknown step " + op)
 
@@ -160,9 +188,7 @@ def main():
                 if words:
                     print("%s:%d: %s" % (os.path.basename(script), number, " ".join(words)), flush=True)
                     step(words)
-        if os.environ.get("ZYL_ATSPI_LIST"):
-            for role, name, states, depth in tree():
-                print("  " * depth + role + " " + repr(name))
+        list_tree()
     finally:
         stop()
     print("passed")

@@ -291,3 +291,62 @@ TEST_F(ViewLogic, Simplify)
 }
 
 } // namespace
+
+// The keyboard cursor walks the programmable cells and stops at the edges;
+// a PLA and the block structure have none; a switch of type starts again.
+TEST_F(ViewLogic, KeyboardCursor)
+{
+    using M = CursorMove;
+    using C = CFuseMapCell;
+    const struct
+    {
+        int mode;
+        std::vector<M> moves;
+        C at;
+    } cases[] = {
+        {0, {}, {C::OrCell, 0, 0, 0}},
+        {0, {M::Left, M::Up, M::Right, M::Down}, {C::OrCell, 1, 1, 0}},
+        {0, {M::RowEnd, M::Right, M::PageDown, M::PageDown}, {C::OrCell, 3, 8, 0}},
+        {0, {M::Last, M::Down, M::Left}, {C::OutputGate, 2, 0, 0}},
+        {0, {M::Last, M::Up, M::RowStart}, {C::OrCell, 0, 15, 0}},
+        {1, {}, {C::AndCell, 0, 0, 0}},
+        {1, {M::RowEnd, M::Right, M::PageDown}, {C::RowGate, 1, 4, 0}},
+        {1, {M::Last, M::Left, M::PageUp, M::PageUp, M::PageUp, M::PageUp}, {C::AndCell, 0, 0, 7}},
+        {1, {M::Down, M::Down, M::Down, M::Right, M::Right, M::Right}, {C::AndCell, 0, 3, 3}},
+    };
+    for (const auto& c : cases) {
+        CViewLogic fresh(doc);
+        SetMode(c.mode);
+        for (M move : c.moves)
+            fresh.MoveCursor(move);
+        EXPECT_EQ(fresh.Cursor(), std::optional(c.at)) << c.mode << " " << c.moves.size();
+    }
+    logic.MoveCursor(M::Down); // in the PAL
+    SetMode(0);
+    EXPECT_EQ(logic.Cursor(), CursorStart(DeviceType::Prom));
+    logic.OnCommand(ID_BLOCK_STRUCTURE);
+    EXPECT_EQ(logic.Cursor(), std::nullopt);
+    logic.OnCommand(ID_BLOCK_STRUCTURE);
+    SetMode(2);
+    EXPECT_EQ(logic.Cursor(), std::nullopt);
+}
+
+// What a screen reader says of the cells and the annotations.
+TEST_F(ViewLogic, ReadAloud)
+{
+    using C = CFuseMapCell;
+    SetFunction(1, {5, 6}, {7});
+    logic.Click({C::OrCell, 1, 6, 0}, {});
+    EXPECT_EQ(logic.CellName({C::OrCell, 1, 5, 0}), "OR fuse, output Y1, minterm 5, intact");
+    EXPECT_EQ(logic.CellName({C::OrCell, 1, 6, 0}), "OR fuse, output Y1, minterm 6, blown");
+    EXPECT_EQ(logic.CellName({C::OrCell, 1, 7, 0}), "OR fuse, output Y1, minterm 7, blown, don't care");
+    EXPECT_EQ(logic.CellName({C::OutputGate, 3, 0, 0}), "OR gate, output Y3");
+    EXPECT_EQ(logic.AnnotationLines()[2], "Y1 = m5 with don't care 7");
+    EXPECT_EQ(logic.AnnotationLines()[3], "Y1 = A'BD");
+    SetMode(1);
+    SetRowFuses(3, {1, 2, 6});
+    EXPECT_EQ(logic.CellName({C::AndCell, 0, 3, 3}), "AND fuse, row 3, input B complemented, blown");
+    EXPECT_EQ(logic.CellName({C::AndCell, 0, 3, 2}), "AND fuse, row 3, input B, intact");
+    EXPECT_EQ(logic.CellName({C::RowGate, 0, 3, 0}), "AND gate, row 3, A'BD");
+    EXPECT_EQ(ReadableText("^A~d1~d^\xC3\x89"), "A'1\xC3\x89'");
+}

@@ -63,7 +63,7 @@ CAccessibleTableCell* CAccessibleTable::Cell(int row, int column) const
 void CAccessibleTable::NotifyCellChanged(int row, int column)
 {
     CAccessibleTableCell* cell = Cell(row, column);
-    if (!cell || !QAccessible::isActive())
+    if (!cell)
         return;
     QAccessibleEvent nameChanged(cell, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&nameChanged);
@@ -78,7 +78,7 @@ void CAccessibleTable::NotifyCellChanged(int row, int column)
 void CAccessibleTable::NotifyCellFocused(int row, int column)
 {
     CAccessibleTableCell* cell = Cell(row, column);
-    if (!cell || !QAccessible::isActive())
+    if (!cell)
         return;
     QAccessibleEvent focused(cell, QAccessible::Focus);
     QAccessible::updateAccessibility(&focused);
@@ -221,4 +221,47 @@ QAccessible::State CAccessibleTableCell::state() const
 void* CAccessibleTableCell::interface_cast(QAccessible::InterfaceType type)
 {
     return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+}
+
+// --- Items ------------------------------------------------------------------------
+
+CAccessibleItem::CAccessibleItem(QWidget* widget, QAccessibleInterface* parent, Description description)
+    : m_widget(widget)
+    , m_parent(parent)
+    , m_description(std::move(description))
+{
+}
+
+QString CAccessibleItem::text(QAccessible::Text t) const
+{
+    return t == QAccessible::Name ? m_description.name() : QString();
+}
+
+QAccessible::State CAccessibleItem::state() const
+{
+    QAccessible::State s;
+    s.readOnly = true;
+    s.invisible = !m_widget || !m_widget->isVisible();
+    if (m_description.role == QAccessible::Button) {
+        s.focusable = true;
+        s.focused = m_description.focused() && m_widget && m_widget->hasFocus();
+    }
+    return s;
+}
+
+void* CAccessibleItem::interface_cast(QAccessible::InterfaceType type)
+{
+    return type == QAccessible::ActionInterface && m_description.press ? static_cast<QAccessibleActionInterface*>(this)
+                                                                        : nullptr;
+}
+
+QStringList CAccessibleItem::actionNames() const
+{
+    return m_description.press ? QStringList{pressAction()} : QStringList{};
+}
+
+void CAccessibleItem::doAction(const QString& name)
+{
+    if (name == pressAction() && m_description.press)
+        m_description.press();
 }

@@ -133,3 +133,44 @@ private:
     int m_row;
     int m_column;
 };
+
+// A drawn thing that is no table: a line of text (role StaticText) or
+// something a press acts on (role Button, with the press action), a child
+// of the widget's accessible object, which owns it as a child table.
+class CAccessibleItem : public QAccessibleInterface, public QAccessibleActionInterface
+{
+public:
+    struct Description
+    {
+        QAccessible::Role role = QAccessible::StaticText;
+        std::function<QString()> name;
+        std::function<QRect()> screenRect;       // global pixels
+        std::function<bool()> focused = [] { return false; };
+        std::function<void()> press;             // Button only
+    };
+    CAccessibleItem(QWidget* widget, QAccessibleInterface* parent, Description description);
+
+    bool isValid() const override { return !m_widget.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_parent->window(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return m_parent; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return m_description.screenRect(); }
+    QAccessible::Role role() const override { return m_description.role; }
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    QStringList actionNames() const override;
+    void doAction(const QString& name) override;
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<QWidget> m_widget;
+    QAccessibleInterface* m_parent;
+    Description m_description;
+};

@@ -105,6 +105,18 @@ void CFocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     painter->restore();
 }
 
+void CFocusStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const
+{
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element != CE_PushButton || !(option->state & State_HasFocus))
+        return;
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(*option);
+    focus.rect = option->rect.adjusted(4, 4, -4, -4);
+    drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+}
+
 void InstallKeyboardAndReaderSupport()
 {
     QApplication::setStyle(new CFocusStyle(QApplication::style()->name()));

@@ -8,7 +8,7 @@ class QPainter;
 class QRectF;
 
 // The focus mark of every window: a dotted rectangle in the text colour
-// inside the focused control, which the default button's outline never
+// around the focused control's text (inside a button's frame), which the default button's outline never
 // looks like (the plain style draws both as the same coloured frame).
 class CFocusStyle : public QProxyStyle
 {
@@ -16,6 +16,9 @@ public:
     using QProxyStyle::QProxyStyle;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    // A push button with the focus gets the mark inside its frame.
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
 };
 
 // Makes the program readable and usable from the keyboard: installs

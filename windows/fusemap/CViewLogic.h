@@ -41,6 +41,19 @@ struct CFuseMapCell
 };
 // The cell under a logical point, if any (FuseMapLayout's rectangles).
 std::optional<CFuseMapCell> FuseMapHit(const ZPoint& logical);
+// Where the cell is drawn and answers a click (FuseMapLayout's rectangle).
+ZRect FuseMapCellRect(const CFuseMapCell& cell);
+
+// The keyboard cursor's moves over the programmable cells of a type, as a
+// grid: a PROM's OR fuses (a column an output, a row a minterm) with the
+// outputs' gates as a last row; a PAL's AND fuses (a row a product line, a
+// column an input line) with the rows' gates as a last column. The cursor
+// stops at the edges.
+enum class CursorMove { Left, Right, Up, Down, RowStart, RowEnd, PageUp, PageDown, First, Last };
+// Where the cursor starts: the PROM's OR fuse of output 0 at minterm 0, the
+// PAL's AND fuse of row 0 in column 0 (input A); none in a PLA.
+std::optional<CFuseMapCell> CursorStart(DeviceType type);
+CFuseMapCell MovedCursor(const CFuseMapCell& from, CursorMove move);
 
 // The Qt-free part of the fuse-map view: its commands, mouse editing,
 // annotations and PAL simplification. Every change goes through the
@@ -83,6 +96,26 @@ public:
     // The sum of the product terms of output f's four rows ("" when none).
     std::string PalRowSum(int f) const;
 
+    // The keyboard cursor: a cell of the programmable array of the current
+    // type (it starts again when the type changed); none in a PLA or while
+    // the block structure is shown, where no key acts.
+    std::optional<CFuseMapCell> Cursor() const;
+    void MoveCursor(CursorMove move);
+    // Space or Return: a click on the cursor's cell, the popup at screen.
+    void ClickCursor(const ZPoint& screen);
+    // The menu key: the value popup of a don't-care OR fuse, as its click
+    // opens it; nothing elsewhere.
+    void CursorMenu(const ZPoint& screen);
+
+    // What a screen reader says of a cell: what it is, where, and its state
+    // ("OR fuse, output Y1, minterm 5, blown", "AND fuse, row 3, input B
+    // complemented, intact", "OR gate, output Y0", "AND gate, row 3, A'B"),
+    // with the current names, a complement as a trailing apostrophe.
+    std::string CellName(const CFuseMapCell& cell) const;
+    // The annotations as lines of plain text, each with its function's name
+    // ("Y0 = Σm ( 1, 3, 5 )", "Y0 = A'D + B'D"), in their order.
+    std::vector<std::string> AnnotationLines() const;
+
     // The don't-care cell of the last value popup.
     int PopupMinterm() const { return m_nPopupMinterm; }
     int PopupOutput() const { return m_nPopupOutput; }
@@ -112,10 +145,15 @@ private:
     void AddPalFunction(std::vector<CDrawItem>& items, int f) const;
 
     CZYLDoc& m_doc;
+    std::optional<CFuseMapCell> m_cursor;
     int m_nPopupMinterm = 0;
     int m_nPopupOutput = 0;
     CCommandRows m_commands;
 };
+
+// Rich text as it reads: a bar over a character ("^A") as a trailing
+// apostrophe ("A'"), subscripts and gaps as plain characters.
+std::string ReadableText(const std::string& markup);
 
 // The annotation texts, shared by the PROM and PAL routines.
 // The label of a function name: "Y~d0~d =" for two characters, else the

@@ -4,6 +4,8 @@
 #include "CViewLogic.h"
 #include "CZYLDoc.h"
 #include "DrawRichText.h"
+#include "FocusStyle.h"
+#include "FuseMapAccessible.h"
 #include "FuseMapLayout.h"
 #include "Highlight.h"
 #include "Pictures.h"
@@ -11,9 +13,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QImage>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
@@ -24,6 +28,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -32,6 +37,8 @@ namespace L = FuseMapLayout;
 // Point sizes, in tenths of a point: the title, and every other text.
 const int kTitlePoints = 140;
 const int kTextPoints = 100;
+
+QRect ToQRect(const ZRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
 ZRect Normalised(const ZRect& r)
 {
@@ -79,9 +86,11 @@ CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
     viewport()->setMouseTracking(true);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    m_listener = m_doc.AddListener([this](const DeviceChange&) {
+    m_listener = m_doc.AddListener([this](const DeviceChange& change) {
         ++m_refreshes;
         viewport()->update();
+        if (m_accessible)
+            m_accessible->DeviceChanged(change);
     });
     m_highlightListener = SharedHighlight().AddListener([this] { viewport()->update(); });
     m_zoom.OnChanged([this](int percent) {
@@ -89,10 +98,16 @@ CZYLView::CZYLView(CZYLDoc& doc, QWidget* parent)
         emit ZoomChanged(percent);
     });
     UpdateScrollBars();
+    // The main window opens with the fuse map taking the keys.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
+    CFuseMapAccessible::Install();
 }
 
 CZYLView::~CZYLView()
 {
+    if (m_accessible)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(m_accessible));
     m_doc.RemoveListener(m_listener);
     SharedHighlight().RemoveListener(m_highlightListener);
 }
@@ -207,6 +222,8 @@ void CZYLView::paintEvent(QPaintEvent*)
     if (Zoom() != kActualZoom)
         p.scale(ZoomFactor(), ZoomFactor());
     Paint(p, KarnaughShown());
+    if (CursorShown())
+        DrawFocusCue(p, QRectF(ToQRect(FuseMapCellRect(*m_logic->Cursor()))));
     if (m_bBandShown)
         DrawRubberBand(p);
 }
@@ -684,4 +701,97 @@ void CZYLView::wheelEvent(QWheelEvent* event)
     // the wheel alone scrolls.
     if (!m_zoom.Wheel(*event))
         QAbstractScrollArea::wheelEvent(event);
+}
+
+// --- Keyboard -----------------------------------------------------------------
+
+bool CZYLView::CursorShown() const { return m_cue.Shown(hasFocus()) && m_logic->Cursor().has_value(); }
+
+QRect CZYLView::ScreenRectOf(const ZRect& logical) const
+{
+    const QRect shown = ZoomedRect(logical).translated(-ScrollOffset());
+    return QRect(viewport()->mapToGlobal(shown.topLeft()), shown.size());
+}
+
+void CZYLView::ClickCell(const CFuseMapCell& cell)
+{
+    const QRect at = ScreenRectOf(FuseMapCellRect(cell));
+    m_logic->Click(cell, ZPoint{at.center().x(), at.center().y()});
+    emit CommandDone();
+}
+
+bool CZYLView::CursorKey(const QKeyEvent& event)
+{
+    const bool ctrl = event.modifiers() & Qt::ControlModifier;
+    const bool shift = event.modifiers() & Qt::ShiftModifier;
+    static const std::pair<int, CursorMove> kMoves[] = {
+        {Qt::Key_Left, CursorMove::Left},       {Qt::Key_Right, CursorMove::Right},
+        {Qt::Key_Up, CursorMove::Up},           {Qt::Key_Down, CursorMove::Down},
+        {Qt::Key_PageUp, CursorMove::PageUp},   {Qt::Key_PageDown, CursorMove::PageDown},
+        {Qt::Key_Home, CursorMove::RowStart},   {Qt::Key_End, CursorMove::RowEnd}};
+    for (const auto& [key, move] : kMoves) {
+        if (event.key() != key)
+            continue;
+        // Ctrl+Home and Ctrl+End: the first and the last cell.
+        m_logic->MoveCursor(!ctrl ? move : key == Qt::Key_Home ? CursorMove::First : CursorMove::Last);
+        ScrollToCursor();
+        if (m_accessible)
+            m_accessible->CursorMoved();
+        return true;
+    }
+    const std::optional<CFuseMapCell> cursor = m_logic->Cursor();
+    const bool menuKey = event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && shift);
+    if (!cursor || !(menuKey || event.key() == Qt::Key_Space || event.key() == Qt::Key_Return ||
+                     event.key() == Qt::Key_Enter))
+        return false;
+    const QRect at = ScreenRectOf(FuseMapCellRect(*cursor));
+    if (menuKey)
+        m_logic->CursorMenu(ZPoint{at.center().x(), at.center().y()});
+    else
+        m_logic->ClickCursor(ZPoint{at.center().x(), at.center().y()});
+    emit CommandDone();
+    return true;
+}
+
+void CZYLView::keyPressEvent(QKeyEvent* event)
+{
+    if (IsNavigationKey(*event)) {
+        m_cue.Navigated();
+        viewport()->update();
+    }
+    if (!CursorKey(*event))
+        QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CZYLView::ScrollToCursor()
+{
+    const std::optional<CFuseMapCell> cursor = m_logic->Cursor();
+    if (!cursor)
+        return;
+    // The cell with its mark and a little room around it.
+    const int margin = qRound(8 * ZoomFactor());
+    const QRect cell = ZoomedRect(FuseMapCellRect(*cursor)).adjusted(-margin, -margin, margin, margin);
+    const QSize client = viewport()->size();
+    for (const auto& [bar, low, high, size] : {std::tuple(horizontalScrollBar(), cell.left(), cell.right(), client.width()),
+                                               std::tuple(verticalScrollBar(), cell.top(), cell.bottom(), client.height())}) {
+        if (low < bar->value())
+            bar->setValue(low);
+        else if (high >= bar->value() + size)
+            bar->setValue(high - size + 1);
+    }
+}
+
+void CZYLView::focusInEvent(QFocusEvent* event)
+{
+    // Tab into the map is a navigation key too.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        m_cue.Navigated();
+    viewport()->update();
+    QAbstractScrollArea::focusInEvent(event);
+}
+
+void CZYLView::focusOutEvent(QFocusEvent* event)
+{
+    viewport()->update();
+    QAbstractScrollArea::focusOutEvent(event);
 }

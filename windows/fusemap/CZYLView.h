@@ -2,6 +2,8 @@
 #pragma once
 
 #include "CCommandRows.h"
+#include "CViewLogic.h"
+#include "FocusCue.h"
 #include "CommandIds.h"
 #include "Geometry.h"
 #include "Platform.h"
@@ -18,8 +20,8 @@
 #include <optional>
 #include <string>
 
+class CFuseMapAccessible;
 class CZYLDoc;
-class CViewLogic;
 class QPainter;
 class QPrinter;
 class QTransform;
@@ -95,6 +97,17 @@ public:
     // it (scroll offset and zoom); every hit test goes through it.
     ZPoint ToLogical(const QPoint& viewportPos) const;
     QPoint ScrollOffset() const;
+    // Where a logical rectangle shows on the screen, in global pixels.
+    QRect ScreenRectOf(const ZRect& logical) const;
+
+    // A click on a cell as the keyboard gives it (its popup at the cell);
+    // the mouse's click goes the same way.
+    void ClickCell(const CFuseMapCell& cell);
+    // Whether the keyboard cursor's mark is drawn now.
+    bool CursorShown() const;
+    // The screen reader's object of this view, while it exists (it tells
+    // the view when it is made and when it goes).
+    void SetAccessible(CFuseMapAccessible* accessible) { m_accessible = accessible; }
 
     // The zoom in percent, one of kZoomSteps. Setting it keeps the logical
     // point under anchor (a viewport position) in place.
@@ -118,6 +131,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // OnDraw, on the screen with the tint of what the pointer rests on in
@@ -144,6 +160,10 @@ private:
     static ZRect AndRowBand(int r);
 
     void UpdateScrollBars();
+    // Keys of the keyboard cursor; false for a key it does not take.
+    bool CursorKey(const QKeyEvent& event);
+    // Scrolls as little as shows the cursor's cell with a margin.
+    void ScrollToCursor();
     double ZoomFactor() const { return m_zoom.Factor(); }
     // The line width that shows as whole device pixels at the zoom on a
     // device of this pixel ratio.
@@ -184,6 +204,8 @@ private:
         QPointF offset;
     } m_largeText;
     CZoomControl m_zoom;
+    CFocusCue m_cue;
+    CFuseMapAccessible* m_accessible = nullptr;
 };
 
 // A horizontal or vertical line drawn as the platform's LineTo draws it: the
