@@ -450,6 +450,15 @@ CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Karnaugh Maps"));
     setModal(false);
+    // The maps first, so first in the Tab order: the window opens with the
+    // focus on them. The keys go to their cells, which keep their cursor in sight.
+    m_canvas = new CKarnaughCanvas(doc, this);
+    m_scroll = new CKarnaughScroll(m_canvas, this);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_canvas->showRect = [this](const QRect& r) {
+        m_scroll->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + 8, r.height() / 2 + 8);
+    };
+    m_scroll->zoom.AddKeys(*this);
     auto* copy = new QPushButton(QStringLiteral("&Copy"), this);
     auto* print = new QPushButton(QStringLiteral("&Print..."), this);
     auto* close = new QPushButton(QStringLiteral("C&lose"), this);
@@ -463,18 +472,6 @@ CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
     buttons->addWidget(print);
     buttons->addStretch(1);
     buttons->addWidget(close);
-    m_canvas = new CKarnaughCanvas(doc, this);
-    m_scroll = new CKarnaughScroll(m_canvas, this);
-    // The keys go to the maps' cells, which keep their cursor in sight.
-    m_scroll->setFocusPolicy(Qt::NoFocus);
-    m_canvas->showRect = [this](const QRect& r) {
-        m_scroll->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + 8, r.height() / 2 + 8);
-    };
-    m_scroll->zoom.AddKeys(*this);
-    // The maps first in the Tab order: the window opens with the focus on them.
-    setTabOrder(m_canvas, copy);
-    setTabOrder(copy, print);
-    setTabOrder(print, close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(m_scroll, 1);
