@@ -32,11 +32,15 @@ CAccessibleTable::CAccessibleTable(QWidget* widget, const CAccessibleGrid& grid,
 {
 }
 
-CAccessibleTable::~CAccessibleTable()
+CAccessibleTable::~CAccessibleTable() { DeleteCells(); }
+
+// By the ids they were registered with: a cell is never looked up by its
+// address, which may be gone.
+void CAccessibleTable::DeleteCells() const
 {
-    for (CAccessibleTableCell* cell : m_cells)
-        if (cell)
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cell));
+    for (QAccessible::Id id : m_cellIds)
+        QAccessible::deleteAccessibleInterface(id);
+    m_cellIds.clear();
 }
 
 CAccessibleTableCell* CAccessibleTable::Cell(int row, int column) const
@@ -47,15 +51,13 @@ CAccessibleTableCell* CAccessibleTable::Cell(int row, int column) const
     // A grid that changed its size (a table of the other device type)
     // starts again.
     if (m_cells.size() != static_cast<std::size_t>(rows * columns)) {
-        for (CAccessibleTableCell* cell : m_cells)
-            if (cell)
-                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cell));
+        DeleteCells();
         m_cells.assign(static_cast<std::size_t>(rows * columns), nullptr);
     }
     CAccessibleTableCell*& cell = m_cells[static_cast<std::size_t>(row * columns + column)];
     if (!cell) {
         cell = new CAccessibleTableCell(const_cast<CAccessibleTable&>(*this), row, column);
-        QAccessible::registerAccessibleInterface(cell);
+        m_cellIds.push_back(QAccessible::registerAccessibleInterface(cell));
     }
     return cell;
 }

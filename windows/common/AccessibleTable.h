@@ -91,11 +91,14 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
+    void DeleteCells() const;
+
     QPointer<QWidget> m_widget;
     const CAccessibleGrid& m_grid;
     QAccessibleInterface* m_parent;
     ToScreen m_toScreen;
     mutable std::vector<CAccessibleTableCell*> m_cells; // row-major, made on first use
+    mutable std::vector<QAccessible::Id> m_cellIds;
 };
 
 // One cell of an accessible table.
