@@ -169,8 +169,7 @@ TEST(Karnaugh, CursorKeysMoveAsTheSurfacesStand)
         {{2, 2, 1}, K::End, {2, 2, 3}},   {{1, 2, 1}, K::PageUp, {1, 0, 1}}, {{1, 1, 1}, K::PageDown, {1, 3, 1}}};
     for (const auto& [from, key, to] : maps)
         EXPECT_EQ(KarnaughMoveCursor(from, key), to) << int(key);
-    EXPECT_EQ(TableMoveCursor({3, 15}, K::Right), (CTableCell{3, 15}));
-    EXPECT_EQ(TableMoveCursor({3, 15}, K::Down), (CTableCell{3, 15}));
+    EXPECT_EQ(TableMoveCursor(TableMoveCursor({3, 15}, K::Right), K::Down), (CTableCell{3, 15}));
 }
 
 } // namespace
