@@ -252,6 +252,7 @@ void LayOutCoverCost(const CDerivation& d, std::vector<CStepsBlock>& out)
 CStepsBlock CoverTable(const CDerivation& d, const CStepsInput& in)
 {
     CStepsBlock t = Table({"#", "Cover", "Terms", "Recorded"});
+    t.covers = true;
     if (in.pal)
         t.header.push_back(Plain("PAL"));
     for (int s = 0; s < static_cast<int>(d.covers.size()); ++s) {
@@ -300,8 +301,8 @@ void LayOutCovers(const CDerivation& d, const CStepsInput& in, std::vector<CStep
 
 const std::size_t kTextColumns = 100;
 
-// What a run says in plain text: a complement as a trailing apostrophe;
-// links belong to the window.
+} // namespace
+
 std::string PlainRich(const CStepsRich& rich)
 {
     std::string text;
@@ -311,6 +312,8 @@ std::string PlainRich(const CStepsRich& rich)
     }
     return text;
 }
+
+namespace {
 
 std::size_t Width(const std::string& text)
 {

@@ -38,6 +38,7 @@ struct CStepsBlock
     std::vector<CStepsRich> header;           // table
     std::vector<std::vector<CStepsRich>> rows; // table
     std::vector<int> markedRows;              // highlighted: essential primes, the programmed cover
+    bool covers = false;                      // the lowest-cost covers, one a row
 };
 
 // What the caller minimizes and for what.
@@ -73,6 +74,10 @@ std::string StepsLatex(const std::vector<CStepsBlock>& blocks);
 // The fragment as a whole article that pdflatex compiles with the
 // packages of a basic LaTeX installation (run twice for the tables).
 std::string StepsLatexDocument(const std::vector<CStepsBlock>& blocks);
+
+// What a run says in plain text: a complement as a trailing apostrophe;
+// links belong to the window and are left out.
+std::string PlainRich(const CStepsRich& rich);
 
 // The product in the given names, a bar over each complemented one: "1"
 // without literals, "0" for the product 0.

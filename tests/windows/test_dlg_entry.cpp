@@ -11,6 +11,7 @@
 #include "Platform.h"
 #include "RecordingPlatform.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -126,6 +127,28 @@ private slots:
                     dark += qGray(image.pixel(x, y)) < 128;
             QVERIFY2(dark > 30, qPrintable(QString("heading %1").arg(f)));
         }
+    }
+
+    // A reader names every field and picture by the current names, and
+    // each "Don't Cares:" leads to its field.
+    void fieldsNamedForAReader()
+    {
+        const CNames names{{"P", "Q", "R", "S"}, {"F0", "G", "H", "K"}};
+        m_doc->Edit([&names](DeviceEditor& e) { e.SetNames(names); });
+        CMintermDlg& minDlg = Open(ID_EDIT_MINTERMS);
+        CMintermDlg& maxDlg = Open(ID_EDIT_MAXTERMS);
+        QCOMPARE(QStringList({minDlg.TermEdit(0)->accessibleName(), minDlg.DontCareEdit(1)->accessibleName(),
+                              maxDlg.TermEdit(3)->accessibleName(), maxDlg.DontCareEdit(2)->accessibleName()}),
+                 QStringList({"F0 minterms", "G don't cares", "K maxterms", "H don't cares"}));
+        QStringList pictures;
+        for (CMintermDlg* dlg : {&minDlg, &maxDlg})
+            for (const QLabel* label : dlg->findChildren<QLabel*>())
+                if (label->text() == "Don't Cares:")
+                    QVERIFY(label->buddy() && label->buddy()->accessibleName().endsWith("don't cares"));
+                else if (label->text().isEmpty())
+                    pictures << label->accessibleName();
+        QCOMPARE(pictures.size(), 10);
+        QVERIFY(pictures.contains("F0 = f(P,Q,R,S) = \u03A3m(") && pictures.contains("K = f(P,Q,R,S) = \u03A0M("));
     }
 
     void placement()

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The keys on the truth table and the maps do what the mouse does there.
 // The Karnaugh maps window with real mouse events offscreen: its command
 // opens it, a click on a cell programs the PAL, hovering a group shares its
 // AND row and a row hovered elsewhere emphasises its group, also zoomed; the
 // SVG export holds the values as texts and the groups cut to their maps; the
 // colours read under a dark palette.
+#include "AccessibleEvents.h"
 #include "CKarnaughDlg.h"
 #include "CDialogManager.h"
+#include "CTruthTableDlg.h"
+#include "CTruthTableGrid.h"
 #include "CZYLDoc.h"
 #include "CommandIds.h"
 #include "Highlight.h"
@@ -22,11 +26,151 @@
 
 #include <cmath>
 
+namespace {
+
+// Where a sequence of cell actions is done: the truth table or the maps,
+// by mouse or by keys.
+enum Surface { TableMouse, TableKeys, MapMouse, MapKeys };
+
+void Press(QWidget& w, Qt::Key key, int times = 1, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(&w, key, mods);
+}
+
+// The keys that take a surface's cursor to output f in row r, from anywhere.
+void GoTo(Surface s, QWidget& w, int f, int r)
+{
+    const CKarnaughCell cell = KarnaughCellOf(r);
+    const bool table = s == TableKeys;
+    Press(w, table ? Qt::Key_PageUp : Qt::Key_Up, table ? 1 : 7);
+    Press(w, table ? Qt::Key_Home : Qt::Key_Left, table ? 1 : 7);
+    Press(w, Qt::Key_Right, table ? f : f % 2 * 4 + cell.column);
+    Press(w, Qt::Key_Down, table ? r : f / 2 * 4 + cell.row);
+}
+
+QPoint CellPoint(Surface s, int f, int r)
+{
+    const CKarnaughCell cell = KarnaughCellOf(r);
+    const ZRect z = s == TableMouse ? TableClickRect(f, r) : KarnaughCellRect(f, cell.row, cell.column);
+    return QPoint((z.left + z.right) / 2, (z.top + z.bottom) / 2);
+}
+
+// One action "c1.6" (click on output 1, row 6), "s1.6" (Shift+click) or
+// "p1.6:2" (popup item 2) on a surface.
+void Act(Surface s, QWidget& w, const QString& action, CRecordingPlatform& platform)
+{
+    const QStringList parts = action.mid(1).split(QRegularExpression("[.:]"));
+    const int f = parts[0].toInt(), r = parts[1].toInt();
+    const QChar kind = action[0];
+    if (kind == 'p')
+        platform.popupAnswers = {parts[2].toInt()};
+    if (s == TableKeys || s == MapKeys) {
+        GoTo(s, w, f, r);
+        if (kind == 'p')
+            s == TableKeys ? Press(w, Qt::Key_Menu) : Press(w, Qt::Key_F10, 1, Qt::ShiftModifier);
+        else
+            Press(w, kind == 's' || r % 2 ? Qt::Key_Space : Qt::Key_Return, 1,
+                  kind == 's' ? Qt::ShiftModifier : Qt::NoModifier);
+        return;
+    }
+    const QPoint at = CellPoint(s, f, r);
+    if (kind != 'p') {
+        QTest::mouseClick(&w, Qt::LeftButton, kind == 's' ? Qt::ShiftModifier : Qt::NoModifier, at);
+        return;
+    }
+    QTest::mousePress(&w, Qt::RightButton, Qt::NoModifier, at);
+    QTest::mouseRelease(&w, Qt::RightButton, Qt::NoModifier, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, w.mapToGlobal(at));
+    QApplication::sendEvent(&w, &event);
+}
+
+// The device and the messages after the actions on a surface.
+std::pair<Device, std::vector<std::string>> Outcome(Surface s, DeviceType type, const QString& actions)
+{
+    CRecordingPlatform platform;
+    CScopedPlatform scoped(&platform);
+    CZYLDoc doc;
+    doc.Edit([type](DeviceEditor& e) { e.SetType(type); });
+    CTruthTableDlg table(doc);
+    CKarnaughDlg maps(doc);
+    QWidget& w = s == TableMouse ? static_cast<QWidget&>(table)
+                 : s == TableKeys ? static_cast<QWidget&>(table.Grid())
+                                  : static_cast<QWidget&>(maps.Canvas());
+    for (const QString& action : actions.split(' '))
+        Act(s, w, action, platform);
+    return {doc.Device(), platform.Recorded()};
+}
+
+} // namespace
+
 class TestDlgKarnaugh : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // Four tables of named cells; a click's change is told with the new
+    // value and groups, the cursor's moves as focus.
+    void mapsReadAsTables()
+    {
+        CAccessibleEvents events;
+        CZYLDoc doc;
+        doc.Edit([](DeviceEditor& e) { e.SetType(DeviceType::Pal); });
+        CKarnaughDlg dlg(doc);
+        dlg.Refill();
+        QAccessibleInterface* maps = QAccessible::queryAccessibleInterface(&dlg.Canvas());
+        QCOMPARE(std::pair(maps->role(), maps->childCount()), std::pair(QAccessible::Pane, 4));
+        QAccessibleInterface* map = maps->child(2);
+        QCOMPARE(std::tuple(map->role(), map->text(QAccessible::Name), map->childCount()),
+                 std::tuple(QAccessible::Table, QString("Karnaugh map of Y2"), 16));
+        QCOMPARE(map->tableInterface()->rowDescription(2) + map->tableInterface()->columnDescription(3),
+                 "AB = 11CD = 10");
+        QAccessibleInterface* cell = map->tableInterface()->cellAt(1, 3); // minterm 6
+        QCOMPARE(cell->text(QAccessible::Name), "Y2, minterm 6, 0, no group");
+
+        QTest::mouseClick(&dlg.Canvas(), Qt::LeftButton, Qt::NoModifier, CellPoint(MapMouse, 2, 6));
+        QTest::mouseClick(&dlg.Canvas(), Qt::LeftButton, Qt::NoModifier, CellPoint(MapMouse, 2, 7));
+        dlg.Refill();
+        QCOMPARE(std::pair(cell->text(QAccessible::Name), cell->text(QAccessible::Value)),
+                 std::pair(QString("Y2, minterm 6, 1, group A'BC"), QString("1")));
+        Press(dlg.Canvas(), Qt::Key_Down, 5);
+        if (events.Active()) {
+            QCOMPARE(events.Of(QAccessible::ValueChanged),
+                     QStringList({"Y2, minterm 7, 1, group A'BC", "Y2, minterm 6, 1, group A'BC"}));
+            QCOMPARE(events.Of(QAccessible::Focus).last(), "Y2, minterm 4, 0, no group");
+        }
+    }
+
+    void keysDoWhatTheMouseDoes_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("PROM fuse, don't care, popup") << int(DeviceType::Prom) << "c1.6 s1.6 c1.6 p2.3:0 p1.6:2 c3.15"
+                                                      << QStringList();
+        // The fifth term is refused and set back; the popup's value stays.
+        QTest::newRow("PAL refusals") << int(DeviceType::Pal) << "c0.0 c0.3 c0.5 c0.6 c0.9 p0.9:1"
+                                      << QStringList{QString("S:") + kTableSopLimitMessage,
+                                                     QString("S:") + kTablePopupLimitMessage};
+        QTest::newRow("PAL don't care and popup") << int(DeviceType::Pal) << "s2.4 c2.4 c3.15 p3.15:2 p1.7:1"
+                                                  << QStringList();
+        QTest::newRow("PLA: nothing") << int(DeviceType::Pla) << "c0.0 p0.1:1" << QStringList();
+    }
+
+    void keysDoWhatTheMouseDoes()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, actions);
+        QFETCH(QStringList, messages);
+        const auto byMouse = Outcome(TableMouse, DeviceType(type), actions);
+        QStringList recorded;
+        for (const std::string& m : byMouse.second)
+            recorded << QString::fromStdString(m);
+        QCOMPARE(recorded, messages);
+        for (const Surface s : {TableKeys, MapMouse, MapKeys})
+            QVERIFY2(Outcome(s, DeviceType(type), actions) == byMouse, qPrintable(QString::number(s)));
+    }
+
     void initTestCase() { QSettings().clear(); }
 
     void clickAndHoverLinkTheRows()

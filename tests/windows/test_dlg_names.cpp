@@ -160,6 +160,9 @@ private slots:
             QCOMPARE(dlg.VariableBox(0)->currentText(), QString("x"));
             QCOMPARE(dlg.VariableBox(0)->currentIndex(), -1);
             QCOMPARE(dlg.VariableBox(2)->currentIndex(), 2);
+            // The fields a reader names.
+            QCOMPARE(dlg.FunctionEdit(3)->accessibleName(), QString("Name of function 4"));
+            QCOMPARE(dlg.VariableBox(0)->lineEdit()->accessibleName(), QString("Name of variable 1"));
             QTest::mouseClick(dlg.OkButton(), Qt::LeftButton);
         });
         QVERIFY(m_platform->messages.empty());

@@ -3,8 +3,10 @@
 // events offscreen: a click, a Shift+click and a popup value reach the cell
 // under the pointer (what they do in each mode is the logic tests' part),
 // and the symbols' own fuses follow clicks and survive hiding.
+#include "AccessibleEvents.h"
 #include "CSymbolsDlg.h"
 #include "CTruthTableDlg.h"
+#include "CTruthTableGrid.h"
 #include "CDialogManager.h"
 #include "CommandIds.h"
 #include "CZYLDoc.h"
@@ -82,6 +84,44 @@ private slots:
         RightClick(dlg, QPoint((a.left + a.right) / 2, (a.bottom + b.top) / 2));
         QVERIFY(prom == before);
         QVERIFY(m_platform.messages.empty());
+    }
+
+    // The grid reads as a table of inputs and outputs; a key's change is
+    // told with the cell's new name, state and value, the cursor as focus.
+    void gridReadsAsATable()
+    {
+        CAccessibleEvents events;
+        CZYLDoc doc;
+        CTruthTableDlg dlg(doc);
+        dlg.show();
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&dlg.Grid());
+        QVERIFY(table && table->tableInterface());
+        QCOMPARE(std::tuple(table->role(), table->text(QAccessible::Name), table->childCount()),
+                 std::tuple(QAccessible::Table, QString("Truth table"), 16 * 8));
+        QCOMPARE(table->tableInterface()->columnDescription(5) + table->tableInterface()->rowDescription(6), "Y16");
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(6, 5);
+        QCOMPARE(std::pair(cell->role(), cell->text(QAccessible::Name)),
+                 std::pair(QAccessible::Cell, QString("Y1, row 6, 1")));
+        QCOMPARE(table->tableInterface()->cellAt(6, 1)->text(QAccessible::Name), "B, row 6, 1");
+
+        QTest::keyClick(&dlg.Grid(), Qt::Key_Right);
+        QTest::keyClick(&dlg.Grid(), Qt::Key_PageDown);
+        if (events.Active())
+            QCOMPARE(events.Of(QAccessible::Focus), QStringList({"Y1, row 0, 1", "Y1, row 15, 1"}));
+        for (int i = 0; i < 9; ++i)
+            QTest::keyClick(&dlg.Grid(), Qt::Key_Up);
+        QTest::keyClick(&dlg.Grid(), Qt::Key_Space);
+        dlg.Refill();
+        QCOMPARE(std::pair(cell->text(QAccessible::Name), cell->text(QAccessible::Value)),
+                 std::pair(QString("Y1, row 6, 0"), QString("0")));
+        for (const QAccessible::Event type : {QAccessible::NameChanged, QAccessible::StateChanged,
+                                              QAccessible::ValueChanged})
+            if (events.Active())
+                QCOMPARE(events.Of(type), QStringList("Y1, row 6, 0"));
+        CNames names = doc.Device().names;
+        names.functions[1] = "Q";
+        doc.Edit([&names](DeviceEditor& e) { e.SetNames(names); });
+        QCOMPARE(cell->text(QAccessible::Name), "Q, row 6, 0");
     }
 
     void symbolsFusesFollowClicksAndSurviveHiding()

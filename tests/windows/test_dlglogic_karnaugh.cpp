@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -154,6 +155,21 @@ TEST(Karnaugh, CellsAreTheirTruthTableEntries)
     KarnaughPopupValue(doc, {2, 3, 3}, 'X');
     EXPECT_EQ(doc.Device().prom.Entry(2, 10), 'X');
     EXPECT_FALSE(KarnaughHitCell({KarnaughMapRect(3).right, KarnaughMapRect(3).top})); // past the map
+}
+
+// The keyboard cursors stop at the outer edges (the rest of the truth
+// table's moves: the key sequences of the window tests); on the maps the arrows
+// cross into the neighbouring map, Home/End and the Page keys stay in one.
+TEST(Karnaugh, CursorKeysMoveAsTheSurfacesStand)
+{
+    using K = CCursorKey;
+    const std::tuple<CKarnaughHit, K, CKarnaughHit> maps[] = {
+        {{0, 0, 3}, K::Right, {1, 0, 0}}, {{1, 3, 2}, K::Down, {3, 0, 2}}, {{2, 0, 0}, K::Up, {0, 3, 0}},
+        {{0, 2, 0}, K::Left, {0, 2, 0}},  {{3, 3, 3}, K::Down, {3, 3, 3}}, {{3, 2, 1}, K::Home, {3, 2, 0}},
+        {{2, 2, 1}, K::End, {2, 2, 3}},   {{1, 2, 1}, K::PageUp, {1, 0, 1}}, {{1, 1, 1}, K::PageDown, {1, 3, 1}}};
+    for (const auto& [from, key, to] : maps)
+        EXPECT_EQ(KarnaughMoveCursor(from, key), to) << int(key);
+    EXPECT_EQ(TableMoveCursor(TableMoveCursor({3, 15}, K::Right), K::Down), (CTableCell{3, 15}));
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The minimization steps window in the main window: choosing a cover
-// programs the PAL rows, and the window follows fuse clicks and names; its
+// The minimization steps window in the main window: choosing a cover by
+// keys programs the PAL rows, a reader reads the page, and the window follows fuse clicks and names; its
 // page zooms by Ctrl + wheel, scrolls by Home and End and starts another
 // function at its top; every text stands out from what lies under it, in a
 // light and a dark palette.
+#include "AccessibleEvents.h"
 #include "CMainFrame.h"
 #include "CStepsDlg.h"
 #include "CDialogManager.h"
@@ -47,6 +48,31 @@ private:
         return static_cast<CStepsDlg*>(m_frame->Dialogs().Dialog(ID_SHOW_STEPS));
     }
 
+    // By keys: Tab from the function box to the first cover's row, Tab to
+    // the second's "Program", Return. A reader hears the page in order, the
+    // link as a button it can press.
+    static void ProgramTheSecondCoverByKeys(CStepsDlg& steps)
+    {
+        CAccessibleEvents events;
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(
+            steps.findChild<QAbstractScrollArea*>(QString(), Qt::FindDirectChildrenOnly));
+        QCOMPARE(std::pair(reader->role(), reader->text(QAccessible::Name)),
+                 std::pair(QAccessible::Document, QString("Minimization steps")));
+        QCOMPARE(reader->child(0)->text(QAccessible::Name), "Minimization steps of Y0");
+        QAccessibleInterface* link = reader->child(reader->childCount() - 1);
+        QCOMPARE(std::pair(link->role(), link->text(QAccessible::Name)),
+                 std::pair(QAccessible::Button, QString("Program cover 2")));
+        QCOMPARE(link->actionInterface()->actionNames(), QStringList(QAccessibleActionInterface::pressAction()));
+        QApplication::setActiveWindow(&steps);
+        steps.findChild<QComboBox*>()->setFocus();
+        QTest::keyClick(steps.findChild<QComboBox*>(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (events.Active())
+            QCOMPARE(events.Of(QAccessible::Focus, QAccessible::Button), QStringList("Program cover 2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(reader->child(reader->childCount() - 2)->text(QAccessible::Name), "Program cover 1");
+    }
+
 private slots:
 
     void programsTheChosenCoverAndFollowsTheDocument()
@@ -56,7 +82,7 @@ private slots:
         QCOMPARE(steps->Derivation().covers.size(), std::size_t(2));
         QCOMPARE(steps->ProgrammedCover(), 0); // what Simplify programs
 
-        QVERIFY(steps->ProgramCover(1));
+        ProgramTheSecondCoverByKeys(*steps);
         const char* rows[] = {"^A^B^D", "^A^CD", "^ABC", "0"};
         for (int r = 0; r < 4; ++r)
             QCOMPARE(m_doc->Device().pal.Row(r).text, std::string(rows[r]));

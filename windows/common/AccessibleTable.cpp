@@ -3,6 +3,8 @@
 
 #include <QAccessible>
 
+#include <algorithm>
+
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -48,6 +50,18 @@ private:
 };
 
 } // namespace
+
+void UseAccessibleFactory(QAccessible::InterfaceFactory factory, QObject* widget)
+{
+    static std::vector<QAccessible::InterfaceFactory> installed;
+    if (std::find(installed.begin(), installed.end(), factory) == installed.end()) {
+        QAccessible::installFactory(factory);
+        installed.push_back(factory);
+    }
+    if (QAccessible::isActive())
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
 
 CAccessibleTable::CAccessibleTable(QWidget* widget, const CAccessibleGrid& grid, QAccessibleInterface* parent,
                                    ToScreen toScreen)

@@ -32,6 +32,12 @@ private:
     QAccessibleInterface* m_parent;
 };
 
+// Gives a widget its interface from factory: installs the factory once, and
+// drops an interface made for the widget while it was being built (when a
+// factory still sees only its base class), so the next query asks the
+// factory. Call it at the end of the widget's constructor.
+void UseAccessibleFactory(QAccessible::InterfaceFactory factory, QObject* widget);
+
 // A grid drawn by a widget, as a table on the accessibility bus: its cells
 // (role table cell, in rows) carry the grid's names, values and states, its
 // rows and columns the header texts. Everything is read from the grid when

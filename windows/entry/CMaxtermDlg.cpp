@@ -20,6 +20,7 @@ const CMintermDlg::CTemplate& MaxtermTemplate()
         t.dontCareEdit = {1031, 345, 40, 69, 12};
         t.note = {0, 7, 156, 175, 13};
         t.noteText = "Note:  Separate the maxterm numbers by comma.";
+        t.maxterms = true;
         return t;
     }();
     return layout;

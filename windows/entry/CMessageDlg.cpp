@@ -27,6 +27,7 @@ CMessageDlg::CMessageDlg(const std::string& text, QWidget* parent)
     auto* icon = new QLabel(this);
     icon->setGeometry(DluRect(kFont, 7, 7, 16, 16));
     icon->setPixmap(ZylPixmap(kImgAppIcon, devicePixelRatioF()));
+    icon->setAccessibleName(QStringLiteral("ZYL"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(DluRect(kFont, 30, 7, 50, 14));

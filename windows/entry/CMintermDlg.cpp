@@ -74,7 +74,9 @@ CMintermDlg::CMintermDlg(CZYLDoc& doc, QWidget* parent, const CTemplate& layout)
     setFixedSize(DluSize(kFont, kWidthUnits, kHeightUnits));
     UseWhiteBackground(*this);
 
+    m_maxterms = layout.maxterms;
     CreateControls(layout);
+    NameRows();
 
     const ZSize screen = GetPlatform().GetScreenSize();
     const ZPoint at = EntryDialogPosition(screen, ZSize{width(), height()});
@@ -95,11 +97,11 @@ void CMintermDlg::CreateControls(const CTemplate& layout)
     m_close->setAutoDefault(false);
     connect(m_close, &QPushButton::clicked, this, [this] { reject(); });
 
-    AddPicture(this, kImgAppIcon, DluRect(kFont, 7, 7, 16, 16));
+    AddPicture(this, kImgAppIcon, DluRect(kFont, 7, 7, 16, 16))->setAccessibleName(QStringLiteral("ZYL"));
 
     for (int f = 0; f < 4; ++f) {
         const CDlgItem& ic = layout.iconAt;
-        AddPicture(this, layout.icon, RowRect(ic.x, ic.y, ic.w, ic.h, f));
+        m_picture[f] = AddPicture(this, layout.icon, RowRect(ic.x, ic.y, ic.w, ic.h, f));
         m_headingWidth = RowRect(ic.x, ic.y, ic.w, ic.h, f).left() - kHeadingX - 4;
 
         const CDlgItem& te = layout.termEdit;
@@ -121,6 +123,7 @@ void CMintermDlg::CreateControls(const CTemplate& layout)
         m_dontCareEdit[f] = new QLineEdit(this);
         m_dontCareEdit[f]->setGeometry(RowRect(de.x, de.y, de.w, de.h, f));
         m_dontCareEdit[f]->setProperty("controlId", de.id + 2 * f);
+        label->setBuddy(m_dontCareEdit[f]);
     }
     // Tab order: each function's list, then its don't cares.
     for (int f = 0; f < 4; ++f) {
@@ -148,7 +151,18 @@ void CMintermDlg::Reload()
         }
     }
     ReadEdits();
+    NameRows();
     update();
+}
+
+void CMintermDlg::NameRows()
+{
+    for (int f = 0; f < 4; ++f) {
+        const CEntryRowNames names = EntryRowNames(m_doc.Device(), f, m_maxterms);
+        m_picture[f]->setAccessibleName(QString::fromStdString(names.heading));
+        m_termEdit[f]->setAccessibleName(QString::fromStdString(names.terms));
+        m_dontCareEdit[f]->setAccessibleName(QString::fromStdString(names.dontCares));
+    }
 }
 
 void CMintermDlg::ReadEdits()

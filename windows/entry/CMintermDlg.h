@@ -9,6 +9,7 @@
 #include <string>
 
 class CZYLDoc;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -34,6 +35,7 @@ public:
         ImageId icon;
         CDlgItem iconAt, termEdit, bracket, dontCaresLabel, dontCareEdit, note;
         const char* noteText;
+        bool maxterms;
     };
 
     explicit CMintermDlg(CZYLDoc& doc, QWidget* parent = nullptr);
@@ -65,9 +67,14 @@ private:
     void CreateControls(const CTemplate& layout);
     // Data exchange, controls to members.
     void ReadEdits();
+    // Each row's picture and fields named for a screen reader, with the
+    // current names.
+    void NameRows();
 
     QLineEdit* m_termEdit[4] = {};
     QLineEdit* m_dontCareEdit[4] = {};
+    QLabel* m_picture[4] = {};
+    bool m_maxterms = false;
     QPushButton* m_update = nullptr;
     QPushButton* m_close = nullptr;
     CEntryLists m_lists;

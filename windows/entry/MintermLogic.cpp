@@ -93,6 +93,19 @@ std::string EntryHeading(const Device& device, int f)
     return heading;
 }
 
+CEntryRowNames EntryRowNames(const Device& device, int f, bool maxterms)
+{
+    const std::string& name = device.names.functions[static_cast<std::size_t>(f)];
+    CEntryRowNames names;
+    names.heading = name + " = f(";
+    for (std::size_t i = 0; i < Device::kVariables; ++i)
+        names.heading += (i > 0 ? "," : "") + device.names.variables[i];
+    names.heading += maxterms ? ") = \u03A0M(" : ") = \u03A3m(";
+    names.terms = name + (maxterms ? " maxterms" : " minterms");
+    names.dontCares = name + " don't cares";
+    return names;
+}
+
 std::optional<CEntryLists> MintermListsFromDoc(const Device& device)
 {
     if (device.type == DeviceType::Pla)

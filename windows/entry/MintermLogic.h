@@ -43,6 +43,17 @@ struct CEntryOutcome
 // "Y~d0~d =   f ( A , B , C , D )  =" with the default names.
 std::string EntryHeading(const Device& device, int f);
 
+// What a screen reader reads for function f's row, with the current names:
+// the heading with its picture ("Y0 = f(A,B,C,D) = Σm(", or "ΠM(" for
+// maxterms) and the two edit fields ("Y0 minterms", "Y0 don't cares").
+struct CEntryRowNames
+{
+    std::string heading;
+    std::string terms;
+    std::string dontCares;
+};
+CEntryRowNames EntryRowNames(const Device& device, int f, bool maxterms);
+
 // The edits of the minterm dialog as the device holds the functions:
 // the PROM lists, or the '1' and 'X' entries of the PAL table. Nothing in
 // PLA mode (the edits keep their texts).

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CKarnaughDlg.h"
 
+#include "AccessibleTable.h"
 #include "CZYLDoc.h"
 #include "DrawRichText.h"
 #include "Highlight.h"
 #include "Platform.h"
 #include "TruthTableLogic.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -292,6 +295,153 @@ void PaintKarnaughMaps(QPainter& p, const Device& device, const CKarnaughGroups&
     p.restore();
 }
 
+// --- The screen reader ------------------------------------------------------
+
+namespace {
+
+// The maps' canvas on the accessibility bus: four tables, one a map.
+class CKarnaughAccessible : public QAccessibleWidget
+{
+public:
+    explicit CKarnaughAccessible(CKarnaughCanvas* canvas)
+        : QAccessibleWidget(canvas, QAccessible::Pane, QStringLiteral("Karnaugh maps"))
+    {
+        for (int f = 0; f < 4; ++f) {
+            m_tables[static_cast<std::size_t>(f)] = new CAccessibleTable(
+                canvas, canvas->AccessGrid(f), this, [canvas](const ZRect& r) { return canvas->ToScreen(r); });
+            QAccessible::registerAccessibleInterface(m_tables[static_cast<std::size_t>(f)]);
+        }
+    }
+    ~CKarnaughAccessible() override
+    {
+        for (CAccessibleTable* table : m_tables)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(table));
+    }
+    CKarnaughAccessible(const CKarnaughAccessible&) = delete;
+    CKarnaughAccessible& operator=(const CKarnaughAccessible&) = delete;
+
+    CAccessibleTable& Table(int f) const { return *m_tables[static_cast<std::size_t>(f)]; }
+    int childCount() const override { return 4; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 && index < 4 ? m_tables[static_cast<std::size_t>(index)] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto found = std::find(m_tables.begin(), m_tables.end(), child);
+        return found == m_tables.end() ? -1 : static_cast<int>(found - m_tables.begin());
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (CAccessibleTable* table : m_tables)
+            if (table->rect().contains(x, y))
+                return table;
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        const CKarnaughCanvas& canvas = static_cast<const CKarnaughCanvas&>(*widget());
+        return Table(canvas.Cursor().f).focusChild();
+    }
+
+private:
+    std::array<CAccessibleTable*, 4> m_tables{};
+};
+
+// The canvas' interface when a reader is listening, else none.
+CKarnaughAccessible* AccessibleOf(CKarnaughCanvas* canvas)
+{
+    return QAccessible::isActive() ? dynamic_cast<CKarnaughAccessible*>(QAccessible::queryAccessibleInterface(canvas))
+                                   : nullptr;
+}
+
+} // namespace
+
+QAccessibleInterface* MapsFactory(const QString&, QObject* object)
+{
+    auto* canvas = dynamic_cast<CKarnaughCanvas*>(object);
+    return canvas ? new CKarnaughAccessible(canvas) : nullptr;
+}
+
+QRect CKarnaughCanvas::ToScreen(const ZRect& r) const
+{
+    const QRect shown =
+        QRectF(r.left * Factor(), r.top * Factor(), r.Width() * Factor(), r.Height() * Factor()).toAlignedRect();
+    return QRect(mapToGlobal(shown.topLeft()), shown.size());
+}
+
+void CKarnaughCanvas::Reload()
+{
+    m_groups = KarnaughGroups(m_doc.Device(), m_doc.Covers());
+    m_hoverGroup.reset();
+    update();
+    CKarnaughAccessible* accessible = AccessibleOf(this);
+    if (!accessible) {
+        m_announced.clear();
+        return;
+    }
+    const bool first = m_announced.empty();
+    m_announced.resize(4 * 16);
+    for (int f = 0; f < 4; ++f)
+        for (int cell = 0; cell < 16; ++cell) {
+            std::string name = m_access[static_cast<std::size_t>(f)].CellName(cell / 4, cell % 4);
+            std::string& told = m_announced[static_cast<std::size_t>(f * 16 + cell)];
+            if (!first && name != told)
+                accessible->Table(f).NotifyCellChanged(cell / 4, cell % 4);
+            told = std::move(name);
+        }
+}
+
+// --- The keyboard ---------------------------------------------------------
+
+QRect CKarnaughCanvas::CursorRect() const
+{
+    const ZRect r = KarnaughCellRect(m_cursor.f, m_cursor.row, m_cursor.column);
+    return QRectF(r.left * Factor(), r.top * Factor(), r.Width() * Factor(), r.Height() * Factor()).toAlignedRect();
+}
+
+void CKarnaughCanvas::OpenPopup(const CKarnaughHit& cell, const QPoint& global)
+{
+    const int item = GetPlatform().TrackPopup(TableValuePopupItems(), ZPoint{global.x(), global.y()});
+    if (item >= 0 && item < 3)
+        KarnaughPopupValue(m_doc, cell, TableValueOfPopupItem(item));
+}
+
+void CKarnaughCanvas::keyPressEvent(QKeyEvent* event)
+{
+    const CCellKey key = CellKeyOf(*event);
+    if (key.move) {
+        m_cue.Navigated();
+        update(CursorRect());
+        m_cursor = KarnaughMoveCursor(m_cursor, *key.move);
+        update(CursorRect());
+        if (CKarnaughAccessible* accessible = AccessibleOf(this))
+            accessible->Table(m_cursor.f).NotifyCellFocused(m_cursor.row, m_cursor.column);
+        if (showRect)
+            showRect(CursorRect());
+    } else if (key.action == CCellKey::Click || key.action == CCellKey::ShiftClick) {
+        KarnaughLeftClick(m_doc, m_cursor, key.action == CCellKey::ShiftClick);
+    } else if (key.action == CCellKey::Popup) {
+        OpenPopup(m_cursor, mapToGlobal(CursorRect().bottomLeft()));
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void CKarnaughCanvas::focusInEvent(QFocusEvent* event)
+{
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        m_cue.Navigated();
+    update(CursorRect());
+    QWidget::focusInEvent(event);
+}
+
+void CKarnaughCanvas::focusOutEvent(QFocusEvent* event)
+{
+    update(CursorRect());
+    QWidget::focusOutEvent(event);
+}
+
 // --- The window -------------------------------------------------------------
 
 CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
@@ -300,6 +450,15 @@ CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Karnaugh Maps"));
     setModal(false);
+    // The maps first, so first in the Tab order: the window opens with the
+    // focus on them. The keys go to their cells, which keep their cursor in sight.
+    m_canvas = new CKarnaughCanvas(doc, this);
+    m_scroll = new CKarnaughScroll(m_canvas, this);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_canvas->showRect = [this](const QRect& r) {
+        m_scroll->ensureVisible(r.center().x(), r.center().y(), r.width() / 2 + 8, r.height() / 2 + 8);
+    };
+    m_scroll->zoom.AddKeys(*this);
     auto* copy = new QPushButton(QStringLiteral("&Copy"), this);
     auto* print = new QPushButton(QStringLiteral("&Print..."), this);
     auto* close = new QPushButton(QStringLiteral("C&lose"), this);
@@ -313,9 +472,6 @@ CKarnaughDlg::CKarnaughDlg(CZYLDoc& doc, QWidget* parent)
     buttons->addWidget(print);
     buttons->addStretch(1);
     buttons->addWidget(close);
-    m_canvas = new CKarnaughCanvas(doc, this);
-    m_scroll = new CKarnaughScroll(m_canvas, this);
-    m_scroll->zoom.AddKeys(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(m_scroll, 1);

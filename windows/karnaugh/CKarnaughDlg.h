@@ -5,6 +5,10 @@
 #include "CZYLDoc.h"
 #include "KarnaughLogic.h"
 
+#include "AccessibleTable.h"
+#include "CellKeys.h"
+#include "FocusCue.h"
+#include "FocusStyle.h"
 #include "Highlight.h"
 #include "Platform.h"
 #include "TruthTableLogic.h"
@@ -17,10 +21,14 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
 class CKarnaughCanvas;
+// The canvas' interface on the accessibility bus: its four maps as tables.
+QAccessibleInterface* MapsFactory(const QString& className, QObject* object);
 class CKarnaughScroll;
 class QPainter;
 
@@ -109,14 +117,22 @@ public:
         // The maps lie on the palette's base colour, as a document does.
         setBackgroundRole(QPalette::Base);
         setAutoFillBackground(true);
+        setFocusPolicy(Qt::StrongFocus);
+        UseAccessibleFactory(MapsFactory, this);
     }
 
-    void Reload()
-    {
-        m_groups = KarnaughGroups(m_doc.Device(), m_doc.Covers());
-        m_hoverGroup.reset();
-        update();
-    }
+    // The keyboard cursor's cell, and where the window scrolls to keep a
+    // rectangle of the canvas in sight.
+    const CKarnaughHit& Cursor() const { return m_cursor; }
+    // Map f for a screen reader.
+    const CAccessibleGrid& AccessGrid(int f) const { return m_access[static_cast<std::size_t>(f)]; }
+    // A cell's rectangle in the maps' units, in global pixels.
+    QRect ToScreen(const ZRect& r) const;
+    std::function<void(const QRect&)> showRect;
+
+    // The groups again, a repaint, and a screen reader told of every cell
+    // whose value or groups changed.
+    void Reload();
 
     const CKarnaughGroups& Groups() const { return m_groups; }
     const CZYLDoc& Document() const { return m_doc; }
@@ -162,7 +178,16 @@ protected:
         if (m_zoom != kActualZoom)
             p.scale(Factor(), Factor());
         PaintKarnaughMaps(p, m_doc.Device(), m_groups, Emphasis(), CKarnaughColours::FromPalette(palette()));
+        if (m_cue.Shown(hasFocus())) {
+            // In the canvas' pixels, as wide at every zoom.
+            p.resetTransform();
+            DrawFocusCue(p, QRectF(CursorRect()).adjusted(6, 6, -6, -6));
+        }
     }
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
     void mouseMoveEvent(QMouseEvent* event) override
     {
@@ -200,17 +225,19 @@ protected:
 
     void contextMenuEvent(QContextMenuEvent* event) override
     {
-        const std::optional<CKarnaughHit> cell = KarnaughHitCell(Logical(event->pos()));
-        if (!cell)
-            return;
-        const QPoint global = event->globalPos();
-        const int item = GetPlatform().TrackPopup(TableValuePopupItems(), ZPoint{global.x(), global.y()});
-        if (item >= 0 && item < 3)
-            KarnaughPopupValue(m_doc, *cell, TableValueOfPopupItem(item));
+        const std::optional<CKarnaughHit> cell = event->reason() == QContextMenuEvent::Keyboard
+                                                     ? m_cursor
+                                                     : KarnaughHitCell(Logical(event->pos()));
+        if (cell)
+            OpenPopup(*cell, event->globalPos());
     }
 
 private:
     double Factor() const { return m_zoom / 100.0; }
+    // The popup on a cell, opened at a screen position.
+    void OpenPopup(const CKarnaughHit& cell, const QPoint& global);
+    // The cursor's cell on the canvas, at the zoom.
+    QRect CursorRect() const;
     // The one conversion of a position on the canvas to the maps' units.
     ZPoint Logical(const QPoint& pos) const { return DeviceToLogical(pos, Factor()); }
 
@@ -238,4 +265,11 @@ private:
     std::optional<CKarnaughHit> m_hoverCell;
     bool m_sharing = false;
     int m_zoom = kActualZoom;
+    CKarnaughHit m_cursor{0, 0, 0};
+    CFocusCue m_cue;
+    std::array<CKarnaughAccessGrid, 4> m_access{CKarnaughAccessGrid(m_doc, m_groups, m_cursor, 0),
+                                                CKarnaughAccessGrid(m_doc, m_groups, m_cursor, 1),
+                                                CKarnaughAccessGrid(m_doc, m_groups, m_cursor, 2),
+                                                CKarnaughAccessGrid(m_doc, m_groups, m_cursor, 3)};
+    std::vector<std::string> m_announced; // the cells' names a reader was last told, by f and row-major
 };

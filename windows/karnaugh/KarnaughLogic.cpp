@@ -2,6 +2,7 @@
 #include "KarnaughLogic.h"
 
 #include "CZYLDoc.h"
+#include "StepsText.h"
 #include "TruthTableLogic.h"
 
 #include <algorithm>
@@ -280,6 +281,25 @@ std::vector<CKarnaughGroupRef> KarnaughGroupsAt(const CKarnaughGroups& groups, i
     return found;
 }
 
+CKarnaughHit KarnaughMoveCursor(const CKarnaughHit& cell, CCursorKey key)
+{
+    int row = cell.f / 2 * 4 + cell.row;
+    int column = cell.f % 2 * 4 + cell.column;
+    switch (key) {
+    case CCursorKey::Left: --column; break;
+    case CCursorKey::Right: ++column; break;
+    case CCursorKey::Up: --row; break;
+    case CCursorKey::Down: ++row; break;
+    case CCursorKey::Home: column -= cell.column; break;
+    case CCursorKey::End: column += 3 - cell.column; break;
+    case CCursorKey::PageUp: row -= cell.row; break;
+    case CCursorKey::PageDown: row += 3 - cell.row; break;
+    }
+    row = std::clamp(row, 0, 7);
+    column = std::clamp(column, 0, 7);
+    return {row / 4 * 2 + column / 4, row % 4, column % 4};
+}
+
 // --- Cell values and clicks ------------------------------------------------------
 
 char KarnaughCellValue(const Device& device, int f, int m) { return TableCellValue(device, f, m); }
@@ -293,4 +313,58 @@ void KarnaughLeftClick(CZYLDoc& doc, const CKarnaughHit& cell, bool shiftClick)
 void KarnaughPopupValue(CZYLDoc& doc, const CKarnaughHit& cell, char v)
 {
     TablePopupValue(doc, CTableCell{cell.f, KarnaughMinterm(cell.row, cell.column)}, v);
+}
+
+// --- The maps read aloud ---------------------------------------------------------
+
+namespace {
+
+const char* const kGrayCodes[] = {"00", "01", "11", "10"};
+
+
+} // namespace
+
+std::string CKarnaughAccessGrid::Caption() const
+{
+    return "Karnaugh map of " + m_doc.Device().names.functions[static_cast<std::size_t>(m_f)];
+}
+
+std::string CKarnaughAccessGrid::RowHeader(int row) const
+{
+    const auto& v = m_doc.Device().names.variables;
+    return v[0] + v[1] + " = " + kGrayCodes[row & 3];
+}
+
+std::string CKarnaughAccessGrid::ColumnHeader(int column) const
+{
+    const auto& v = m_doc.Device().names.variables;
+    return v[2] + v[3] + " = " + kGrayCodes[column & 3];
+}
+
+std::string CKarnaughAccessGrid::CellValue(int row, int column) const
+{
+    const char value = KarnaughCellValue(m_doc.Device(), m_f, KarnaughMinterm(row, column));
+    return value == 0 ? std::string() : std::string(1, value);
+}
+
+std::string CKarnaughAccessGrid::CellName(int row, int column) const
+{
+    const Device& device = m_doc.Device();
+    const int m = KarnaughMinterm(row, column);
+    const std::string value = CellValue(row, column);
+    std::string name = device.names.functions[static_cast<std::size_t>(m_f)] + ", minterm " + std::to_string(m) +
+                       ", " + (value.empty() ? "no value" : value);
+    const std::vector<CKarnaughGroupRef> covering = KarnaughGroupsAt(m_groups, m_f, m);
+    name += covering.empty() ? ", no group" : covering.size() == 1 ? ", group " : ", groups ";
+    for (std::size_t i = 0; i < covering.size(); ++i) {
+        const CKarnaughGroup& group =
+            m_groups[static_cast<std::size_t>(m_f)][static_cast<std::size_t>(covering[i].g)];
+        name += (i > 0 ? ", " : "") + PlainRich(TermRich(group.product, device.names.variables.data()));
+    }
+    return name;
+}
+
+bool CKarnaughAccessGrid::CellFocused(int row, int column) const
+{
+    return m_cursor.f == m_f && m_cursor.row == row && m_cursor.column == column;
 }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "Geometry.h"
+#include "AccessibleGrid.h"
 #include "ProductTerm.h"
+#include "TruthTableLogic.h"
 
 #include <array>
 #include <cstdint>
@@ -164,6 +166,47 @@ struct CKarnaughGroupRef
 std::optional<CKarnaughGroupRef> KarnaughHitGroup(const CKarnaughGroups& groups, const ZPoint& point);
 // The groups of f covering the minterm.
 std::vector<CKarnaughGroupRef> KarnaughGroupsAt(const CKarnaughGroups& groups, int f, int m);
+
+// The keyboard cursor over the cells after a key. The arrows move over
+// the four maps as they stand (0 and 1 above 2 and 3) as over one 8 x 8
+// grid, into the neighbouring map at an inner edge; Home and End go to the
+// first and the last column of the map, Page Up and Page Down to its first
+// and last row; the cursor stops at the outer edges.
+CKarnaughHit KarnaughMoveCursor(const CKarnaughHit& cell, CCursorKey key);
+
+// --- The maps read aloud ---------------------------------------------------------
+
+// Map f as a screen reader reads it: rows and columns headed by their
+// variables and Gray codes ("AB = 01", "CD = 11"), each cell named by its
+// function, minterm, value and the groups that cover it ("Y0, minterm 7, 1,
+// groups A'B, BD"), complements with a trailing apostrophe. Everything is
+// read from the document, the window's groups and its keyboard cursor.
+class CKarnaughAccessGrid : public CAccessibleGrid
+{
+public:
+    CKarnaughAccessGrid(const CZYLDoc& doc, const CKarnaughGroups& groups, const CKarnaughHit& cursor, int f)
+        : m_doc(doc)
+        , m_groups(groups)
+        , m_cursor(cursor)
+        , m_f(f)
+    {
+    }
+    int Rows() const override { return 4; }
+    int Columns() const override { return 4; }
+    std::string Caption() const override;
+    std::string RowHeader(int row) const override;
+    std::string ColumnHeader(int column) const override;
+    std::string CellName(int row, int column) const override;
+    std::string CellValue(int row, int column) const override;
+    bool CellFocused(int row, int column) const override;
+    ZRect CellRect(int row, int column) const override { return KarnaughCellRect(m_f, row, column); }
+
+private:
+    const CZYLDoc& m_doc;
+    const CKarnaughGroups& m_groups;
+    const CKarnaughHit& m_cursor;
+    int m_f;
+};
 
 // --- Cell values and clicks ----------------------------------------------------
 

@@ -78,13 +78,16 @@ void CNamesDlg::CreateControls()
     connect(m_cancel, &QPushButton::clicked, this, &CNamesDlg::reject);
 
     auto* icon = new QLabel(this);
+    icon->setAccessibleName(QStringLiteral("ZYL"));
     icon->setGeometry(DluRect(kFont, 6, 7, 16, 16));
     icon->setPixmap(ZylPixmap(kImgAppIcon, devicePixelRatioF()));
 
     AddLabel(this, QStringLiteral("Functions:"), 10, 35);
     for (int f = 0; f < 4; ++f) {
-        AddLabel(this, QStringLiteral("Name of Function %1:").arg(f + 1), 20, kFunctionRowY[f]);
+        QLabel* label = AddLabel(this, QStringLiteral("Name of Function %1:").arg(f + 1), 20, kFunctionRowY[f]);
         m_function[f] = new QLineEdit(this);
+        label->setBuddy(m_function[f]);
+        m_function[f]->setAccessibleName(QStringLiteral("Name of function %1").arg(f + 1));
         m_function[f]->setGeometry(DluRect(kFont, 105, kFunctionEditY[f], 35, 15));
         m_function[f]->setValidator(new CharacterLimit(kMaxFunctionNameLength, m_function[f]));
         m_function[f]->setProperty("controlId", 1004 + f);
@@ -92,9 +95,12 @@ void CNamesDlg::CreateControls()
 
     AddLabel(this, QStringLiteral("Variables:"), 10, 120);
     for (int i = 0; i < 4; ++i) {
-        AddLabel(this, QStringLiteral("Name of Variable %1:").arg(i + 1), 20, kVariableRowY[i]);
+        QLabel* label = AddLabel(this, QStringLiteral("Name of Variable %1:").arg(i + 1), 20, kVariableRowY[i]);
         m_variable[i] = new QComboBox(this);
         m_variable[i]->setEditable(true);
+        label->setBuddy(m_variable[i]);
+        // A reader names the box by its value, and the field typed into by this.
+        m_variable[i]->lineEdit()->setAccessibleName(QStringLiteral("Name of variable %1").arg(i + 1));
         m_variable[i]->setInsertPolicy(QComboBox::NoInsert);
         // The completer would replace a typed "x" by the item "X" (it
         // matches regardless of case); without it, matching is exact.

@@ -1,19 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CStepsDlg.h"
 
+#include "AccessibleTable.h"
 #include "CZYLDoc.h"
+#include "FocusCue.h"
+#include "FocusStyle.h"
 #include "StepsLogic.h"
 #include "StepsPage.h"
 #include "StepsText.h"
 #include "ZoomControl.h"
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -118,8 +124,47 @@ public:
     void SetContent(std::vector<CStepsBlock> blocks)
     {
         m_blocks = std::move(blocks);
+        m_items = StepsReadingOrder(m_blocks);
+        ++m_generation;
         m_laidOut = true;
         LayOut();
+        if (QAccessible::isActive()) {
+            QAccessibleEvent reordered(this, QAccessible::ObjectReorder);
+            QAccessible::updateAccessibility(&reordered);
+        }
+    }
+
+    // What a screen reader reads, in order; the count grows with every new content.
+    const std::vector<CStepsReadItem>& ReadItems() const { return m_items; }
+    int Generation() const { return m_generation; }
+    // The item the keyboard is on: the "Program" button of its row, or the
+    // row; -1 for none.
+    int FocusedItem() const
+    {
+        if (m_stop < 0)
+            return -1;
+        const CStepsStop& stop = m_page.stops[static_cast<std::size_t>(m_stop)];
+        for (std::size_t i = 0; i < m_items.size(); ++i) {
+            const CStepsReadItem& item = m_items[i];
+            if (item.cover == stop.cover && (stop.program < 0 ? item.kind == CStepsReadItem::Text
+                                                              : item.kind == CStepsReadItem::Button))
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+    // Where the "Program" link of a cover is shown, in global pixels.
+    QRect LinkOnScreen(int program) const
+    {
+        for (const CStepsPlaced& t : m_page.texts)
+            if (t.span.program == program) {
+                const QPoint offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
+                const QRect shown = QRectF(t.box.x * Factor(), t.box.y * Factor(), t.box.w * Factor(),
+                                           t.box.h * Factor())
+                                        .toAlignedRect()
+                                        .translated(-offset);
+                return QRect(viewport()->mapToGlobal(shown.topLeft()), shown.size());
+            }
+        return {};
     }
 
     const CStepsPage& Page() const { return m_page; }
@@ -129,6 +174,9 @@ public:
     {
         return qRound(LayOutPage(blocks, 0, Metrics()).width * Factor());
     }
+
+    // The covers' row the keyboard is on, -1 for none.
+    int Stop() const { return m_stop; }
 
     // Home, Ctrl+Home: the page's top left; End, Ctrl+End: its bottom.
     void ScrollTo(bool end)
@@ -184,6 +232,52 @@ protected:
                 p.drawLine(t.box.x + 1, baseline - fm.capHeight() - 2, t.box.x + t.box.w - 2,
                            baseline - fm.capHeight() - 2);
         }
+        if (m_cue.Shown(hasFocus()) && m_stop >= 0) {
+            const CStepsRect& r = m_page.stops[static_cast<std::size_t>(m_stop)].row;
+            DrawFocusCue(p, QRectF(r.x + 4, r.y + 4, r.w - 8, r.h - 8));
+        }
+    }
+
+    // Tab and Shift+Tab step through the covers' rows before they leave the page.
+    bool focusNextPrevChild(bool next) override
+    {
+        const int at = m_stop + (next ? 1 : -1);
+        if (hasFocus() && m_stop >= 0 && at >= 0 && at < static_cast<int>(m_page.stops.size())) {
+            SetStop(at);
+            return true;
+        }
+        return QAbstractScrollArea::focusNextPrevChild(next);
+    }
+
+    void focusInEvent(QFocusEvent* event) override
+    {
+        const int stops = static_cast<int>(m_page.stops.size());
+        if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+            m_cue.Navigated();
+            SetStop(stops == 0 ? -1 : event->reason() == Qt::TabFocusReason ? 0 : stops - 1);
+        }
+        viewport()->update();
+        QAbstractScrollArea::focusInEvent(event);
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        viewport()->update();
+        QAbstractScrollArea::focusOutEvent(event);
+    }
+
+    // Return or Space on a row with a "Program" link programs its cover.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool activate = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                              event->key() == Qt::Key_Space;
+        if (activate && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && m_stop >= 0) {
+            const int program = m_page.stops[static_cast<std::size_t>(m_stop)].program;
+            if (program >= 0 && onProgram)
+                onProgram(program);
+            return;
+        }
+        QAbstractScrollArea::keyPressEvent(event);
     }
 
     void mouseMoveEvent(QMouseEvent* event) override
@@ -205,6 +299,28 @@ protected:
     }
 
 private:
+    // The keyboard on covers' row i, scrolled into sight.
+    void SetStop(int i)
+    {
+        m_stop = i;
+        viewport()->update();
+        if (i < 0)
+            return;
+        if (QAccessible::isActive() && FocusedItem() >= 0) {
+            QAccessibleEvent focused(this, QAccessible::Focus);
+            focused.setChild(FocusedItem());
+            QAccessible::updateAccessibility(&focused);
+        }
+        const CStepsRect& r = m_page.stops[static_cast<std::size_t>(i)].row;
+        QScrollBar& bar = *verticalScrollBar();
+        const int top = qRound(r.y * Factor()) - 8;
+        const int bottom = qRound((r.y + r.h) * Factor()) + 8;
+        if (top < bar.value())
+            bar.setValue(top);
+        else if (bottom > bar.value() + viewport()->height())
+            bar.setValue(bottom - viewport()->height());
+    }
+
     const CStepsPlaced* LinkAt(const QPoint& pos) const
     {
         const ZPoint at =
@@ -248,6 +364,7 @@ private:
         const CStepsMetrics metrics = Metrics();
         const double z = Factor();
         m_page = LayOutPage(m_blocks, static_cast<int>(viewport()->width() / z), metrics);
+        m_stop = std::min(m_stop, static_cast<int>(m_page.stops.size()) - 1);
         horizontalScrollBar()->setRange(0, std::max(0, qRound(m_page.width * z) - viewport()->width()));
         horizontalScrollBar()->setPageStep(viewport()->width());
         verticalScrollBar()->setRange(0, std::max(0, qRound(m_page.height * z) - viewport()->height()));
@@ -260,11 +377,161 @@ private:
 
     CZoomControl m_zoom;
     std::vector<CStepsBlock> m_blocks;
+    std::vector<CStepsReadItem> m_items;
+    int m_generation = 0;
     bool m_laidOut = false;
     CStepsPage m_page;
+    int m_stop = -1;
+    CFocusCue m_cue;
     QFont m_widthFont;
     std::unordered_map<std::string, int> m_widths[2];
 };
+
+// --- The page for a screen reader -------------------------------------------
+
+namespace {
+
+class CStepsPageAccessible;
+
+// One item of the page in reading order: a heading, a text, or a
+// "Program" button that programs its cover when pressed.
+class CStepsItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+{
+public:
+    CStepsItemAccessible(CStepsPageAccessible& page, int index)
+        : m_page(page)
+        , m_index(index)
+    {
+    }
+    bool isValid() const override;
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? QString::fromStdString(Item().text) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override
+    {
+        static const QAccessible::Role roles[] = {QAccessible::Heading, QAccessible::StaticText, QAccessible::Button};
+        return roles[Item().kind];
+    }
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface && Item().kind == CStepsReadItem::Button
+                   ? static_cast<QAccessibleActionInterface*>(this)
+                   : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override;
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    const CStepsReadItem& Item() const;
+    CStepsPageAccessible& m_page;
+    int m_index;
+};
+
+// The page as a document: its items in reading order, made again for
+// every new content.
+class CStepsPageAccessible : public QAccessibleWidget
+{
+public:
+    explicit CStepsPageAccessible(CStepsPageView* view)
+        : QAccessibleWidget(view, QAccessible::Document, QStringLiteral("Minimization steps"))
+    {
+    }
+    ~CStepsPageAccessible() override { Clear(); }
+    CStepsPageAccessible(const CStepsPageAccessible&) = delete;
+    CStepsPageAccessible& operator=(const CStepsPageAccessible&) = delete;
+
+    CStepsPageView& View() const { return static_cast<CStepsPageView&>(*widget()); }
+    int childCount() const override { return static_cast<int>(View().ReadItems().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        if (m_generation != View().Generation()) {
+            Clear();
+            m_generation = View().Generation();
+        }
+        m_items.resize(View().ReadItems().size(), nullptr);
+        CStepsItemAccessible*& item = m_items[static_cast<std::size_t>(index)];
+        if (!item) {
+            item = new CStepsItemAccessible(const_cast<CStepsPageAccessible&>(*this), index);
+            QAccessible::registerAccessibleInterface(item);
+        }
+        return item;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto found = std::find(m_items.begin(), m_items.end(), child);
+        return found == m_items.end() ? -1 : static_cast<int>(found - m_items.begin());
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return View().hasFocus() ? child(View().FocusedItem()) : nullptr;
+    }
+
+private:
+    void Clear() const
+    {
+        for (CStepsItemAccessible* item : m_items)
+            if (item)
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
+        m_items.clear();
+    }
+    mutable std::vector<CStepsItemAccessible*> m_items;
+    mutable int m_generation = -1;
+};
+
+bool CStepsItemAccessible::isValid() const
+{
+    return m_page.isValid() && m_index < m_page.childCount();
+}
+QWindow* CStepsItemAccessible::window() const { return m_page.window(); }
+QAccessibleInterface* CStepsItemAccessible::parent() const { return &m_page; }
+const CStepsReadItem& CStepsItemAccessible::Item() const
+{
+    static const CStepsReadItem none;
+    const std::vector<CStepsReadItem>& items = m_page.View().ReadItems();
+    return m_index < static_cast<int>(items.size()) ? items[static_cast<std::size_t>(m_index)] : none;
+}
+
+QRect CStepsItemAccessible::rect() const
+{
+    return Item().kind == CStepsReadItem::Button ? m_page.View().LinkOnScreen(Item().program) : m_page.rect();
+}
+
+QAccessible::State CStepsItemAccessible::state() const
+{
+    QAccessible::State s;
+    s.readOnly = Item().kind != CStepsReadItem::Button;
+    s.focusable = Item().cover >= 0;
+    s.focused = m_page.View().hasFocus() && m_page.View().FocusedItem() == m_index;
+    return s;
+}
+
+void CStepsItemAccessible::doAction(const QString& name)
+{
+    if (name == pressAction() && Item().kind == CStepsReadItem::Button && m_page.View().onProgram)
+        m_page.View().onProgram(Item().program);
+}
+
+QAccessibleInterface* PageFactory(const QString&, QObject* object)
+{
+    auto* view = dynamic_cast<CStepsPageView*>(object);
+    return view ? new CStepsPageAccessible(view) : nullptr;
+}
+
+} // namespace
 
 CStepsDlg::CStepsDlg(CZYLDoc& doc, QWidget* parent)
     : CModelessDlg(parent)
@@ -308,6 +575,7 @@ QVBoxLayout& CStepsDlg::CreateControls()
 {
     m_function = new QComboBox(this);
     m_page = new CStepsPageView(this);
+    UseAccessibleFactory(PageFactory, m_page);
     m_page->onProgram = [this](int cover) { ProgramCover(cover); };
     auto* copyText = new QPushButton("Copy as &Text", this);
     auto* copyLatex = new QPushButton("Copy as &LaTeX", this);

@@ -27,6 +27,16 @@ struct CLines
     int lines = 1;
 };
 
+// The cover a table row's "Program" link programs, -1 for none.
+int ProgramLink(const std::vector<CStepsRich>& row)
+{
+    for (const CStepsRich& cell : row)
+        for (const CStepsSpan& span : cell)
+            if (span.program >= 0)
+                return span.program;
+    return -1;
+}
+
 class CPager
 {
 public:
@@ -124,6 +134,9 @@ public:
                                                    static_cast<int>(r - 1)) != b.markedRows.end();
             if (marked)
                 m_page.marked.push_back({kMargin, m_y, left[columns] - kMargin, height});
+            if (b.covers && r > 0)
+                m_page.stops.push_back({{kMargin, m_y, left[columns] - kMargin, height}, static_cast<int>(r - 1),
+                                        ProgramLink(b.rows[r - 1])});
             m_page.rules.push_back({kMargin, m_y, left[columns] - kMargin, 1});
             for (std::size_t c = 0; c < cells[r].size(); ++c) {
                 const std::vector<CRun>& runs = cells[r][c].runs;
@@ -175,4 +188,39 @@ CStepsPage LayOutPage(const std::vector<CStepsBlock>& blocks, int pageWidth, con
     }
     pager.Finish();
     return page;
+}
+
+namespace {
+
+// A table row read aloud, and its "Program" link's button.
+void ReadRow(const CStepsBlock& b, std::size_t r, std::vector<CStepsReadItem>& items)
+{
+    const std::vector<CStepsRich>& row = b.rows[r];
+    std::string text;
+    for (std::size_t c = 0; c < row.size() && c < b.header.size(); ++c) {
+        const std::string cell = PlainRich(row[c]);
+        if (!cell.empty())
+            text += (text.empty() ? "" : "; ") + PlainRich(b.header[c]) + ": " + cell;
+    }
+    const int cover = b.covers ? static_cast<int>(r) : -1;
+    items.push_back({CStepsReadItem::Text, text, -1, cover});
+    if (const int program = ProgramLink(row); program >= 0)
+        items.push_back({CStepsReadItem::Button, "Program cover " + std::to_string(program + 1), program, cover});
+}
+
+} // namespace
+
+std::vector<CStepsReadItem> StepsReadingOrder(const std::vector<CStepsBlock>& blocks)
+{
+    std::vector<CStepsReadItem> items;
+    for (const CStepsBlock& b : blocks) {
+        if (b.kind != CStepsBlock::Table) {
+            items.push_back({b.kind == CStepsBlock::Heading ? CStepsReadItem::Heading : CStepsReadItem::Text,
+                             PlainRich(b.text)});
+            continue;
+        }
+        for (std::size_t r = 0; r < b.rows.size(); ++r)
+            ReadRow(b, r, items);
+    }
+    return items;
 }

@@ -30,8 +30,18 @@ struct CStepsPlaced
     CStepsShade shade = CStepsShade::Page;
 };
 
+// A row of the covers' table as the keyboard reaches it: cover s, and the
+// cover its "Program" link programs (-1 for a row without one).
+struct CStepsStop
+{
+    CStepsRect row;
+    int cover = -1;
+    int program = -1;
+};
+
 struct CStepsPage
 {
+    std::vector<CStepsStop> stops;  // the covers' rows, in page order
     std::vector<CStepsPlaced> texts;
     std::vector<CStepsRect> rules;  // thin lines: w or h is 1
     std::vector<CStepsRect> marked; // the blocks' marked rows
@@ -50,3 +60,22 @@ struct CStepsMetrics
 // pageWidth is where paragraphs wrap; a table is as wide as its columns,
 // where a cell wider than about 40 characters wraps at its spaces.
 CStepsPage LayOutPage(const std::vector<CStepsBlock>& blocks, int pageWidth, const CStepsMetrics& metrics);
+
+// The page as a screen reader reads it, in order: the headings, the
+// paragraphs, each table row as one text (every cell after its column's
+// head: "#: 1; Cover: A'B + CD; Terms: 2"), and after a row with a
+// "Program" link that link as a button ("Program cover 1").
+struct CStepsReadItem
+{
+    enum Kind
+    {
+        Heading,
+        Text,
+        Button
+    };
+    Kind kind = Text;
+    std::string text;
+    int program = -1; // a button's cover
+    int cover = -1;   // a row of the covers' table: its cover
+};
+std::vector<CStepsReadItem> StepsReadingOrder(const std::vector<CStepsBlock>& blocks);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CTruthTableDlg.h"
 
+#include "CTruthTableGrid.h"
 #include "CZYLDoc.h"
 #include "DialogUnits.h"
 #include "DrawRichText.h"
@@ -86,6 +87,9 @@ CTruthTableDlg::CTruthTableDlg(CZYLDoc& doc, QWidget* parent)
 
 void CTruthTableDlg::CreateControls()
 {
+    // First in the Tab order: the window opens with the focus on its cells.
+    m_grid = new CTruthTableGrid(m_doc, this);
+
     m_showNumbers = new QPushButton(QString::fromLatin1(kHideNumbers), this);
     m_showNumbers->setGeometry(DluRect(kFont, 30, 7, 55, 15));
     m_showNumbers->setProperty("controlId", int(IDC_SHOW_NUMBERS));
@@ -101,6 +105,7 @@ void CTruthTableDlg::CreateControls()
     auto* icon = new QLabel(this);
     icon->setGeometry(DluRect(kFont, 7, 7, 16, 16));
     icon->setPixmap(ZylPixmap(kImgAppIcon, devicePixelRatioF()));
+    icon->setAccessibleName(QStringLiteral("ZYL"));
 
     AddText(this, "Note:", 5, 280, 20, 12);
     AddText(this, "Left Click to toggle the output between 1 and 0; [Shift]+LeftClick to input Don't Care.", 30,
@@ -108,7 +113,11 @@ void CTruthTableDlg::CreateControls()
     AddText(this, "Right Click to get the Pop-up menu for value selection.", 29, 307, 140, 19);
 }
 
-void CTruthTableDlg::Reload() { update(); }
+void CTruthTableDlg::Reload()
+{
+    m_grid->AnnounceChanges();
+    update();
+}
 
 void CTruthTableDlg::OnShowNumbers()
 {

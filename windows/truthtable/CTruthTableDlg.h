@@ -9,6 +9,7 @@
 #include <QCursor>
 
 class CZYLDoc;
+class CTruthTableGrid;
 class QPushButton;
 
 // The truth table of the four functions: 16 painted rows
@@ -26,6 +27,8 @@ public:
     void OnShowNumbers();
     // Commands 101..103 for the cell under the last right click.
     void OnValue(int id);
+    // The output cells as the keyboard and a screen reader reach them.
+    CTruthTableGrid& Grid() const { return *m_grid; }
 
 protected:
     void Reload() override;
@@ -50,4 +53,5 @@ private:
     QCursor m_hArrowCursor;
     QCursor m_hFuseCursor;
     QPushButton* m_showNumbers = nullptr;
+    CTruthTableGrid* m_grid = nullptr;
 };

@@ -7,6 +7,8 @@
 #include "TruthTableLayout.h"
 #include "Utf8.h"
 
+#include <algorithm>
+
 
 const char* const kTableSopLimitMessage =
     "\n\nThe function entered has more than 4 SOP terms\n and so cannot be implemented\n\nby this four SOP-term PAL.";
@@ -46,6 +48,24 @@ std::optional<CTableCell> TableHitCell(const ZPoint& point)
             if (TableClickRect(f, r).Contains(point))
                 return CTableCell{f, r};
     return std::nullopt;
+}
+
+CTableCell TableMoveCursor(const CTableCell& cell, CCursorKey key)
+{
+    CTableCell next = cell;
+    switch (key) {
+    case CCursorKey::Left: --next.f; break;
+    case CCursorKey::Right: ++next.f; break;
+    case CCursorKey::Up: --next.r; break;
+    case CCursorKey::Down: ++next.r; break;
+    case CCursorKey::Home: next.f = 0; break;
+    case CCursorKey::End: next.f = Device::kFunctions - 1; break;
+    case CCursorKey::PageUp: next.r = 0; break;
+    case CCursorKey::PageDown: next.r = Device::kRows - 1; break;
+    }
+    next.f = std::clamp(next.f, 0, Device::kFunctions - 1);
+    next.r = std::clamp(next.r, 0, Device::kRows - 1);
+    return next;
 }
 
 bool TableOpensValuePopup(const ZPoint& rightClick) { return TableOutputArea().Contains(rightClick); }
@@ -137,4 +157,45 @@ CTableChange TablePopupValue(CZYLDoc& doc, const std::optional<CTableCell>& cell
         });
     }
     return change;
+}
+
+// --- The table read aloud ----------------------------------------------------
+
+int CTableAccessGrid::Rows() const { return Device::kRows; }
+int CTableAccessGrid::Columns() const { return kOutputColumn + Device::kFunctions; }
+std::string CTableAccessGrid::RowHeader(int row) const { return std::to_string(row); }
+
+std::string CTableAccessGrid::ColumnHeader(int column) const
+{
+    const CNames& names = m_doc.Device().names;
+    if (column < kOutputColumn)
+        return names.variables[static_cast<std::size_t>(column)];
+    return names.functions[static_cast<std::size_t>(column - kOutputColumn)];
+}
+
+std::string CTableAccessGrid::CellValue(int row, int column) const
+{
+    if (column < kOutputColumn)
+        return std::to_string((row >> (kOutputColumn - 1 - column)) & 1);
+    const char value = TableCellValue(m_doc.Device(), column - kOutputColumn, row);
+    return value == 0 ? std::string() : std::string(1, value);
+}
+
+std::string CTableAccessGrid::CellName(int row, int column) const
+{
+    const std::string value = CellValue(row, column);
+    return ColumnHeader(column) + ", row " + std::to_string(row) + ", " + (value.empty() ? "no value" : value);
+}
+
+bool CTableAccessGrid::CellFocused(int row, int column) const
+{
+    return row == m_cursor.r && column == kOutputColumn + m_cursor.f;
+}
+
+ZRect CTableAccessGrid::CellRect(int row, int column) const
+{
+    namespace L = TruthTableLayout;
+    if (column >= kOutputColumn)
+        return L::ClickRect(column - kOutputColumn, row);
+    return {L::ColumnLeft(column) + 1, L::RowTop(row) + 1, L::ColumnLeft(column + 1), L::RowTop(row + 1)};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AccessibleGrid.h"
 #include "Geometry.h"
 
 #include <optional>
@@ -26,6 +27,25 @@ struct CTableCell
     int r = 0;
     friend bool operator==(const CTableCell&, const CTableCell&) = default;
 };
+
+// The keys that move a keyboard cursor over a surface's cells.
+enum class CCursorKey
+{
+    Left,
+    Right,
+    Up,
+    Down,
+    Home,
+    End,
+    PageUp,
+    PageDown
+};
+
+// The keyboard cursor over the output cells after a key: Left and Right
+// to the neighbouring function, Up and Down to the neighbouring row, Home
+// and End to the first and the last function of the row, Page Up and Page
+// Down to the first and the last row; it stops at the edges.
+CTableCell TableMoveCursor(const CTableCell& cell, CCursorKey key);
 
 // Click area of output f in row r: (215 + 30f, 135 + 25r, 238 + 30f, 157 + 25r).
 ZRect TableClickRect(int f, int r);
@@ -89,3 +109,33 @@ CTableChange TablePopupValue(CZYLDoc& doc, const std::optional<CTableCell>& cell
 // Top-left corner of the dialog: the top right corner of the screen
 // (x = screen width - 365, y = 0), kept wholly on the screen.
 ZPoint TableDialogPosition(const ZSize& screen, const ZSize& dialog);
+
+// The truth table as a screen reader reads it: a row an input combination
+// (headed by its number), a column an input and then an output (headed by
+// the current names). An input cell reads its bit, an output cell its
+// value, 0, 1 or X (none in PLA mode); each cell's name says which it is
+// and its value ("Y1, row 5, X"). The keyboard cursor is on an output cell.
+class CTableAccessGrid : public CAccessibleGrid
+{
+public:
+    static constexpr int kOutputColumn = 4; // the column of function 0
+
+    CTableAccessGrid(const CZYLDoc& doc, const CTableCell& cursor)
+        : m_doc(doc)
+        , m_cursor(cursor)
+    {
+    }
+    int Rows() const override;
+    int Columns() const override;
+    std::string Caption() const override { return "Truth table"; }
+    std::string RowHeader(int row) const override;
+    std::string ColumnHeader(int column) const override;
+    std::string CellName(int row, int column) const override;
+    std::string CellValue(int row, int column) const override;
+    bool CellFocused(int row, int column) const override;
+    ZRect CellRect(int row, int column) const override;
+
+private:
+    const CZYLDoc& m_doc;
+    const CTableCell& m_cursor;
+};
