@@ -122,8 +122,28 @@ std::vector<ChipDesign> PromDesigns(int count, int step)
     return designs;
 }
 
-// Labelled long in CTest, which runs it with --gtest_also_run_disabled_tests.
-TEST(Chips, DISABLED_JedutilDecodesEveryPromFunction) { ExpectJedutilAgrees(PromDesigns(65536, 1)); }
+// count designs of random PAL rows, four to an output, as a PAL holds them:
+// a constant 1 one time in eight, the product 0 (both literals of an input)
+// often, since random masks overlap.
+std::vector<ChipDesign> PalDesigns(int count)
+{
+    std::mt19937 random(11);
+    std::vector<ChipDesign> designs(static_cast<std::size_t>(count));
+    for (ChipDesign& design : designs)
+        for (auto& terms : design.terms)
+            for (int r = 0; r < 4; ++r)
+                terms.push_back(random() % 8 ? ProductTerm{std::uint8_t(random() % 16), std::uint8_t(random() % 16)}
+                                             : ProductTerm::One());
+    return designs;
+}
+
+// Labelled long in CTest, which runs it with --gtest_also_run_disabled_tests:
+// every PROM function of one output, and thousands of PAL designs.
+TEST(Chips, DISABLED_JedutilDecodesEveryPromFunction)
+{
+    ExpectJedutilAgrees(PromDesigns(65536, 1));
+    ExpectJedutilAgrees(PalDesigns(4000));
+}
 
 // The modules simulated at once by Icarus Verilog (one "module" word in
 // each): the bench shows the outputs of every module for each m as one
