@@ -22,7 +22,9 @@ std::string Display(std::string_view bytes);
 std::string Json(std::string_view bytes);
 
 // One CSV field (RFC 4180): the escaping above; quoted, with its quotes
-// doubled, when it holds a comma, a quote, a CR or an LF.
+// doubled, when it holds a comma, a quote, a CR or an LF. A field a
+// spreadsheet would take for a formula (its first character = + - or @)
+// gets a leading apostrophe and is quoted.
 std::string Csv(std::string_view bytes);
 
 // "1, 3, 7" (separator ", ") or "1,3,7" (separator ","), "" when empty.

@@ -19,8 +19,9 @@
 //
 // - A symbolic link is followed to its final target, which gets the data
 //   in its own folder; the link stays a link.
-// - Only a regular file is replaced: a folder, a named pipe (FIFO), a
-//   device or a socket is refused by its kind. The kind is read before
+// - Only a regular file is replaced: a folder is refused with the system's
+//   own reason ("Is a directory."), a named pipe (FIFO), a device or a
+//   socket by its kind ("it is a named pipe, not a regular file."). The kind is read before
 //   anything is opened and again on the file opened for writing
 //   (O_NONBLOCK, so that a FIFO never blocks), and nothing is ever written
 //   through that descriptor.

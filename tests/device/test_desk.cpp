@@ -175,6 +175,12 @@ TEST(DeskText, Escapes)
         EXPECT_EQ(DeskText::Display(c.bytes), c.display);
         EXPECT_EQ(DeskText::Json(c.bytes), c.json);
     }
+    // CSV: quoted where a comma, a quote or a formula's first character
+    // would change what a spreadsheet reads.
+    EXPECT_EQ(DeskText::Csv("lab 3.zyl"), "lab 3.zyl");
+    EXPECT_EQ(DeskText::Csv("a,\"b\""), "\"a,\"\"b\"\"\"");
+    for (const char* formula : {"=HYPERLINK(\"x\").zyl", "+1.zyl", "-1.zyl", "@A.zyl"})
+        EXPECT_EQ(ParseCsv(DeskText::Csv(formula) + "\r\n")[0][0], "'" + std::string(formula)) << formula;
 }
 
 // PROM hand-ins against Y0 = ^A^B with minterm 2 free, the other outputs
