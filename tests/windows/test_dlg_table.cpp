@@ -121,7 +121,10 @@ private slots:
         CNames names = doc.Device().names;
         names.functions[1] = "Q";
         doc.Edit([&names](DeviceEditor& e) { e.SetNames(names); });
+        dlg.Refill();
         QCOMPARE(cell->text(QAccessible::Name), "Q, row 6, 0");
+        if (events.Active()) // the rename told for each of the function's cells
+            QCOMPARE(events.Of(QAccessible::NameChanged).filter("Q, row ").size(), 16);
     }
 
     void symbolsFusesFollowClicksAndSurviveHiding()

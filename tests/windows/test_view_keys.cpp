@@ -139,6 +139,16 @@ private slots:
         QCOMPARE(focused.count("OR fuse, output Y1, minterm 5, intact"), 1);
         QCOMPARE(renamed.count(blown), 1);
         QCOMPARE(restated.count(blown), 1);
+        {
+            // A rename is told for every cell whose name holds the name.
+            const CAccessibleEvents events;
+            CNames names = s.doc.Device().names;
+            names.functions[1] = "Z";
+            s.doc.Edit([&names](DeviceEditor& e) { e.SetNames(names); });
+            renamed = events.Of(QAccessible::NameChanged);
+        }
+        QCOMPARE(renamed.count("OR fuse, output Z, minterm 5, blown"), 1);
+        QCOMPARE(renamed.filter(", output Z, ").size(), 16);
 
         s.view.OnCommand(ID_TYPE_PAL);
         QCOMPARE(map->childCount(), 1 + 16 + 4); // the AND array, its gates, "Y0 = 0" and so on

@@ -192,12 +192,15 @@ void CFuseMapAccessible::DeviceChanged(const DeviceChange& change)
         QAccessibleEvent reordered(this, QAccessible::ObjectReorder);
         QAccessible::updateAccessibility(&reordered);
     }
+    // A cell's name holds the names of its input or output: a rename
+    // changes every cell's.
+    const bool renamed = change.variableNames || change.functionNames;
     for (int r = 0; r < Device::kRows; ++r) {
         for (int f = 0; f < Device::kFunctions; ++f)
-            if ((change.orFuses[static_cast<std::size_t>(f)] | change.promEntries[static_cast<std::size_t>(f)]) >> r & 1)
+            if (renamed || (change.orFuses[static_cast<std::size_t>(f)] | change.promEntries[static_cast<std::size_t>(f)]) >> r & 1)
                 m_orTable->NotifyCellChanged(r, f);
         for (int c = 0; c < Device::kColumns; ++c)
-            if (change.andFuses[static_cast<std::size_t>(r)] >> c & 1)
+            if (renamed || change.andFuses[static_cast<std::size_t>(r)] >> c & 1)
                 m_andTable->NotifyCellChanged(r, c);
         if (change.rowTexts >> r & 1) {
             QAccessibleEvent renamed(m_rowGates[static_cast<std::size_t>(r)], QAccessible::NameChanged);

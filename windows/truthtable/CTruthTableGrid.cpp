@@ -40,7 +40,8 @@ CTruthTableGrid::CTruthTableGrid(CZYLDoc& doc, QWidget* parent)
     UseAccessibleFactory(GridFactory, this);
     for (int f = 0; f < Device::kFunctions; ++f)
         for (int r = 0; r < Device::kRows; ++r)
-            m_announced[static_cast<std::size_t>(f * Device::kRows + r)] = TableCellValue(doc.Device(), f, r);
+            m_announced[static_cast<std::size_t>(f * Device::kRows + r)] =
+                m_access.CellName(r, CTableAccessGrid::kOutputColumn + f);
 }
 
 CAccessibleTable* CTruthTableGrid::Accessible()
@@ -54,11 +55,11 @@ void CTruthTableGrid::AnnounceChanges()
     CAccessibleTable* table = Accessible();
     for (int f = 0; f < Device::kFunctions; ++f)
         for (int r = 0; r < Device::kRows; ++r) {
-            char& told = m_announced[static_cast<std::size_t>(f * Device::kRows + r)];
-            const char value = TableCellValue(m_doc.Device(), f, r);
-            if (value != told && table)
+            std::string& told = m_announced[static_cast<std::size_t>(f * Device::kRows + r)];
+            std::string name = m_access.CellName(r, CTableAccessGrid::kOutputColumn + f);
+            if (name != told && table)
                 table->NotifyCellChanged(r, CTableAccessGrid::kOutputColumn + f);
-            told = value;
+            told = std::move(name);
         }
 }
 

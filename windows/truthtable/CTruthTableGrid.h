@@ -46,6 +46,8 @@ private:
     CZYLDoc& m_doc;
     CTableCell m_cursor;
     CTableAccessGrid m_access{m_doc, m_cursor};
-    std::array<char, 4 * 16> m_announced{}; // the values a reader was last told
+    // The output cells' names as a reader was last told them: a name holds
+    // the function's name and the value, so a rename is told as a change.
+    std::array<std::string, 4 * 16> m_announced;
     CFocusCue m_cue;
 };
