@@ -24,8 +24,9 @@ public:
 
     const CTableCell& Cursor() const { return m_cursor; }
     const CAccessibleGrid& AccessGrid() const { return m_access; }
-    // Tells a screen reader of every output cell whose value changed since
-    // the last call (the dialog calls it at every refill).
+    // Tells a screen reader of every output cell whose name changed since
+    // the last call: its value or its function's name (the dialog calls it
+    // at every refill).
     void AnnounceChanges();
 
 protected:
