@@ -222,6 +222,14 @@ bool CQtPlatform::AskPageSetup(CPageSetup& setup)
 
 bool CQtPlatform::AskPrint(QPrinter& printer)
 {
+    // Every print starts on the paper and printer chosen in File > Print
+    // Setup, which the frame's printer holds; each print keeps its own
+    // orientation (the Karnaugh maps landscape, the handout portrait).
+    if (const QPrinter& setup = m_frame->Printer(); &printer != &setup) {
+        if (!setup.printerName().isEmpty())
+            printer.setPrinterName(setup.printerName());
+        printer.setPageSize(setup.pageLayout().pageSize());
+    }
     QPrintDialog dialog(&printer, Owner());
     return dialog.exec() == QDialog::Accepted;
 }
