@@ -231,7 +231,19 @@ bool CQtPlatform::AskPrint(QPrinter& printer)
         printer.setPageSize(setup.pageLayout().pageSize());
     }
     QPrintDialog dialog(&printer, Owner());
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // Printing to a file writes it without the save's care: a device or a
+    // socket would get the PDF's bytes. A file the save would refuse is
+    // refused here with the save's reason. (Qt's dialog itself opens the
+    // file before it closes, so a named pipe without a reader blocks there.)
+    const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (file.isEmpty())
+        return true;
+    const std::string why = WriteRefusal(QFile::encodeName(file).toStdString());
+    if (!why.empty())
+        ShowMessageBox("Cannot print to " + file.toStdString() + ": " + why);
+    return why.empty();
 }
 
 void CQtPlatform::ShowPrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint)

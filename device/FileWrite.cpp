@@ -105,28 +105,46 @@ const char* FileKindName(mode_t mode)
                                             : "a special file";
 }
 
+namespace {
+
+// Where a write to path goes (the final target of its links) and whether
+// it may go there: "" for a new name or a file CheckExisting accepts, whose
+// status is then in old (exists true), else the reason.
+std::string CheckTarget(const std::string& path, std::string& target, struct stat& old, bool& exists)
+{
+    if (path.empty() || path.back() == '/')
+        return Reason(EISDIR);
+    if (!ResolveLinks(path, target))
+        return Reason(errno);
+    exists = ::stat(target.c_str(), &old) == 0;
+    if (!exists)
+        return errno == ENOENT ? std::string() : Reason(errno);
+    return CheckExisting(target, old);
+}
+
+} // namespace
+
+std::string WriteRefusal(const std::string& path)
+{
+    std::string target;
+    struct stat old {};
+    bool exists = false;
+    return CheckTarget(path, target, old, exists);
+}
+
 bool ReplaceFile(const std::string& path, std::string_view data, std::string& reason)
 {
     auto fail = [&reason](const std::string& why) {
         reason = why;
         return false;
     };
-    if (path.empty() || path.back() == '/')
-        return fail(Reason(EISDIR));
-    std::string target;
-    if (!ResolveLinks(path, target))
-        return fail(Reason(errno));
-
     // The new file gets the old one's mode, owner and group, or the usual
     // mode of a new file.
+    std::string target;
     struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (!exists && errno != ENOENT)
-        return fail(Reason(errno));
-    if (exists) {
-        if (std::string why = CheckExisting(target, old); !why.empty())
-            return fail(why);
-    }
+    bool exists = false;
+    if (std::string why = CheckTarget(path, target, old, exists); !why.empty())
+        return fail(why);
     const mode_t mask = ::umask(0);
     ::umask(mask);
     const mode_t mode = exists ? old.st_mode & 07777 : 0666 & ~mask;

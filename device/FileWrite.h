@@ -37,6 +37,11 @@
 //   process ignores SIGXFSZ, as both programs do from their start.
 bool ReplaceFile(const std::string& path, std::string_view data, std::string& reason);
 
+// Why ReplaceFile would refuse path before writing a byte (the reasons
+// above: a folder, a special file, a read-only file...); "" when it may be
+// written. For a writer that opens the file itself, as the printer does.
+std::string WriteRefusal(const std::string& path);
+
 // The write(2) that ReplaceFile goes through; tests put a failing one in
 // its place.
 extern ssize_t (*g_saveWrite)(int fd, const void* data, std::size_t size);
