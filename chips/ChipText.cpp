@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChipText.h"
 #include "ChipExport.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -41,47 +42,6 @@ std::uint16_t TruthMask(const std::vector<ProductTerm>& terms)
 
 namespace ChipText {
 
-std::u32string Decode(std::string_view text)
-{
-    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    std::u32string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
-        char32_t c = lead & (length == 1 ? 0x7F : 0xFF >> (length + 1));
-        bool good = length > 0 && i + static_cast<std::size_t>(length) <= text.size();
-        for (int k = 1; good && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            good = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        good = good && c >= kSmallest[length] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
-        out += good ? c : char32_t{0xFFFD};
-        i += good ? static_cast<std::size_t>(length) : 1;
-    }
-    return out;
-}
-
-void Append(std::string& out, char32_t c)
-{
-    const auto byte = [&out](char32_t b) { out += static_cast<char>(b); };
-    if (c < 0x80) {
-        byte(c);
-    } else if (c < 0x800) {
-        byte(0xC0 | c >> 6);
-        byte(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        byte(0xE0 | c >> 12);
-        byte(0x80 | (c >> 6 & 0x3F));
-        byte(0x80 | (c & 0x3F));
-    } else {
-        byte(0xF0 | c >> 18);
-        byte(0x80 | (c >> 12 & 0x3F));
-        byte(0x80 | (c >> 6 & 0x3F));
-        byte(0x80 | (c & 0x3F));
-    }
-}
-
 std::string Escape(char32_t c)
 {
     char text[16];
@@ -110,11 +70,11 @@ std::string Name(const ChipDesign& design, int i) { return Plain(Raw(design, i))
 std::string Plain(std::string_view text)
 {
     std::string out;
-    for (char32_t c : Decode(text)) {
+    for (char32_t c : Utf8::Decode(text)) {
         if (IsControl(c))
             out += Escape(c);
         else
-            Append(out, c);
+            out += Utf8::Encode(c);
     }
     return out;
 }
@@ -122,7 +82,7 @@ std::string Plain(std::string_view text)
 std::string Ascii(std::string_view text, std::string_view also)
 {
     std::string out;
-    for (char32_t c : Decode(text)) {
+    for (char32_t c : Utf8::Decode(text)) {
         if (c >= 0x20 && c < 0x7F && also.find(static_cast<char>(c)) == std::string_view::npos)
             out += static_cast<char>(c);
         else
@@ -196,7 +156,7 @@ std::string PinTable(const ChipDesign& design, Chip chip)
     label[static_cast<std::size_t>(pins)] = "VCC";
     if (chip == Chip::GAL16V8)
         label[15] = "NC (drives 0)";
-    const auto width = [](const std::string& text) { return ChipText::Decode(text).size(); };
+    const auto width = [](const std::string& text) { return Utf8::DisplayWidth(text); };
     std::size_t left = 0;
     for (int pin = 1; pin <= pins / 2; ++pin)
         left = std::max(left, width(label[static_cast<std::size_t>(pin)]));

@@ -2,8 +2,9 @@
 #pragma once
 
 // Text helpers the exports share (not part of the library's interface):
-// names as code points, and the forms they take in plain text, in ASCII-only
-// JEDEC fields and in Verilog comments.
+// the forms names take in plain text, in ASCII-only JEDEC fields and in
+// Verilog comments. Names are read as code points with Utf8::Decode (a byte
+// that starts no well-formed sequence is one U+FFFD).
 
 #include "ChipDesign.h"
 
@@ -12,10 +13,6 @@
 
 namespace ChipText {
 
-// The code points of UTF-8 text; a byte that starts no well-formed sequence
-// is one U+FFFD.
-std::u32string Decode(std::string_view text);
-void Append(std::string& out, char32_t c);
 // "<U+03A9>": how a character that cannot stand as itself is written.
 std::string Escape(char32_t c);
 

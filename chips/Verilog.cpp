@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChipExport.h"
 #include "ChipText.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -39,7 +40,7 @@ const std::string_view kKeywords =
 std::string Identifier(const std::string& name)
 {
     std::string id;
-    for (char32_t c : ChipText::Decode(name)) {
+    for (char32_t c : Utf8::Decode(name)) {
         if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_') {
             id += static_cast<char>(c);
         } else {
@@ -82,7 +83,7 @@ std::string ModuleName(const std::string& document)
     if (base.size() > 4 && base.compare(base.size() - 4, 4, ".zyl") == 0)
         base.resize(base.size() - 4);
     std::string name = "zyl_";
-    for (char32_t c : ChipText::Decode(base)) {
+    for (char32_t c : Utf8::Decode(base)) {
         if (name.size() < 44)
             name += (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ? static_cast<char>(c)
                                                                                               : '_';

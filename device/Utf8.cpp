@@ -162,6 +162,16 @@ bool IsCombiningMark(char32_t c)
     return type == U_NON_SPACING_MARK || type == U_ENCLOSING_MARK || type == U_COMBINING_SPACING_MARK;
 }
 
+std::size_t DisplayWidth(std::string_view text)
+{
+    std::size_t columns = 0;
+    for (char32_t c : Decode(text)) {
+        const auto width = u_getIntPropertyValue(static_cast<UChar32>(c), UCHAR_EAST_ASIAN_WIDTH);
+        columns += IsCombiningMark(c) ? 0 : width == U_EA_WIDE || width == U_EA_FULLWIDTH ? 2 : 1;
+    }
+    return columns;
+}
+
 std::string ToNfc(std::string_view text)
 {
     UErrorCode status = U_ZERO_ERROR;

@@ -39,6 +39,11 @@ std::u32string Decode(std::string_view text);
 // gives the form of U+FFFD.
 std::string Encode(char32_t c);
 
+// How many columns text takes in a fixed-width font: two for a wide or
+// full-width character (East Asian Width W or F, as CJK ideographs), none
+// for a combining mark, one for any other character.
+std::size_t DisplayWidth(std::string_view text);
+
 // Number of characters in text.
 std::size_t CountChars(std::string_view text);
 

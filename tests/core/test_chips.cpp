@@ -256,6 +256,9 @@ TEST(Chips, RefusalAndPinTable)
     design.terms[0].assign(9, ProductTerm::Minterm(3));
     EXPECT_EQ(CheckFits(design, Chip::GAL22V10), "Y0 needs 9 product terms, but pin 23 of the GAL22V10 has 8.");
     EXPECT_NE(PinTable(design, Chip::GAL16V8).find("\n  Ω  2 |       | 19 Y0\n"), std::string::npos);
+    design.inputs[1] = "語"; // two columns wide in a fixed-width font
+    EXPECT_NE(PinTable(design, Chip::GAL16V8).find("\n 語  3 |       | 18 Ω<U+000A>\n"), std::string::npos);
+    EXPECT_NE(PinTable(design, Chip::GAL16V8).find("\nGND 10 |       | 11 NC\n"), std::string::npos);
 }
 
 } // namespace
