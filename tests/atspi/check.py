@@ -114,14 +114,16 @@ def start(args):
     until(lambda: zyl_app() is not None or "not on the bus yet", "zyl on the bus")
 
     # The window manager gives the new window the focus; should it not
-    # have, as on a busy machine, it is asked to.
+    # have, as on a busy machine, it is asked to. The X server says which
+    # window has it: the bus's "active" state may lag behind.
     def active():
-        if matching("frame", ".", ["active"]):
+        owner = subprocess.run(["xdotool", "getactivewindow", "getwindowpid"], capture_output=True, text=True)
+        if owner.returncode == 0 and owner.stdout.strip() == str(program.pid):
             return True
         subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.pid), "windowactivate"],
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return "no active window"
-    until(active, "zyl's window")
+    until(active, "zyl's window", 40)
 
 
 def stop():
