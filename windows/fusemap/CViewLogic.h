@@ -91,7 +91,7 @@ public:
     std::vector<CDrawItem> BuildAnnotations() const;
 
     // The minimized sum of products of PROM function f as the annotation
-    // shows it ("" without minterms): the cache's first cover.
+    // shows it ("" without minterms): the terms the output holds.
     std::string PromSumOfProducts(int f) const;
     // The sum of the product terms of output f's four rows ("" when none).
     std::string PalRowSum(int f) const;

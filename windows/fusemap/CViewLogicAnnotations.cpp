@@ -3,6 +3,7 @@
 
 #include "CZYLDoc.h"
 #include "FuseMapLayout.h"
+#include "OutputTerms.h"
 #include "Resources.h"
 #include "Utf8.h"
 
@@ -102,11 +103,8 @@ void CViewLogic::AddRowLabels(std::vector<CDrawItem>& items) const
 
 std::string CViewLogic::PromSumOfProducts(int f) const
 {
-    const MintermSet on = Dev().prom.OnSet(f);
-    if (on.Empty())
-        return "";
     std::vector<std::string> texts;
-    for (const ProductTerm& term : m_doc.Covers().FirstCover(on.Bits(), Dev().prom.DontCares(f).Bits()))
+    for (const ProductTerm& term : OutputTerms(Dev(), m_doc.Covers(), f))
         texts.push_back(term.Text(Dev().names.variables));
     return JoinTerms(texts);
 }

@@ -2,6 +2,7 @@
 #include "KarnaughLogic.h"
 
 #include "CZYLDoc.h"
+#include "OutputTerms.h"
 #include "StepsText.h"
 #include "TruthTableLogic.h"
 
@@ -63,10 +64,7 @@ CKarnaughGroup MakeGroup(ProductTerm product, std::string text)
 std::vector<CKarnaughGroup> PromGroups(const Device& device, CoverCache& covers, int f)
 {
     std::vector<CKarnaughGroup> groups;
-    const MintermSet on = device.prom.OnSet(f);
-    if (on.Empty())
-        return groups;
-    for (const ProductTerm& term : covers.FirstCover(on.Bits(), device.prom.DontCares(f).Bits())) {
+    for (const ProductTerm& term : OutputTerms(device, covers, f)) {
         groups.push_back(MakeGroup(term, term.Text(device.names.variables)));
         groups.back().term = static_cast<int>(groups.size()) - 1;
     }

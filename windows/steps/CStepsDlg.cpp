@@ -623,7 +623,7 @@ void CStepsDlg::Reload()
         m_function->setItemText(f, QString::fromStdString(device.names.functions[static_cast<std::size_t>(f)]));
     const int f = Function();
     m_derivation = DeriveSteps(device, f);
-    m_programmed = device.type == DeviceType::Pal ? ProgrammedStepsCover(device, f, m_derivation) : -1;
+    m_programmed = ProgrammedStepsCover(device, f, m_derivation);
     // The page is laid out again; the scroll bars keep the reader's place
     // while the function stays, another function starts at its top.
     m_page->SetContent(Blocks());

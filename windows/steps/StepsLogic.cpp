@@ -34,6 +34,8 @@ CStepsSource StepsSourceOf(const Device& device, int f)
 
 int ProgrammedStepsCover(const Device& device, int f, const CDerivation& d)
 {
+    if (device.type != DeviceType::Pal)
+        return -1;
     // A row holding a variable in both forms is the constant 0 and adds none.
     std::vector<ProductTerm> rows;
     for (int r : PalRowsOf(f))
@@ -78,6 +80,6 @@ CDerivation DeriveSteps(const Device& device, int f)
 std::vector<CStepsBlock> StepsBlocksOf(const Device& device, int f, const CDerivation& d)
 {
     CStepsInput input = StepsSourceOf(device, f).input;
-    input.programmed = device.type == DeviceType::Pal ? ProgrammedStepsCover(device, f, d) : -1;
+    input.programmed = ProgrammedStepsCover(device, f, d);
     return LayOutSteps(d, input);
 }

@@ -22,7 +22,8 @@ struct CStepsSource
 CStepsSource StepsSourceOf(const Device& device, int f);
 
 // The cover of the derivation that PAL function f's rows hold (the products
-// of its rows other than 0, in any order), -1 for none.
+// of its rows other than 0, in any order), -1 for none and for a device that
+// is not a PAL.
 int ProgrammedStepsCover(const Device& device, int f, const CDerivation& d);
 
 // The derivation of function f that the window shows, and its page as
