@@ -122,7 +122,8 @@ def start(args):
             return True
         subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.pid), "windowactivate"],
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        return "no active window"
+        return "no active window (the focus is on %r)" % subprocess.run(
+            ["xdotool", "getactivewindow", "getwindowname", "getwindowpid"], capture_output=True, text=True).stdout
     until(active, "zyl's window", 40)
 
 

@@ -67,5 +67,14 @@ done
 
 mkdir -m 700 "$work/runtime"
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb
-dbus-run-session -- bash -c '"$1" --launch-immediately >/dev/null 2>&1 & sleep 0.5; shift; exec "$@"' \
-    _ "$launcher" "$python" "$source_dir/tests/atspi/check.py" "$zyl" "$source_dir" "$work" "$@"
+check() {
+    dbus-run-session -- bash -c '"$1" --launch-immediately >/dev/null 2>&1 & sleep 0.5; shift; exec "$@"' \
+        _ "$launcher" "$python" "$source_dir/tests/atspi/check.py" "$zyl" "$source_dir" "$work" "$@"
+}
+# Now and then, on a busy machine, the new window never gets the focus (one
+# run in dozens): a check that fails is run once more, so only a fault that
+# shows twice fails the test.
+check "$@" && exit 0
+echo "failed once; once more"
+rm -rf "$work/config"
+check "$@"
